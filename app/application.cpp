@@ -1,0 +1,104 @@
+#include "application.h"
+
+#include "appstate.h"
+#include "datapaths.h"
+#include "messagehandler.h"
+#include "uilanguage.h"
+
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+const QString applicationTitle = QStringLiteral("Tovarly Pennibar");
+
+} // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    if (qEnvironmentVariable("PENNIBAR_VERBOSE").isEmpty())
+        qInstallMessageHandler(filteredMessageHandler);
+
+    setOrganizationName(QStringLiteral("Tovarly"));
+    setOrganizationDomain(QStringLiteral("tovarly.com"));
+    setApplicationName(QStringLiteral("Pennibar"));
+    setApplicationVersion(QStringLiteral("1.1.3"));
+
+    installTranslators();
+
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
+}
+
+Application::~Application() = default;
+
+void Application::installTranslators()
+{
+    const QString language = uiLanguage(true);
+
+    if (language != QLatin1String("en")) {
+        m_qtTranslator = new QTranslator(this);
+        if (m_qtTranslator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            installTranslator(m_qtTranslator);
+        } else {
+            delete m_qtTranslator;
+            m_qtTranslator = nullptr;
+        }
+    }
+
+    m_appTranslator = new QTranslator(this);
+    if (m_appTranslator->load(QStringLiteral(":/i18n/pennibar_%1.qm").arg(language))) {
+        installTranslator(m_appTranslator);
+    } else {
+        delete m_appTranslator;
+        m_appTranslator = nullptr;
+    }
+}
+
+int Application::run()
+{
+    m_appState = new AppState(this);
+    connect(m_appState, &AppState::databaseReady, this, [] {});
+
+    scheduleSmokeExit();
+
+    if (!m_appState->initialize()) {
+        QMessageBox::critical(nullptr, tr("Database Error"),
+                              tr("Failed to initialize the database.\n\nData directory: "
+                                 "%1\n\nPlease check file permissions and try again.")
+                                  .arg(dataDirectory()),
+                              QMessageBox::Ok);
+        return 1;
+    }
+
+    m_mainWindow = std::make_unique<QWidget>();
+    m_mainWindow->setWindowTitle(applicationTitle);
+    m_mainWindow->resize(1280, 900);
+    m_mainWindow->show();
+
+    return exec();
+}
+
+// PENNIBAR_QUIT_AFTER_MS makes an unattended run (a smoke test, a screenshot script) end by
+// itself: after that many milliseconds any open modal box is closed, as if the user had
+// dismissed it, and the event loop quits.
+void Application::scheduleSmokeExit()
+{
+    bool ok = false;
+    const int delay = qEnvironmentVariableIntValue("PENNIBAR_QUIT_AFTER_MS", &ok);
+    if (!ok || delay < 0)
+        return;
+    QTimer::singleShot(delay, this, [this] {
+        if (QWidget* modal = activeModalWidget()) {
+            qWarning().noquote() << "Closing modal window:" << modal->windowTitle();
+            modal->close();
+        }
+        quit();
+    });
+}

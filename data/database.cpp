@@ -1,0 +1,111 @@
+#include "database.h"
+
+#include "sqlstatementsplitter.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+const QString createSchemaVersionTable = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT "
+    "NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))");
+
+} // namespace
+
+Database::Database(QObject* parent) : QObject(parent) {}
+
+Database::~Database()
+{
+    if (m_open)
+        m_db.close();
+}
+
+bool Database::open(const QString& path)
+{
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    m_db.setDatabaseName(path);
+    if (!m_db.open()) {
+        qCritical() << "Failed to open database:" << m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery pragma(m_db);
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    m_open = true;
+    return true;
+}
+
+bool Database::runMigrations()
+{
+    return runMigrations(applicationMigrations());
+}
+
+bool Database::runMigrations(const QList<Migration>& migrations)
+{
+    QSqlQuery create(m_db);
+    if (!create.exec(createSchemaVersionTable)) {
+        qCritical() << "Failed to create schema_version table:" << create.lastError().text();
+        return false;
+    }
+
+    const int current = currentSchemaVersion();
+    for (const Migration& migration : migrations) {
+        if (migration.version <= current)
+            continue;
+        QFile file(migration.scriptPath);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            const QString message =
+                QStringLiteral("Cannot read migration file: %1").arg(migration.scriptPath);
+            qCritical().noquote() << message;
+            emit migrationError(migration.version, message);
+            return false;
+        }
+        const QString script = QString::fromUtf8(file.readAll());
+        if (!applyMigration(migration.version, migration.name, script))
+            return false;
+    }
+    return true;
+}
+
+int Database::currentSchemaVersion() const
+{
+    QSqlQuery query(m_db);
+    if (query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && query.next())
+        return query.value(0).isNull() ? 0 : query.value(0).toInt();
+    return 0;
+}
+
+bool Database::applyMigration(int version, const QString& name, const QString& script)
+{
+    m_db.transaction();
+
+    const QStringList statements = SqlStatementSplitter::split(script);
+    for (const QString& statement : statements) {
+        QSqlQuery query(m_db);
+        if (!query.exec(statement)) {
+            const QString error = query.lastError().text();
+            qCritical().nospace() << "Migration " << version << " failed: " << error
+                                  << "\nStatement: " << statement.left(200);
+            m_db.rollback();
+            emit migrationError(version, error);
+            return false;
+        }
+    }
+
+    QSqlQuery record(m_db);
+    record.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
+    record.addBindValue(version);
+    record.addBindValue(name);
+    if (!record.exec()) {
+        m_db.rollback();
+        emit migrationError(version, record.lastError().text());
+        return false;
+    }
+
+    m_db.commit();
+    qInfo() << "Applied migration" << version << name;
+    emit migrationApplied(version, name);
+    return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "migration.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+
+// Owns the application's one SQLite connection (Qt's default connection) and brings the
+// file's schema up to date. Everything else builds its queries on connection().
+class Database : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Database(QObject* parent = nullptr);
+    ~Database() override;
+
+    bool open(const QString& path);
+    bool runMigrations();
+    // Applies the given history instead of the application's; the schema tests feed their
+    // own scripts through here.
+    bool runMigrations(const QList<Migration>& migrations);
+
+    QSqlDatabase connection() const { return m_db; }
+
+signals:
+    void migrationApplied(int version, const QString& name);
+    void migrationError(int version, const QString& error);
+
+private:
+    bool applyMigration(int version, const QString& name, const QString& script);
+    int currentSchemaVersion() const;
+
+    QSqlDatabase m_db;
+    bool m_open = false;
+};

@@ -1,0 +1,11 @@
+#include "migration.h"
+
+QList<Migration> applicationMigrations()
+{
+    return {
+        {1, QStringLiteral("initial"), QStringLiteral(":/sql/sql/migrations/001_initial.sql")},
+        {2, QStringLiteral("recon_sync"), QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
+        {3, QStringLiteral("recurring_lead_days"),
+         QStringLiteral(":/sql/sql/migrations/003_recurring_lead_days.sql")},
+    };
+}

@@ -1,0 +1,47 @@
+#include "sqlvalue.h"
+
+#include "../app/isodates.h"
+
+namespace SqlValue {
+
+QVariant text(const QString& value)
+{
+    return value;
+}
+
+QVariant reference(const QString& id)
+{
+    return id.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(id);
+}
+
+QVariant flag(bool value)
+{
+    return value ? 1 : 0;
+}
+
+QVariant money(qint64 amount)
+{
+    return amount;
+}
+
+QVariant date(const QDate& value)
+{
+    return toIsoDate(value);
+}
+
+QVariant date(const std::optional<QDate>& value)
+{
+    return value ? date(*value) : QVariant(QMetaType::fromType<QString>());
+}
+
+QVariant timestamp(const QDateTime& value)
+{
+    return toIsoTimestamp(value);
+}
+
+QVariant timestamp(const std::optional<QDateTime>& value)
+{
+    return value ? timestamp(*value) : QVariant(QMetaType::fromType<QString>());
+}
+
+} // namespace SqlValue

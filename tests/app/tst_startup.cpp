@@ -1,0 +1,151 @@
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+// Starts the real executable the way a user would, with its data directory and settings in
+// temporary folders. PENNIBAR_QUIT_AFTER_MS ends every run by itself, dismissing the error
+// box when one is up, so no run can hang on a modal dialog.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QByteArray standardError;
+    };
+
+    Run start(const QString& dataDirectory, bool verbose = false) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("PENNIBAR_DATA_DIR"), dataDirectory);
+        environment.insert(QStringLiteral("PENNIBAR_QUIT_AFTER_MS"), QStringLiteral("1500"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        environment.remove(QStringLiteral("PENNIBAR_VERBOSE"));
+        if (verbose)
+            environment.insert(QStringLiteral("PENNIBAR_VERBOSE"), QStringLiteral("1"));
+
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(PENNIBAR_EXECUTABLE), {});
+        Run run;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        run.standardError = process.readAllStandardError();
+        return run;
+    }
+
+    static QByteArray fileHash(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_runtime; // created 0700, as the platform plugin wants it
+
+private slots:
+    void newDataDirectoryGetsMigratedDatabase();
+    void unreadableDatabaseFileShowsErrorAndKeepsFile();
+    void uncreatableDataDirectoryShowsError();
+    void verboseModePrintsInfoMessages();
+};
+
+void TestStartup::newDataDirectoryGetsMigratedDatabase()
+{
+    QTemporaryDir root;
+    const QString directory = root.filePath(QStringLiteral("nested/new/data"));
+
+    const Run run = start(directory);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.standardError, QByteArray());
+
+    const QString path = directory + QStringLiteral("/pennibar.db");
+    QVERIFY(QFile::exists(path));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(QStringLiteral("SELECT COUNT(*), MAX(version) FROM schema_version"), db);
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toInt(), 3);
+        QCOMPARE(query.value(1).toInt(), 3);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+}
+
+void TestStartup::unreadableDatabaseFileShowsErrorAndKeepsFile()
+{
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("pennibar.db"));
+    QByteArray noise(8192, '\0');
+    QRandomGenerator generator(42);
+    for (char& byte : noise)
+        byte = char(generator.bounded(256));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(noise);
+    }
+    const QByteArray before = fileHash(path);
+
+    const Run run = start(directory.path());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.standardError.contains("Closing modal window: Database Error"), run.standardError);
+    QCOMPARE(fileHash(path), before);
+}
+
+void TestStartup::uncreatableDataDirectoryShowsError()
+{
+    QTemporaryDir root;
+    // A directory cannot be made below a regular file, even by root.
+    const QString blocker = root.filePath(QStringLiteral("plain-file"));
+    {
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const Run run = start(blocker + QStringLiteral("/data"));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.standardError.contains("Failed to open database:"), run.standardError);
+    QVERIFY2(run.standardError.contains("Closing modal window: Database Error"), run.standardError);
+
+    if (geteuid() == 0)
+        return; // permissions do not stop root; the case above covers it
+    QTemporaryDir readOnlyParent;
+    QFile::setPermissions(readOnlyParent.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const Run denied = start(readOnlyParent.filePath(QStringLiteral("data")));
+    QFile::setPermissions(readOnlyParent.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(denied.exitCode, 1);
+}
+
+void TestStartup::verboseModePrintsInfoMessages()
+{
+    QTemporaryDir directory;
+    const Run quiet = start(directory.path());
+    QVERIFY(!quiet.standardError.contains("Opening database at:"));
+
+    const Run verbose = start(directory.path(), true);
+    QCOMPARE(verbose.exitCode, 0);
+    QVERIFY2(verbose.standardError.contains("Opening database at:"), verbose.standardError);
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
