@@ -1,0 +1,101 @@
+#include "repository.h"
+
+#include "database.h"
+
+#include "../app/isodates.h"
+
+#include <QDebug>
+#include <QSqlError>
+
+Repository::Repository(Database* database, const QString& table, QObject* parent)
+    : QObject(parent), m_database(database), m_table(table)
+{
+}
+
+QSqlQuery Repository::run(const QString& sql, const QVariantList& bindings, bool* ok) const
+{
+    QSqlQuery query(m_database->connection());
+    query.setForwardOnly(true);
+    bool succeeded = query.prepare(sql);
+    if (succeeded) {
+        for (const QVariant& value : bindings)
+            query.addBindValue(value);
+        succeeded = query.exec();
+    }
+    if (ok)
+        *ok = succeeded;
+    return query;
+}
+
+void Repository::logFailure(const char* operation, const QSqlQuery& query) const
+{
+    if (!operation)
+        return;
+    qWarning().noquote() << QStringLiteral("%1::%2 failed:")
+                                .arg(QLatin1String(metaObject()->className()),
+                                     QLatin1String(operation))
+                         << query.lastError().text();
+}
+
+bool Repository::write(const QString& sql, const QVariantList& bindings,
+                       const char* operation) const
+{
+    bool ok = false;
+    const QSqlQuery query = run(sql, bindings, &ok);
+    if (!ok)
+        logFailure(operation, query);
+    return ok;
+}
+
+int Repository::writeMany(const QString& sql, const QVariantList& bindings,
+                          const char* operation) const
+{
+    bool ok = false;
+    const QSqlQuery query = run(sql, bindings, &ok);
+    if (!ok) {
+        logFailure(operation, query);
+        return 0;
+    }
+    return query.numRowsAffected();
+}
+
+bool Repository::softDeleteById(const QString& id, const char* operation) const
+{
+    const QString now = toIsoTimestamp(nowUtc());
+    return write(QStringLiteral("UPDATE %1 SET deleted_at=?, sync_status='pending', updated_at=? "
+                                "WHERE id=?")
+                     .arg(m_table),
+                 {now, now, id}, operation);
+}
+
+int Repository::softDeleteByAccountId(const QString& accountId) const
+{
+    const QString now = toIsoTimestamp(nowUtc());
+    return writeMany(QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = "
+                                    "'pending' WHERE account_id = ? AND deleted_at IS NULL")
+                         .arg(m_table),
+                     {now, now, accountId}, "softDeleteByAccount");
+}
+
+int Repository::restoreByAccountId(const QString& accountId, const QString& since) const
+{
+    return writeMany(QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status = "
+                                    "'pending' WHERE account_id = ? AND deleted_at >= ?")
+                         .arg(m_table),
+                     {toIsoTimestamp(nowUtc()), accountId, since}, "restoreByAccount");
+}
+
+bool Repository::markRowSynced(const QString& id, const QString& serverId) const
+{
+    return write(QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?")
+                     .arg(m_table),
+                 {serverId, id}, nullptr);
+}
+
+int Repository::markAllRowsPendingForResync() const
+{
+    return writeMany(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE deleted_at IS "
+                                    "NULL AND sync_status != 'pending'")
+                         .arg(m_table),
+                     {}, "markAllPendingForResync");
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "rowreader.h"
+
+#include <QObject>
+#include <QSqlQuery>
+#include <QVariantList>
+
+#include <optional>
+
+class Database;
+
+// What every repository shares: prepared statements with positional bindings on the one
+// connection, failure logging as "<Class>::<operation> failed: <driver text>", and the
+// soft-delete and sync bookkeeping statements that are the same for every synchronised table.
+class Repository : public QObject
+{
+    Q_OBJECT
+
+protected:
+    Repository(Database* database, const QString& table, QObject* parent);
+
+    Database* database() const { return m_database; }
+    const QString& table() const { return m_table; }
+
+    // Prepares and runs a statement; the query is returned positioned before its first row.
+    QSqlQuery run(const QString& sql, const QVariantList& bindings, bool* ok = nullptr) const;
+
+    // Runs a write. On failure logs "<Class>::<operation> failed:" unless operation is null.
+    bool write(const QString& sql, const QVariantList& bindings, const char* operation) const;
+    // Runs a bulk write and returns the rows changed; 0 (logged like write) on failure.
+    int writeMany(const QString& sql, const QVariantList& bindings, const char* operation) const;
+
+    template <typename Record>
+    QList<Record> list(const QString& sql, const QVariantList& bindings,
+                       Record (*map)(RowReader&)) const
+    {
+        QList<Record> records;
+        QSqlQuery query = run(sql, bindings);
+        while (query.next()) {
+            RowReader reader(query);
+            records.append(map(reader));
+        }
+        return records;
+    }
+
+    template <typename Record>
+    std::optional<Record> first(const QString& sql, const QVariantList& bindings,
+                                Record (*map)(RowReader&)) const
+    {
+        QSqlQuery query = run(sql, bindings);
+        if (!query.next())
+            return std::nullopt;
+        RowReader reader(query);
+        return map(reader);
+    }
+
+    // The statements shared by the synchronised tables, on this repository's table.
+    bool softDeleteById(const QString& id, const char* operation) const;
+    int softDeleteByAccountId(const QString& accountId) const;
+    int restoreByAccountId(const QString& accountId, const QString& since) const;
+    bool markRowSynced(const QString& id, const QString& serverId) const;
+    int markAllRowsPendingForResync() const;
+
+private:
+    void logFailure(const char* operation, const QSqlQuery& query) const;
+
+    Database* m_database;
+    QString m_table;
+};
