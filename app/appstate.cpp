@@ -2,7 +2,14 @@
 
 #include "datapaths.h"
 
+#include "../data/accountrepository.h"
+#include "../data/categoryrepository.h"
 #include "../data/database.h"
+#include "../data/preferencesrepository.h"
+#include "../data/reconciliationrepository.h"
+#include "../data/recurringrepository.h"
+#include "../data/splitlinerepository.h"
+#include "../data/transactionrepository.h"
 
 #include <QDebug>
 
@@ -15,6 +22,14 @@ bool AppState::initialize()
     qInfo() << "Opening database at:" << path;
     if (!m_database->open(path) || !m_database->runMigrations())
         return false;
+
+    m_accountRepository = new AccountRepository(m_database, this);
+    m_transactionRepository = new TransactionRepository(m_database, this);
+    m_categoryRepository = new CategoryRepository(m_database, this);
+    m_preferencesRepository = new PreferencesRepository(m_database, this);
+    m_splitLineRepository = new SplitLineRepository(m_database, this);
+    m_recurringRepository = new RecurringRepository(m_database, this);
+    m_reconciliationRepository = new ReconciliationRepository(m_database, this);
 
     emit databaseReady();
     return true;
