@@ -5,10 +5,12 @@
 
 class AccountRepository;
 class CategoryRepository;
+class CategoryService;
 class Database;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class RecurringService;
 class SplitLineRepository;
 class TransactionRepository;
 
@@ -22,8 +24,9 @@ class AppState : public QObject
 public:
     explicit AppState(QObject* parent = nullptr);
 
-    // Opens and migrates the database, then builds the services on it. False when the
-    // database could not be opened or migrated.
+    // Opens and migrates the database, builds the services on it, applies the stored display
+    // preferences, seeds the default categories and restores the last viewed account. False
+    // when the database could not be opened or migrated.
     bool initialize();
 
     Database* database() const { return m_database; }
@@ -37,8 +40,11 @@ public:
     {
         return m_reconciliationRepository;
     }
+    CategoryService* categoryService() const { return m_categoryService; }
+    RecurringService* recurringService() const { return m_recurringService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
+    // Remembered across restarts in the preference "lastViewedAccountId".
     void setCurrentAccountId(const QString& accountId);
 
 signals:
@@ -54,5 +60,7 @@ private:
     SplitLineRepository* m_splitLineRepository = nullptr;
     RecurringRepository* m_recurringRepository = nullptr;
     ReconciliationRepository* m_reconciliationRepository = nullptr;
+    CategoryService* m_categoryService = nullptr;
+    RecurringService* m_recurringService = nullptr;
     QString m_currentAccountId;
 };
