@@ -9,6 +9,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins
     libgl-dev
     sqlite3 unzip xvfb xauth
+    zlib1g-dev
 )
 
 missing=()
