@@ -1,22 +1,17 @@
 #include "services/backupservice.h"
 #include "services/zipreader.h"
 #include "services/zipwriter.h"
+#include "tabledump.h"
 #include "testdatabase.h"
 #include "unziptool.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 Q_DECLARE_METATYPE(BackupImportMode)
 
 namespace {
-
-const QStringList tables{
-    "accounts",       "categories", "transactions", "split_lines", "recurring_transactions",
-    "reconciliations"};
 
 // Every table with a live and where possible a soft-deleted row, synced rows with server ids,
 // NULLs, and text that JSON must escape.
@@ -67,27 +62,6 @@ void fillEveryTable(const TestDatabase& db)
             "updated_at, deleted_at) VALUES "
             "('rc-1', 'acc-1', '2024-01-31', 140000, 140000, '2024-02-01T09:00:00Z', 2, "
             "'synced', 'srv-c1', '2024-02-01T09:00:00Z', '2024-02-01T09:00:00Z', NULL)");
-}
-
-// A table's rows as text, with SQL types, ordered by id.
-QStringList dump(const TestDatabase& db, const QString& table)
-{
-    QStringList rows;
-    QSqlQuery query(db.database()->connection());
-    query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table));
-    while (query.next()) {
-        QStringList fields;
-        const QSqlRecord record = query.record();
-        for (int i = 0; i < record.count(); ++i) {
-            const QVariant value = query.value(i);
-            fields << record.fieldName(i) + QLatin1Char('=') +
-                          (value.isNull()
-                               ? QStringLiteral("NULL")
-                               : QStringLiteral("%1:%2").arg(value.typeName(), value.toString()));
-        }
-        rows << fields.join(QLatin1Char('|'));
-    }
-    return rows;
 }
 
 QByteArray archiveOf(const QList<QPair<QString, QByteArray>>& entries)
@@ -142,8 +116,8 @@ void TestBackupService::roundTripIntoEmptyDatabase()
 
         // What the restore must produce: the same rows, each synchronised one a new pending
         // revision without server id. Split lines have no bookkeeping and come back unchanged.
-        for (const QString& table : tables) {
-            for (QString row : dump(source, table)) {
+        for (const QString& table : TableDump::ledgerTables()) {
+            for (QString row : TableDump::rows(source, table)) {
                 row.replace(QRegularExpression("version=qlonglong:\\d+"), "version=qlonglong:1");
                 row.replace(QRegularExpression("sync_status=QString:\\w+"),
                             "sync_status=QString:pending");
@@ -170,8 +144,8 @@ void TestBackupService::roundTripIntoEmptyDatabase()
     QCOMPARE(first.recurringImported, 1);
     QCOMPARE(first.reconciliationsImported, 1);
     QCOMPARE(first.totalSkipped(), 0);
-    for (const QString& table : tables)
-        QCOMPARE(dump(target, table), expected.value(table));
+    for (const QString& table : TableDump::ledgerTables())
+        QCOMPARE(TableDump::rows(target, table), expected.value(table));
 
     // The same archive again changes nothing and skips everything.
     const BackupImportResult second = restore.importBackup(archive, BackupImportMode::SkipExisting);
@@ -179,8 +153,8 @@ void TestBackupService::roundTripIntoEmptyDatabase()
     QCOMPARE(second.totalSkipped(), 10);
     QCOMPARE(second.accountsSkipped, 2);
     QCOMPARE(second.splitLinesSkipped, 2);
-    for (const QString& table : tables)
-        QCOMPARE(dump(target, table), expected.value(table));
+    for (const QString& table : TableDump::ledgerTables())
+        QCOMPARE(TableDump::rows(target, table), expected.value(table));
 }
 
 void TestBackupService::archiveLayout()

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// One record of a QIF category list.
+struct QifCategoryDefinition
+{
+    QString name;
+    QString description;
+    bool isIncome = false;
+};
