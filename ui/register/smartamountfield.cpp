@@ -19,10 +19,19 @@ void SmartAmountField::keyPressEvent(QKeyEvent* event)
     const bool decimalKey = !typed.isEmpty() && (typed == decimalPoint || typed == QLatin1String(".") ||
                                                  typed == QLatin1String(","));
     if (decimalKey) {
-        const int position = lineEdit()->text().indexOf(decimalPoint);
+        const QString text = lineEdit()->text();
+        const int position = text.indexOf(decimalPoint);
         if (position >= 0) {
+            // The cursor lands right after the point with the cents selected, so that typed
+            // digits replace them: inserted before "00" they would make too many decimals and
+            // the spin box would refuse them.
+            const int centsStart = position + decimalPoint.size();
+            int centsEnd = centsStart;
+            while (centsEnd < text.size() && text.at(centsEnd).isDigit())
+                ++centsEnd;
             lineEdit()->deselect();
-            lineEdit()->setCursorPosition(position + decimalPoint.size());
+            lineEdit()->setCursorPosition(centsEnd);
+            lineEdit()->cursorBackward(true, centsEnd - centsStart);
             event->accept();
             return;
         }

@@ -3,7 +3,8 @@
 #include <QDoubleSpinBox>
 
 // An amount box (two decimals, right-aligned) whose decimal key jumps to the cents instead of
-// being refused, so "12", ".", "50" types 12.50 over a shown 12.00.
+// being refused: the cursor goes right after the point and the cents are selected, so "12",
+// ".", "50" types 12.50 over a shown 0.00.
 class SmartAmountField : public QDoubleSpinBox
 {
     Q_OBJECT
