@@ -2,9 +2,23 @@
 
 #include "datapaths.h"
 
+#include "../data/accountrepository.h"
+#include "../data/categoryrepository.h"
 #include "../data/database.h"
+#include "../data/preferencesrepository.h"
+#include "../data/reconciliationrepository.h"
+#include "../data/recurringrepository.h"
+#include "../data/splitlinerepository.h"
+#include "../data/transactionrepository.h"
+#include "../services/categoryservice.h"
+#include "../services/recurringservice.h"
+#include "../ui/displaysettings.h"
 
 #include <QDebug>
+
+namespace {
+const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+} // namespace
 
 AppState::AppState(QObject* parent) : QObject(parent) {}
 
@@ -16,6 +30,29 @@ bool AppState::initialize()
     if (!m_database->open(path) || !m_database->runMigrations())
         return false;
 
+    m_accountRepository = new AccountRepository(m_database, this);
+    m_transactionRepository = new TransactionRepository(m_database, this);
+    m_categoryRepository = new CategoryRepository(m_database, this);
+    m_preferencesRepository = new PreferencesRepository(m_database, this);
+    m_splitLineRepository = new SplitLineRepository(m_database, this);
+    m_recurringRepository = new RecurringRepository(m_database, this);
+    m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_categoryService = new CategoryService(m_categoryRepository, this);
+    m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository,
+                                              m_accountRepository, this);
+
+    DisplaySettings::baseFont(); // taken now, before anything scales the application font
+    DisplaySettings::setFontScale(DisplaySettings::fontScaleFromText(
+        m_preferencesRepository->get(QStringLiteral("fontScale"), QStringLiteral("100"))));
+
+    if (const auto weekStart = m_preferencesRepository->getOptional(QStringLiteral("weekStartDay")))
+        DisplaySettings::applyWeekStartText(*weekStart);
+
+    m_categoryService->ensureDefaultCategories();
+
+    if (const auto lastViewed = m_preferencesRepository->getOptional(lastViewedAccountKey))
+        m_currentAccountId = *lastViewed;
+
     emit databaseReady();
     return true;
 }
@@ -25,5 +62,7 @@ void AppState::setCurrentAccountId(const QString& accountId)
     if (accountId == m_currentAccountId)
         return;
     m_currentAccountId = accountId;
+    if (m_preferencesRepository)
+        m_preferencesRepository->set(lastViewedAccountKey, accountId);
     emit currentAccountChanged(accountId);
 }

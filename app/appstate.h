@@ -3,7 +3,16 @@
 #include <QObject>
 #include <QString>
 
+class AccountRepository;
+class CategoryRepository;
+class CategoryService;
 class Database;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class RecurringService;
+class SplitLineRepository;
+class TransactionRepository;
 
 // Owns every long-lived service of the application as a Qt child and wires them together.
 // Every member is null until initialize() has created it; after a failed initialize() only
@@ -15,13 +24,27 @@ class AppState : public QObject
 public:
     explicit AppState(QObject* parent = nullptr);
 
-    // Opens and migrates the database, then builds the services on it. False when the
-    // database could not be opened or migrated.
+    // Opens and migrates the database, builds the services on it, applies the stored display
+    // preferences, seeds the default categories and restores the last viewed account. False
+    // when the database could not be opened or migrated.
     bool initialize();
 
     Database* database() const { return m_database; }
+    AccountRepository* accountRepository() const { return m_accountRepository; }
+    TransactionRepository* transactionRepository() const { return m_transactionRepository; }
+    CategoryRepository* categoryRepository() const { return m_categoryRepository; }
+    PreferencesRepository* preferencesRepository() const { return m_preferencesRepository; }
+    SplitLineRepository* splitLineRepository() const { return m_splitLineRepository; }
+    RecurringRepository* recurringRepository() const { return m_recurringRepository; }
+    ReconciliationRepository* reconciliationRepository() const
+    {
+        return m_reconciliationRepository;
+    }
+    CategoryService* categoryService() const { return m_categoryService; }
+    RecurringService* recurringService() const { return m_recurringService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
+    // Remembered across restarts in the preference "lastViewedAccountId".
     void setCurrentAccountId(const QString& accountId);
 
 signals:
@@ -30,5 +53,14 @@ signals:
 
 private:
     Database* m_database = nullptr;
+    AccountRepository* m_accountRepository = nullptr;
+    TransactionRepository* m_transactionRepository = nullptr;
+    CategoryRepository* m_categoryRepository = nullptr;
+    PreferencesRepository* m_preferencesRepository = nullptr;
+    SplitLineRepository* m_splitLineRepository = nullptr;
+    RecurringRepository* m_recurringRepository = nullptr;
+    ReconciliationRepository* m_reconciliationRepository = nullptr;
+    CategoryService* m_categoryService = nullptr;
+    RecurringService* m_recurringService = nullptr;
     QString m_currentAccountId;
 };

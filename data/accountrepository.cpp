@@ -1,0 +1,156 @@
+#include "accountrepository.h"
+
+#include "database.h"
+#include "sqlvalue.h"
+
+#include "../app/isodates.h"
+
+namespace {
+
+const QString columns = QStringLiteral(
+    "id, name, account_type, currency, institution, account_number_last4, starting_balance, "
+    "sort_order, is_shared, version, sync_status, server_id, created_at, updated_at, deleted_at");
+
+QString select(const QString& tail)
+{
+    return QStringLiteral("SELECT %1 FROM accounts %2").arg(columns, tail);
+}
+
+Account readAccount(RowReader& row)
+{
+    Account account;
+    account.id = row.text();
+    account.name = row.text();
+    account.accountType = row.accountType();
+    account.currency = row.currency();
+    account.institution = row.text();
+    account.accountNumberLast4 = row.text();
+    account.startingBalance = row.money();
+    account.sortOrder = row.integer();
+    account.isShared = row.flag();
+    row.readBookkeeping(account);
+    return account;
+}
+
+// name .. server_id, the run shared by insert and update.
+QVariantList fieldValues(const Account& account)
+{
+    return {SqlValue::text(account.name),
+            SqlValue::storage(account.accountType),
+            SqlValue::storage(account.currency),
+            SqlValue::text(account.institution),
+            SqlValue::text(account.accountNumberLast4),
+            SqlValue::money(account.startingBalance),
+            account.sortOrder,
+            SqlValue::flag(account.isShared),
+            account.version,
+            SqlValue::storage(account.syncStatus),
+            SqlValue::text(account.serverId)};
+}
+
+} // namespace
+
+AccountRepository::AccountRepository(Database* database, QObject* parent)
+    : Repository(database, QStringLiteral("accounts"), parent)
+{
+}
+
+QList<Account> AccountRepository::listAll() const
+{
+    return list(select(QStringLiteral("WHERE deleted_at IS NULL ORDER BY sort_order, name")), {},
+                readAccount);
+}
+
+std::optional<Account> AccountRepository::byId(const QString& id) const
+{
+    return first(select(QStringLiteral("WHERE id = ?")), {id}, readAccount);
+}
+
+QList<Account> AccountRepository::listDeleted() const
+{
+    return list(select(QStringLiteral("WHERE deleted_at IS NOT NULL ORDER BY name")), {},
+                readAccount);
+}
+
+QList<Account> AccountRepository::pending() const
+{
+    return list(select(QStringLiteral("WHERE sync_status = 'pending'")), {}, readAccount);
+}
+
+bool AccountRepository::insert(const Account& account)
+{
+    QVariantList values{SqlValue::text(account.id)};
+    values << fieldValues(account) << SqlValue::timestamp(account.createdAt)
+           << SqlValue::timestamp(account.updatedAt);
+    const bool ok = write(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, "
+                                         "institution, account_number_last4, starting_balance, "
+                                         "sort_order, is_shared, version, sync_status, server_id, "
+                                         "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+                                         "?, ?, ?, ?, ?, ?)"),
+                          values, "insert");
+    if (ok)
+        emit accountsChanged();
+    return ok;
+}
+
+bool AccountRepository::update(const Account& account)
+{
+    QVariantList values = fieldValues(account);
+    values << SqlValue::timestamp(account.updatedAt) << SqlValue::text(account.id);
+    const bool ok = write(QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, "
+                                         "institution=?, account_number_last4=?, "
+                                         "starting_balance=?, sort_order=?, is_shared=?, "
+                                         "version=?, sync_status=?, server_id=?, updated_at=? "
+                                         "WHERE id=?"),
+                          values, "update");
+    if (ok)
+        emit accountsChanged();
+    return ok;
+}
+
+bool AccountRepository::softDelete(const QString& id)
+{
+    const bool ok = softDeleteById(id, "softDelete");
+    if (ok)
+        emit accountsChanged();
+    return ok;
+}
+
+bool AccountRepository::restore(const QString& id)
+{
+    const bool ok = write(QStringLiteral("UPDATE accounts SET deleted_at=NULL, "
+                                         "sync_status='pending', updated_at=? WHERE id=?"),
+                          {toIsoTimestamp(nowUtc()), id}, "restore");
+    if (ok)
+        emit accountsChanged();
+    return ok;
+}
+
+bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& orders)
+{
+    QSqlDatabase connection = database()->connection();
+    connection.transaction();
+    for (const auto& [id, sortOrder] : orders) {
+        if (!write(QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
+                   {sortOrder, toIsoTimestamp(nowUtc()), id}, nullptr)) {
+            connection.rollback();
+            return false;
+        }
+    }
+    connection.commit();
+    emit accountsChanged();
+    return true;
+}
+
+bool AccountRepository::markSynced(const QString& id, const QString& serverId)
+{
+    return markRowSynced(id, serverId);
+}
+
+int AccountRepository::markAllPendingForResync()
+{
+    const int changed = markAllRowsPendingForResync();
+    if (changed > 0)
+        emit accountsChanged();
+    return changed;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "account.h"
+#include "repository.h"
+
+#include <QPair>
+
+// The only code that reads and writes the accounts table.
+class AccountRepository : public Repository
+{
+    Q_OBJECT
+
+public:
+    AccountRepository(Database* database, QObject* parent = nullptr);
+
+    QList<Account> listAll() const;                 // live accounts by sort order, then name
+    std::optional<Account> byId(const QString& id) const; // deleted accounts too
+    QList<Account> listDeleted() const;
+    QList<Account> pending() const;                 // deleted rows too, so deletions are pushed
+
+    bool insert(const Account& account);
+    bool update(const Account& account);
+    bool softDelete(const QString& id);
+    bool restore(const QString& id);
+    // Stores each id's position; neither version nor sync status change, so a reordering
+    // alone is not pushed.
+    bool updateSortOrders(const QList<QPair<QString, int>>& orders);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+signals:
+    void accountsChanged();
+};

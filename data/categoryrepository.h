@@ -1,0 +1,31 @@
+#pragma once
+
+#include "category.h"
+#include "repository.h"
+
+// The only code that reads and writes the categories table (the two-level category tree).
+class CategoryRepository : public Repository
+{
+    Q_OBJECT
+
+public:
+    CategoryRepository(Database* database, QObject* parent = nullptr);
+
+    int count() const;                  // live categories
+    QList<Category> listAll() const;    // live, flat, by name only
+    std::optional<Category> byId(const QString& id) const;     // deleted rows too
+    std::optional<Category> byName(const QString& name) const; // exact, live only
+    QList<Category> pending() const;
+    // "Grandparent > Parent > Name"; empty for an unknown id; stops after 16 names.
+    QString fullPath(const QString& id) const;
+
+    bool insert(const Category& category);
+    bool update(const Category& category);
+    // Marks only this row; children keep their parent and transactions their category.
+    bool softDelete(const QString& id);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+signals:
+    void categoriesChanged();
+};

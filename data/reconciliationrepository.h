@@ -1,0 +1,30 @@
+#pragma once
+
+#include "reconciliation.h"
+#include "repository.h"
+
+// The only code that reads and writes reconciliations. A reconciliation disappears only with
+// its account: there is no single-row delete.
+class ReconciliationRepository : public Repository
+{
+    Q_OBJECT
+
+public:
+    ReconciliationRepository(Database* database, QObject* parent = nullptr);
+
+    QList<Reconciliation> listByAccount(const QString& accountId) const; // newest statement first
+    std::optional<Reconciliation> latestForAccount(const QString& accountId) const;
+    std::optional<Reconciliation> byId(const QString& id) const; // deleted rows too
+    QList<Reconciliation> pending() const;
+
+    // Rows built without timestamps get the current time, so created_at and updated_at hold.
+    bool insert(const Reconciliation& reconciliation);
+    bool update(const Reconciliation& reconciliation);
+    int softDeleteByAccount(const QString& accountId);
+    int restoreByAccount(const QString& accountId, const QString& since);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+signals:
+    void reconciliationsChanged();
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "recurringtransaction.h"
+#include "repository.h"
+
+// The only code that reads and writes recurring_transactions. The schedule arithmetic lives in
+// the recurring engine.
+class RecurringRepository : public Repository
+{
+    Q_OBJECT
+
+public:
+    RecurringRepository(Database* database, QObject* parent = nullptr);
+
+    // Active rows first, then by next due date, then payee ignoring case.
+    QList<RecurringTransaction> listAll() const;
+    std::optional<RecurringTransaction> byId(const QString& id) const; // deleted rows too
+    // Live active rows due on or before today.
+    QList<RecurringTransaction> due() const;
+    QList<RecurringTransaction> pending() const;
+
+    // Both report (but still write) a row whose next due date is broken.
+    bool insert(const RecurringTransaction& recurring);
+    bool update(const RecurringTransaction& recurring); // never moves a row to another account
+    bool softDelete(const QString& id);
+    int softDeleteByAccount(const QString& accountId);
+    int restoreByAccount(const QString& accountId, const QString& since);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+signals:
+    void recurringChanged();
+
+private:
+    void reportBrokenDate(const char* operation, const RecurringTransaction& recurring) const;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "repository.h"
+#include "splitline.h"
+
+// Split lines are written together with their transaction, so this repository announces
+// nothing: the caller announces the transaction change. Lines are replaced as a set
+// (deleteForTransaction, then one insert per line) and never soft-deleted.
+class SplitLineRepository : public Repository
+{
+    Q_OBJECT
+
+public:
+    SplitLineRepository(Database* database, QObject* parent = nullptr);
+
+    QList<SplitLine> listForTransaction(const QString& transactionId) const; // insertion order
+    bool insert(const SplitLine& line);
+    bool deleteForTransaction(const QString& transactionId);
+};

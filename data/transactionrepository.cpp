@@ -1,0 +1,285 @@
+#include "transactionrepository.h"
+
+#include "sqlvalue.h"
+
+namespace {
+
+const QString columns = QStringLiteral(
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, "
+    "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
+    "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
+    "t.deleted_at");
+
+const QString categoryName = QStringLiteral(
+    "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id "
+    "= c.parent_id), '') || ' > ' || c.name ELSE c.name END AS category_name");
+
+QString select(const QString& tail)
+{
+    return QStringLiteral("SELECT %1 FROM transactions t %2").arg(columns, tail);
+}
+
+Transaction readTransaction(RowReader& row)
+{
+    Transaction t;
+    t.id = row.text();
+    t.accountId = row.text();
+    t.date = row.date();
+    t.payee = row.text();
+    t.memo = row.text();
+    t.amount = row.money();
+    t.categoryId = row.text();
+    t.checkNumber = row.text();
+    t.cleared = row.flag();
+    t.reconciled = row.flag();
+    t.transferLinkId = row.text();
+    t.transferDestAccountId = row.text();
+    t.isSplit = row.flag();
+    t.recurringId = row.text();
+    row.readBookkeeping(t);
+    return t;
+}
+
+RegisterRow readRegisterRow(RowReader& row)
+{
+    RegisterRow registerRow;
+    registerRow.transaction = readTransaction(row);
+    registerRow.categoryName = row.text();
+    return registerRow;
+}
+
+// date .. server_id, the run shared by insert and update.
+QVariantList fieldValues(const Transaction& t)
+{
+    return {SqlValue::date(t.date),
+            SqlValue::text(t.payee),
+            SqlValue::text(t.memo),
+            SqlValue::money(t.amount),
+            SqlValue::reference(t.categoryId),
+            SqlValue::text(t.checkNumber),
+            SqlValue::flag(t.cleared),
+            SqlValue::flag(t.reconciled),
+            SqlValue::text(t.transferLinkId),
+            SqlValue::text(t.transferDestAccountId),
+            SqlValue::flag(t.isSplit),
+            SqlValue::text(t.recurringId),
+            t.version,
+            SqlValue::storage(t.syncStatus),
+            SqlValue::text(t.serverId)};
+}
+
+} // namespace
+
+TransactionRepository::TransactionRepository(Database* database, QObject* parent)
+    : Repository(database, QStringLiteral("transactions"), parent)
+{
+}
+
+QList<Transaction> TransactionRepository::listByAccount(const QString& accountId) const
+{
+    return list(select(QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY "
+                                      "t.date DESC, t.created_at DESC")),
+                {accountId}, readTransaction);
+}
+
+QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId) const
+{
+    QList<RegisterRow> rows =
+        list(QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON "
+                            "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                            "ORDER BY t.date ASC, t.created_at ASC")
+                 .arg(columns, categoryName),
+             {accountId}, readRegisterRow);
+
+    QSqlQuery account =
+        run(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId});
+    const qint64 startingBalance = account.next() ? account.value(0).toLongLong() : 0;
+
+    qint64 balance = startingBalance;
+    for (RegisterRow& row : rows) {
+        balance += row.transaction.amount;
+        row.balance = balance;
+    }
+
+    if (startingBalance != 0) {
+        RegisterRow openingRow;
+        openingRow.transaction.payee = QStringLiteral("Opening Balance");
+        openingRow.transaction.amount = startingBalance;
+        openingRow.transaction.cleared = true;
+        openingRow.transaction.reconciled = true;
+        // The rows above are the account's live transactions oldest first, so the first one
+        // carries the oldest date.
+        openingRow.transaction.date =
+            rows.isEmpty() ? QDate::currentDate() : rows.first().transaction.date;
+        openingRow.balance = startingBalance;
+        rows.prepend(openingRow);
+    }
+    return rows;
+}
+
+QList<Transaction> TransactionRepository::unreconciled(const QString& accountId) const
+{
+    return list(select(QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
+                                      "t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC")),
+                {accountId}, readTransaction);
+}
+
+std::optional<Transaction> TransactionRepository::byId(const QString& id) const
+{
+    return first(select(QStringLiteral("WHERE t.id = ?")), {id}, readTransaction);
+}
+
+std::optional<Transaction> TransactionRepository::lastForPayee(const QString& payee,
+                                                               const QString& accountId) const
+{
+    return first(select(QStringLiteral("WHERE t.payee = ? AND t.account_id = ? AND t.deleted_at "
+                                       "IS NULL ORDER BY t.date DESC, t.created_at DESC LIMIT 1")),
+                 {payee, accountId}, readTransaction);
+}
+
+QStringList TransactionRepository::distinctPayees() const
+{
+    QStringList payees;
+    QSqlQuery query = run(QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at "
+                                         "IS NULL AND payee != '' ORDER BY payee"),
+                          {});
+    while (query.next())
+        payees.append(query.value(0).toString());
+    return payees;
+}
+
+QString TransactionRepository::fullTextQuery(const QString& text)
+{
+    QStringList words;
+    QString word;
+    for (const QChar c : text) {
+        if (c.isLetterOrNumber()) {
+            word.append(c);
+        } else if (!word.isEmpty()) {
+            words.append(word + QLatin1Char('*'));
+            word.clear();
+        }
+    }
+    if (!word.isEmpty())
+        words.append(word + QLatin1Char('*'));
+    return words.join(QLatin1Char(' '));
+}
+
+QList<RegisterRow> TransactionRepository::search(const QString& text,
+                                                 const SearchFilter& filter) const
+{
+    const QString match = fullTextQuery(text);
+    QString sql;
+    QVariantList bindings;
+    if (match.isEmpty()) {
+        sql = QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON "
+                             "t.category_id = c.id WHERE t.deleted_at IS NULL")
+                  .arg(columns, categoryName);
+    } else {
+        sql = QStringLiteral("SELECT %1, %2 FROM transactions t JOIN transactions_fts fts ON "
+                             "fts.rowid = t.rowid LEFT JOIN categories c ON t.category_id = c.id "
+                             "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?")
+                  .arg(columns, categoryName);
+        bindings << match;
+    }
+    if (!filter.accountId.isEmpty()) {
+        sql += QStringLiteral(" AND t.account_id = ?");
+        bindings << filter.accountId;
+    }
+    if (!filter.categoryId.isEmpty()) {
+        sql += QStringLiteral(" AND t.category_id = ?");
+        bindings << filter.categoryId;
+    }
+    if (filter.fromDate.isValid()) {
+        sql += QStringLiteral(" AND t.date >= ?");
+        bindings << SqlValue::date(filter.fromDate);
+    }
+    if (filter.toDate.isValid()) {
+        sql += QStringLiteral(" AND t.date <= ?");
+        bindings << SqlValue::date(filter.toDate);
+    }
+    if (filter.cleared) {
+        sql += QStringLiteral(" AND t.cleared = ?");
+        bindings << SqlValue::flag(*filter.cleared);
+    }
+    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
+    return list(sql, bindings, readRegisterRow);
+}
+
+QList<Transaction> TransactionRepository::pending() const
+{
+    return list(select(QStringLiteral("WHERE t.sync_status = 'pending'")), {}, readTransaction);
+}
+
+bool TransactionRepository::insert(const Transaction& transaction)
+{
+    QVariantList values{SqlValue::text(transaction.id), SqlValue::text(transaction.accountId)};
+    values << fieldValues(transaction) << SqlValue::timestamp(transaction.createdAt)
+           << SqlValue::timestamp(transaction.updatedAt);
+    const bool ok = write(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, "
+                                         "memo, amount, category_id, check_number, cleared, "
+                                         "reconciled, transfer_link_id, transfer_dest_account_id, "
+                                         "is_split, recurring_id, version, sync_status, server_id, "
+                                         "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+                                         "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                          values, "insert");
+    if (ok)
+        emit transactionsChanged(transaction.accountId);
+    return ok;
+}
+
+bool TransactionRepository::update(const Transaction& transaction)
+{
+    QVariantList values = fieldValues(transaction);
+    values << SqlValue::timestamp(transaction.updatedAt) << SqlValue::text(transaction.id);
+    const bool ok = write(QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, "
+                                         "amount=?, category_id=?, check_number=?, cleared=?, "
+                                         "reconciled=?, transfer_link_id=?, "
+                                         "transfer_dest_account_id=?, is_split=?, recurring_id=?, "
+                                         "version=?, sync_status=?, server_id=?, updated_at=? "
+                                         "WHERE id=?"),
+                          values, "update");
+    if (ok)
+        emit transactionsChanged(transaction.accountId);
+    return ok;
+}
+
+bool TransactionRepository::softDelete(const QString& id)
+{
+    const std::optional<Transaction> existing = byId(id);
+    if (!existing)
+        return false;
+    const bool ok = softDeleteById(id, "softDelete");
+    if (ok)
+        emit transactionsChanged(existing->accountId);
+    return ok;
+}
+
+int TransactionRepository::softDeleteByAccount(const QString& accountId)
+{
+    const int changed = softDeleteByAccountId(accountId);
+    if (changed > 0)
+        emit transactionsChanged(accountId);
+    return changed;
+}
+
+int TransactionRepository::restoreByAccount(const QString& accountId, const QString& since)
+{
+    const int changed = restoreByAccountId(accountId, since);
+    if (changed > 0)
+        emit transactionsChanged(accountId);
+    return changed;
+}
+
+bool TransactionRepository::markSynced(const QString& id, const QString& serverId)
+{
+    return markRowSynced(id, serverId);
+}
+
+int TransactionRepository::markAllPendingForResync()
+{
+    const int changed = markAllRowsPendingForResync();
+    if (changed > 0)
+        emit transactionsChanged(QString());
+    return changed;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "registerrow.h"
+#include "repository.h"
+#include "searchfilter.h"
+
+// The only code that reads and writes the transactions table. It never touches the other
+// side of a transfer nor split lines: callers look after both.
+class TransactionRepository : public Repository
+{
+    Q_OBJECT
+
+public:
+    TransactionRepository(Database* database, QObject* parent = nullptr);
+
+    QList<Transaction> listByAccount(const QString& accountId) const; // newest first
+    // Oldest first with the running balance, led by an unstored "Opening Balance" row (empty
+    // id) when the account has a starting balance.
+    QList<RegisterRow> registerRows(const QString& accountId) const;
+    QList<Transaction> unreconciled(const QString& accountId) const;
+    std::optional<Transaction> byId(const QString& id) const; // deleted rows too
+    std::optional<Transaction> lastForPayee(const QString& payee, const QString& accountId) const;
+    QStringList distinctPayees() const;
+    // Every word of the text as a prefix (FTS5) over payee, memo and check number; newest
+    // first, at most 200 rows, balance 0.
+    QList<RegisterRow> search(const QString& text, const SearchFilter& filter = {}) const;
+    QList<Transaction> pending() const;
+
+    // "Acme, Inc." becomes "Acme* Inc*"; empty when the text has no letters or digits.
+    static QString fullTextQuery(const QString& text);
+
+    bool insert(const Transaction& transaction);
+    // Never moves a transaction to another account: account_id is not written.
+    bool update(const Transaction& transaction);
+    bool softDelete(const QString& id);
+    int softDeleteByAccount(const QString& accountId);
+    int restoreByAccount(const QString& accountId, const QString& since);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+signals:
+    // The account whose register must reload; empty when rows of several accounts changed.
+    void transactionsChanged(const QString& accountId);
+};
