@@ -392,6 +392,14 @@ void RegisterModel::emitRowChanged(int viewRow)
     emit dataChanged(index(viewRow, 0), index(viewRow, ColumnCount - 1));
 }
 
+void RegisterModel::emitCellChanged(int viewRow, int column)
+{
+    if (viewRow < 0 || viewRow >= rowCount())
+        return;
+    const QModelIndex cell = index(viewRow, column);
+    emit dataChanged(cell, cell);
+}
+
 void RegisterModel::setEditingRow(int viewRow)
 {
     const int old = m_editingRow;
@@ -477,7 +485,7 @@ void RegisterModel::setBuffer(int column, const QString& text)
     if (*target != text)
         m_autoFilled.remove(column);
     *target = text;
-    emitRowChanged(bufferRow());
+    emitCellChanged(bufferRow(), column);
 }
 
 bool RegisterModel::fillFromLast(const Transaction& last, const QString& categoryText)
@@ -489,13 +497,17 @@ bool RegisterModel::fillFromLast(const Transaction& last, const QString& categor
     const auto fillable = [this](int column) {
         return buffer(column)->isEmpty() || m_autoFilled.contains(column);
     };
+    // Cell by cell: a row-wide change would also reset an open editor of this row (the payee
+    // being typed) to its buffer.
     bool changed = false;
     const auto fill = [&](int column, const QString& text) {
         QString* target = buffer(column);
-        if (*target != text)
-            changed = true;
-        *target = text;
         m_autoFilled.insert(column);
+        if (*target == text)
+            return;
+        *target = text;
+        changed = true;
+        emitCellChanged(entryRow(), column);
     };
 
     if (fillable(PaymentColumn) && fillable(DepositColumn)) {
@@ -511,8 +523,5 @@ bool RegisterModel::fillFromLast(const Transaction& last, const QString& categor
     }
     if (!last.memo.isEmpty() && fillable(MemoColumn))
         fill(MemoColumn, last.memo);
-
-    if (changed)
-        emitRowChanged(entryRow());
     return changed;
 }

@@ -112,6 +112,7 @@ private:
     const QString* buffer(int column) const;
     void clearEntry();
     void emitRowChanged(int viewRow);
+    void emitCellChanged(int viewRow, int column);
     bool isSplitRow(int viewRow) const;
 
     QVariant bufferData(int viewRow, int column, int role, bool entryFlag) const;
