@@ -24,9 +24,11 @@ QVariant money(qint64 amount)
     return amount;
 }
 
+// An invalid date or timestamp is written as empty text, never NULL: the NOT NULL columns then
+// still accept the row, so a record with a broken date can at least be deactivated.
 QVariant date(const QDate& value)
 {
-    return toIsoDate(value);
+    return value.isValid() ? toIsoDate(value) : QStringLiteral("");
 }
 
 QVariant date(const std::optional<QDate>& value)
@@ -36,7 +38,7 @@ QVariant date(const std::optional<QDate>& value)
 
 QVariant timestamp(const QDateTime& value)
 {
-    return toIsoTimestamp(value);
+    return value.isValid() ? toIsoTimestamp(value) : QStringLiteral("");
 }
 
 QVariant timestamp(const std::optional<QDateTime>& value)

@@ -14,6 +14,12 @@ int& scalePercent()
     return percent;
 }
 
+std::optional<QFont>& capturedBaseFont()
+{
+    static std::optional<QFont> font;
+    return font;
+}
+
 std::optional<Qt::DayOfWeek>& weekStart()
 {
     static std::optional<Qt::DayOfWeek> day;
@@ -24,8 +30,14 @@ std::optional<Qt::DayOfWeek>& weekStart()
 
 QFont DisplaySettings::baseFont()
 {
-    static const QFont font = QApplication::font();
-    return font;
+    if (!capturedBaseFont())
+        capturedBaseFont() = QApplication::font();
+    return *capturedBaseFont();
+}
+
+void DisplaySettings::setBaseFont(const QFont& font)
+{
+    capturedBaseFont() = font;
 }
 
 int DisplaySettings::fontScale()

@@ -12,6 +12,9 @@ public:
 
     // QApplication::font() as taken on first use, before the theme scales it.
     static QFont baseFont();
+    // Replaces the captured base font; for start-up code that captures it explicitly and for
+    // checks that need a particular base (a pixel-sized one, a small one).
+    static void setBaseFont(const QFont& font);
 
     // Percent, always within 70..160; 100 until set.
     static int fontScale();

@@ -163,6 +163,9 @@ void TestRecords::emptyReferencesBindNull()
     QVERIFY(SqlValue::date(std::optional<QDate>()).isNull());
     QCOMPARE(SqlValue::date(std::optional<QDate>(QDate(2024, 3, 15))).toString(), QStringLiteral("2024-03-15"));
     QCOMPARE(SqlValue::flag(true).toInt(), 1);
+    // A broken date is written as empty text so NOT NULL date columns still take the row.
+    QVERIFY(!SqlValue::date(QDate()).isNull());
+    QCOMPARE(SqlValue::date(QDate()).toString(), QString());
 
     TestDatabase db;
     QVERIFY(db.isReady());

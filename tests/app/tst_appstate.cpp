@@ -1,0 +1,130 @@
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "testrecords.h"
+#include "ui/displaysettings.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+// AppState over a data directory of its own; preferences can be stored before it starts.
+class TestAppState : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_directory;
+
+    void storePreference(const QString& key, const QString& value)
+    {
+        Database database;
+        QVERIFY(database.open(m_directory.filePath(QStringLiteral("pennibar.db"))));
+        QVERIFY(database.runMigrations());
+        QSqlQuery query(database.connection());
+        query.prepare(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, ?)"));
+        query.addBindValue(key);
+        query.addBindValue(value);
+        QVERIFY(query.exec());
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_directory.isValid());
+        qputenv("PENNIBAR_DATA_DIR", m_directory.path().toUtf8());
+        QFile::remove(m_directory.filePath(QStringLiteral("pennibar.db")));
+    }
+    void cleanup() { QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection)); }
+
+    void initializeBuildsEverythingAndSeeds();
+    void fontScaleFromPreferences_data();
+    void fontScaleFromPreferences();
+    void weekStartFromPreferences_data();
+    void weekStartFromPreferences();
+    void currentAccountSurvivesRestart();
+};
+
+void TestAppState::initializeBuildsEverythingAndSeeds()
+{
+    AppState state;
+    QSignalSpy ready(&state, &AppState::databaseReady);
+    QVERIFY(state.initialize());
+    QCOMPARE(ready.count(), 1);
+    QVERIFY(state.accountRepository() && state.transactionRepository() && state.categoryRepository()
+            && state.preferencesRepository() && state.splitLineRepository() && state.recurringRepository()
+            && state.reconciliationRepository() && state.categoryService() && state.recurringService());
+    QCOMPARE(state.categoryRepository()->count(), 56);
+    QVERIFY(state.currentAccountId().isEmpty());
+}
+
+void TestAppState::fontScaleFromPreferences_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("too large") << "250" << 160;
+    QTest::newRow("not a number") << "abc" << 100;
+    QTest::newRow("just too small") << "69" << 70;
+    QTest::newRow("in range") << "125" << 125;
+}
+
+void TestAppState::fontScaleFromPreferences()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, scale);
+    storePreference(QStringLiteral("fontScale"), stored);
+    AppState state;
+    QVERIFY(state.initialize());
+    QCOMPARE(DisplaySettings::fontScale(), scale);
+}
+
+void TestAppState::weekStartFromPreferences_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("firstDay");
+    const int system = int(QLocale::system().firstDayOfWeek());
+    QTest::newRow("zero is ignored") << "0" << system;
+    QTest::newRow("eight is ignored") << "8" << system;
+    QTest::newRow("text is ignored") << "monday" << system;
+    QTest::newRow("seven is Sunday") << "7" << int(Qt::Sunday);
+    QTest::newRow("three is Wednesday") << "3" << int(Qt::Wednesday);
+}
+
+void TestAppState::weekStartFromPreferences()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, firstDay);
+    DisplaySettings::setWeekStartDay(QLocale::system().firstDayOfWeek());
+    storePreference(QStringLiteral("weekStartDay"), stored);
+    AppState state;
+    QVERIFY(state.initialize());
+    QCOMPARE(int(DisplaySettings::weekStartDay()), firstDay);
+}
+
+void TestAppState::currentAccountSurvivesRestart()
+{
+    {
+        AppState state;
+        QVERIFY(state.initialize());
+        QVERIFY(state.accountRepository()->insert(testAccount(QStringLiteral("acct"), QStringLiteral("A"))));
+        QSignalSpy changed(&state, &AppState::currentAccountChanged);
+        QSignalSpy written(state.preferencesRepository(), &PreferencesRepository::changed);
+        state.setCurrentAccountId(QStringLiteral("acct"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(written.count(), 1);
+        state.setCurrentAccountId(QStringLiteral("acct"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(written.count(), 1);
+    }
+    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    AppState restarted;
+    QVERIFY(restarted.initialize());
+    QCOMPARE(restarted.currentAccountId(), QStringLiteral("acct"));
+}
+
+QTEST_MAIN(TestAppState)
+#include "tst_appstate.moc"

@@ -1,0 +1,337 @@
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/transactionrepository.h"
+#include "testdatabase.h"
+#include "testrecords.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+// An account "a" (and "b") with the repositories over one fresh database.
+struct Ledger
+{
+    TestDatabase db;
+    AccountRepository accounts{db.database()};
+    CategoryRepository categories{db.database()};
+    TransactionRepository transactions{db.database()};
+
+    explicit Ledger(qint64 startingBalance = 0)
+    {
+        accounts.insert(testAccount(QStringLiteral("a"), QStringLiteral("Checking"), startingBalance));
+        accounts.insert(testAccount(QStringLiteral("b"), QStringLiteral("Savings")));
+    }
+
+    Transaction add(const QString& id, const QDate& date, const QString& payee, qint64 amount,
+                    const QString& accountId = QStringLiteral("a"))
+    {
+        Transaction t = testTransaction(id, accountId, date, payee, amount);
+        transactions.insert(t);
+        return t;
+    }
+};
+
+class TestTransactionRepository : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QStringList payees(const QList<RegisterRow>& rows)
+    {
+        QStringList result;
+        for (const RegisterRow& row : rows)
+            result << row.transaction.payee;
+        return result;
+    }
+
+private slots:
+    void openingRowFollowsTheOldestTransaction();
+    void openingRowWithoutTransactionsIsDatedToday();
+    void runningBalanceKeepsSameDayCreationOrder();
+    void categoryNamesShowTheirParent();
+    void emptyCategoryIsStoredAsNull();
+    void missingAccountFailsWithItsWarning();
+    void updateNeverMovesAnAccount();
+    void cascadeDeleteAndRestoreWithMargin();
+    void softDeleteOfUnknownIdRunsNothing();
+    void fullTextQueryBuilder_data();
+    void fullTextQueryBuilder();
+    void searchMatchesWordPrefixes();
+    void searchCombinesFilters();
+    void searchCapsAtTwoHundredNewestRows();
+    void payeeLookups();
+    void unreconciledAndPending();
+};
+
+void TestTransactionRepository::openingRowFollowsTheOldestTransaction()
+{
+    Ledger ledger(10000);
+    ledger.add(QStringLiteral("t2"), QDate(2024, 3, 10), QStringLiteral("Later"), -500);
+    ledger.add(QStringLiteral("t1"), QDate(2024, 3, 1), QStringLiteral("Earlier"), -2500);
+    ledger.add(QStringLiteral("gone"), QDate(2024, 1, 1), QStringLiteral("Deleted"), -1);
+    QVERIFY(ledger.transactions.softDelete(QStringLiteral("gone")));
+
+    const QList<RegisterRow> rows = ledger.transactions.registerRows(QStringLiteral("a"));
+    QCOMPARE(payees(rows), (QStringList{"Opening Balance", "Earlier", "Later"}));
+    const Transaction& opening = rows.first().transaction;
+    QVERIFY(opening.id.isEmpty());
+    QVERIFY(opening.accountId.isEmpty());
+    QCOMPARE(opening.date, QDate(2024, 3, 1));
+    QVERIFY(opening.cleared && opening.reconciled);
+    QCOMPARE(opening.amount, qint64(10000));
+    QCOMPARE(rows.at(0).balance, qint64(10000));
+    QCOMPARE(rows.at(1).balance, qint64(7500));
+    QCOMPARE(rows.at(2).balance, qint64(7000));
+    QCOMPARE(ledger.transactions.accountBalance(QStringLiteral("a")), rows.last().balance);
+    QCOMPARE(ledger.transactions.accountBalance(QStringLiteral("b")), qint64(0));
+}
+
+void TestTransactionRepository::openingRowWithoutTransactionsIsDatedToday()
+{
+    Ledger ledger(10000);
+    const QList<RegisterRow> rows = ledger.transactions.registerRows(QStringLiteral("a"));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().transaction.date, QDate::currentDate());
+    QCOMPARE(rows.first().balance, qint64(10000));
+
+    QVERIFY(ledger.transactions.registerRows(QStringLiteral("b")).isEmpty());
+    QVERIFY(ledger.transactions.registerRows(QStringLiteral("no-such-account")).isEmpty());
+}
+
+void TestTransactionRepository::runningBalanceKeepsSameDayCreationOrder()
+{
+    Ledger ledger;
+    Transaction first = testTransaction(QStringLiteral("z-first"), QStringLiteral("a"), QDate(2024, 5, 1),
+                                        QStringLiteral("Payment"), -2000);
+    Transaction second = testTransaction(QStringLiteral("a-second"), QStringLiteral("a"), QDate(2024, 5, 1),
+                                         QStringLiteral("Deposit"), 5000);
+    second.createdAt = first.createdAt.addSecs(1);
+    // Inserted in the opposite order: creation time, not insertion or id, decides.
+    QVERIFY(ledger.transactions.insert(second));
+    QVERIFY(ledger.transactions.insert(first));
+
+    const QList<RegisterRow> rows = ledger.transactions.registerRows(QStringLiteral("a"));
+    QCOMPARE(payees(rows), (QStringList{"Payment", "Deposit"}));
+    QCOMPARE(rows.at(0).balance, qint64(-2000));
+    QCOMPARE(rows.at(1).balance, qint64(3000));
+}
+
+void TestTransactionRepository::categoryNamesShowTheirParent()
+{
+    Ledger ledger;
+    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("auto"), QStringLiteral("Transportation"))));
+    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("fuel"), QStringLiteral("Gas/Fuel"),
+                                                  QStringLiteral("auto"))));
+    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("old"), QStringLiteral("Retired"))));
+    QVERIFY(ledger.categories.softDelete(QStringLiteral("old")));
+
+    const auto addWithCategory = [&ledger](const char* id, const char* categoryId) {
+        Transaction t = testTransaction(QString::fromLatin1(id), QStringLiteral("a"), QDate(2024, 1, 1),
+                                        QString::fromLatin1(id), -100);
+        t.categoryId = QString::fromLatin1(categoryId);
+        t.createdAt = t.createdAt.addSecs(ledger.transactions.listByAccount(QStringLiteral("a")).size());
+        QVERIFY(ledger.transactions.insert(t));
+    };
+    addWithCategory("child", "fuel");
+    addWithCategory("top", "auto");
+    addWithCategory("deleted-category", "old");
+    addWithCategory("none", "");
+
+    QStringList names;
+    for (const RegisterRow& row : ledger.transactions.registerRows(QStringLiteral("a")))
+        names << row.categoryName;
+    QCOMPARE(names, (QStringList{"Transportation > Gas/Fuel", "Transportation", "Retired", ""}));
+}
+
+void TestTransactionRepository::emptyCategoryIsStoredAsNull()
+{
+    Ledger ledger;
+    ledger.add(QStringLiteral("t"), QDate(2024, 1, 1), QStringLiteral("P"), -1);
+    QCOMPARE(ledger.db.scalar(QStringLiteral("SELECT category_id IS NULL FROM transactions")).toInt(), 1);
+}
+
+void TestTransactionRepository::missingAccountFailsWithItsWarning()
+{
+    Ledger ledger;
+    QSignalSpy changed(&ledger.transactions, &TransactionRepository::transactionsChanged);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^TransactionRepository::insert failed: .*FOREIGN KEY")));
+    QVERIFY(!ledger.transactions.insert(testTransaction(QStringLiteral("t"), QStringLiteral("ghost"),
+                                                        QDate(2024, 1, 1), QStringLiteral("P"), -1)));
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestTransactionRepository::updateNeverMovesAnAccount()
+{
+    Ledger ledger;
+    Transaction t = ledger.add(QStringLiteral("t"), QDate(2024, 1, 1), QStringLiteral("Rent"), -100);
+    QSignalSpy changed(&ledger.transactions, &TransactionRepository::transactionsChanged);
+    t.accountId = QStringLiteral("b");
+    t.payee = QStringLiteral("Rent March");
+    t.createdAt = t.createdAt.addDays(-1);
+    QVERIFY(ledger.transactions.update(t));
+
+    const std::optional<Transaction> stored = ledger.transactions.byId(QStringLiteral("t"));
+    QCOMPARE(stored->accountId, QStringLiteral("a"));
+    QCOMPARE(stored->payee, QStringLiteral("Rent March"));
+    QCOMPARE(stored->createdAt, t.createdAt.addDays(1));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), QStringLiteral("b"));
+}
+
+void TestTransactionRepository::cascadeDeleteAndRestoreWithMargin()
+{
+    Ledger ledger;
+    ledger.add(QStringLiteral("early"), QDate(2024, 1, 1), QStringLiteral("Deleted earlier"), -1);
+    ledger.add(QStringLiteral("t1"), QDate(2024, 1, 2), QStringLiteral("One"), -1);
+    ledger.add(QStringLiteral("t2"), QDate(2024, 1, 3), QStringLiteral("Two"), -1);
+    ledger.add(QStringLiteral("other"), QDate(2024, 1, 3), QStringLiteral("Other account"), -1,
+               QStringLiteral("b"));
+    // Deleted on its own long before the account went: the restore must leave it deleted.
+    ledger.db.exec(QStringLiteral("UPDATE transactions SET deleted_at = '2000-01-01T00:00:00Z' WHERE id = 'early'"));
+
+    QSignalSpy changed(&ledger.transactions, &TransactionRepository::transactionsChanged);
+    QCOMPARE(ledger.transactions.softDeleteByAccount(QStringLiteral("a")), 2);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), QStringLiteral("a"));
+    QCOMPARE(ledger.transactions.softDeleteByAccount(QStringLiteral("a")), 0);
+    QCOMPARE(changed.count(), 1);
+
+    const QString since = toIsoTimestamp(nowUtc().addSecs(-10));
+    QCOMPARE(ledger.transactions.restoreByAccount(QStringLiteral("a"), since), 2);
+    QCOMPARE(payees(ledger.transactions.registerRows(QStringLiteral("a"))), (QStringList{"One", "Two"}));
+    QCOMPARE(ledger.transactions.restoreByAccount(QStringLiteral("a"), since), 0);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(ledger.transactions.listByAccount(QStringLiteral("b")).size(), 1);
+}
+
+void TestTransactionRepository::softDeleteOfUnknownIdRunsNothing()
+{
+    Ledger ledger;
+    QSignalSpy changed(&ledger.transactions, &TransactionRepository::transactionsChanged);
+    QVERIFY(!ledger.transactions.softDelete(QStringLiteral("nothing")));
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestTransactionRepository::fullTextQueryBuilder_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("query");
+    QTest::newRow("punctuation separates") << "Acme, Inc." << "Acme* Inc*";
+    QTest::newRow("digits count") << "check 1042" << "check* 1042*";
+    QTest::newRow("operators are not passed on") << "\"coffee\" OR -tea" << "coffee* OR* tea*";
+    QTest::newRow("accented letters") << "Café" << "Café*";
+    QTest::newRow("nothing searchable") << "--" << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestTransactionRepository::fullTextQueryBuilder()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, query);
+    QCOMPARE(TransactionRepository::fullTextQuery(text), query);
+}
+
+void TestTransactionRepository::searchMatchesWordPrefixes()
+{
+    Ledger ledger;
+    ledger.add(QStringLiteral("shop"), QDate(2024, 1, 1), QStringLiteral("Coffee Shop"), -450);
+    Transaction beans = testTransaction(QStringLiteral("beans"), QStringLiteral("a"), QDate(2024, 1, 2),
+                                        QStringLiteral("Market"), -1200);
+    beans.memo = QStringLiteral("coffee beans");
+    QVERIFY(ledger.transactions.insert(beans));
+    ledger.add(QStringLiteral("tea"), QDate(2024, 1, 3), QStringLiteral("Tea House"), -300);
+    ledger.add(QStringLiteral("gone"), QDate(2024, 1, 4), QStringLiteral("Coffee Cart"), -300);
+    QVERIFY(ledger.transactions.softDelete(QStringLiteral("gone")));
+
+    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("coffee"))), (QStringList{"Market", "Coffee Shop"}));
+    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("COF"))), (QStringList{"Market", "Coffee Shop"}));
+    QVERIFY(ledger.transactions.search(QStringLiteral("ee")).isEmpty());
+    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("coffee sh"))), QStringList{"Coffee Shop"});
+    QCOMPARE(ledger.transactions.search(QStringLiteral("coffee")).first().balance, qint64(0));
+}
+
+void TestTransactionRepository::searchCombinesFilters()
+{
+    Ledger ledger;
+    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("food"), QStringLiteral("Groceries"))));
+    const auto add = [&ledger](const char* id, const char* account, int day, bool cleared, const char* category) {
+        Transaction t = testTransaction(QString::fromLatin1(id), QString::fromLatin1(account), QDate(2024, 2, day),
+                                        QStringLiteral("Market %1").arg(QLatin1String(id)), -100);
+        t.cleared = cleared;
+        t.categoryId = QString::fromLatin1(category);
+        QVERIFY(ledger.transactions.insert(t));
+    };
+    add("hit", "a", 10, true, "food");
+    add("other-account", "b", 10, true, "food");
+    add("too-early", "a", 1, true, "food");
+    add("too-late", "a", 28, true, "food");
+    add("uncleared", "a", 10, false, "food");
+    add("no-category", "a", 10, true, "");
+
+    SearchFilter filter;
+    filter.accountId = QStringLiteral("a");
+    filter.categoryId = QStringLiteral("food");
+    filter.fromDate = QDate(2024, 2, 5);
+    filter.toDate = QDate(2024, 2, 20);
+    filter.cleared = true;
+    const QList<RegisterRow> rows = ledger.transactions.search(QStringLiteral("market"), filter);
+    QCOMPARE(payees(rows), QStringList{"Market hit"});
+    QCOMPARE(rows.first().categoryName, QStringLiteral("Groceries"));
+    filter.cleared = false;
+    QCOMPARE(payees(ledger.transactions.search(QString(), filter)), QStringList{"Market uncleared"});
+}
+
+void TestTransactionRepository::searchCapsAtTwoHundredNewestRows()
+{
+    Ledger ledger;
+    ledger.db.database()->connection().transaction();
+    for (int i = 0; i < 250; ++i)
+        ledger.add(QStringLiteral("t%1").arg(i), QDate(2020, 1, 1).addDays(i), QStringLiteral("Row %1").arg(i), -1);
+    ledger.db.database()->connection().commit();
+    ledger.add(QStringLiteral("elsewhere"), QDate(2030, 1, 1), QStringLiteral("Other"), -1, QStringLiteral("b"));
+
+    SearchFilter onlyA;
+    onlyA.accountId = QStringLiteral("a");
+    const QList<RegisterRow> rows = ledger.transactions.search(QStringLiteral("--"), onlyA);
+    QCOMPARE(rows.size(), 200);
+    QCOMPARE(rows.first().transaction.payee, QStringLiteral("Row 249"));
+    QCOMPARE(rows.last().transaction.payee, QStringLiteral("Row 50"));
+}
+
+void TestTransactionRepository::payeeLookups()
+{
+    Ledger ledger;
+    ledger.add(QStringLiteral("old"), QDate(2024, 1, 1), QStringLiteral("Grocer"), -100);
+    ledger.add(QStringLiteral("new"), QDate(2024, 2, 1), QStringLiteral("Grocer"), -200);
+    ledger.add(QStringLiteral("savings"), QDate(2024, 3, 1), QStringLiteral("Grocer"), -300, QStringLiteral("b"));
+    ledger.add(QStringLiteral("apple"), QDate(2024, 3, 1), QStringLiteral("apple store"), -1);
+    ledger.add(QStringLiteral("empty"), QDate(2024, 3, 1), QString(""), -1);
+
+    QCOMPARE(ledger.transactions.lastForPayee(QStringLiteral("Grocer"), QStringLiteral("a"))->id,
+             QStringLiteral("new"));
+    QVERIFY(!ledger.transactions.lastForPayee(QStringLiteral("grocer"), QStringLiteral("a")));
+    QCOMPARE(ledger.transactions.distinctPayees(), (QStringList{"Grocer", "apple store"}));
+}
+
+void TestTransactionRepository::unreconciledAndPending()
+{
+    Ledger ledger;
+    Transaction reconciled = ledger.add(QStringLiteral("r"), QDate(2024, 1, 1), QStringLiteral("Done"), -1);
+    reconciled.reconciled = true;
+    reconciled.syncStatus = SyncStatus::Synced;
+    QVERIFY(ledger.transactions.update(reconciled));
+    ledger.add(QStringLiteral("u"), QDate(2024, 1, 2), QStringLiteral("Open"), -1);
+    ledger.add(QStringLiteral("d"), QDate(2024, 1, 3), QStringLiteral("Deleted"), -1);
+    QVERIFY(ledger.transactions.softDelete(QStringLiteral("d")));
+
+    QCOMPARE(ledger.transactions.unreconciled(QStringLiteral("a")).size(), 1);
+    QStringList pendingIds;
+    for (const Transaction& t : ledger.transactions.pending())
+        pendingIds << t.id;
+    pendingIds.sort();
+    QCOMPARE(pendingIds, (QStringList{"d", "u"}));
+}
+
+QTEST_GUILESS_MAIN(TestTransactionRepository)
+#include "tst_transactionrepository.moc"

@@ -1,0 +1,3 @@
+#include "balancelabel.h"
+
+BalanceLabel::BalanceLabel(QWidget* parent) : QLabel(parent) {}

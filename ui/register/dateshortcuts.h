@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDate>
+
+class QKeyEvent;
+class QLineEdit;
+
+// Single-key date changes shared by the register's date cell and the forms' date fields:
+// t today, + or = next day, - previous day, m/h first/last of the month, y/r first/last of the
+// year, w/k the Sunday before / Saturday after (weeks run Sunday to Saturday). Upper case works
+// too. An invalid date counts as today. Returns false, leaving the date alone, for other keys.
+bool applyDateShortcut(QKeyEvent* event, QDate& date);
+
+// The date typed into a date editor ("M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy"; two-digit
+// years are 1900-1999), or the editor's stored "date" property when the text is no date.
+QDate parseDateText(QLineEdit* edit);

@@ -1,0 +1,3 @@
+#include "registercombobox.h"
+
+RegisterComboBox::RegisterComboBox(QWidget* parent) : QComboBox(parent) {}

@@ -1,0 +1,527 @@
+#include "registermodel.h"
+
+#include "registerdate.h"
+
+#include "app/money.h"
+#include "ui/fontroles.h"
+#include "ui/themecolors.h"
+
+#include <algorithm>
+
+namespace {
+
+QString plainAmount(qint64 amount)
+{
+    return formatAmount(amount, Currency::USD);
+}
+
+qint64 readAmount(const QString& text)
+{
+    return parseMoney(text.trimmed(), Currency::USD);
+}
+
+QString clearedText(const Transaction& transaction)
+{
+    if (transaction.reconciled)
+        return QStringLiteral("R");
+    if (transaction.cleared)
+        return QStringLiteral("C");
+    return {};
+}
+
+bool isAmountColumn(int column)
+{
+    return column == RegisterModel::PaymentColumn || column == RegisterModel::DepositColumn ||
+           column == RegisterModel::BalanceColumn;
+}
+
+// Strict "x before y in column" for the sort keys of the register.
+bool lessInColumn(const RegisterRow& x, const RegisterRow& y, int column)
+{
+    const Transaction& a = x.transaction;
+    const Transaction& b = y.transaction;
+    switch (column) {
+    case RegisterModel::DateColumn:
+        return a.date < b.date;
+    case RegisterModel::CheckNumberColumn:
+        return QString::localeAwareCompare(a.checkNumber, b.checkNumber) < 0;
+    case RegisterModel::PayeeColumn:
+        return QString::localeAwareCompare(a.payee, b.payee) < 0;
+    case RegisterModel::CategoryColumn:
+        return QString::localeAwareCompare(x.categoryName, y.categoryName) < 0;
+    case RegisterModel::MemoColumn:
+        return QString::localeAwareCompare(a.memo, b.memo) < 0;
+    case RegisterModel::PaymentColumn: {
+        // Non-payments (deposits and zero) sort before every payment.
+        const auto key = [](const Transaction& t) { return t.amount < 0 ? -t.amount : -1; };
+        return key(a) < key(b);
+    }
+    case RegisterModel::DepositColumn: {
+        const auto key = [](const Transaction& t) { return t.amount > 0 ? t.amount : -1; };
+        return key(a) < key(b);
+    }
+    case RegisterModel::ClearedColumn: {
+        const auto key = [](const Transaction& t) { return t.reconciled ? 2 : t.cleared ? 1 : 0; };
+        return key(a) < key(b);
+    }
+    case RegisterModel::BalanceColumn:
+        return x.balance < y.balance;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+RegisterModel::RegisterModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    clearEntry();
+}
+
+int RegisterModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size()) + 1;
+}
+
+int RegisterModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+int RegisterModel::entryRow() const
+{
+    const bool newestFirst = m_sortColumn == DateColumn && m_sortOrder == Qt::DescendingOrder;
+    return newestFirst ? 0 : int(m_rows.size());
+}
+
+int RegisterModel::registerIndexOf(int viewRow) const
+{
+    if (viewRow < 0 || viewRow >= rowCount() || isEntryRow(viewRow))
+        return -1;
+    return entryRow() == 0 ? viewRow - 1 : viewRow;
+}
+
+const RegisterRow* RegisterModel::rowAt(int viewRow) const
+{
+    const int index = registerIndexOf(viewRow);
+    return index < 0 ? nullptr : &m_rows.at(index);
+}
+
+int RegisterModel::viewRowOf(const QString& transactionId) const
+{
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.at(i).transaction.id == transactionId)
+            return entryRow() == 0 ? i + 1 : i;
+    }
+    return -1;
+}
+
+bool RegisterModel::isSplitRow(int viewRow) const
+{
+    const RegisterRow* row = rowAt(viewRow);
+    return row && row->transaction.isSplit;
+}
+
+QString* RegisterModel::buffer(int column)
+{
+    return const_cast<QString*>(std::as_const(*this).buffer(column));
+}
+
+const QString* RegisterModel::buffer(int column) const
+{
+    switch (column) {
+    case DateColumn:
+        return &m_entry.date;
+    case CheckNumberColumn:
+        return &m_entry.checkNumber;
+    case PayeeColumn:
+        return &m_entry.payee;
+    case CategoryColumn:
+        return &m_entry.category;
+    case MemoColumn:
+        return &m_entry.memo;
+    case PaymentColumn:
+        return &m_entry.payment;
+    case DepositColumn:
+        return &m_entry.deposit;
+    case ClearedColumn:
+        return &m_entry.cleared;
+    default:
+        return nullptr;
+    }
+}
+
+QVariant RegisterModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
+        return {};
+
+    const int row = index.row();
+    const int column = index.column();
+    // The entry row shows the buffers only while no existing row has taken them over.
+    const bool entryFlag = isEntryRow(row) && m_editingRow < 0;
+    const bool edited = m_editingRow >= 0 && row == m_editingRow;
+
+    if (entryFlag || edited) {
+        const QVariant value = bufferData(row, column, role, entryFlag);
+        if (value.isValid())
+            return value;
+    }
+
+    if (const RegisterRow* registerRow = rowAt(row))
+        return rowData(*registerRow, column, role);
+    return {};
+}
+
+QVariant RegisterModel::bufferData(int viewRow, int column, int role, bool entryFlag) const
+{
+    const QString* text = buffer(column);
+
+    if (text && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+        if (role == Qt::DisplayRole && entryFlag && text->isEmpty())
+            return columnName(column);
+        if (role == Qt::DisplayRole && !entryFlag && column == CategoryColumn &&
+            isSplitRow(viewRow))
+            return tr("—Split—");
+        return *text;
+    }
+    if (role == Qt::ForegroundRole && entryFlag && text && text->isEmpty())
+        return ThemeColors::muted();
+    if (role == Qt::BackgroundRole && !m_twoLine)
+        return ThemeColors::entryRowBackground(ThemeColors::isDark());
+    return {};
+}
+
+QString RegisterModel::displayText(const RegisterRow& row, int column) const
+{
+    const Transaction& t = row.transaction;
+    switch (column) {
+    case DateColumn:
+        return RegisterDate::toText(t.date);
+    case CheckNumberColumn:
+        return t.checkNumber;
+    case PayeeColumn:
+        return t.payee;
+    case CategoryColumn:
+        return t.isSplit ? tr("—Split—") : row.categoryName;
+    case MemoColumn:
+        return t.memo;
+    case PaymentColumn:
+        return t.amount < 0 ? plainAmount(-t.amount) : QString();
+    case DepositColumn:
+        return t.amount >= 0 ? plainAmount(t.amount) : QString();
+    case ClearedColumn:
+        return clearedText(t);
+    case BalanceColumn:
+        return plainAmount(row.balance);
+    default:
+        return {};
+    }
+}
+
+QVariant RegisterModel::rowData(const RegisterRow& row, int column, int role) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+        return displayText(row, column);
+    case Qt::EditRole:
+        if (column == CategoryColumn)
+            return row.categoryName;
+        if (column == BalanceColumn)
+            return {};
+        return displayText(row, column);
+    case Qt::FontRole:
+        if (isAmountColumn(column))
+            return FontRoles::font(FontRoles::Monospace);
+        return {};
+    case Qt::TextAlignmentRole:
+        if (isAmountColumn(column))
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        if (column == ClearedColumn)
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ForegroundRole: {
+        const bool dark = ThemeColors::isDark();
+        switch (column) {
+        case MemoColumn:
+        case ClearedColumn:
+            return ThemeColors::muted();
+        case PaymentColumn:
+            return ThemeColors::negative(dark);
+        case DepositColumn:
+            if (row.transaction.amount >= 0)
+                return ThemeColors::positive(dark);
+            return {};
+        case BalanceColumn:
+            if (row.balance < 0)
+                return ThemeColors::negative(dark);
+            return {};
+        default:
+            return {};
+        }
+    }
+    default:
+        return {};
+    }
+}
+
+bool RegisterModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    // The buffers belong to one row at a time; writing them through any other row would put
+    // that row's text into the transaction being typed.
+    if (role != Qt::EditRole || !index.isValid() || index.row() != bufferRow())
+        return false;
+    QString* text = buffer(index.column());
+    if (!text)
+        return false;
+
+    const QString newText = value.toString();
+    if (newText != *text)
+        m_autoFilled.remove(index.column());
+    *text = newText;
+    emit dataChanged(index, index);
+    return true;
+}
+
+QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
+        return {};
+    if (section == PayeeColumn && m_twoLine)
+        return tr("Payee / Memo");
+    return columnName(section);
+}
+
+QString RegisterModel::columnName(int column)
+{
+    switch (column) {
+    case DateColumn:
+        return tr("Date");
+    case CheckNumberColumn:
+        return tr("Chk #");
+    case PayeeColumn:
+        return tr("Payee");
+    case CategoryColumn:
+        return tr("Category");
+    case MemoColumn:
+        return tr("Memo");
+    case PaymentColumn:
+        return tr("Payment");
+    case DepositColumn:
+        return tr("Deposit");
+    case ClearedColumn:
+        return tr("Clr");
+    case BalanceColumn:
+        return tr("Balance");
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags RegisterModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+
+    const Qt::ItemFlags readOnly = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    const int row = index.row();
+    const int column = index.column();
+    if (column == BalanceColumn)
+        return readOnly;
+    if (!isEntryRow(row) && row != m_editingRow)
+        return readOnly;
+    // A split transaction's category and amount are edited in the split editor only.
+    const bool splitCell =
+        column == CategoryColumn || column == PaymentColumn || column == DepositColumn;
+    if (splitCell && isSplitRow(row))
+        return readOnly;
+    return readOnly | Qt::ItemIsEditable;
+}
+
+void RegisterModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ColumnCount)
+        return;
+
+    // The edited row is a view row; it must follow its transaction, or the typed values would
+    // later be saved over whichever transaction the sort moved into its place.
+    const RegisterRow* edited = m_editingRow >= 0 ? rowAt(m_editingRow) : nullptr;
+    const QString editedId = edited ? edited->transaction.id : QString();
+
+    beginResetModel();
+    m_sortColumn = column;
+    m_sortOrder = order;
+    sortRows();
+    if (edited)
+        m_editingRow = viewRowOf(editedId);
+    endResetModel();
+
+    emit sortChanged(column, order);
+}
+
+void RegisterModel::sortRows()
+{
+    const int column = m_sortColumn;
+    const bool ascending = m_sortOrder == Qt::AscendingOrder;
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [column, ascending](const RegisterRow& x, const RegisterRow& y) {
+                         const bool xLess = lessInColumn(x, y, column);
+                         const bool yLess = lessInColumn(y, x, column);
+                         if (xLess != yLess)
+                             return ascending ? xLess : yLess;
+                         // Equal in the column: the later date first, whatever the direction.
+                         return x.transaction.date > y.transaction.date;
+                     });
+}
+
+void RegisterModel::setRows(const QList<RegisterRow>& rows)
+{
+    beginResetModel();
+    m_rows = rows;
+    sortRows();
+    m_editingRow = -1;
+    clearEntry();
+    endResetModel();
+}
+
+void RegisterModel::emitRowChanged(int viewRow)
+{
+    if (viewRow < 0 || viewRow >= rowCount())
+        return;
+    emit dataChanged(index(viewRow, 0), index(viewRow, ColumnCount - 1));
+}
+
+void RegisterModel::emitCellChanged(int viewRow, int column)
+{
+    if (viewRow < 0 || viewRow >= rowCount())
+        return;
+    const QModelIndex cell = index(viewRow, column);
+    emit dataChanged(cell, cell);
+}
+
+void RegisterModel::setEditingRow(int viewRow)
+{
+    const int old = m_editingRow;
+    m_editingRow = viewRow;
+    if (old >= 0)
+        emitRowChanged(old);
+    if (viewRow >= 0)
+        emitRowChanged(viewRow);
+    // The entry row shows its placeholders only while no other row is edited.
+    if ((old < 0) != (viewRow < 0))
+        emitRowChanged(entryRow());
+}
+
+void RegisterModel::clearEntry()
+{
+    const QString sticky = m_entry.stickyDate;
+    m_entry = Entry();
+    m_entry.stickyDate = sticky;
+    m_entry.date = sticky.isEmpty() ? RegisterDate::toText(QDate::currentDate()) : sticky;
+    m_autoFilled.clear();
+}
+
+void RegisterModel::resetEntry()
+{
+    clearEntry();
+    emitRowChanged(bufferRow());
+    if (bufferRow() != entryRow())
+        emitRowChanged(entryRow());
+}
+
+void RegisterModel::loadEntryFrom(const Transaction& transaction, const QString& categoryText)
+{
+    const QString sticky = m_entry.stickyDate;
+    m_entry = Entry();
+    m_entry.stickyDate = sticky;
+    m_entry.date = RegisterDate::toText(transaction.date);
+    m_entry.checkNumber = transaction.checkNumber;
+    m_entry.payee = transaction.payee;
+    m_entry.memo = transaction.memo;
+    m_entry.category = categoryText;
+    m_entry.categoryId = transaction.categoryId;
+    if (transaction.amount < 0)
+        m_entry.payment = plainAmount(-transaction.amount);
+    else
+        m_entry.deposit = plainAmount(transaction.amount);
+    m_entry.cleared = clearedText(transaction);
+    m_autoFilled.clear();
+    emitRowChanged(bufferRow());
+}
+
+Transaction RegisterModel::entryToTransaction(const QString& accountId) const
+{
+    Transaction transaction;
+    transaction.accountId = accountId;
+    const QDate date = RegisterDate::fromText(m_entry.date);
+    transaction.date = date.isValid() ? date : QDate::currentDate();
+    transaction.payee = m_entry.payee.trimmed();
+    transaction.memo = m_entry.memo;
+    transaction.checkNumber = m_entry.checkNumber.trimmed();
+    if (!m_entry.payment.isEmpty())
+        transaction.amount = -readAmount(m_entry.payment);
+    else if (!m_entry.deposit.isEmpty())
+        transaction.amount = readAmount(m_entry.deposit);
+    transaction.categoryId = m_entry.categoryId;
+    return transaction;
+}
+
+void RegisterModel::setStickyDate(const QString& text)
+{
+    m_entry.stickyDate = text;
+}
+
+void RegisterModel::setCategoryId(const QString& categoryId)
+{
+    m_entry.categoryId = categoryId;
+}
+
+void RegisterModel::setBuffer(int column, const QString& text)
+{
+    QString* target = buffer(column);
+    if (!target)
+        return;
+    if (*target != text)
+        m_autoFilled.remove(column);
+    *target = text;
+    emitCellChanged(bufferRow(), column);
+}
+
+bool RegisterModel::fillFromLast(const Transaction& last, const QString& categoryText)
+{
+    if (m_editingRow >= 0)
+        return false;
+
+    // A field may be filled when it is empty or still holds an earlier quick-fill.
+    const auto fillable = [this](int column) {
+        return buffer(column)->isEmpty() || m_autoFilled.contains(column);
+    };
+    // Cell by cell: a row-wide change would also reset an open editor of this row (the payee
+    // being typed) to its buffer.
+    bool changed = false;
+    const auto fill = [&](int column, const QString& text) {
+        QString* target = buffer(column);
+        m_autoFilled.insert(column);
+        if (*target == text)
+            return;
+        *target = text;
+        changed = true;
+        emitCellChanged(entryRow(), column);
+    };
+
+    if (fillable(PaymentColumn) && fillable(DepositColumn)) {
+        fill(PaymentColumn, last.amount < 0 ? plainAmount(-last.amount) : QString());
+        fill(DepositColumn, last.amount < 0 ? QString() : plainAmount(last.amount));
+    }
+    if (!categoryText.isEmpty() && fillable(CategoryColumn) &&
+        (m_entry.categoryId.isEmpty() || m_autoFilled.contains(CategoryColumn))) {
+        fill(CategoryColumn, categoryText);
+        if (m_entry.categoryId != last.categoryId)
+            changed = true;
+        m_entry.categoryId = last.categoryId;
+    }
+    if (!last.memo.isEmpty() && fillable(MemoColumn))
+        fill(MemoColumn, last.memo);
+    return changed;
+}
