@@ -45,6 +45,12 @@ double BenchTools::peakMemoryMiB()
     return match.hasMatch() ? match.captured(1).toDouble() / 1024.0 : -1;
 }
 
+bool BenchTools::resetPeakMemory()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
+}
+
 double BenchTools::sqliteShellMilliseconds(const QString& path, const QString& sql, int runs)
 {
     const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));

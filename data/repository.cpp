@@ -37,26 +37,39 @@ void Repository::logFailure(const char* operation, const QSqlQuery& query) const
                          << query.lastError().text();
 }
 
+int Repository::runWrite(const QString& sql, const QVariantList& bindings,
+                         const char* operation) const
+{
+    auto statement = m_writeStatements.find(sql);
+    if (statement == m_writeStatements.end()) {
+        QSqlQuery query(m_database->connection());
+        if (!query.prepare(sql)) {
+            logFailure(operation, query);
+            return -1;
+        }
+        statement = m_writeStatements.insert(sql, query);
+    }
+    QSqlQuery& query = statement.value();
+    for (int i = 0; i < bindings.size(); ++i)
+        query.bindValue(i, bindings.at(i));
+    const bool ok = query.exec();
+    const int changed = ok ? query.numRowsAffected() : -1;
+    if (!ok)
+        logFailure(operation, query);
+    query.finish();
+    return changed;
+}
+
 bool Repository::write(const QString& sql, const QVariantList& bindings,
                        const char* operation) const
 {
-    bool ok = false;
-    const QSqlQuery query = run(sql, bindings, &ok);
-    if (!ok)
-        logFailure(operation, query);
-    return ok;
+    return runWrite(sql, bindings, operation) >= 0;
 }
 
 int Repository::writeMany(const QString& sql, const QVariantList& bindings,
                           const char* operation) const
 {
-    bool ok = false;
-    const QSqlQuery query = run(sql, bindings, &ok);
-    if (!ok) {
-        logFailure(operation, query);
-        return 0;
-    }
-    return query.numRowsAffected();
+    return qMax(0, runWrite(sql, bindings, operation));
 }
 
 bool Repository::softDeleteById(const QString& id, const char* operation) const

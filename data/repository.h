@@ -2,6 +2,7 @@
 
 #include "rowreader.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSqlQuery>
 #include <QVariantList>
@@ -64,7 +65,13 @@ protected:
 
 private:
     void logFailure(const char* operation, const QSqlQuery& query) const;
+    // Runs a write on a statement prepared once per SQL text and reset after every run.
+    // Preparing an INSERT or UPDATE on transactions also compiles its full-text triggers,
+    // which made preparing each time cost as much as the write itself in bulk imports.
+    // Returns the rows changed, or -1 (logged like write) on failure.
+    int runWrite(const QString& sql, const QVariantList& bindings, const char* operation) const;
 
     Database* m_database;
     QString m_table;
+    mutable QHash<QString, QSqlQuery> m_writeStatements;
 };

@@ -6,13 +6,30 @@ constexpr int monthFirst = 1;
 constexpr int dayFirst = 2;
 
 // Leading byte-order marks and carriage returns go, then surrounding white space.
-QString cleanLine(const QString& line)
+QStringView cleanLine(QStringView line)
 {
     qsizetype start = 0;
     while (start < line.size() &&
            (line.at(start) == QChar(0xFEFF) || line.at(start) == QLatin1Char('\r')))
         ++start;
-    return line.mid(start).trimmed();
+    return line.sliced(start).trimmed();
+}
+
+// Calls `read` with every line of the text, empty ones included; "\r\n", "\n" and a lone
+// "\r" all end a line. Views instead of a list of copies keep a large file's memory down.
+template <typename Read> void forEachLine(QStringView text, Read read)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        read(text.sliced(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    read(text.sliced(start));
 }
 
 // "1/2'24", "2024-03-05" and "1. 2. 24" all become their numeric parts.
@@ -98,31 +115,26 @@ std::optional<qint64> decimalCents(const QString& number)
 
 QifParseResult QifParser::parse(const QString& text, int dateOrder)
 {
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList lines = normalised.split(QLatin1Char('\n'));
-
-    QifParser parser(dateOrder == 0 ? detectDateOrder(lines) : dateOrder);
-    for (const QString& line : lines)
-        parser.readLine(line);
+    QifParser parser(dateOrder == 0 ? detectDateOrder(text) : dateOrder);
+    forEachLine(text, [&parser](QStringView line) { parser.readLine(line); });
     parser.endRecord();
     parser.m_result.dateOrder = parser.m_dateOrder;
     return std::move(parser.m_result);
 }
 
-int QifParser::detectDateOrder(const QStringList& lines)
+int QifParser::detectDateOrder(QStringView text)
 {
-    for (const QString& line : lines) {
-        const QString cleaned = cleanLine(line);
-        if (cleaned.size() <= 1 || !cleaned.startsWith(QLatin1Char('D')))
-            continue;
-        const QStringList parts = dateParts(cleaned.mid(1).trimmed());
+    int order = monthFirst;
+    forEachLine(text, [&order](QStringView line) {
+        const QStringView cleaned = cleanLine(line);
+        if (order == dayFirst || cleaned.size() <= 1 || !cleaned.startsWith(QLatin1Char('D')))
+            return;
+        const QStringList parts = dateParts(cleaned.sliced(1).trimmed().toString());
         if (parts.size() >= 3 && allIntegers(parts) && parts.first().size() != 4 &&
             parts.first().toInt() > 12)
-            return dayFirst;
-    }
-    return monthFirst;
+            order = dayFirst;
+    });
+    return order;
 }
 
 std::optional<qint64> QifParser::parseAmount(const QString& text)
@@ -221,14 +233,14 @@ QDate QifParser::parseDate(const QString& text, int dateOrder)
     return QDate(year, month, day); // invalid for an impossible date
 }
 
-void QifParser::readLine(const QString& line)
+void QifParser::readLine(QStringView line)
 {
-    const QString cleaned = cleanLine(line);
+    const QStringView cleaned = cleanLine(line);
     if (cleaned.isEmpty())
         return;
     if (cleaned.startsWith(QLatin1Char('!'))) {
         endRecord();
-        startSection(cleaned);
+        startSection(cleaned.toString());
         return;
     }
     if (cleaned.startsWith(QLatin1Char('^'))) {
@@ -237,7 +249,7 @@ void QifParser::readLine(const QString& line)
     }
 
     const QChar letter = cleaned.at(0);
-    const QString value = cleaned.mid(1).trimmed();
+    const QString value = cleaned.sliced(1).trimmed().toString();
     m_hasContent = true;
     switch (m_section) {
     case Section::AccountList:

@@ -18,8 +18,8 @@ public:
     static QifParseResult parse(const QString& text, int dateOrder = 0);
     static std::optional<qint64> parseAmount(const QString& text);
     static QDate parseDate(const QString& text, int dateOrder);
-    // 2 when a date of the lines can only be day-first, else 1.
-    static int detectDateOrder(const QStringList& lines);
+    // 2 when a date of the text can only be day-first, else 1.
+    static int detectDateOrder(QStringView text);
 
 private:
     enum class Section
@@ -33,7 +33,7 @@ private:
 
     explicit QifParser(int dateOrder) : m_result{}, m_dateOrder(dateOrder) {}
 
-    void readLine(const QString& line);
+    void readLine(QStringView line);
     void startSection(const QString& header);
     void readTransactionField(QChar letter, const QString& value);
     void readCategoryField(QChar letter, const QString& value);
