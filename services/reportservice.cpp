@@ -1,5 +1,7 @@
 #include "reportservice.h"
 
+#include "reportqueries.h"
+
 #include "app/isodates.h"
 #include "data/database.h"
 
@@ -9,8 +11,6 @@
 
 namespace {
 
-const QString accountClause = QStringLiteral(" AND t.account_id = ?");
-
 // The two dates of a range, then the account id when one is given.
 QVariantList rangeBindings(const QDate& start, const QDate& end, const QString& accountId)
 {
@@ -18,11 +18,6 @@ QVariantList rangeBindings(const QDate& start, const QDate& end, const QString& 
     if (!accountId.isEmpty())
         bindings << accountId;
     return bindings;
-}
-
-QString withAccountClause(const QString& base, const QString& accountId, const QString& tail)
-{
-    return base + (accountId.isEmpty() ? QString() : accountClause) + tail;
 }
 
 QDate firstOfQuarter(const QDate& today)
@@ -60,12 +55,7 @@ bool ReportService::run(QSqlQuery& query, const QString& sql, const QVariantList
 QList<CategoryTotal> ReportService::categorySpending(const QDate& start, const QDate& end,
                                                      const QString& accountId) const
 {
-    const QString sql = withAccountClause(
-        QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
-                       "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-                       "t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?"),
-        accountId,
-        QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC"));
+    const QString sql = ReportQueries::categorySpending(!accountId.isEmpty());
     QList<CategoryTotal> rows;
     QSqlQuery query;
     if (!run(query, sql, rangeBindings(start, end, accountId)))
@@ -78,10 +68,7 @@ QList<CategoryTotal> ReportService::categorySpending(const QDate& start, const Q
 QList<PayeeTotal> ReportService::payeeSummary(const QDate& start, const QDate& end,
                                               const QString& accountId) const
 {
-    const QString sql = withAccountClause(
-        QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
-                       "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-        accountId, QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC"));
+    const QString sql = ReportQueries::payeeSummary(!accountId.isEmpty());
     QList<PayeeTotal> rows;
     QSqlQuery query;
     if (!run(query, sql, rangeBindings(start, end, accountId)))
@@ -94,10 +81,7 @@ QList<PayeeTotal> ReportService::payeeSummary(const QDate& start, const QDate& e
 
 QList<TaxLine> ReportService::taxReport(const QDate& start, const QDate& end) const
 {
-    const QString sql = QStringLiteral(
-        "SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON "
-        "t.category_id = c.id WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= "
-        "? AND t.date <= ? GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
+    const QString sql = ReportQueries::taxReport();
     QList<TaxLine> rows;
     QSqlQuery query;
     if (!run(query, sql, rangeBindings(start, end, QString())))
@@ -113,9 +97,7 @@ QList<MonthlyFlow> ReportService::monthlyFlows(const QString& sql, const QDate& 
 {
     QList<MonthlyFlow> rows;
     QSqlQuery query;
-    if (!run(query,
-             withAccountClause(sql, accountId, QStringLiteral(" GROUP BY month ORDER BY month")),
-             rangeBindings(start, end, accountId)))
+    if (!run(query, sql, rangeBindings(start, end, accountId)))
         return rows;
     while (query.next()) {
         MonthlyFlow flow;
@@ -131,34 +113,20 @@ QList<MonthlyFlow> ReportService::monthlyFlows(const QString& sql, const QDate& 
 QList<MonthlyFlow> ReportService::incomeVsExpenses(const QDate& start, const QDate& end,
                                                    const QString& accountId) const
 {
-    return monthlyFlows(
-        QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 "
-                       "THEN t.amount ELSE 0 END) AS income, SUM(CASE WHEN t.amount < 0 THEN "
-                       "t.amount ELSE 0 END) AS expenses FROM transactions t WHERE t.deleted_at "
-                       "IS NULL   AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')   "
-                       "AND t.date >= ? AND t.date <= ?"),
-        start, end, accountId);
+    return monthlyFlows(ReportQueries::incomeVsExpenses(!accountId.isEmpty()), start, end,
+                        accountId);
 }
 
 QList<MonthlyFlow> ReportService::cashFlow(const QDate& start, const QDate& end,
                                            const QString& accountId) const
 {
-    return monthlyFlows(
-        QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 "
-                       "THEN t.amount ELSE 0 END) AS inflows, SUM(CASE WHEN t.amount < 0 THEN "
-                       "t.amount ELSE 0 END) AS outflows FROM transactions t WHERE t.deleted_at "
-                       "IS NULL AND t.date >= ? AND t.date <= ?"),
-        start, end, accountId);
+    return monthlyFlows(ReportQueries::cashFlow(!accountId.isEmpty()), start, end, accountId);
 }
 
 QMap<QString, qint64> ReportService::categoryTotals(const QDate& start, const QDate& end,
                                                     const QString& accountId) const
 {
-    const QString sql = withAccountClause(
-        QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
-                       "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-                       "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-        accountId, QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')"));
+    const QString sql = ReportQueries::categoryTotals(!accountId.isEmpty());
     QMap<QString, qint64> totals;
     QSqlQuery query;
     if (!run(query, sql, rangeBindings(start, end, accountId)))
@@ -198,12 +166,7 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate& period1Start,
 
 QList<AccountSummaryRow> ReportService::accountSummary() const
 {
-    const QString sql = QStringLiteral(
-        "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN t.cleared = 1 "
-        "THEN t.amount ELSE 0 END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN t.cleared = 0 THEN "
-        "t.amount ELSE 0 END), 0) AS uncleared_sum, COALESCE(SUM(t.amount), 0) AS total_sum FROM "
-        "accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
-        "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name");
+    const QString sql = ReportQueries::accountSummary();
     QList<AccountSummaryRow> rows;
     QSqlQuery query;
     if (!run(query, sql, {}))
@@ -225,19 +188,11 @@ QList<TransactionReportRow> ReportService::transactionReport(const QDate& start,
                                                              const QString& accountId,
                                                              const QString& categoryId) const
 {
-    QString sql = withAccountClause(
-        QStringLiteral("SELECT t.date, a.name AS account_name, t.payee,        COALESCE(c.name, "
-                       "'') AS category_name,        COALESCE(t.memo, ''), t.amount FROM "
-                       "transactions t LEFT JOIN accounts a ON t.account_id = a.id LEFT JOIN "
-                       "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND "
-                       "t.date >= ? AND t.date <= ?"),
-        accountId, QString());
+    const QString sql =
+        ReportQueries::transactionReport(!accountId.isEmpty(), !categoryId.isEmpty());
     QVariantList bindings = rangeBindings(start, end, accountId);
-    if (!categoryId.isEmpty()) {
-        sql += QStringLiteral(" AND t.category_id = ?");
+    if (!categoryId.isEmpty())
         bindings << categoryId;
-    }
-    sql += QStringLiteral(" ORDER BY t.date, t.payee");
 
     QList<TransactionReportRow> rows;
     QSqlQuery query;
