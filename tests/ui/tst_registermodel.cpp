@@ -1,4 +1,7 @@
 #include "ui/register/registermodel.h"
+#include "ui/thememanager.h"
+
+#include <QApplication>
 
 #include <QColor>
 #include <QSignalSpy>
@@ -56,6 +59,8 @@ class TestRegisterModel : public QObject
 
 private slots:
     void rowsShowTheirColumns();
+    void coloursFollowTheTheme_data();
+    void coloursFollowTheTheme();
     void entryRowPosition_data();
     void entryRowPosition();
     void sortingKeepsEachRowsBalance();
@@ -107,6 +112,49 @@ void TestRegisterModel::rowsShowTheirColumns()
     const auto alignment = model.data(model.index(1, RegisterModel::PaymentColumn),
                                       Qt::TextAlignmentRole).value<Qt::Alignment>();
     QCOMPARE(alignment, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TestRegisterModel::coloursFollowTheTheme_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("entry");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("colour");
+
+    const int fg = Qt::ForegroundRole;
+    const int bg = Qt::BackgroundRole;
+    QTest::newRow("light payment") << false << false << 1 << 5 << fg << "#c62828";
+    QTest::newRow("dark payment") << true << false << 1 << 5 << fg << "#ff8a80";
+    QTest::newRow("dark negative balance") << true << false << 1 << 8 << fg << "#ff8a80";
+    QTest::newRow("light deposit") << false << false << 2 << 6 << fg << "#2e7d32";
+    QTest::newRow("dark deposit") << true << false << 2 << 6 << fg << "#66bb6a";
+    QTest::newRow("light Clr") << false << false << 0 << 7 << fg << "#6e8a7e";
+    QTest::newRow("dark memo") << true << false << 0 << 4 << fg << "#8faf9f";
+    QTest::newRow("light placeholder") << false << true << 0 << 2 << fg << "#6e8a7e";
+    QTest::newRow("dark placeholder") << true << true << 0 << 2 << fg << "#8faf9f";
+    QTest::newRow("light entry row") << false << true << 0 << 0 << bg << "#e8f5e9";
+    QTest::newRow("dark entry row") << true << true << 0 << 8 << bg << "#1a2e28";
+}
+
+// The dark test reads the application palette, as every screen does.
+void TestRegisterModel::coloursFollowTheTheme()
+{
+    QFETCH(bool, dark);
+    QFETCH(bool, entry);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, role);
+    QFETCH(QString, colour);
+    const QPalette saved = QApplication::palette();
+    QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
+    RegisterModel model;
+    model.setRows(fixtureRows());
+
+    const QModelIndex index = model.index(entry ? model.entryRow() : row, column);
+    QCOMPARE(model.data(index, role).value<QColor>().name(), colour);
+    QApplication::setPalette(saved);
 }
 
 void TestRegisterModel::entryRowPosition_data()
