@@ -100,8 +100,7 @@ void configure(RegisterTableView& view, bool twoLine)
     view.setTabKeyNavigation(false);
     view.setShowGrid(false);
     view.verticalHeader()->hide();
-    view.verticalHeader()->setDefaultSectionSize(twoLine ? RegisterDelegate::twoLineRowHeight
-                                                         : 36);
+    view.verticalHeader()->setDefaultSectionSize(twoLine ? RegisterDelegate::twoLineRowHeight : 36);
     view.horizontalHeader()->setMinimumSectionSize(24);
     view.horizontalHeader()->setStretchLastSection(false);
     view.setSortingEnabled(false);
@@ -111,8 +110,8 @@ void configure(RegisterTableView& view, bool twoLine)
     view.setColumnHidden(RegisterModel::MemoColumn, twoLine);
 }
 
-bool shoot(const QString& directory, ThemeManager& themes, ThemeManager::Theme theme,
-           bool twoLine, bool editing)
+bool shoot(const QString& directory, ThemeManager& themes, ThemeManager::Theme theme, bool twoLine,
+           bool editing)
 {
     themes.setTheme(theme);
 

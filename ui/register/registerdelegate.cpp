@@ -68,9 +68,9 @@ QRect memoLineArea(const QStyleOptionViewItem& option)
     const int payeeRight = payeeLeft + table->columnWidth(RegisterModel::PayeeColumn);
     const int categoryLeft = table->columnViewportPosition(RegisterModel::CategoryColumn);
     const bool categoryShown = !table->isColumnHidden(RegisterModel::CategoryColumn);
-    const int right =
-        categoryShown ? categoryLeft + table->columnWidth(RegisterModel::CategoryColumn)
-                      : payeeRight;
+    const int right = categoryShown
+                          ? categoryLeft + table->columnWidth(RegisterModel::CategoryColumn)
+                          : payeeRight;
     area.setLeft(payeeLeft + textInset);
     area.setRight(right - 1 - textInset);
     return area;
