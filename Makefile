@@ -21,6 +21,7 @@ test: build
 
 translations: configure
 	@cmake --build $(BUILD_DIR) --target update_translations
+	@python3 scripts/fill-english-plurals.py resources/i18n/pennibar_en.ts
 
 clean:
 	@rm -rf $(BUILD_DIR)

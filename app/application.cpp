@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "appstate.h"
+#include "buildconfig.h"
 #include "datapaths.h"
 #include "messagehandler.h"
 #include "uilanguage.h"
@@ -13,21 +14,15 @@
 #include <QTimer>
 #include <QTranslator>
 
-namespace {
-
-const QString applicationTitle = QStringLiteral("Tovarly Pennibar");
-
-} // namespace
-
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     if (qEnvironmentVariable("PENNIBAR_VERBOSE").isEmpty())
         qInstallMessageHandler(filteredMessageHandler);
 
     setOrganizationName(QStringLiteral("Tovarly"));
-    setOrganizationDomain(QStringLiteral("tovarly.com"));
+    setOrganizationDomain(BuildConfig::organizationDomain());
     setApplicationName(QStringLiteral("Pennibar"));
-    setApplicationVersion(QStringLiteral("1.1.3"));
+    setApplicationVersion(BuildConfig::applicationVersion());
 
     installTranslators();
 
@@ -78,7 +73,7 @@ int Application::run()
     }
 
     m_mainWindow = std::make_unique<QWidget>();
-    m_mainWindow->setWindowTitle(applicationTitle);
+    m_mainWindow->setWindowTitle(BuildConfig::applicationTitle());
     m_mainWindow->resize(1280, 900);
     m_mainWindow->show();
 

@@ -13,6 +13,7 @@
 #include "../services/categoryservice.h"
 #include "../services/recurringservice.h"
 #include "../ui/displaysettings.h"
+#include "../ui/thememanager.h"
 
 #include <QDebug>
 
@@ -44,6 +45,10 @@ bool AppState::initialize()
     DisplaySettings::baseFont(); // taken now, before anything scales the application font
     DisplaySettings::setFontScale(DisplaySettings::fontScaleFromText(
         m_preferencesRepository->get(QStringLiteral("fontScale"), QStringLiteral("100"))));
+
+    m_themeManager = new ThemeManager(m_preferencesRepository, this);
+    m_themeManager->setThemeFromString(
+        m_preferencesRepository->get(QStringLiteral("theme"), QStringLiteral("system")));
 
     if (const auto weekStart = m_preferencesRepository->getOptional(QStringLiteral("weekStartDay")))
         DisplaySettings::applyWeekStartText(*weekStart);

@@ -12,6 +12,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class RecurringService;
 class SplitLineRepository;
+class ThemeManager;
 class TransactionRepository;
 
 // Owns every long-lived service of the application as a Qt child and wires them together.
@@ -42,6 +43,7 @@ public:
     }
     CategoryService* categoryService() const { return m_categoryService; }
     RecurringService* recurringService() const { return m_recurringService; }
+    ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembered across restarts in the preference "lastViewedAccountId".
@@ -62,5 +64,6 @@ private:
     ReconciliationRepository* m_reconciliationRepository = nullptr;
     CategoryService* m_categoryService = nullptr;
     RecurringService* m_recurringService = nullptr;
+    ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

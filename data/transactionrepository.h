@@ -17,6 +17,9 @@ public:
     // Oldest first with the running balance, led by an unstored "Opening Balance" row (empty
     // id) when the account has a starting balance.
     QList<RegisterRow> registerRows(const QString& accountId) const;
+    // The balance after the account's last transaction: the starting balance plus every live
+    // amount, the same figure as the last register row, without reading the rows.
+    qint64 accountBalance(const QString& accountId) const;
     QList<Transaction> unreconciled(const QString& accountId) const;
     std::optional<Transaction> byId(const QString& id) const; // deleted rows too
     std::optional<Transaction> lastForPayee(const QString& payee, const QString& accountId) const;

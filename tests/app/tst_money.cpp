@@ -114,6 +114,13 @@ void TestMoney::timestampsRoundTripInUtc()
     QCOMPARE(fromIsoDate(QStringLiteral("2024-02-29")), QDate(2024, 2, 29));
     QVERIFY(!fromIsoDate(QStringLiteral("2023-02-29")).isValid());
     QVERIFY(toIsoTimestamp(nowUtc()).endsWith(QLatin1Char('Z')));
+
+    // Texts that look like the stored form but are not dates stay invalid.
+    for (const char* broken : {"abcd-01-01", "2024-13-01", "2024-00-10", "-001-01-01", ""})
+        QVERIFY2(!fromIsoDate(QString::fromLatin1(broken)).isValid(), broken);
+    for (const char* broken : {"2024-02-30T10:00:00Z", "2024-02-10T25:00:00Z", "2024-02-10T1x:00:00Z", "garbage"})
+        QVERIFY2(!fromIsoTimestamp(QString::fromLatin1(broken)).isValid(), broken);
+    QCOMPARE(fromIsoTimestamp(QStringLiteral("2024-02-10T10:00:00.250Z")).time(), QTime(10, 0, 0, 250));
 }
 
 QTEST_GUILESS_MAIN(TestMoney)

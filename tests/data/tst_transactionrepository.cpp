@@ -82,6 +82,8 @@ void TestTransactionRepository::openingRowFollowsTheOldestTransaction()
     QCOMPARE(rows.at(0).balance, qint64(10000));
     QCOMPARE(rows.at(1).balance, qint64(7500));
     QCOMPARE(rows.at(2).balance, qint64(7000));
+    QCOMPARE(ledger.transactions.accountBalance(QStringLiteral("a")), rows.last().balance);
+    QCOMPARE(ledger.transactions.accountBalance(QStringLiteral("b")), qint64(0));
 }
 
 void TestTransactionRepository::openingRowWithoutTransactionsIsDatedToday()

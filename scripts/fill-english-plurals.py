@@ -1,0 +1,28 @@
+#!/usr/bin/env python3
+"""Fills the plural forms of the English catalogue from the source texts.
+
+The English catalogue translates nothing except the "%n ...(s)" texts, whose singular and
+plural forms are written out here: "%n account(s)" becomes "%n account" and "%n accounts".
+Run after lupdate (make translations does both)."""
+import re
+import sys
+
+path = sys.argv[1] if len(sys.argv) > 1 else "resources/i18n/pennibar_en.ts"
+text = open(path, encoding="utf-8").read()
+
+pattern = re.compile(
+    r'(<message numerus="yes">\s*<source>)(.*?)(</source>\s*)<translation[^>]*>.*?</translation>',
+    re.S)
+
+
+def forms(match):
+    source = match.group(2)
+    singular = source.replace("(s)", "")
+    plural = source.replace("(s)", "s")
+    indent = "            "
+    translation = ("<translation>\n" + indent + "<numerusform>" + singular + "</numerusform>\n"
+                   + indent + "<numerusform>" + plural + "</numerusform>\n        </translation>")
+    return match.group(1) + source + match.group(3) + translation
+
+
+open(path, "w", encoding="utf-8").write(pattern.sub(forms, text))

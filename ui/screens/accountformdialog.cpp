@@ -1,0 +1,124 @@
+#include "accountformdialog.h"
+
+#include "app/ids.h"
+#include "app/isodates.h"
+#include "data/enumerations.h"
+#include "ui/displaysettings.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+AccountFormDialog::AccountFormDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(tr("New Account"));
+    buildForm();
+}
+
+AccountFormDialog::AccountFormDialog(const Account& account, QWidget* parent)
+    : QDialog(parent), m_account(account), m_editing(true)
+{
+    setWindowTitle(tr("Edit Account"));
+    buildForm();
+    fill(account);
+}
+
+void AccountFormDialog::buildForm()
+{
+    setMinimumWidth(400);
+
+    m_name = new QLineEdit(this);
+    m_name->setPlaceholderText(tr("Account name"));
+
+    m_type = new QComboBox(this);
+    for (const AccountType type : {AccountType::Checking, AccountType::Savings,
+                                   AccountType::CreditCard, AccountType::Cash,
+                                   AccountType::Investment, AccountType::Other})
+        m_type->addItem(Enumerations::displayName(type), Enumerations::storageString(type));
+
+    m_currency = new QComboBox(this);
+    for (const Currency currency : {Currency::USD, Currency::EUR, Currency::GBP, Currency::CAD,
+                                    Currency::AUD, Currency::JPY})
+        m_currency->addItem(Enumerations::displayName(currency),
+                            Enumerations::storageString(currency));
+
+    m_startingBalance = new QDoubleSpinBox(this);
+    m_startingBalance->setRange(-99999999.99, 99999999.99);
+    m_startingBalance->setDecimals(2);
+    m_startingBalance->setPrefix(QStringLiteral("$ "));
+    m_startingBalance->setValue(0);
+
+    m_asOf = new QDateEdit(QDate::currentDate(), this);
+    m_asOf->setLocale(QLocale::system());
+    m_asOf->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    m_asOf->setCalendarPopup(true);
+    m_asOf->calendarWidget()->setFirstDayOfWeek(DisplaySettings::weekStartDay());
+    m_asOf->calendarWidget()->setLocale(QLocale::system());
+
+    m_institution = new QLineEdit(this);
+    m_institution->setPlaceholderText(tr("Bank name (optional)"));
+
+    m_accountNumber = new QLineEdit(this);
+    m_accountNumber->setMaxLength(4);
+    m_accountNumber->setPlaceholderText(tr("Last 4 digits (optional)"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Name:"), m_name);
+    form->addRow(tr("&Type:"), m_type);
+    form->addRow(tr("&Currency:"), m_currency);
+    form->addRow(tr("Starting &Balance:"), m_startingBalance);
+    form->addRow(tr("&As of:"), m_asOf);
+    form->addRow(tr("&Institution:"), m_institution);
+    form->addRow(tr("Account &Number:"), m_accountNumber);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    m_name->setFocus();
+}
+
+void AccountFormDialog::fill(const Account& account)
+{
+    m_name->setText(account.name);
+    m_type->setCurrentIndex(m_type->findData(Enumerations::storageString(account.accountType)));
+    m_currency->setCurrentIndex(
+        m_currency->findData(Enumerations::storageString(account.currency)));
+    m_startingBalance->setValue(double(account.startingBalance) / 100.0);
+    m_institution->setText(account.institution);
+    m_accountNumber->setText(account.accountNumberLast4);
+}
+
+Account AccountFormDialog::account() const
+{
+    Account account = m_account;
+    if (!m_editing) {
+        account.id = newId();
+        account.createdAt = nowUtc();
+    }
+    account.name = m_name->text().trimmed();
+    account.accountType = Enumerations::accountTypeFromStorage(m_type->currentData().toString());
+    account.currency = Enumerations::currencyFromStorage(m_currency->currentData().toString());
+    account.startingBalance = qint64(std::round(m_startingBalance->value() * 100.0));
+    account.institution = m_institution->text().trimmed();
+    account.accountNumberLast4 = m_accountNumber->text().trimmed();
+    account.updatedAt = nowUtc();
+    account.syncStatus = SyncStatus::Pending;
+    return account;
+}
+
+QDate AccountFormDialog::openingDate() const
+{
+    return m_asOf->date();
+}
