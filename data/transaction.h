@@ -23,3 +23,5 @@ struct Transaction : SyncBookkeeping
     bool isSplit = false;
     QString recurringId;
 };
+
+Q_DECLARE_TYPEINFO(Transaction, Q_RELOCATABLE_TYPE);
