@@ -82,8 +82,9 @@ Fixture fill(AppState& state)
     fixture.split.isSplit = true;
     fixture.split.cleared = true;
     transactions->insert(fixture.split);
-    const QList<std::pair<QString, qint64>> parts = {
-        {QStringLiteral("Maintenance"), -9000}, {QStringLiteral("Gas"), -2650}, {QStringLiteral("Electric"), -1000}};
+    const QList<std::pair<QString, qint64>> parts = {{QStringLiteral("Maintenance"), -9000},
+                                                     {QStringLiteral("Gas"), -2650},
+                                                     {QStringLiteral("Electric"), -1000}};
     const QStringList memos = {QStringLiteral("Paint and rollers for the hallway"), QString(),
                                QStringLiteral("Gift card")};
     for (int i = 0; i < parts.size(); ++i) {
@@ -163,6 +164,8 @@ int main(int argc, char* argv[])
              return new SplitEditorDialog(&state, fixture.split.amount,
                                           fixture.splitLines.mid(0, 2));
          }},
+        {QStringLiteral("split-editor-balanced"),
+         [&] { return new SplitEditorDialog(&state, fixture.split.amount, fixture.splitLines); }},
         {QStringLiteral("details-plain"),
          [&] { return new TransactionDetailsDialog(&state, fixture.plain); }},
         {QStringLiteral("details-split"),

@@ -87,13 +87,15 @@ struct SplitTable
     QString memo(int row) const { return table->item(row, 2)->text(); }
 };
 
-// Answers the next message box with the given button, remembering what it asked.
-void answerQuestion(QMessageBox::StandardButton answer, QString* asked)
+// Answers the next message box with the given button, remembering what it asked. Gives up
+// after a while, so a box that never comes fails the test instead of hanging it.
+void answerQuestion(QMessageBox::StandardButton answer, QString* asked, int attempts = 200)
 {
-    QTimer::singleShot(0, [answer, asked] {
+    QTimer::singleShot(10, [answer, asked, attempts] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) {
-            answerQuestion(answer, asked);
+            if (attempts > 1)
+                answerQuestion(answer, asked, attempts - 1);
             return;
         }
         *asked = box->text();

@@ -30,7 +30,6 @@ SplitLinesWidget::SplitLinesWidget(AppState* appState, QWidget* parent)
     m_table->setHorizontalHeaderLabels({tr("Category"), tr("Amount"), tr("Memo")});
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setMinimumHeight(180);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
 

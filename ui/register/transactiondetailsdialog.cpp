@@ -180,7 +180,10 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout* layout)
         }
         total += line.amount;
     }
-    grid->addWidget(horizontalRule(this), row++, 0, 1, 2);
+    // Taller than the line itself, so the rule does not touch the rows above and below.
+    QFrame* rule = horizontalRule(this);
+    rule->setMinimumHeight(9);
+    grid->addWidget(rule, row++, 0, 1, 2);
     auto* totalLabel = new QLabel(tr("Total"), this);
     setWeight(totalLabel, QFont::DemiBold);
     grid->addWidget(totalLabel, row, 0);
@@ -203,7 +206,11 @@ void TransactionDetailsDialog::addButtons(QVBoxLayout* layout)
 {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    buttons->button(QDialogButtonBox::Close)->setDefault(true);
+    // Focused as well: a focused push button becomes the default, and Enter should close
+    // rather than open the editor.
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setDefault(true);
+    close->setFocus();
 
     QPushButton* edit = buttons->addButton(tr("Edit..."), QDialogButtonBox::ActionRole);
     connect(edit, &QPushButton::clicked, this, [this] {

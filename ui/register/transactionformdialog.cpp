@@ -147,6 +147,7 @@ void TransactionFormDialog::fillFrom(const Transaction& transaction)
     setAmount(transaction.amount);
     (transaction.amount < 0 ? m_payment : m_deposit)->setChecked(true);
     m_memo->setText(transaction.memo);
+    m_memo->setCursorPosition(0); // a long memo shows its beginning
     m_checkNumber->setText(transaction.checkNumber);
     m_cleared->setChecked(transaction.cleared);
     m_category->selectCategoryId(transaction.categoryId);
