@@ -42,7 +42,7 @@ QLabel* noteLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     applyFontRole(label, FontRoles::Small);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(ThemeColors::muted().name()));
+    label->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
     return label;
 }
 
