@@ -75,7 +75,13 @@ void TestStartup::newDataDirectoryGetsMigratedDatabase()
 
     const Run run = start(directory);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.standardError, QByteArray());
+    // Nothing went wrong, so the quiet log says nothing (but for the offscreen platform's own
+    // remark about window size hints).
+    QByteArrayList lines = run.standardError.split('\n');
+    lines.removeIf([](const QByteArray& line) {
+        return line.isEmpty() || line.contains("propagateSizeHints");
+    });
+    QCOMPARE(lines, QByteArrayList());
 
     const QString path = directory + QStringLiteral("/pennibar.db");
     QVERIFY(QFile::exists(path));
