@@ -26,6 +26,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -57,6 +58,9 @@ int main(int argc, char** argv)
     application.setOrganizationName(QStringLiteral("Tovarly"));
     application.setApplicationName(QStringLiteral("PennibarShots"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
+    QTranslator english;
+    if (english.load(QStringLiteral(":/i18n/pennibar_en.qm")))
+        application.installTranslator(&english);
     outputDirectory = application.arguments().value(1, QStringLiteral("."));
     QDir().mkpath(outputDirectory);
 

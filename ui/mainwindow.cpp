@@ -50,6 +50,9 @@ const QString splitterKey = QStringLiteral("mainwindow/splitter");
 const QString iconFontFamily = QStringLiteral("Material Icons");
 constexpr int autoPostIntervalMs = 3600000;
 constexpr int maximumAccountShortcuts = 10;
+// The list's item style pads each row 7 px above and below, and a row's widget is laid inside
+// that padding, so the row is made taller by as much to keep the widget's own height.
+constexpr int itemVerticalPadding = 14;
 
 QChar accountTypeGlyph(AccountType type)
 {
@@ -379,7 +382,8 @@ void MainWindow::refreshAccountList()
         QWidget* row = accountRowWidget(account, balance);
         auto* item = new QListWidgetItem(m_accountList);
         item->setData(Qt::UserRole, account.id);
-        item->setSizeHint(QSize(m_accountList->viewport()->width(), row->sizeHint().height() + 10));
+        item->setSizeHint(QSize(m_accountList->viewport()->width(),
+                                row->sizeHint().height() + 10 + itemVerticalPadding));
         m_accountList->setItemWidget(item, row);
         total += balance;
     }

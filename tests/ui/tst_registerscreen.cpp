@@ -40,7 +40,7 @@ struct RegisterFixture
     {
         delete screen;
         screen = new RegisterScreen(app.state());
-        screen->resize(1200, 700);
+        screen->resize(1500, 700);
         screen->show();
         screen->setAccount(QStringLiteral("checking"));
     }
@@ -106,6 +106,7 @@ private slots:
     void clearedTextSetsTheFlags();
     void categoryTextResolvesByName();
     void layoutSurvivesARestart();
+    void defaultColumnsFitANarrowRegister();
     void copyFromAboveTakesTheRowAbove();
     void deleteOnTheEntryRowClearsIt();
 };
@@ -347,6 +348,24 @@ void TestRegisterScreen::layoutSurvivesARestart()
     QCOMPARE(fixture.view()->columnWidth(RegisterModel::PayeeColumn), 250);
     QCOMPARE(fixture.model()->sortColumn(), int(RegisterModel::DateColumn));
     QCOMPARE(fixture.model()->sortOrder(), Qt::AscendingOrder);
+}
+
+void TestRegisterScreen::defaultColumnsFitANarrowRegister()
+{
+    RegisterFixture fixture;
+    fixture.screen->resize(960, 600);
+    QApplication::processEvents();
+    int total = 0;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        total += fixture.view()->isColumnHidden(column) ? 0 : fixture.view()->columnWidth(column);
+    QVERIFY2(total <= fixture.view()->viewport()->width(), qPrintable(QString::number(total)));
+    QCOMPARE(fixture.view()->columnWidth(RegisterModel::DateColumn), 130);
+
+    // A width the user chose is kept even when it does not fit.
+    fixture.view()->setColumnWidth(RegisterModel::PayeeColumn, 500);
+    fixture.screen->resize(900, 600);
+    QApplication::processEvents();
+    QCOMPARE(fixture.view()->columnWidth(RegisterModel::PayeeColumn), 500);
 }
 
 void TestRegisterScreen::copyFromAboveTakesTheRowAbove()

@@ -46,6 +46,16 @@ const QString twoLineKey = QStringLiteral("registerTwoLine");
 const QString newestFirstKey = QStringLiteral("registerNewestFirst");
 const int defaultWidths[RegisterModel::ColumnCount] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
 const int lastEntryColumn = RegisterModel::ClearedColumn;
+const int textColumns[] = {RegisterModel::PayeeColumn, RegisterModel::CategoryColumn,
+                           RegisterModel::MemoColumn};
+const int narrowestTextColumn = 90;
+
+// The default widths grow with the font scale above 100 %.
+int defaultColumnWidth(int column)
+{
+    const int scale = DisplaySettings::fontScale();
+    return scale > 100 ? defaultWidths[column] * scale / 100 : defaultWidths[column];
+}
 
 QString settingsKey(const char* name, int column)
 {
@@ -290,16 +300,14 @@ void RegisterScreen::applyColumnLayout()
 {
     QSettings settings;
     m_restoringLayout = true;
-    const int scale = DisplaySettings::fontScale();
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        int width = defaultWidths[column];
-        if (scale > 100)
-            width = width * scale / 100;
-        m_view->setColumnWidth(column, settings.value(settingsKey("colWidth", column), width).toInt());
+        m_view->setColumnWidth(column, settings.value(settingsKey("colWidth", column),
+                                                      defaultColumnWidth(column)).toInt());
         if (column != RegisterModel::DateColumn && column != RegisterModel::BalanceColumn)
             m_view->setColumnHidden(column, settings.value(settingsKey("colHidden", column), false).toBool());
     }
     m_restoringLayout = false;
+    fitDefaultTextColumns();
 
     const QString sortKey = QStringLiteral("register/sortColumn");
     if (settings.contains(sortKey)) {
@@ -312,6 +320,37 @@ void RegisterScreen::applyColumnLayout()
         m_view->sortByColumn(RegisterModel::DateColumn,
                              newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
     }
+}
+
+// The default widths add up to more than a register beside the account list has on a common
+// screen, which would hide the amounts and the balance behind a scroll bar. Text columns the
+// user has never sized give up room, in proportion, until every column fits.
+void RegisterScreen::fitDefaultTextColumns()
+{
+    QSettings settings;
+    int fixedWidth = 0;
+    int flexibleDefaults = 0;
+    QList<int> flexible;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        if (m_view->isColumnHidden(column))
+            continue;
+        const bool isText = std::find(std::begin(textColumns), std::end(textColumns), column)
+                            != std::end(textColumns);
+        if (isText && !settings.contains(settingsKey("colWidth", column))) {
+            flexible << column;
+            flexibleDefaults += defaultColumnWidth(column);
+        } else {
+            fixedWidth += m_view->columnWidth(column);
+        }
+    }
+    if (flexible.isEmpty())
+        return;
+    const int room = m_view->viewport()->width() - fixedWidth;
+    const double share = std::min(1.0, double(room) / flexibleDefaults);
+    m_restoringLayout = true;
+    for (const int column : std::as_const(flexible))
+        m_view->setColumnWidth(column, std::max(narrowestTextColumn, int(defaultColumnWidth(column) * share)));
+    m_restoringLayout = false;
 }
 
 void RegisterScreen::resetColumnLayout()
@@ -940,6 +979,8 @@ void RegisterScreen::onContextMenu(const QPoint& position)
 
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        fitDefaultTextColumns();
     if ((watched == m_view || watched == m_view->viewport()) && event->type() == QEvent::KeyPress) {
         if (handleKey(static_cast<QKeyEvent*>(event)))
             return true;

@@ -91,6 +91,7 @@ private:
     void replaceSplitLines(const QString& transactionId, const QList<SplitLine>& lines);
 
     void applyColumnLayout();
+    void fitDefaultTextColumns();
     void setTwoLineMode(bool on);
     void showMessage(const QString& text, int milliseconds);
     void fillFromLastPayee(const QString& payee);
