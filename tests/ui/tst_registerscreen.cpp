@@ -1,6 +1,7 @@
 #include "app/money.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
 #include "testapp.h"
 #include "testrecords.h"
@@ -107,6 +108,8 @@ private slots:
     void categoryTextResolvesByName();
     void layoutSurvivesARestart();
     void defaultColumnsFitANarrowRegister();
+    void tabMovesThroughVisibleFieldsOnly();
+    void twoLineModeKeepsAHiddenMemoHidden();
     void copyFromAboveTakesTheRowAbove();
     void deleteOnTheEntryRowClearsIt();
 };
@@ -366,6 +369,46 @@ void TestRegisterScreen::defaultColumnsFitANarrowRegister()
     fixture.screen->resize(900, 600);
     QApplication::processEvents();
     QCOMPARE(fixture.view()->columnWidth(RegisterModel::PayeeColumn), 500);
+}
+
+void TestRegisterScreen::tabMovesThroughVisibleFieldsOnly()
+{
+    RegisterFixture fixture;
+    fixture.view()->setColumnHidden(RegisterModel::CheckNumberColumn, true);
+    fixture.view()->setFocus();
+    const int entry = fixture.model()->entryRow();
+    fixture.view()->setCurrentIndex(fixture.model()->index(entry, RegisterModel::DateColumn));
+
+    QList<int> visited;
+    for (int i = 0; i < 8; ++i) {
+        fixture.screen->tabForward();
+        visited << fixture.view()->currentIndex().column();
+    }
+    QCOMPARE(visited, (QList<int>{2, 3, 4, 5, 6, 7, 7, 7}));
+    QCOMPARE(fixture.view()->currentIndex().row(), entry);
+    QVERIFY(fixture.stored().isEmpty()); // Tab past the last field does not save
+
+    fixture.screen->tabBackward();
+    fixture.screen->tabBackward();
+    QCOMPARE(fixture.view()->currentIndex().column(), int(RegisterModel::PaymentColumn));
+}
+
+void TestRegisterScreen::twoLineModeKeepsAHiddenMemoHidden()
+{
+    RegisterFixture fixture;
+    QSettings().setValue(QStringLiteral("register/colHidden/4"), true);
+    fixture.open();
+    QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+    PreferencesRepository* preferences = fixture.app.state()->preferencesRepository();
+    preferences->setBool(QStringLiteral("registerTwoLine"), true);
+    fixture.screen->reload();
+    QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+    QCOMPARE(fixture.model()->headerData(RegisterModel::PayeeColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Payee / Memo"));
+    preferences->setBool(QStringLiteral("registerTwoLine"), false);
+    fixture.screen->reload();
+    QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+    QCOMPARE(fixture.view()->verticalHeader()->defaultSectionSize(), 36);
 }
 
 void TestRegisterScreen::copyFromAboveTakesTheRowAbove()

@@ -505,12 +505,36 @@ void RegisterScreen::advanceToPreviousField()
     if (previous < 0)
         return;
     moveToColumn(previous, true);
-    if (previous == RegisterModel::PayeeColumn) {
-        if (QWidget* editor = openEditor(); editor && editor->objectName() == QLatin1String("PayeeMemoEditor")) {
-            if (auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
-                memo->setFocus();
-        }
+    if (previous == RegisterModel::PayeeColumn)
+        focusTwoLineMemo();
+}
+
+// Going back into the payee cell of the two-line editor lands on its memo line, the field
+// that comes just before the next column.
+void RegisterScreen::focusTwoLineMemo()
+{
+    QWidget* editor = openEditor();
+    if (!editor || editor->objectName() != QLatin1String("PayeeMemoEditor"))
+        return;
+    if (auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
+        memo->setFocus();
+}
+
+// Tab moves within the row without making another row the editing one, so the selection
+// model's signals are blocked while the current cell changes.
+void RegisterScreen::tabToColumn(int column, bool backward)
+{
+    const QModelIndex target = m_model->index(m_view->currentIndex().row(), column);
+    {
+        const QSignalBlocker blocker(m_view->selectionModel());
+        m_view->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
     }
+    m_view->viewport()->update();
+    if (!target.flags().testFlag(Qt::ItemIsEditable))
+        return;
+    m_view->edit(target);
+    if (backward && column == RegisterModel::PayeeColumn)
+        focusTwoLineMemo();
 }
 
 void RegisterScreen::tabForward()
@@ -522,16 +546,8 @@ void RegisterScreen::tabForward()
         return;
     const int column = current.column() == RegisterModel::BalanceColumn ? -1 : current.column();
     const int next = nextVisibleColumn(column);
-    if (next < 0)
-        return;
-    const QModelIndex target = m_model->index(current.row(), next);
-    {
-        const QSignalBlocker blocker(m_view->selectionModel());
-        m_view->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
-    }
-    m_view->viewport()->update();
-    if (target.flags().testFlag(Qt::ItemIsEditable))
-        m_view->edit(target);
+    if (next >= 0)
+        tabToColumn(next, false);
 }
 
 void RegisterScreen::tabBackward()
@@ -542,23 +558,8 @@ void RegisterScreen::tabBackward()
     if (!current.isValid())
         return;
     const int previous = previousVisibleColumn(current.column());
-    if (previous < 0)
-        return;
-    const QModelIndex target = m_model->index(current.row(), previous);
-    {
-        const QSignalBlocker blocker(m_view->selectionModel());
-        m_view->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
-    }
-    m_view->viewport()->update();
-    if (!target.flags().testFlag(Qt::ItemIsEditable))
-        return;
-    m_view->edit(target);
-    if (previous == RegisterModel::PayeeColumn) {
-        if (QWidget* editor = openEditor(); editor && editor->objectName() == QLatin1String("PayeeMemoEditor")) {
-            if (auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
-                memo->setFocus();
-        }
-    }
+    if (previous >= 0)
+        tabToColumn(previous, true);
 }
 
 bool RegisterScreen::focusNextPrevInEditor(bool next)

@@ -78,6 +78,8 @@ private:
     void closeOpenEditor();
     void focusEntryRow();
     void moveToColumn(int column, bool openEditor);
+    void tabToColumn(int column, bool backward);
+    void focusTwoLineMemo();
     int nextVisibleColumn(int column) const;
     int previousVisibleColumn(int column) const;
     bool isSplitInlineCell(const QModelIndex& index) const;
