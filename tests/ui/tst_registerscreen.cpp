@@ -2,12 +2,14 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/preferencesrepository.h"
+#include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "testapp.h"
 #include "testrecords.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
+#include "ui/register/splitlineswidget.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -108,6 +111,7 @@ private slots:
     void categoryTextResolvesByName();
     void layoutSurvivesARestart();
     void defaultColumnsFitANarrowRegister();
+    void splitFromTheFormIsStoredWithItsLines();
     void tabMovesThroughVisibleFieldsOnly();
     void twoLineModeKeepsAHiddenMemoHidden();
     void copyFromAboveTakesTheRowAbove();
@@ -369,6 +373,41 @@ void TestRegisterScreen::defaultColumnsFitANarrowRegister()
     fixture.screen->resize(900, 600);
     QApplication::processEvents();
     QCOMPARE(fixture.view()->columnWidth(RegisterModel::PayeeColumn), 500);
+}
+
+void TestRegisterScreen::splitFromTheFormIsStoredWithItsLines()
+{
+    RegisterFixture fixture;
+    CategoryRepository* categories = fixture.app.state()->categoryRepository();
+    const QString groceries = categories->byName(QStringLiteral("Groceries"))->id;
+    const QString household = categories->byName(QStringLiteral("Household"))->id;
+    whenModalOpens([&](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Big Store"));
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text() == QLatin1String("Split..."))
+                button->click();
+        }
+        SplitLine food;
+        food.categoryId = groceries;
+        food.amount = 3000;
+        SplitLine home;
+        home.categoryId = household;
+        home.amount = 1250;
+        dialog->findChild<SplitLinesWidget*>()->setLines({food, home});
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    fixture.screen->presentNewTransactionDialog(nullptr);
+
+    const QList<Transaction> stored = fixture.stored();
+    QCOMPARE(stored.size(), 1);
+    QVERIFY(stored.first().isSplit);
+    QVERIFY(stored.first().categoryId.isEmpty());
+    QCOMPARE(stored.first().amount, qint64(-4250));
+    const QList<SplitLine> lines = fixture.app.state()->splitLineRepository()->listForTransaction(stored.first().id);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.first().amount + lines.last().amount, qint64(-4250));
+    const int row = fixture.model()->viewRowOf(stored.first().id);
+    QCOMPARE(fixture.model()->index(row, RegisterModel::CategoryColumn).data().toString(), QStringLiteral("—Split—"));
 }
 
 void TestRegisterScreen::tabMovesThroughVisibleFieldsOnly()
