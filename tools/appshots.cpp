@@ -66,7 +66,8 @@ int main(int argc, char** argv)
 
     QTemporaryDir data;
     QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, data.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       data.filePath(QStringLiteral("settings")));
     qputenv("PENNIBAR_DATA_DIR", data.path().toUtf8());
 
     AppState state;
@@ -128,12 +129,15 @@ int main(int argc, char** argv)
         saveDialog(newCategory, QStringLiteral("dialog-new-subcategory-%1").arg(theme));
         TransactionFormDialog newTransaction(&state, checking, &window);
         saveDialog(newTransaction, QStringLiteral("dialog-new-transaction-%1").arg(theme));
-        TransactionFormDialog editSplit(&state, *state.transactionRepository()->byId(split.id), &window);
+        TransactionFormDialog editSplit(&state, *state.transactionRepository()->byId(split.id),
+                                        &window);
         saveDialog(editSplit, QStringLiteral("dialog-edit-split-transaction-%1").arg(theme));
         SplitEditorDialog splitEditor(&state, split.amount,
-                                      state.splitLineRepository()->listForTransaction(split.id), &window);
+                                      state.splitLineRepository()->listForTransaction(split.id),
+                                      &window);
         saveDialog(splitEditor, QStringLiteral("dialog-split-editor-%1").arg(theme));
-        TransactionDetailsDialog details(&state, *state.transactionRepository()->byId(split.id), &window);
+        TransactionDetailsDialog details(&state, *state.transactionRepository()->byId(split.id),
+                                         &window);
         saveDialog(details, QStringLiteral("dialog-transaction-details-%1").arg(theme));
     }
     return 0;

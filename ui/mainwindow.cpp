@@ -191,7 +191,8 @@ void MainWindow::buildMenus()
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(tr("&Reports"), QKeySequence(Qt::CTRL | Qt::Key_2))->setEnabled(false);
-    view->addAction(tr("Re&curring Transactions"), QKeySequence(Qt::CTRL | Qt::Key_3))->setEnabled(false);
+    view->addAction(tr("Re&curring Transactions"), QKeySequence(Qt::CTRL | Qt::Key_3))
+        ->setEnabled(false);
     view->addAction(tr("C&ategories"), QKeySequence(Qt::CTRL | Qt::Key_4))->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -260,15 +261,17 @@ QWidget* MainWindow::buildEmptyPanel()
 
 QString MainWindow::accountListStyle() const
 {
-    const int size = std::max(1, FontRoles::scaledPointSize(DisplaySettings::baseFont(),
-                                                            DisplaySettings::fontScale()));
-    return QStringLiteral(
-               "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
-               "font-size: %7pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
-               "QListWidget::item:hover {  background-color: %3;  color: %4;}"
-               "QListWidget::item:selected {  background-color: %5;  color: %4;}"
-               "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  background: "
-               "transparent;}")
+    const int size = std::max(
+        1, FontRoles::scaledPointSize(DisplaySettings::baseFont(), DisplaySettings::fontScale()));
+    return QStringLiteral("QListWidget {  background-color: %1;  border: none;  outline: none;  "
+                          "padding: 6px 0;  "
+                          "font-size: %7pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  "
+                          "border: none;}"
+                          "QListWidget::item:hover {  background-color: %3;  color: %4;}"
+                          "QListWidget::item:selected {  background-color: %5;  color: %4;}"
+                          "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
+                          "background: "
+                          "transparent;}")
         .arg(QStringLiteral("#152420"), QStringLiteral("#8FAF9F"), QStringLiteral("#1E3530"),
              QStringLiteral("#FFFFFF"), QStringLiteral("#26574A"), QStringLiteral("#5A7A6E"),
              QString::number(size));
@@ -351,16 +354,15 @@ QWidget* MainWindow::accountRowWidget(const Account& account, qint64 balance)
     auto* amount = new QLabel(formatMoney(balance, account.currency), row);
     applyFontRole(amount, FontRoles::Monospace);
     amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amount->setStyleSheet(Styles::textColor(balance < 0 ? QStringLiteral("#FF8A80")
-                                                        : QStringLiteral("#66BB6A")));
+    amount->setStyleSheet(
+        Styles::textColor(balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A")));
     amount->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(amount->text()) + 4);
     firstLine->addWidget(amount, 0, Qt::AlignVCenter);
     lines->addLayout(firstLine);
 
-    QString detail = account.institution.isEmpty()
-                         ? Enumerations::displayName(account.accountType)
-                         : account.institution;
+    QString detail = account.institution.isEmpty() ? Enumerations::displayName(account.accountType)
+                                                   : account.institution;
     if (!account.accountNumberLast4.isEmpty())
         detail += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
     auto* second = new QLabel(detail, row);
@@ -572,7 +574,8 @@ void MainWindow::deleteAccount(const QString& accountId)
 
     const int transactions = m_appState->transactionRepository()->softDeleteByAccount(accountId);
     const int recurring = m_appState->recurringRepository()->softDeleteByAccount(accountId);
-    const int reconciliations = m_appState->reconciliationRepository()->softDeleteByAccount(accountId);
+    const int reconciliations =
+        m_appState->reconciliationRepository()->softDeleteByAccount(accountId);
     m_appState->accountRepository()->softDelete(accountId);
     qInfo() << "Cascade delete account" << accountId << "→ transactions:" << transactions
             << "recurrings:" << recurring << "reconciliations:" << reconciliations;
@@ -625,7 +628,8 @@ void MainWindow::checkAutoPosted()
 {
     const int posted = m_appState->recurringService()->autoPostDue();
     if (posted > 0) {
-        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), 5000);
+        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted),
+                                 5000);
         refreshAccountList();
     }
 }
@@ -655,38 +659,43 @@ void MainWindow::showKeyboardShortcuts()
     const auto key = [](const QKeySequence& sequence) {
         return sequence.toString(QKeySequence::NativeText);
     };
-    QString text = tr(
-        "<h3>Register</h3><table cellspacing=\"6\">"
-        "<tr><td><b>%1</b></td><td>Save transaction</td></tr>"
-        "<tr><td><b>%2</b></td><td>Insert new transaction</td></tr>"
-        "<tr><td><b>%3</b></td><td>Delete current transaction</td></tr>"
-        "<tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous field</td></tr>"
-        "<tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table>"
-        "<h3>Date Field</h3><table cellspacing=\"6\">"
-        "<tr><td><b>t</b></td><td>Today</td></tr>"
-        "<tr><td><b>+ / -</b></td><td>Next / previous day</td></tr>"
-        "<tr><td><b>m / h</b></td><td>First / last day of month</td></tr>"
-        "<tr><td><b>y / r</b></td><td>First / last day of year</td></tr>"
-        "<tr><td><b>w / k</b></td><td>First / last day of week</td></tr></table>"
-        "<h3>General</h3><table cellspacing=\"6\">"
-        "<tr><td><b>%4</b></td><td>New transaction</td></tr>"
-        "<tr><td><b>%5</b></td><td>New account</td></tr>"
-        "<tr><td><b>%6</b></td><td>Reconcile account</td></tr>"
-        "<tr><td><b>%7</b></td><td>Search transactions</td></tr>"
-        "<tr><td><b>%8</b></td><td>Reports</td></tr>"
-        "<tr><td><b>%9</b></td><td>Recurring transactions</td></tr>"
-        "<tr><td><b>%10</b></td><td>Categories</td></tr></table>"
-        "<h3>Accounts</h3><table cellspacing=\"6\">"
-        "<tr><td><b>%11 &ndash; %12</b></td><td>Switch to account 1&ndash;9</td></tr>"
-        "<tr><td><b>%13</b></td><td>Switch to account 10</td></tr></table>");
-    const QList<QKeySequence> keys = {
-        QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_I),
-        QKeySequence(Qt::CTRL | Qt::Key_D),      QKeySequence(Qt::CTRL | Qt::Key_N),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), QKeySequence(Qt::CTRL | Qt::Key_R),
-        QKeySequence(Qt::CTRL | Qt::Key_F),      QKeySequence(Qt::CTRL | Qt::Key_2),
-        QKeySequence(Qt::CTRL | Qt::Key_3),      QKeySequence(Qt::CTRL | Qt::Key_4),
-        QKeySequence(Qt::ALT | Qt::Key_1),       QKeySequence(Qt::ALT | Qt::Key_9),
-        QKeySequence(Qt::ALT | Qt::Key_0)};
+    QString text =
+        tr("<h3>Register</h3><table cellspacing=\"6\">"
+           "<tr><td><b>%1</b></td><td>Save transaction</td></tr>"
+           "<tr><td><b>%2</b></td><td>Insert new transaction</td></tr>"
+           "<tr><td><b>%3</b></td><td>Delete current transaction</td></tr>"
+           "<tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous field</td></tr>"
+           "<tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table>"
+           "<h3>Date Field</h3><table cellspacing=\"6\">"
+           "<tr><td><b>t</b></td><td>Today</td></tr>"
+           "<tr><td><b>+ / -</b></td><td>Next / previous day</td></tr>"
+           "<tr><td><b>m / h</b></td><td>First / last day of month</td></tr>"
+           "<tr><td><b>y / r</b></td><td>First / last day of year</td></tr>"
+           "<tr><td><b>w / k</b></td><td>First / last day of week</td></tr></table>"
+           "<h3>General</h3><table cellspacing=\"6\">"
+           "<tr><td><b>%4</b></td><td>New transaction</td></tr>"
+           "<tr><td><b>%5</b></td><td>New account</td></tr>"
+           "<tr><td><b>%6</b></td><td>Reconcile account</td></tr>"
+           "<tr><td><b>%7</b></td><td>Search transactions</td></tr>"
+           "<tr><td><b>%8</b></td><td>Reports</td></tr>"
+           "<tr><td><b>%9</b></td><td>Recurring transactions</td></tr>"
+           "<tr><td><b>%10</b></td><td>Categories</td></tr></table>"
+           "<h3>Accounts</h3><table cellspacing=\"6\">"
+           "<tr><td><b>%11 &ndash; %12</b></td><td>Switch to account 1&ndash;9</td></tr>"
+           "<tr><td><b>%13</b></td><td>Switch to account 10</td></tr></table>");
+    const QList<QKeySequence> keys = {QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                      QKeySequence(Qt::CTRL | Qt::Key_I),
+                                      QKeySequence(Qt::CTRL | Qt::Key_D),
+                                      QKeySequence(Qt::CTRL | Qt::Key_N),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+                                      QKeySequence(Qt::CTRL | Qt::Key_R),
+                                      QKeySequence(Qt::CTRL | Qt::Key_F),
+                                      QKeySequence(Qt::CTRL | Qt::Key_2),
+                                      QKeySequence(Qt::CTRL | Qt::Key_3),
+                                      QKeySequence(Qt::CTRL | Qt::Key_4),
+                                      QKeySequence(Qt::ALT | Qt::Key_1),
+                                      QKeySequence(Qt::ALT | Qt::Key_9),
+                                      QKeySequence(Qt::ALT | Qt::Key_0)};
     // Filled from the last placeholder down, so %1 never eats the start of %10 to %13.
     for (int i = int(keys.size()); i >= 1; --i)
         text.replace(QStringLiteral("%%1").arg(i), key(keys.at(i - 1)).toHtmlEscaped());

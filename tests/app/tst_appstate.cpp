@@ -26,7 +26,8 @@ private:
         QVERIFY(database.open(m_directory.filePath(QStringLiteral("pennibar.db"))));
         QVERIFY(database.runMigrations());
         QSqlQuery query(database.connection());
-        query.prepare(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, ?)"));
+        query.prepare(
+            QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, ?)"));
         query.addBindValue(key);
         query.addBindValue(value);
         QVERIFY(query.exec());
@@ -55,9 +56,11 @@ void TestAppState::initializeBuildsEverythingAndSeeds()
     QSignalSpy ready(&state, &AppState::databaseReady);
     QVERIFY(state.initialize());
     QCOMPARE(ready.count(), 1);
-    QVERIFY(state.accountRepository() && state.transactionRepository() && state.categoryRepository()
-            && state.preferencesRepository() && state.splitLineRepository() && state.recurringRepository()
-            && state.reconciliationRepository() && state.categoryService() && state.recurringService());
+    QVERIFY(state.accountRepository() && state.transactionRepository() &&
+            state.categoryRepository() && state.preferencesRepository() &&
+            state.splitLineRepository() && state.recurringRepository() &&
+            state.reconciliationRepository() && state.categoryService() &&
+            state.recurringService());
     QCOMPARE(state.categoryRepository()->count(), 56);
     QVERIFY(state.currentAccountId().isEmpty());
 }
@@ -110,7 +113,8 @@ void TestAppState::currentAccountSurvivesRestart()
     {
         AppState state;
         QVERIFY(state.initialize());
-        QVERIFY(state.accountRepository()->insert(testAccount(QStringLiteral("acct"), QStringLiteral("A"))));
+        QVERIFY(state.accountRepository()->insert(
+            testAccount(QStringLiteral("acct"), QStringLiteral("A"))));
         QSignalSpy changed(&state, &AppState::currentAccountChanged);
         QSignalSpy written(state.preferencesRepository(), &PreferencesRepository::changed);
         state.setCurrentAccountId(QStringLiteral("acct"));

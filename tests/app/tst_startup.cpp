@@ -29,8 +29,10 @@ private:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("PENNIBAR_DATA_DIR"), dataDirectory);
         environment.insert(QStringLiteral("PENNIBAR_QUIT_AFTER_MS"), QStringLiteral("1500"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           m_home.filePath(QStringLiteral("data")));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
         environment.remove(QStringLiteral("PENNIBAR_VERBOSE"));
         if (verbose)
@@ -86,7 +88,8 @@ void TestStartup::newDataDirectoryGetsMigratedDatabase()
     const QString path = directory + QStringLiteral("/pennibar.db");
     QVERIFY(QFile::exists(path));
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db.setDatabaseName(path);
         QVERIFY(db.open());
         QSqlQuery query(QStringLiteral("SELECT COUNT(*), MAX(version) FROM schema_version"), db);

@@ -111,7 +111,8 @@ void TestMainWindow::newAccountGetsItsOpeningTransaction()
     const QList<Account> accounts = app.state()->accountRepository()->listAll();
     QCOMPARE(accounts.size(), 1);
     QCOMPARE(accounts.first().startingBalance, qint64(0));
-    const QList<Transaction> transactions = app.state()->transactionRepository()->listByAccount(accounts.first().id);
+    const QList<Transaction> transactions =
+        app.state()->transactionRepository()->listByAccount(accounts.first().id);
     QCOMPARE(transactions.size(), 1);
     QCOMPARE(transactions.first().payee, QStringLiteral("Opening Balance"));
     QCOMPARE(transactions.first().amount, qint64(-123456));
@@ -119,7 +120,8 @@ void TestMainWindow::newAccountGetsItsOpeningTransaction()
     QVERIFY(transactions.first().cleared && transactions.first().reconciled);
 
     QCOMPARE(app.state()->currentAccountId(), accounts.first().id);
-    QCOMPARE(accountLabels(window.accountList()).first(), QStringLiteral("\ue84f|Everyday|-$1,234.56|Checking"));
+    QCOMPARE(accountLabels(window.accountList()).first(),
+             QStringLiteral("\ue84f|Everyday|-$1,234.56|Checking"));
     QCOMPARE(window.findChild<QStackedWidget*>()->currentWidget(), window.registerScreen());
 }
 
@@ -141,10 +143,11 @@ void TestMainWindow::deletingAnAccountCascades()
     TestApp app;
     AppState* state = app.state();
     state->accountRepository()->insert(testAccount(QStringLiteral("a"), QStringLiteral("Doomed")));
-    state->transactionRepository()->insert(testTransaction(QStringLiteral("t"), QStringLiteral("a"),
-                                                           QDate(2024, 1, 1), QStringLiteral("P"), -1));
-    state->recurringRepository()->insert(testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("R"),
-                                                       -1, Frequency::Monthly, QDate::currentDate().addDays(5)));
+    state->transactionRepository()->insert(testTransaction(
+        QStringLiteral("t"), QStringLiteral("a"), QDate(2024, 1, 1), QStringLiteral("P"), -1));
+    state->recurringRepository()->insert(testRecurring(QStringLiteral("r"), QStringLiteral("a"),
+                                                       QStringLiteral("R"), -1, Frequency::Monthly,
+                                                       QDate::currentDate().addDays(5)));
     Reconciliation statement;
     statement.id = QStringLiteral("s");
     statement.accountId = QStringLiteral("a");
@@ -178,7 +181,8 @@ void TestMainWindow::reorderingPersistsSortOrder()
 {
     TestApp app;
     for (const char* name : {"A", "B", "C"})
-        app.state()->accountRepository()->insert(testAccount(QString::fromLatin1(name).toLower(), QString::fromLatin1(name)));
+        app.state()->accountRepository()->insert(
+            testAccount(QString::fromLatin1(name).toLower(), QString::fromLatin1(name)));
     MainWindow window(app.state());
     window.show();
     // What a drag to the top does to the list's model.
@@ -187,14 +191,16 @@ void TestMainWindow::reorderingPersistsSortOrder()
     for (const Account& account : app.state()->accountRepository()->listAll())
         order << QStringLiteral("%1=%2").arg(account.name).arg(account.sortOrder);
     QCOMPARE(order, (QStringList{"C=0", "A=1", "B=2"}));
-    QCOMPARE(accountLabels(window.accountList()).first().section(QLatin1Char('|'), 1, 1), QStringLiteral("C"));
+    QCOMPARE(accountLabels(window.accountList()).first().section(QLatin1Char('|'), 1, 1),
+             QStringLiteral("C"));
 }
 
 void TestMainWindow::altDigitSelectsAccounts()
 {
     TestApp app;
     for (int i = 0; i < 11; ++i) {
-        Account account = testAccount(QStringLiteral("id%1").arg(i), QStringLiteral("Account %1").arg(i, 2, 10, QLatin1Char('0')));
+        Account account = testAccount(QStringLiteral("id%1").arg(i),
+                                      QStringLiteral("Account %1").arg(i, 2, 10, QLatin1Char('0')));
         account.sortOrder = i;
         app.state()->accountRepository()->insert(account);
     }
@@ -213,8 +219,10 @@ void TestMainWindow::altDigitSelectsAccounts()
 void TestMainWindow::lastViewedAccountComesBack()
 {
     TestApp app;
-    app.state()->accountRepository()->insert(testAccount(QStringLiteral("first"), QStringLiteral("First")));
-    app.state()->accountRepository()->insert(testAccount(QStringLiteral("second"), QStringLiteral("Second")));
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("first"), QStringLiteral("First")));
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("second"), QStringLiteral("Second")));
     {
         MainWindow window(app.state());
         QCOMPARE(app.state()->currentAccountId(), QStringLiteral("first"));
@@ -259,13 +267,15 @@ void TestMainWindow::autoPostRunsAtStart()
 {
     TestApp app;
     app.state()->accountRepository()->insert(testAccount(QStringLiteral("a"), QStringLiteral("A")));
-    RecurringTransaction daily = testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Coffee"), -300,
-                                               Frequency::Daily, QDate::currentDate().addDays(-2));
+    RecurringTransaction daily =
+        testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Coffee"), -300,
+                      Frequency::Daily, QDate::currentDate().addDays(-2));
     daily.autoPost = true;
     app.state()->recurringRepository()->insert(daily);
 
     MainWindow window(app.state());
-    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Auto-posted 3 recurring transactions"));
+    QCOMPARE(window.statusBarWidget()->currentMessage(),
+             QStringLiteral("Auto-posted 3 recurring transactions"));
     QCOMPARE(app.state()->transactionRepository()->listByAccount(QStringLiteral("a")).size(), 3);
     QVERIFY(accountLabels(window.accountList()).first().contains(QStringLiteral("-$9.00")));
 }
@@ -289,8 +299,9 @@ void TestMainWindow::statusBarFollowsCounts()
     app.state()->accountRepository()->insert(testAccount(QStringLiteral("a"), QStringLiteral("A")));
     QVERIFY(labelTexts().contains(QStringLiteral("1 account")));
 
-    app.state()->recurringRepository()->insert(testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Rent"),
-                                                             -1, Frequency::Monthly, QDate::currentDate()));
+    app.state()->recurringRepository()->insert(
+        testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Rent"), -1,
+                      Frequency::Monthly, QDate::currentDate()));
     QVERIFY(labelTexts().contains(QStringLiteral("  •  1 recurring due")));
 }
 

@@ -34,7 +34,8 @@ struct RegisterFixture
         AccountRepository* accounts = app.state()->accountRepository();
         accounts->insert(testAccount(QStringLiteral("checking"), QStringLiteral("Checking")));
         accounts->insert(testAccount(QStringLiteral("savings"), QStringLiteral("Savings")));
-        accounts->insert(testAccount(QStringLiteral("euro"), QStringLiteral("Euro"), 0, Currency::EUR));
+        accounts->insert(
+            testAccount(QStringLiteral("euro"), QStringLiteral("Euro"), 0, Currency::EUR));
         open();
     }
 
@@ -73,8 +74,10 @@ struct RegisterFixture
     QString message() const
     {
         for (QLabel* label : screen->findChildren<QLabel*>()) {
-            if (label->text().endsWith(QLatin1String("required")) || label->text().startsWith(QLatin1String("Enter a"))
-                || label->text().startsWith(QLatin1String("Transfer account")) || label->text() == QLatin1String("Fields cleared"))
+            if (label->text().endsWith(QLatin1String("required")) ||
+                label->text().startsWith(QLatin1String("Enter a")) ||
+                label->text().startsWith(QLatin1String("Transfer account")) ||
+                label->text() == QLatin1String("Fields cleared"))
                 return label->text();
         }
         return {};
@@ -152,7 +155,8 @@ void TestRegisterScreen::typingAPaymentStoresIt()
     QCOMPARE(fixture.view()->currentIndex().row(), entry);
     QCOMPARE(fixture.model()->entry().date, QStringLiteral("3/15/2026"));
     const int row = entry == 0 ? 1 : 0;
-    QCOMPARE(fixture.model()->index(row, RegisterModel::BalanceColumn).data().toString(), QStringLiteral("-12.50"));
+    QCOMPARE(fixture.model()->index(row, RegisterModel::BalanceColumn).data().toString(),
+             QStringLiteral("-12.50"));
 }
 
 void TestRegisterScreen::validationKeepsTheTypedValues_data()
@@ -160,9 +164,15 @@ void TestRegisterScreen::validationKeepsTheTypedValues_data()
     QTest::addColumn<QString>("payee");
     QTest::addColumn<QString>("payment");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no payee") << "  " << "5.00" << "Payee is required";
-    QTest::newRow("no amount") << "Bakery" << "" << "Enter a payment or deposit amount";
-    QTest::newRow("unknown transfer account") << "[Transfer] Nowhere" << "5.00" << "Transfer account not found";
+    QTest::newRow("no payee") << "  "
+                              << "5.00"
+                              << "Payee is required";
+    QTest::newRow("no amount") << "Bakery"
+                               << ""
+                               << "Enter a payment or deposit amount";
+    QTest::newRow("unknown transfer account") << "[Transfer] Nowhere"
+                                              << "5.00"
+                                              << "Transfer account not found";
 }
 
 void TestRegisterScreen::validationKeepsTheTypedValues()
@@ -237,8 +247,9 @@ void TestRegisterScreen::deletingOneSideOfATransferDeletesBoth()
     answerNextMessageBox(QMessageBox::Yes, &question);
     QTest::keyClick(fixture.view(), Qt::Key_D, Qt::ControlModifier);
 
-    QCOMPARE(question, QStringLiteral("Delete transfer \"Transfer to Savings\" for $40.00?\n\nBoth sides of "
-                                      "the transfer will be deleted."));
+    QCOMPARE(question,
+             QStringLiteral("Delete transfer \"Transfer to Savings\" for $40.00?\n\nBoth sides of "
+                            "the transfer will be deleted."));
     QVERIFY(fixture.stored().isEmpty());
     QVERIFY(fixture.stored("savings").isEmpty());
 }
@@ -250,7 +261,8 @@ void TestRegisterScreen::inPlaceEditRaisesVersionButDialogEditKeepsIt()
     const QString id = fixture.stored().first().id;
 
     fixture.view()->setFocus();
-    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->viewRowOf(id), RegisterModel::PayeeColumn));
+    fixture.view()->setCurrentIndex(
+        fixture.model()->index(fixture.model()->viewRowOf(id), RegisterModel::PayeeColumn));
     QCOMPARE(fixture.model()->entry().payee, QStringLiteral("Bakery"));
     fixture.model()->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Corner Bakery"));
     QTest::keyClick(fixture.view(), Qt::Key_Return, Qt::ControlModifier);
@@ -260,7 +272,8 @@ void TestRegisterScreen::inPlaceEditRaisesVersionButDialogEditKeepsIt()
     QCOMPARE(stored->version, 2);
     QCOMPARE(stored->amount, qint64(-400));
 
-    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->viewRowOf(id), RegisterModel::PayeeColumn));
+    fixture.view()->setCurrentIndex(
+        fixture.model()->index(fixture.model()->viewRowOf(id), RegisterModel::PayeeColumn));
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
     QTest::keyClick(fixture.view(), Qt::Key_E, Qt::ControlModifier);
     stored = fixture.app.state()->transactionRepository()->byId(id);
@@ -341,7 +354,8 @@ void TestRegisterScreen::layoutSurvivesARestart()
         }
         menu->close();
     });
-    QMetaObject::invokeMethod(fixture.screen, "showHeaderContextMenu", Q_ARG(QPoint, QPoint(10, 5)));
+    QMetaObject::invokeMethod(fixture.screen, "showHeaderContextMenu",
+                              Q_ARG(QPoint, QPoint(10, 5)));
     QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
 
     fixture.open();
@@ -403,11 +417,13 @@ void TestRegisterScreen::splitFromTheFormIsStoredWithItsLines()
     QVERIFY(stored.first().isSplit);
     QVERIFY(stored.first().categoryId.isEmpty());
     QCOMPARE(stored.first().amount, qint64(-4250));
-    const QList<SplitLine> lines = fixture.app.state()->splitLineRepository()->listForTransaction(stored.first().id);
+    const QList<SplitLine> lines =
+        fixture.app.state()->splitLineRepository()->listForTransaction(stored.first().id);
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines.first().amount + lines.last().amount, qint64(-4250));
     const int row = fixture.model()->viewRowOf(stored.first().id);
-    QCOMPARE(fixture.model()->index(row, RegisterModel::CategoryColumn).data().toString(), QStringLiteral("—Split—"));
+    QCOMPARE(fixture.model()->index(row, RegisterModel::CategoryColumn).data().toString(),
+             QStringLiteral("—Split—"));
 }
 
 void TestRegisterScreen::tabMovesThroughVisibleFieldsOnly()

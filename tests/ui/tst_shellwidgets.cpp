@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
 
@@ -105,7 +105,9 @@ void TestShellWidgets::welcomeScreenVariants()
     QVERIFY(createFirst && !createFirst->isFlat());
     QVERIFY(buttonWithText(screen, QStringLiteral("Already have an account? Sign In"))->isFlat());
     QVERIFY(screen.findChild<QWidget*>(QStringLiteral("HowItWorksCard"))->isVisible());
-    QVERIFY(!labelWithText(screen, QStringLiteral("Your session has ended. Sign back in to keep syncing."))->isVisible());
+    QVERIFY(!labelWithText(screen,
+                           QStringLiteral("Your session has ended. Sign back in to keep syncing."))
+                 ->isVisible());
     QTest::mouseClick(createFirst, Qt::LeftButton);
     QCOMPARE(create.count(), 1);
 

@@ -70,8 +70,8 @@ QDate parseRegisterDate(const QString& text)
 
 bool isPlainEnter(const QKeyEvent* event)
 {
-    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
 } // namespace
@@ -86,7 +86,8 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     connect(m_appState->preferencesRepository(), &PreferencesRepository::changed, this,
             [this](const QString& key) {
                 if (key == newestFirstKey) {
-                    const bool newestFirst = m_appState->preferencesRepository()->getBool(newestFirstKey, false);
+                    const bool newestFirst =
+                        m_appState->preferencesRepository()->getBool(newestFirstKey, false);
                     m_view->sortByColumn(RegisterModel::DateColumn,
                                          newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
                 }
@@ -105,7 +106,8 @@ void RegisterScreen::buildLayout()
     header->addWidget(m_titleLabel);
     header->addStretch();
 
-    const auto addSummary = [this, header](const QString& caption, BalanceLabel*& value, bool bold) {
+    const auto addSummary = [this, header](const QString& caption, BalanceLabel*& value,
+                                           bool bold) {
         auto* block = new QVBoxLayout;
         block->setSpacing(4);
         auto* captionLabel = new QLabel(caption, this);
@@ -145,7 +147,8 @@ void RegisterScreen::buildLayout()
     auto* bottom = new QHBoxLayout;
     m_messageLabel = new QLabel(this);
     applyFontRole(m_messageLabel, FontRoles::Body);
-    m_messageLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#6E8A7E")));
+    m_messageLabel->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#6E8A7E")));
     auto* hint = new QLabel(
         tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
             .arg(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText),
@@ -153,7 +156,8 @@ void RegisterScreen::buildLayout()
                  QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText)),
         this);
     applyFontRole(hint, FontRoles::Body);
-    hint->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
+    hint->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
     bottom->addWidget(m_messageLabel);
     bottom->addStretch();
     bottom->addWidget(hint);
@@ -301,10 +305,12 @@ void RegisterScreen::applyColumnLayout()
     QSettings settings;
     m_restoringLayout = true;
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        m_view->setColumnWidth(column, settings.value(settingsKey("colWidth", column),
-                                                      defaultColumnWidth(column)).toInt());
+        m_view->setColumnWidth(
+            column,
+            settings.value(settingsKey("colWidth", column), defaultColumnWidth(column)).toInt());
         if (column != RegisterModel::DateColumn && column != RegisterModel::BalanceColumn)
-            m_view->setColumnHidden(column, settings.value(settingsKey("colHidden", column), false).toBool());
+            m_view->setColumnHidden(
+                column, settings.value(settingsKey("colHidden", column), false).toBool());
     }
     m_restoringLayout = false;
     fitDefaultTextColumns();
@@ -314,9 +320,11 @@ void RegisterScreen::applyColumnLayout()
         int column = settings.value(sortKey).toInt();
         if (column < 0 || column >= RegisterModel::ColumnCount)
             column = 0;
-        m_view->sortByColumn(column, Qt::SortOrder(settings.value(QStringLiteral("register/sortOrder"), 0).toInt()));
+        m_view->sortByColumn(
+            column, Qt::SortOrder(settings.value(QStringLiteral("register/sortOrder"), 0).toInt()));
     } else {
-        const bool newestFirst = m_appState->preferencesRepository()->getBool(newestFirstKey, false);
+        const bool newestFirst =
+            m_appState->preferencesRepository()->getBool(newestFirstKey, false);
         m_view->sortByColumn(RegisterModel::DateColumn,
                              newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
     }
@@ -334,8 +342,8 @@ void RegisterScreen::fitDefaultTextColumns()
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
         if (m_view->isColumnHidden(column))
             continue;
-        const bool isText = std::find(std::begin(textColumns), std::end(textColumns), column)
-                            != std::end(textColumns);
+        const bool isText = std::find(std::begin(textColumns), std::end(textColumns), column) !=
+                            std::end(textColumns);
         if (isText && !settings.contains(settingsKey("colWidth", column))) {
             flexible << column;
             flexibleDefaults += defaultColumnWidth(column);
@@ -349,7 +357,8 @@ void RegisterScreen::fitDefaultTextColumns()
     const double share = std::min(1.0, double(room) / flexibleDefaults);
     m_restoringLayout = true;
     for (const int column : std::as_const(flexible))
-        m_view->setColumnWidth(column, std::max(narrowestTextColumn, int(defaultColumnWidth(column) * share)));
+        m_view->setColumnWidth(
+            column, std::max(narrowestTextColumn, int(defaultColumnWidth(column) * share)));
     m_restoringLayout = false;
 }
 
@@ -367,9 +376,11 @@ void RegisterScreen::setTwoLineMode(bool on)
     if (on)
         m_view->setColumnHidden(RegisterModel::MemoColumn, true);
     else
-        m_view->setColumnHidden(RegisterModel::MemoColumn,
-                                QSettings().value(settingsKey("colHidden", RegisterModel::MemoColumn), false).toBool());
-    emit m_model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
+        m_view->setColumnHidden(
+            RegisterModel::MemoColumn,
+            QSettings().value(settingsKey("colHidden", RegisterModel::MemoColumn), false).toBool());
+    emit m_model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn,
+                                    RegisterModel::PayeeColumn);
     m_view->verticalHeader()->setDefaultSectionSize(on ? RegisterDelegate::twoLineRowHeight
                                                        : RegisterDelegate::topLineHeight);
     m_view->viewport()->update();
@@ -383,8 +394,9 @@ void RegisterScreen::showHeaderContextMenu(const QPoint& position)
         QAction* action = menu.addAction(m_model->headerData(column, Qt::Horizontal).toString());
         action->setCheckable(true);
         action->setChecked(!m_view->isColumnHidden(column));
-        const bool fixed = column == RegisterModel::DateColumn || column == RegisterModel::BalanceColumn
-                           || (column == RegisterModel::MemoColumn && m_model->isTwoLine());
+        const bool fixed = column == RegisterModel::DateColumn ||
+                           column == RegisterModel::BalanceColumn ||
+                           (column == RegisterModel::MemoColumn && m_model->isTwoLine());
         action->setEnabled(!fixed);
         connect(action, &QAction::toggled, this, [this, column](bool visible) {
             m_view->setColumnHidden(column, !visible);
@@ -445,8 +457,8 @@ void RegisterScreen::closeOpenEditor()
 bool RegisterScreen::isSplitInlineCell(const QModelIndex& index) const
 {
     const int column = index.column();
-    if (column != RegisterModel::CategoryColumn && column != RegisterModel::PaymentColumn
-        && column != RegisterModel::DepositColumn)
+    if (column != RegisterModel::CategoryColumn && column != RegisterModel::PaymentColumn &&
+        column != RegisterModel::DepositColumn)
         return false;
     const RegisterRow* row = m_model->rowAt(index.row());
     return row && row->transaction.isSplit;
@@ -628,7 +640,8 @@ void RegisterScreen::copyFromAbove()
     const QModelIndex current = m_view->currentIndex();
     if (!current.isValid() || current.row() < 1)
         return;
-    const QString above = m_model->index(current.row() - 1, current.column()).data(Qt::DisplayRole).toString();
+    const QString above =
+        m_model->index(current.row() - 1, current.column()).data(Qt::DisplayRole).toString();
     m_model->setData(current, above, Qt::EditRole);
     if (auto* line = qobject_cast<QLineEdit*>(openEditor()))
         line->setText(above);
@@ -868,7 +881,8 @@ void RegisterScreen::editSplits(int row)
     if (!registerRow || registerRow->transaction.id.isEmpty())
         return;
     Transaction transaction = registerRow->transaction;
-    const QList<SplitLine> stored = m_appState->splitLineRepository()->listForTransaction(transaction.id);
+    const QList<SplitLine> stored =
+        m_appState->splitLineRepository()->listForTransaction(transaction.id);
     SplitEditorDialog dialog(m_appState, transaction.amount, stored, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -926,7 +940,8 @@ void RegisterScreen::fillFromLastPayee(const QString& payee)
     if (m_model->editingRow() >= 0)
         return;
     m_delegate->fillFromLastPayee(m_model, payee);
-    if (QWidget* editor = openEditor(); editor && editor->objectName() == QLatin1String("PayeeMemoEditor")) {
+    if (QWidget* editor = openEditor();
+        editor && editor->objectName() == QLatin1String("PayeeMemoEditor")) {
         if (auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
             memo->setText(m_model->entry().memo);
     }
@@ -955,10 +970,12 @@ void RegisterScreen::onContextMenu(const QPoint& position)
     QMenu menu(this);
     QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::beginNewTransaction);
     insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    QAction* dialogAction = menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
+    QAction* dialogAction =
+        menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
     dialogAction->setShortcut(QKeySequence::New);
     if (m_model->isEntryRow(row)) {
-        QAction* edit = menu.addAction(tr("&Edit in Dialog..."), this, &RegisterScreen::editNewRowInDialog);
+        QAction* edit =
+            menu.addAction(tr("&Edit in Dialog..."), this, &RegisterScreen::editNewRowInDialog);
         edit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     }
     if (onTransaction) {
@@ -966,8 +983,8 @@ void RegisterScreen::onContextMenu(const QPoint& position)
         menu.addSeparator();
         menu.addAction(tr("Show &Details..."), this, [this, row] { showDetails(row); })
             ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
-        menu.addAction(transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), this,
-                       [this, row] { editSplits(row); });
+        menu.addAction(transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."),
+                       this, [this, row] { editSplits(row); });
         menu.addAction(tr("&Edit in Dialog..."), this, [this, row] { editInDialog(row); })
             ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
         menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this,
