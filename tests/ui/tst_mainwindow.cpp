@@ -77,7 +77,28 @@ private slots:
     void sampleDataBalances();
     void autoPostRunsAtStart();
     void statusBarFollowsCounts();
+    void keyboardShortcutsNameTheKeys();
 };
+
+void TestMainWindow::keyboardShortcutsNameTheKeys()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    QString text;
+    answerNextMessageBox(QMessageBox::Ok, &text);
+    menuAction(window, QStringLiteral("&Keyboard Shortcuts"))->trigger();
+    const auto native = [](const QKeySequence& keys) {
+        return keys.toString(QKeySequence::NativeText);
+    };
+    QVERIFY(text.contains(QStringLiteral("<b>%1</b></td><td>Save transaction")
+                              .arg(native(QKeySequence(Qt::CTRL | Qt::Key_Return)))));
+    QVERIFY(text.contains(QStringLiteral("<b>%1 &ndash; %2</b>")
+                              .arg(native(QKeySequence(Qt::ALT | Qt::Key_1)),
+                                   native(QKeySequence(Qt::ALT | Qt::Key_9)))));
+    QVERIFY(text.contains(QStringLiteral("<b>%1</b></td><td>Categories")
+                              .arg(native(QKeySequence(Qt::CTRL | Qt::Key_4)))));
+    QVERIFY(!text.contains(QLatin1Char('%')));
+}
 
 void TestMainWindow::firstStartShowsTheWelcomeScreen()
 {

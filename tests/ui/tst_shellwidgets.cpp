@@ -1,3 +1,4 @@
+#include "ui/feedbacklink.h"
 #include "ui/statusbar.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
@@ -47,7 +48,30 @@ private slots:
     void recurringDueShowsOnlyWhenSomethingIsDue();
     void transientMessageHidesProgress();
     void welcomeScreenVariants();
+    void feedbackLinkCarriesTheProduct_data();
+    void feedbackLinkCarriesTheProduct();
 };
+
+void TestShellWidgets::feedbackLinkCarriesTheProduct_data()
+{
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("bare host") << "https://feedback.example.com"
+                               << "https://feedback.example.com/?tags=pennibar";
+    QTest::newRow("path without slash") << "https://example.com/board"
+                                        << "https://example.com/board/?tags=pennibar";
+    QTest::newRow("path with slash") << "https://example.com/board/"
+                                     << "https://example.com/board/?tags=pennibar";
+    QTest::newRow("existing query kept") << "https://example.com/b?lang=en"
+                                         << "https://example.com/b/?lang=en&tags=pennibar";
+}
+
+void TestShellWidgets::feedbackLinkCarriesTheProduct()
+{
+    QFETCH(QString, site);
+    QFETCH(QString, url);
+    QCOMPARE(FeedbackLink(site, QStringLiteral("pennibar")).url().toString(), url);
+}
 
 void TestShellWidgets::accountCountUsesPluralForms()
 {
