@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "app/uilanguage.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -7,8 +8,10 @@
 #include "ui/displaysettings.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,7 +51,28 @@ private slots:
     void weekStartFromPreferences_data();
     void weekStartFromPreferences();
     void currentAccountSurvivesRestart();
+    void uiLanguageResolvesTheSystemChoice();
 };
+
+void TestAppState::uiLanguageResolvesTheSystemChoice()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       m_directory.filePath(QStringLiteral("settings")));
+    QCOMPARE(supportedLanguages(), (QStringList{"en", "es", "de", "fr", "ja"}));
+
+    QSettings().remove(QStringLiteral("ui/language"));
+    QCOMPARE(uiLanguage(false), QStringLiteral("system"));
+    const QString resolved = uiLanguage(true);
+    QVERIFY(supportedLanguages().contains(resolved));
+    const QString systemCode = QLocale::system().name().left(2);
+    QCOMPARE(resolved,
+             supportedLanguages().contains(systemCode) ? systemCode : QStringLiteral("en"));
+
+    setUiLanguage(QStringLiteral("fr"));
+    QCOMPARE(uiLanguage(true), QStringLiteral("fr"));
+    QCOMPARE(uiLanguage(false), QStringLiteral("fr"));
+}
 
 void TestAppState::initializeBuildsEverythingAndSeeds()
 {
