@@ -6,6 +6,8 @@
 #include "messagehandler.h"
 #include "uilanguage.h"
 
+#include "../ui/mainwindow.h"
+
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -72,9 +74,7 @@ int Application::run()
         return 1;
     }
 
-    m_mainWindow = std::make_unique<QWidget>();
-    m_mainWindow->setWindowTitle(BuildConfig::applicationTitle());
-    m_mainWindow->resize(1280, 900);
+    m_mainWindow = std::make_unique<MainWindow>(m_appState);
     m_mainWindow->show();
 
     return exec();

@@ -5,6 +5,7 @@
 #include <memory>
 
 class AppState;
+class MainWindow;
 class QTranslator;
 
 // The process: identity, logging, translations, icon and icon font, then the application
@@ -26,7 +27,7 @@ private:
     void scheduleSmokeExit();
 
     AppState* m_appState = nullptr;
-    std::unique_ptr<QWidget> m_mainWindow;
+    std::unique_ptr<MainWindow> m_mainWindow;
     QTranslator* m_qtTranslator = nullptr;
     QTranslator* m_appTranslator = nullptr;
 };

@@ -6,10 +6,25 @@
 // endpoint can still be overridden from the environment at start-up.
 namespace BuildConfig {
 
-inline QString organizationDomain() { return QStringLiteral("tovarly.com"); }
-inline QString applicationTitle() { return QStringLiteral("Tovarly Pennibar"); }
-inline QString applicationVersion() { return QStringLiteral("1.1.3"); }
-inline QString productSlug() { return QStringLiteral("pennibar"); }
-inline QString feedbackSiteUrl() { return QStringLiteral("https://feedback.tovarly.com"); }
+inline QString organizationDomain()
+{
+    return QStringLiteral("tovarly.com");
+}
+inline QString applicationTitle()
+{
+    return QStringLiteral("Tovarly Pennibar");
+}
+inline QString applicationVersion()
+{
+    return QStringLiteral("1.1.3");
+}
+inline QString productSlug()
+{
+    return QStringLiteral("pennibar");
+}
+inline QString feedbackSiteUrl()
+{
+    return QStringLiteral("https://feedback.tovarly.com");
+}
 
 } // namespace BuildConfig

@@ -54,11 +54,12 @@ QString toIsoTimestamp(const QDateTime& timestamp)
 QDateTime fromIsoTimestamp(const QString& text)
 {
     // "yyyy-MM-ddTHH:mm:ssZ"
-    if (text.size() == 20 && isCanonicalDate(text) && text.at(10) == QLatin1Char('T')
-        && text.at(13) == QLatin1Char(':') && text.at(16) == QLatin1Char(':')
-        && text.at(19) == QLatin1Char('Z')) {
+    if (text.size() == 20 && isCanonicalDate(text) && text.at(10) == QLatin1Char('T') &&
+        text.at(13) == QLatin1Char(':') && text.at(16) == QLatin1Char(':') &&
+        text.at(19) == QLatin1Char('Z')) {
         const QDate date = canonicalDate(text);
-        const QTime time(digits(text, 11, 2), digits(text, 14, 2), digits(text, 17, 2)); // -1: invalid
+        const QTime time(digits(text, 11, 2), digits(text, 14, 2),
+                         digits(text, 17, 2)); // -1: invalid
         if (date.isValid() && time.isValid())
             return QDateTime(date, time, Qt::UTC);
     }

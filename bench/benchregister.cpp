@@ -41,31 +41,29 @@ int main(int argc, char** argv)
     const int runs = 7;
 
     qsizetype rowCount = 0;
-    const double registerMs = BenchTools::medianMilliseconds(runs, [&] {
-        rowCount = transactions.registerRows(account).size();
-    });
+    const double registerMs = BenchTools::medianMilliseconds(
+        runs, [&] { rowCount = transactions.registerRows(account).size(); });
     const double registerFloorMs = BenchTools::sqliteShellMilliseconds(
         path,
-        QStringLiteral("SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
-                       "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, "
-                       "t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-                       "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE "
-                       "WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p "
-                       "WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END AS "
-                       "category_name FROM transactions t LEFT JOIN categories c ON t.category_id = "
-                       "c.id WHERE t.account_id = '%1' AND t.deleted_at IS NULL ORDER BY t.date ASC, "
-                       "t.created_at ASC")
+        QStringLiteral(
+            "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
+            "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, "
+            "t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+            "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE "
+            "WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p "
+            "WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END AS "
+            "category_name FROM transactions t LEFT JOIN categories c ON t.category_id = "
+            "c.id WHERE t.account_id = '%1' AND t.deleted_at IS NULL ORDER BY t.date ASC, "
+            "t.created_at ASC")
             .arg(account),
         runs);
 
     qsizetype hits = 0;
-    const double searchMs = BenchTools::medianMilliseconds(runs, [&] {
-        hits = transactions.search(QStringLiteral("market")).size();
-    });
+    const double searchMs = BenchTools::medianMilliseconds(
+        runs, [&] { hits = transactions.search(QStringLiteral("market")).size(); });
     qsizetype payeeCount = 0;
-    const double payeesMs = BenchTools::medianMilliseconds(runs, [&] {
-        payeeCount = transactions.distinctPayees().size();
-    });
+    const double payeesMs = BenchTools::medianMilliseconds(
+        runs, [&] { payeeCount = transactions.distinctPayees().size(); });
     int due = 0;
     const double dueMs = BenchTools::medianMilliseconds(runs, [&] { due = service.dueCount(); });
 
@@ -75,8 +73,8 @@ int main(int argc, char** argv)
                 registerFloorMs > 0 ? registerMs / registerFloorMs : 0.0);
     std::printf("search(\"market\"): %lld rows, median %.2f ms\n", static_cast<long long>(hits),
                 searchMs);
-    std::printf("distinctPayees: %lld payees, median %.2f ms\n",
-                static_cast<long long>(payeeCount), payeesMs);
+    std::printf("distinctPayees: %lld payees, median %.2f ms\n", static_cast<long long>(payeeCount),
+                payeesMs);
     std::printf("dueCount: %d due, median %.3f ms\n", due, dueMs);
     std::printf("peak memory: %.1f MiB\n", BenchTools::peakMemoryMiB());
     return 0;

@@ -13,10 +13,10 @@ class AccountRepository : public Repository
 public:
     AccountRepository(Database* database, QObject* parent = nullptr);
 
-    QList<Account> listAll() const;                 // live accounts by sort order, then name
+    QList<Account> listAll() const;                       // live accounts by sort order, then name
     std::optional<Account> byId(const QString& id) const; // deleted accounts too
     QList<Account> listDeleted() const;
-    QList<Account> pending() const;                 // deleted rows too, so deletions are pushed
+    QList<Account> pending() const; // deleted rows too, so deletions are pushed
 
     bool insert(const Account& account);
     bool update(const Account& account);

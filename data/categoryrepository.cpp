@@ -35,18 +35,12 @@ Category readCategory(RowReader& row)
 // name .. server_id, the run shared by insert and update.
 QVariantList fieldValues(const Category& category)
 {
-    return {SqlValue::text(category.name),
-            SqlValue::storage(category.categoryType),
-            SqlValue::reference(category.parentId),
-            SqlValue::flag(category.isTaxRelevant),
-            SqlValue::text(category.taxCategory),
-            SqlValue::text(category.icon),
-            SqlValue::text(category.color),
-            SqlValue::flag(category.isDefault),
-            SqlValue::reference(category.accountId),
-            category.version,
-            SqlValue::storage(category.syncStatus),
-            SqlValue::text(category.serverId)};
+    return {SqlValue::text(category.name),           SqlValue::storage(category.categoryType),
+            SqlValue::reference(category.parentId),  SqlValue::flag(category.isTaxRelevant),
+            SqlValue::text(category.taxCategory),    SqlValue::text(category.icon),
+            SqlValue::text(category.color),          SqlValue::flag(category.isDefault),
+            SqlValue::reference(category.accountId), category.version,
+            SqlValue::storage(category.syncStatus),  SqlValue::text(category.serverId)};
 }
 
 } // namespace
@@ -65,8 +59,7 @@ int CategoryRepository::count() const
 
 QList<Category> CategoryRepository::listAll() const
 {
-    return list(select(QStringLiteral("WHERE deleted_at IS NULL ORDER BY name")), {},
-                readCategory);
+    return list(select(QStringLiteral("WHERE deleted_at IS NULL ORDER BY name")), {}, readCategory);
 }
 
 std::optional<Category> CategoryRepository::byId(const QString& id) const

@@ -11,8 +11,8 @@ class CategoryRepository : public Repository
 public:
     CategoryRepository(Database* database, QObject* parent = nullptr);
 
-    int count() const;                  // live categories
-    QList<Category> listAll() const;    // live, flat, by name only
+    int count() const;                                         // live categories
+    QList<Category> listAll() const;                           // live, flat, by name only
     std::optional<Category> byId(const QString& id) const;     // deleted rows too
     std::optional<Category> byName(const QString& name) const; // exact, live only
     QList<Category> pending() const;

@@ -77,14 +77,26 @@ constexpr StorageTable<SyncStatus, 3> syncStatuses{{{
 
 } // namespace
 
-QString Enumerations::storageString(AccountType type) { return accountTypes.toStorage(type); }
-QString Enumerations::storageString(Currency currency) { return currencies.toStorage(currency); }
-QString Enumerations::storageString(CategoryType type) { return categoryTypes.toStorage(type); }
+QString Enumerations::storageString(AccountType type)
+{
+    return accountTypes.toStorage(type);
+}
+QString Enumerations::storageString(Currency currency)
+{
+    return currencies.toStorage(currency);
+}
+QString Enumerations::storageString(CategoryType type)
+{
+    return categoryTypes.toStorage(type);
+}
 QString Enumerations::storageString(Frequency frequency)
 {
     return frequencies.toStorage(frequency);
 }
-QString Enumerations::storageString(SyncStatus status) { return syncStatuses.toStorage(status); }
+QString Enumerations::storageString(SyncStatus status)
+{
+    return syncStatuses.toStorage(status);
+}
 
 AccountType Enumerations::accountTypeFromStorage(const QString& text)
 {

@@ -4,7 +4,8 @@ QList<Migration> applicationMigrations()
 {
     return {
         {1, QStringLiteral("initial"), QStringLiteral(":/sql/sql/migrations/001_initial.sql")},
-        {2, QStringLiteral("recon_sync"), QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
+        {2, QStringLiteral("recon_sync"),
+         QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
         {3, QStringLiteral("recurring_lead_days"),
          QStringLiteral(":/sql/sql/migrations/003_recurring_lead_days.sql")},
     };

@@ -97,9 +97,10 @@ void RecurringRepository::reportBrokenDate(const char* operation,
     qWarning().noquote() << QStringLiteral("RecurringRepository::%1 saving recurring with broken "
                                            "nextDueDate:")
                                 .arg(QLatin1String(operation))
-                         << "id=" << r.id << "payee=" << r.payee << "nextDueDate="
-                         << r.nextDueDate.toString(Qt::ISODate) << "startDate="
-                         << r.startDate.toString(Qt::ISODate) << "frequency=" << int(r.frequency);
+                         << "id=" << r.id << "payee=" << r.payee
+                         << "nextDueDate=" << r.nextDueDate.toString(Qt::ISODate)
+                         << "startDate=" << r.startDate.toString(Qt::ISODate)
+                         << "frequency=" << int(r.frequency);
 }
 
 bool RecurringRepository::insert(const RecurringTransaction& recurring)

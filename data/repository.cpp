@@ -92,17 +92,18 @@ int Repository::softDeleteByAccountId(const QString& accountId) const
 
 int Repository::restoreByAccountId(const QString& accountId, const QString& since) const
 {
-    return writeMany(QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status = "
-                                    "'pending' WHERE account_id = ? AND deleted_at >= ?")
-                         .arg(m_table),
-                     {toIsoTimestamp(nowUtc()), accountId, since}, "restoreByAccount");
+    return writeMany(
+        QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status = "
+                       "'pending' WHERE account_id = ? AND deleted_at >= ?")
+            .arg(m_table),
+        {toIsoTimestamp(nowUtc()), accountId, since}, "restoreByAccount");
 }
 
 bool Repository::markRowSynced(const QString& id, const QString& serverId) const
 {
-    return write(QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?")
-                     .arg(m_table),
-                 {serverId, id}, nullptr);
+    return write(
+        QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?").arg(m_table),
+        {serverId, id}, nullptr);
 }
 
 int Repository::markAllRowsPendingForResync() const

@@ -13,7 +13,7 @@ struct Transaction : SyncBookkeeping
     QDate date;
     QString payee;
     QString memo;
-    qint64 amount = 0; // negative: money leaving the account
+    qint64 amount = 0;  // negative: money leaving the account
     QString categoryId; // empty for none, and for a split transaction
     QString checkNumber;
     bool cleared = false;
@@ -23,3 +23,5 @@ struct Transaction : SyncBookkeeping
     bool isSplit = false;
     QString recurringId;
 };
+
+Q_DECLARE_TYPEINFO(Transaction, Q_RELOCATABLE_TYPE);

@@ -119,10 +119,11 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
 
 qint64 TransactionRepository::accountBalance(const QString& accountId) const
 {
-    QSqlQuery query = run(QStringLiteral("SELECT a.starting_balance + COALESCE((SELECT SUM(t.amount) "
-                                         "FROM transactions t WHERE t.account_id = a.id AND "
-                                         "t.deleted_at IS NULL), 0) FROM accounts a WHERE a.id = ?"),
-                          {accountId});
+    QSqlQuery query =
+        run(QStringLiteral("SELECT a.starting_balance + COALESCE((SELECT SUM(t.amount) "
+                           "FROM transactions t WHERE t.account_id = a.id AND "
+                           "t.deleted_at IS NULL), 0) FROM accounts a WHERE a.id = ?"),
+            {accountId});
     return query.next() ? query.value(0).toLongLong() : 0;
 }
 

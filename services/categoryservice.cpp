@@ -19,14 +19,18 @@ struct DefaultCategory
 
 // A parent always comes before its children.
 const DefaultCategory defaultTree[] = {
-    {QT_TRANSLATE_NOOP("CategoryService", "Charitable Donations"), nullptr, false, "charitable_contributions"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Charitable Donations"), nullptr, false,
+     "charitable_contributions"},
     {QT_TRANSLATE_NOOP("CategoryService", "Medical Expenses"), nullptr, false, "medical_dental"},
     {QT_TRANSLATE_NOOP("CategoryService", "Business Expenses"), nullptr, false, "business_expense"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Home Office"), "Business Expenses", false, "home_office"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Home Office"), "Business Expenses", false,
+     "home_office"},
     {QT_TRANSLATE_NOOP("CategoryService", "Education Expenses"), nullptr, false, "education"},
     {QT_TRANSLATE_NOOP("CategoryService", "State & Local Taxes"), nullptr, false, "salt"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Mortgage Interest"), nullptr, false, "mortgage_interest"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Property Tax"), nullptr, false, "schedule_a_property_tax"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Mortgage Interest"), nullptr, false,
+     "mortgage_interest"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Property Tax"), nullptr, false,
+     "schedule_a_property_tax"},
     {QT_TRANSLATE_NOOP("CategoryService", "Housing"), nullptr, false, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Rent/Mortgage Payment"), "Housing", false, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Maintenance"), "Housing", false, nullptr},
@@ -71,7 +75,8 @@ const DefaultCategory defaultTree[] = {
     {QT_TRANSLATE_NOOP("CategoryService", "Interest Income"), nullptr, true, "interest_income"},
     {QT_TRANSLATE_NOOP("CategoryService", "Dividend Income"), nullptr, true, "dividend_income"},
     {QT_TRANSLATE_NOOP("CategoryService", "Rental Income"), nullptr, true, "rental_income"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Freelance / Consulting"), nullptr, true, "self_employment"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Freelance / Consulting"), nullptr, true,
+     "self_employment"},
     {QT_TRANSLATE_NOOP("CategoryService", "Refunds"), nullptr, true, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Gifts Received"), nullptr, true, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Other Income"), nullptr, true, nullptr},
@@ -93,14 +98,15 @@ void CategoryService::ensureDefaultCategories()
     m_keyById.clear();
     for (const DefaultCategory& entry : defaultTree) {
         const QString key = QString::fromUtf8(entry.key);
-        const QString typeString = entry.income ? QStringLiteral("income") : QStringLiteral("expense");
+        const QString typeString =
+            entry.income ? QStringLiteral("income") : QStringLiteral("expense");
         const QString parentId =
             entry.parentKey ? m_idByKey.value(QString::fromUtf8(entry.parentKey)) : QString();
         const QString parentKey = m_keyById.value(parentId);
 
         Category category;
-        category.id = nameBasedId(dnsNamespace(),
-                                  QStringLiteral("%1:%2:%3").arg(typeString, parentKey, key));
+        category.id =
+            nameBasedId(dnsNamespace(), QStringLiteral("%1:%2:%3").arg(typeString, parentKey, key));
         category.name = QCoreApplication::translate("CategoryService", entry.key);
         category.categoryType = entry.income ? CategoryType::Income : CategoryType::Expense;
         category.parentId = parentId;

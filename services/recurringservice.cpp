@@ -25,9 +25,9 @@ class PostingScope
 {
 public:
     PostingScope(TransactionRepository* transactions, RecurringRepository* recurring)
-        : m_transactions(transactions), m_recurring(recurring),
-          m_transactionSignals(transactions), m_recurringSignals(recurring),
-          m_connection(QSqlDatabase::database()), m_owned(m_connection.transaction())
+        : m_transactions(transactions), m_recurring(recurring), m_transactionSignals(transactions),
+          m_recurringSignals(recurring), m_connection(QSqlDatabase::database()),
+          m_owned(m_connection.transaction())
     {
     }
 
@@ -68,8 +68,8 @@ private:
 } // namespace
 
 RecurringService::RecurringService(RecurringRepository* recurring,
-                                   TransactionRepository* transactions,
-                                   AccountRepository* accounts, QObject* parent)
+                                   TransactionRepository* transactions, AccountRepository* accounts,
+                                   QObject* parent)
     : QObject(parent), m_recurring(recurring), m_transactions(transactions), m_accounts(accounts)
 {
 }
@@ -130,9 +130,9 @@ Transaction RecurringService::buildDestination(const RecurringTransaction& row,
                                                const Transaction& source) const
 {
     Transaction destination = source;
-    destination.id = nameBasedId(recurringNamespace(),
-                                 QStringLiteral("%1:%2:%3")
-                                     .arg(row.id, toIsoDate(row.nextDueDate), transferSuffix));
+    destination.id = nameBasedId(
+        recurringNamespace(),
+        QStringLiteral("%1:%2:%3").arg(row.id, toIsoDate(row.nextDueDate), transferSuffix));
     destination.accountId = row.transferDestAccountId;
     destination.amount = -row.amount;
     destination.transferLinkId = source.id;

@@ -11,7 +11,8 @@ StatusBar::StatusBar(QWidget* parent)
       m_accountsLabel(new QLabel(this)), m_recurringLabel(new QLabel(this)),
       m_progressLabel(new QLabel(this)), m_busyBar(new QProgressBar(this))
 {
-    setStyleSheet(QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
+    setStyleSheet(
+        QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
     for (QLabel* label : {m_syncLabel, m_accountsLabel, m_recurringLabel, m_progressLabel})
         applyFontRole(label, FontRoles::Body);
 
@@ -73,8 +74,9 @@ void StatusBar::showTransient(const QString& text, int milliseconds)
 
 void StatusBar::restyle()
 {
-    const QString style = QStringLiteral("color: %1;").arg(
-        ThemeColors::isDark() ? QStringLiteral("#8FAF9F") : QStringLiteral("#2A3D33"));
+    const QString style =
+        QStringLiteral("color: %1;")
+            .arg(ThemeColors::isDark() ? QStringLiteral("#8FAF9F") : QStringLiteral("#2A3D33"));
     m_syncLabel->setStyleSheet(style);
     m_accountsLabel->setStyleSheet(style);
     restyleRecurring();

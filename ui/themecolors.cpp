@@ -47,11 +47,6 @@ QColor ThemeColors::secondary(bool dark)
     return pick(dark, "#6E8A7E", "#8FAF9F");
 }
 
-QColor ThemeColors::muted()
-{
-    return QColor(QLatin1String("#6E8A7E"));
-}
-
 QColor ThemeColors::entryRowBackground(bool dark)
 {
     return pick(dark, "#E8F5E9", "#1A2E28");

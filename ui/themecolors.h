@@ -27,8 +27,6 @@ public:
     static QColor accent() { return accent(isDark()); }
     static QColor secondary() { return secondary(isDark()); }
 
-    // Muted text (placeholders, memo and Clr cells, captions) drawn alike in both themes.
-    static QColor muted();
     // The background that marks the row being typed in the register.
     static QColor entryRowBackground(bool dark);
 };

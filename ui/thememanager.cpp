@@ -62,7 +62,8 @@ QPalette buildPalette(const PaletteColours& c)
     set(QPalette::Dark, c.dark);
 
     const QColor disabled(QLatin1String(c.disabledText));
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, disabled);
     return palette;
 }

@@ -47,9 +47,10 @@ WelcomeScreen::WelcomeScreen(AppState* appState, QWidget* parent)
     contentLayout->addWidget(column);
     scroll->setWidget(content);
 
+    // The column keeps its own 560 px limit: a min-and-max size constraint on its layout would
+    // replace that limit with the layout's and stretch the card across the whole page.
     auto* layout = new QVBoxLayout(column);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
 
     auto* icon = new QLabel(column);
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/icons/app_icon.png"))

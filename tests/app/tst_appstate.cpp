@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "app/uilanguage.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -7,8 +8,10 @@
 #include "ui/displaysettings.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,7 +29,8 @@ private:
         QVERIFY(database.open(m_directory.filePath(QStringLiteral("pennibar.db"))));
         QVERIFY(database.runMigrations());
         QSqlQuery query(database.connection());
-        query.prepare(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, ?)"));
+        query.prepare(
+            QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, ?)"));
         query.addBindValue(key);
         query.addBindValue(value);
         QVERIFY(query.exec());
@@ -47,7 +51,28 @@ private slots:
     void weekStartFromPreferences_data();
     void weekStartFromPreferences();
     void currentAccountSurvivesRestart();
+    void uiLanguageResolvesTheSystemChoice();
 };
+
+void TestAppState::uiLanguageResolvesTheSystemChoice()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       m_directory.filePath(QStringLiteral("settings")));
+    QCOMPARE(supportedLanguages(), (QStringList{"en", "es", "de", "fr", "ja"}));
+
+    QSettings().remove(QStringLiteral("ui/language"));
+    QCOMPARE(uiLanguage(false), QStringLiteral("system"));
+    const QString resolved = uiLanguage(true);
+    QVERIFY(supportedLanguages().contains(resolved));
+    const QString systemCode = QLocale::system().name().left(2);
+    QCOMPARE(resolved,
+             supportedLanguages().contains(systemCode) ? systemCode : QStringLiteral("en"));
+
+    setUiLanguage(QStringLiteral("fr"));
+    QCOMPARE(uiLanguage(true), QStringLiteral("fr"));
+    QCOMPARE(uiLanguage(false), QStringLiteral("fr"));
+}
 
 void TestAppState::initializeBuildsEverythingAndSeeds()
 {
@@ -55,9 +80,11 @@ void TestAppState::initializeBuildsEverythingAndSeeds()
     QSignalSpy ready(&state, &AppState::databaseReady);
     QVERIFY(state.initialize());
     QCOMPARE(ready.count(), 1);
-    QVERIFY(state.accountRepository() && state.transactionRepository() && state.categoryRepository()
-            && state.preferencesRepository() && state.splitLineRepository() && state.recurringRepository()
-            && state.reconciliationRepository() && state.categoryService() && state.recurringService());
+    QVERIFY(state.accountRepository() && state.transactionRepository() &&
+            state.categoryRepository() && state.preferencesRepository() &&
+            state.splitLineRepository() && state.recurringRepository() &&
+            state.reconciliationRepository() && state.categoryService() &&
+            state.recurringService());
     QCOMPARE(state.categoryRepository()->count(), 56);
     QVERIFY(state.currentAccountId().isEmpty());
 }
@@ -110,7 +137,8 @@ void TestAppState::currentAccountSurvivesRestart()
     {
         AppState state;
         QVERIFY(state.initialize());
-        QVERIFY(state.accountRepository()->insert(testAccount(QStringLiteral("acct"), QStringLiteral("A"))));
+        QVERIFY(state.accountRepository()->insert(
+            testAccount(QStringLiteral("acct"), QStringLiteral("A"))));
         QSignalSpy changed(&state, &AppState::currentAccountChanged);
         QSignalSpy written(state.preferencesRepository(), &PreferencesRepository::changed);
         state.setCurrentAccountId(QStringLiteral("acct"));

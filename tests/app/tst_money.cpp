@@ -28,12 +28,18 @@ void TestMoney::formatting_data()
     QTest::addColumn<QString>("money");
     QTest::addColumn<QString>("plain");
 
-    QTest::newRow("grouped dollars") << qint64(123456) << Currency::USD << "$1,234.56" << "1,234.56";
-    QTest::newRow("minus before euro symbol") << qint64(-5) << Currency::EUR << "-€0.05" << "-0.05";
-    QTest::newRow("zero pounds") << qint64(0) << Currency::GBP << "£0.00" << "0.00";
-    QTest::newRow("yen has no minor unit") << qint64(1500) << Currency::JPY << "¥1,500" << "1,500";
-    QTest::newRow("one negative cent") << qint64(-1) << Currency::USD << "-$0.01" << "-0.01";
-    QTest::newRow("one dollar") << qint64(100) << Currency::USD << "$1.00" << "1.00";
+    QTest::newRow("grouped dollars") << qint64(123456) << Currency::USD << "$1,234.56"
+                                     << "1,234.56";
+    QTest::newRow("minus before euro symbol") << qint64(-5) << Currency::EUR << "-€0.05"
+                                              << "-0.05";
+    QTest::newRow("zero pounds") << qint64(0) << Currency::GBP << "£0.00"
+                                 << "0.00";
+    QTest::newRow("yen has no minor unit") << qint64(1500) << Currency::JPY << "¥1,500"
+                                           << "1,500";
+    QTest::newRow("one negative cent") << qint64(-1) << Currency::USD << "-$0.01"
+                                       << "-0.01";
+    QTest::newRow("one dollar") << qint64(100) << Currency::USD << "$1.00"
+                                << "1.00";
     QTest::newRow("canadian dollar sign") << qint64(-123456) << Currency::CAD << "-$1,234.56"
                                           << "-1,234.56";
     QTest::newRow("millions") << qint64(123456789012) << Currency::AUD << "$1,234,567,890.12"
@@ -57,7 +63,8 @@ void TestMoney::parsing_data()
     QTest::addColumn<qint64>("amount");
 
     QTest::newRow("formatted dollars") << "$1,234.56" << Currency::USD << qint64(123456);
-    QTest::newRow("halves away from zero, sign first") << "-12.345" << Currency::USD << qint64(-1235);
+    QTest::newRow("halves away from zero, sign first")
+        << "-12.345" << Currency::USD << qint64(-1235);
     QTest::newRow("half cent up") << "0.005" << Currency::USD << qint64(1);
     QTest::newRow("letters") << "abc" << Currency::USD << qint64(0);
     QTest::newRow("formatted yen") << "¥1,500" << Currency::JPY << qint64(1500);
@@ -84,7 +91,8 @@ void TestMoney::nameBasedIdsAreStable()
     const QString id = nameBasedId(dnsNamespace(), QStringLiteral("expense::Charitable Donations"));
     QCOMPARE(id, QStringLiteral("7f07774b-f677-5f76-9b37-c190c8a585bd"));
     QCOMPARE(nameBasedId(dnsNamespace(), QStringLiteral("expense::Charitable Donations")), id);
-    QVERIFY(nameBasedId(recurringNamespace(), QStringLiteral("expense::Charitable Donations")) != id);
+    QVERIFY(nameBasedId(recurringNamespace(), QStringLiteral("expense::Charitable Donations")) !=
+            id);
 }
 
 void TestMoney::randomIdsAreLowerCaseUuids()
@@ -118,9 +126,11 @@ void TestMoney::timestampsRoundTripInUtc()
     // Texts that look like the stored form but are not dates stay invalid.
     for (const char* broken : {"abcd-01-01", "2024-13-01", "2024-00-10", "-001-01-01", ""})
         QVERIFY2(!fromIsoDate(QString::fromLatin1(broken)).isValid(), broken);
-    for (const char* broken : {"2024-02-30T10:00:00Z", "2024-02-10T25:00:00Z", "2024-02-10T1x:00:00Z", "garbage"})
+    for (const char* broken :
+         {"2024-02-30T10:00:00Z", "2024-02-10T25:00:00Z", "2024-02-10T1x:00:00Z", "garbage"})
         QVERIFY2(!fromIsoTimestamp(QString::fromLatin1(broken)).isValid(), broken);
-    QCOMPARE(fromIsoTimestamp(QStringLiteral("2024-02-10T10:00:00.250Z")).time(), QTime(10, 0, 0, 250));
+    QCOMPARE(fromIsoTimestamp(QStringLiteral("2024-02-10T10:00:00.250Z")).time(),
+             QTime(10, 0, 0, 250));
 }
 
 QTEST_GUILESS_MAIN(TestMoney)

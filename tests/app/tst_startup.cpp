@@ -29,8 +29,10 @@ private:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("PENNIBAR_DATA_DIR"), dataDirectory);
         environment.insert(QStringLiteral("PENNIBAR_QUIT_AFTER_MS"), QStringLiteral("1500"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           m_home.filePath(QStringLiteral("data")));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
         environment.remove(QStringLiteral("PENNIBAR_VERBOSE"));
         if (verbose)
@@ -75,12 +77,19 @@ void TestStartup::newDataDirectoryGetsMigratedDatabase()
 
     const Run run = start(directory);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.standardError, QByteArray());
+    // Nothing went wrong, so the quiet log says nothing (but for the offscreen platform's own
+    // remark about window size hints).
+    QByteArrayList lines = run.standardError.split('\n');
+    lines.removeIf([](const QByteArray& line) {
+        return line.isEmpty() || line.contains("propagateSizeHints");
+    });
+    QCOMPARE(lines, QByteArrayList());
 
     const QString path = directory + QStringLiteral("/pennibar.db");
     QVERIFY(QFile::exists(path));
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db.setDatabaseName(path);
         QVERIFY(db.open());
         QSqlQuery query(QStringLiteral("SELECT COUNT(*), MAX(version) FROM schema_version"), db);

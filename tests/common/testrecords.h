@@ -44,8 +44,8 @@ inline Category testCategory(const QString& id, const QString& name, const QStri
 }
 
 inline RecurringTransaction testRecurring(const QString& id, const QString& accountId,
-                                          const QString& payee, qint64 amount,
-                                          Frequency frequency, const QDate& nextDue)
+                                          const QString& payee, qint64 amount, Frequency frequency,
+                                          const QDate& nextDue)
 {
     RecurringTransaction recurring;
     recurring.id = id;

@@ -48,7 +48,8 @@ void TestAccountRepository::roundTripsEveryField()
 {
     TestDatabase db;
     AccountRepository repository(db.database());
-    Account account = testAccount(QStringLiteral("a1"), QStringLiteral("Visa"), -12345, Currency::JPY);
+    Account account =
+        testAccount(QStringLiteral("a1"), QStringLiteral("Visa"), -12345, Currency::JPY);
     account.accountType = AccountType::CreditCard;
     account.institution = QStringLiteral("Summit Bank");
     account.accountNumberLast4 = QStringLiteral("7712");
@@ -149,7 +150,8 @@ void TestAccountRepository::markAllPendingForResyncCountsLiveNonPendingRows()
         QVERIFY(repository.markSynced(account.id, QStringLiteral("srv")));
     }
     db.exec(QStringLiteral("UPDATE accounts SET sync_status = 'conflict' WHERE id = 's2'"));
-    db.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = 'gone'"));
+    db.exec(QStringLiteral(
+        "UPDATE accounts SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = 'gone'"));
     changed.clear();
 
     QCOMPARE(repository.markAllPendingForResync(), 2);
@@ -167,8 +169,8 @@ void TestAccountRepository::updateSortOrdersCommitsEveryPair()
     QVERIFY(repository.markSynced(QStringLiteral("a"), QStringLiteral("srv")));
     QSignalSpy changed(&repository, &AccountRepository::accountsChanged);
 
-    QVERIFY(repository.updateSortOrders({{QStringLiteral("b"), 0}, {QStringLiteral("ghost"), 1},
-                                         {QStringLiteral("a"), 2}}));
+    QVERIFY(repository.updateSortOrders(
+        {{QStringLiteral("b"), 0}, {QStringLiteral("ghost"), 1}, {QStringLiteral("a"), 2}}));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(names(repository.listAll()), (QStringList{"B", "A"}));
     // A reordering alone is not pushed.
@@ -185,7 +187,8 @@ void TestAccountRepository::failedWriteLogsAndStaysQuiet()
     QVERIFY(repository.insert(testAccount(QStringLiteral("a"), QStringLiteral("A"))));
     QSignalSpy changed(&repository, &AccountRepository::accountsChanged);
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^AccountRepository::insert failed: .*UNIQUE")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^AccountRepository::insert failed: .*UNIQUE")));
     QVERIFY(!repository.insert(testAccount(QStringLiteral("a"), QStringLiteral("Again"))));
     QCOMPARE(changed.count(), 0);
 }

@@ -32,9 +32,12 @@ void TestCategoryRepositories::categoriesListByNameAcrossLevels()
     TestDatabase db;
     CategoryRepository categories(db.database());
     QVERIFY(categories.insert(testCategory(QStringLiteral("ins"), QStringLiteral("Insurance"))));
-    QVERIFY(categories.insert(testCategory(QStringLiteral("fees"), QStringLiteral("Fees & Charges"))));
-    QVERIFY(categories.insert(testCategory(QStringLiteral("bank"), QStringLiteral("Bank Fees"), QStringLiteral("fees"))));
-    QVERIFY(categories.insert(testCategory(QStringLiteral("auto"), QStringLiteral("Auto"), QStringLiteral("ins"))));
+    QVERIFY(
+        categories.insert(testCategory(QStringLiteral("fees"), QStringLiteral("Fees & Charges"))));
+    QVERIFY(categories.insert(
+        testCategory(QStringLiteral("bank"), QStringLiteral("Bank Fees"), QStringLiteral("fees"))));
+    QVERIFY(categories.insert(
+        testCategory(QStringLiteral("auto"), QStringLiteral("Auto"), QStringLiteral("ins"))));
     QStringList names;
     for (const Category& category : categories.listAll())
         names << category.name;
@@ -49,9 +52,13 @@ void TestCategoryRepositories::topLevelParentIsStoredAsNull()
     Category category = testCategory(QStringLiteral("top"), QStringLiteral("Top"));
     category.categoryType = CategoryType::Transfer;
     QVERIFY(categories.insert(category));
-    QCOMPARE(db.scalar(QStringLiteral("SELECT parent_id IS NULL AND account_id IS NULL FROM categories")).toInt(), 1);
+    QCOMPARE(
+        db.scalar(QStringLiteral("SELECT parent_id IS NULL AND account_id IS NULL FROM categories"))
+            .toInt(),
+        1);
     QCOMPARE(categories.byId(QStringLiteral("top"))->categoryType, CategoryType::Transfer);
-    QCOMPARE(db.scalar(QStringLiteral("SELECT category_type FROM categories")).toString(), QStringLiteral("transfer"));
+    QCOMPARE(db.scalar(QStringLiteral("SELECT category_type FROM categories")).toString(),
+             QStringLiteral("transfer"));
 }
 
 void TestCategoryRepositories::unknownParentFailsOnTheForeignKey()
@@ -59,8 +66,10 @@ void TestCategoryRepositories::unknownParentFailsOnTheForeignKey()
     TestDatabase db;
     CategoryRepository categories(db.database());
     QSignalSpy changed(&categories, &CategoryRepository::categoriesChanged);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: .*FOREIGN KEY")));
-    QVERIFY(!categories.insert(testCategory(QStringLiteral("orphan"), QStringLiteral("Orphan"), QStringLiteral("ghost"))));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^CategoryRepository::insert failed: .*FOREIGN KEY")));
+    QVERIFY(!categories.insert(
+        testCategory(QStringLiteral("orphan"), QStringLiteral("Orphan"), QStringLiteral("ghost"))));
     QCOMPARE(changed.count(), 0);
     QCOMPARE(categories.count(), 0);
 }
@@ -81,8 +90,10 @@ void TestCategoryRepositories::fullPathWalksUpTheTree()
     TestDatabase db;
     CategoryRepository categories(db.database());
     QVERIFY(categories.insert(testCategory(QStringLiteral("g"), QStringLiteral("Home"))));
-    QVERIFY(categories.insert(testCategory(QStringLiteral("p"), QStringLiteral("Utilities"), QStringLiteral("g"))));
-    QVERIFY(categories.insert(testCategory(QStringLiteral("c"), QStringLiteral("Water"), QStringLiteral("p"))));
+    QVERIFY(categories.insert(
+        testCategory(QStringLiteral("p"), QStringLiteral("Utilities"), QStringLiteral("g"))));
+    QVERIFY(categories.insert(
+        testCategory(QStringLiteral("c"), QStringLiteral("Water"), QStringLiteral("p"))));
     QCOMPARE(categories.fullPath(QStringLiteral("c")), QStringLiteral("Home > Utilities > Water"));
     QCOMPARE(categories.fullPath(QStringLiteral("g")), QStringLiteral("Home"));
     QCOMPARE(categories.fullPath(QStringLiteral("missing")), QString());
@@ -100,7 +111,8 @@ void TestCategoryRepositories::softDeleteLeavesChildrenAlone()
     TestDatabase db;
     CategoryRepository categories(db.database());
     QVERIFY(categories.insert(testCategory(QStringLiteral("p"), QStringLiteral("Parent"))));
-    QVERIFY(categories.insert(testCategory(QStringLiteral("c"), QStringLiteral("Child"), QStringLiteral("p"))));
+    QVERIFY(categories.insert(
+        testCategory(QStringLiteral("c"), QStringLiteral("Child"), QStringLiteral("p"))));
     QSignalSpy changed(&categories, &CategoryRepository::categoriesChanged);
     QVERIFY(categories.softDelete(QStringLiteral("p")));
     QCOMPARE(changed.count(), 1);
@@ -119,8 +131,9 @@ void TestCategoryRepositories::splitLinesAreReplacedAsASet()
     QVERIFY(accounts.insert(testAccount(QStringLiteral("a"), QStringLiteral("A"))));
     QVERIFY(categories.insert(testCategory(QStringLiteral("food"), QStringLiteral("Food"))));
     QVERIFY(categories.insert(testCategory(QStringLiteral("home"), QStringLiteral("Home"))));
-    QVERIFY(transactions.insert(testTransaction(QStringLiteral("t"), QStringLiteral("a"), QDate(2024, 1, 1),
-                                                QStringLiteral("Store"), -3000)));
+    QVERIFY(
+        transactions.insert(testTransaction(QStringLiteral("t"), QStringLiteral("a"),
+                                            QDate(2024, 1, 1), QStringLiteral("Store"), -3000)));
     QVERIFY(splits.deleteForTransaction(QStringLiteral("t")));
 
     const auto line = [](const char* id, const char* category, qint64 amount) {
@@ -141,7 +154,8 @@ void TestCategoryRepositories::splitLinesAreReplacedAsASet()
     QCOMPARE(stored.last().amount, qint64(-2000));
     QCOMPARE(stored.last().memo, QStringLiteral("memo s1"));
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed:")));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed:")));
     QVERIFY(!splits.insert(line("s3", "ghost", -1)));
 
     QVERIFY(splits.deleteForTransaction(QStringLiteral("t")));
@@ -194,7 +208,8 @@ void TestCategoryRepositories::preferencesAnnounceEverySet()
     QVERIFY(!preferences.getOptional(QStringLiteral("absent")));
 
     QVERIFY(preferences.remove(QStringLiteral("fontScale")));
-    QCOMPARE(preferences.get(QStringLiteral("fontScale"), QStringLiteral("100")), QStringLiteral("100"));
+    QCOMPARE(preferences.get(QStringLiteral("fontScale"), QStringLiteral("100")),
+             QStringLiteral("100"));
     QCOMPARE(changed.count(), 3);
 }
 

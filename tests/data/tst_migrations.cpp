@@ -69,14 +69,16 @@ void TestMigrations::emptyFileGetsEveryMigrationInOrder()
         QCOMPARE(applied.at(i).at(0).toInt(), i + 1);
         QCOMPARE(applied.at(i).at(1).toString(), names.at(i));
     }
-    QSqlQuery rows(QStringLiteral("SELECT version, name, applied_at FROM schema_version ORDER BY version"),
-                   bare.database.connection());
+    QSqlQuery rows(
+        QStringLiteral("SELECT version, name, applied_at FROM schema_version ORDER BY version"),
+        bare.database.connection());
     for (int i = 0; i < 3; ++i) {
         QVERIFY(rows.next());
         QCOMPARE(rows.value(0).toInt(), i + 1);
         QCOMPARE(rows.value(1).toString(), names.at(i));
-        QVERIFY(QDateTime::fromString(rows.value(2).toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                    .isValid());
+        QVERIFY(
+            QDateTime::fromString(rows.value(2).toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                .isValid());
     }
     QVERIFY(!rows.next());
 }
@@ -87,10 +89,10 @@ void TestMigrations::upToDateFileReadsNoScript()
     QVERIFY(bare.database.runMigrations());
 
     // Were any script read, these missing files would fail the run.
-    const QList<Migration> missing = {{1, QStringLiteral("initial"), QStringLiteral("/nonexistent/1.sql")},
-                                      {2, QStringLiteral("recon_sync"), QStringLiteral("/nonexistent/2.sql")},
-                                      {3, QStringLiteral("recurring_lead_days"),
-                                       QStringLiteral("/nonexistent/3.sql")}};
+    const QList<Migration> missing = {
+        {1, QStringLiteral("initial"), QStringLiteral("/nonexistent/1.sql")},
+        {2, QStringLiteral("recon_sync"), QStringLiteral("/nonexistent/2.sql")},
+        {3, QStringLiteral("recurring_lead_days"), QStringLiteral("/nonexistent/3.sql")}};
     QSignalSpy applied(&bare.database, &Database::migrationApplied);
     QSignalSpy failed(&bare.database, &Database::migrationError);
     QVERIFY(bare.database.runMigrations(missing));
@@ -105,11 +107,12 @@ void TestMigrations::versionOneReconciliationsAreBackfilled()
     QSqlQuery setup(bare.database.connection());
     QVERIFY(setup.exec(QStringLiteral(
         "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')")));
-    QVERIFY(setup.exec(QStringLiteral(
-        "INSERT INTO reconciliations VALUES ('r', 'a', '2024-01-31', 100, 100, '2024-02-02T10:00:00Z')")));
-    QVERIFY(setup.exec(QStringLiteral(
-        "INSERT INTO recurring_transactions (id, account_id, payee, amount, start_date, next_due_date, "
-        "created_at, updated_at) VALUES ('p', 'a', 'Rent', -100, '2024-01-01', '2024-02-01', 'x', 'x')")));
+    QVERIFY(setup.exec(QStringLiteral("INSERT INTO reconciliations VALUES ('r', 'a', '2024-01-31', "
+                                      "100, 100, '2024-02-02T10:00:00Z')")));
+    QVERIFY(setup.exec(QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, "
+                                      "amount, start_date, next_due_date, "
+                                      "created_at, updated_at) VALUES ('p', 'a', 'Rent', -100, "
+                                      "'2024-01-01', '2024-02-01', 'x', 'x')")));
 
     QVERIFY(bare.database.runMigrations());
 
@@ -123,7 +126,8 @@ void TestMigrations::versionOneReconciliationsAreBackfilled()
     QCOMPARE(row.value(3).toString(), QStringLiteral("pending"));
     QVERIFY(row.value(4).isNull());
     QVERIFY(row.value(5).isNull());
-    QCOMPARE(bare.scalar(QStringLiteral("SELECT lead_days FROM recurring_transactions")).toInt(), 0);
+    QCOMPARE(bare.scalar(QStringLiteral("SELECT lead_days FROM recurring_transactions")).toInt(),
+             0);
 }
 
 void TestMigrations::failingStatementRollsBackItsMigration()
@@ -135,11 +139,13 @@ void TestMigrations::failingStatementRollsBackItsMigration()
         file.write(text);
         return file.fileName();
     };
-    const QString good = writeScript(QStringLiteral("good.sql"), "CREATE TABLE kept (x INTEGER);\n");
-    const QString bad = writeScript(QStringLiteral("bad.sql"),
-                                    "CREATE TABLE lost (x INTEGER);\n"
-                                    "INSERT INTO no_such_table VALUES (1);\n");
-    const QString later = writeScript(QStringLiteral("later.sql"), "CREATE TABLE never (x INTEGER);\n");
+    const QString good =
+        writeScript(QStringLiteral("good.sql"), "CREATE TABLE kept (x INTEGER);\n");
+    const QString bad =
+        writeScript(QStringLiteral("bad.sql"), "CREATE TABLE lost (x INTEGER);\n"
+                                               "INSERT INTO no_such_table VALUES (1);\n");
+    const QString later =
+        writeScript(QStringLiteral("later.sql"), "CREATE TABLE never (x INTEGER);\n");
 
     BareDatabase bare;
     QSignalSpy applied(&bare.database, &Database::migrationApplied);
@@ -168,15 +174,17 @@ void TestMigrations::unreadableScriptIsReported()
 {
     BareDatabase bare;
     QSignalSpy failed(&bare.database, &Database::migrationError);
-    QVERIFY(!bare.database.runMigrations({{1, QStringLiteral("gone"), QStringLiteral(":/sql/none.sql")}}));
+    QVERIFY(!bare.database.runMigrations(
+        {{1, QStringLiteral("gone"), QStringLiteral(":/sql/none.sql")}}));
     QCOMPARE(failed.count(), 1);
-    QCOMPARE(failed.at(0).at(1).toString(), QStringLiteral("Cannot read migration file: :/sql/none.sql"));
+    QCOMPARE(failed.at(0).at(1).toString(),
+             QStringLiteral("Cannot read migration file: :/sql/none.sql"));
 }
 
 void TestMigrations::splitterKeepsTriggerBodiesWhole()
 {
-    const QStringList initial =
-        SqlStatementSplitter::split(readResource(QStringLiteral(":/sql/sql/migrations/001_initial.sql")));
+    const QStringList initial = SqlStatementSplitter::split(
+        readResource(QStringLiteral(":/sql/sql/migrations/001_initial.sql")));
     QStringList triggers;
     for (const QString& statement : initial) {
         QVERIFY2(!statement.endsWith(QLatin1Char(';')), qPrintable(statement));
@@ -190,11 +198,12 @@ void TestMigrations::splitterKeepsTriggerBodiesWhole()
     // 3 tables + 5 indexes + the index table + 3 triggers + 6 tables + 1 index
     QCOMPARE(initial.size(), 19);
 
-    const QStringList reconSync =
-        SqlStatementSplitter::split(readResource(QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")));
+    const QStringList reconSync = SqlStatementSplitter::split(
+        readResource(QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")));
     QCOMPARE(reconSync.size(), 7);
-    QCOMPARE(reconSync.last(), QStringLiteral("UPDATE reconciliations SET created_at = completed_at, "
-                                              "updated_at = completed_at\nWHERE created_at = ''"));
+    QCOMPARE(reconSync.last(),
+             QStringLiteral("UPDATE reconciliations SET created_at = completed_at, "
+                            "updated_at = completed_at\nWHERE created_at = ''"));
 }
 
 void TestMigrations::splitterHandlesCommentsAndRemainders_data()
@@ -203,9 +212,11 @@ void TestMigrations::splitterHandlesCommentsAndRemainders_data()
     QTest::addColumn<QStringList>("statements");
 
     QTest::newRow("comment lines vanish")
-        << "-- a comment\nSELECT 1;\n  -- indented comment\nSELECT 2;" << QStringList{"SELECT 1", "SELECT 2"};
+        << "-- a comment\nSELECT 1;\n  -- indented comment\nSELECT 2;"
+        << QStringList{"SELECT 1", "SELECT 2"};
     QTest::newRow("lone semicolons are dropped") << ";\nSELECT 1;\n;" << QStringList{"SELECT 1"};
-    QTest::newRow("remainder without semicolon") << "SELECT 1;\nSELECT 2" << QStringList{"SELECT 1", "SELECT 2"};
+    QTest::newRow("remainder without semicolon")
+        << "SELECT 1;\nSELECT 2" << QStringList{"SELECT 1", "SELECT 2"};
     QTest::newRow("statement over lines") << "SELECT\n  1\n;" << QStringList{"SELECT\n  1"};
     QTest::newRow("block body stays open until END")
         << "CREATE TRIGGER t AFTER INSERT ON x BEGIN\n  SELECT 1;\nEND;\nSELECT 2;"
@@ -224,22 +235,25 @@ void TestMigrations::updatingATransactionReindexesIt()
 {
     TestDatabase db;
     QVERIFY(db.isReady());
-    db.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+    db.exec(QStringLiteral(
+        "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
     db.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
                            "check_number, created_at, updated_at) VALUES ('t', 'a', '2024-01-01', "
                            "'Coffee Shop', 'beans', -500, '101', 'x', 'x')"));
     const auto matches = [&db](const QString& query) {
-        return db.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts "
-                                        "MATCH '%1'")
-                             .arg(query))
+        return db
+            .scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts "
+                                   "MATCH '%1'")
+                        .arg(query))
             .toInt();
     };
     QCOMPARE(matches(QStringLiteral("coffee*")), 1);
     QCOMPARE(matches(QStringLiteral("beans")), 1);
     QCOMPARE(matches(QStringLiteral("101")), 1);
 
-    db.exec(QStringLiteral("UPDATE transactions SET payee = 'Tea House', memo = NULL, check_number = "
-                           "'202' WHERE id = 't'"));
+    db.exec(
+        QStringLiteral("UPDATE transactions SET payee = 'Tea House', memo = NULL, check_number = "
+                       "'202' WHERE id = 't'"));
     QCOMPARE(matches(QStringLiteral("coffee*")), 0);
     QCOMPARE(matches(QStringLiteral("beans")), 0);
     QCOMPARE(matches(QStringLiteral("tea*")), 1);

@@ -29,16 +29,19 @@ void TestRecords::storageStringsRoundTrip()
         const auto type = AccountType(i);
         QCOMPARE(Enumerations::accountTypeFromStorage(Enumerations::storageString(type)), type);
         const auto currency = Currency(i);
-        QCOMPARE(Enumerations::currencyFromStorage(Enumerations::storageString(currency)), currency);
+        QCOMPARE(Enumerations::currencyFromStorage(Enumerations::storageString(currency)),
+                 currency);
     }
     for (int i = 0; i <= 2; ++i) {
-        QCOMPARE(Enumerations::categoryTypeFromStorage(Enumerations::storageString(CategoryType(i))),
-                 CategoryType(i));
+        QCOMPARE(
+            Enumerations::categoryTypeFromStorage(Enumerations::storageString(CategoryType(i))),
+            CategoryType(i));
         QCOMPARE(Enumerations::syncStatusFromStorage(Enumerations::storageString(SyncStatus(i))),
                  SyncStatus(i));
     }
     for (int i = 0; i <= 6; ++i)
-        QCOMPARE(Enumerations::frequencyFromStorage(Enumerations::storageString(Frequency(i))), Frequency(i));
+        QCOMPARE(Enumerations::frequencyFromStorage(Enumerations::storageString(Frequency(i))),
+                 Frequency(i));
 
     QCOMPARE(Enumerations::storageString(AccountType::CreditCard), QStringLiteral("credit_card"));
     QCOMPARE(Enumerations::storageString(Frequency::SemiAnnual), QStringLiteral("semi_annual"));
@@ -52,15 +55,24 @@ void TestRecords::unknownStorageStringsFallBack_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("value");
 
-    QTest::newRow("capitalised account type") << "account" << "Checking" << int(AccountType::Other);
-    QTest::newRow("credit card") << "account" << "credit_card" << int(AccountType::CreditCard);
-    QTest::newRow("unknown currency") << "currency" << "CHF" << int(Currency::USD);
-    QTest::newRow("lower-case currency") << "currency" << "eur" << int(Currency::USD);
-    QTest::newRow("unknown frequency") << "frequency" << "fortnightly" << int(Frequency::Monthly);
-    QTest::newRow("unknown category type") << "category" << "" << int(CategoryType::Expense);
-    QTest::newRow("transfer category") << "category" << "transfer" << int(CategoryType::Transfer);
-    QTest::newRow("conflict status") << "sync" << "conflict" << int(SyncStatus::Conflict);
-    QTest::newRow("unknown status") << "sync" << "SYNCED" << int(SyncStatus::Pending);
+    QTest::newRow("capitalised account type") << "account"
+                                              << "Checking" << int(AccountType::Other);
+    QTest::newRow("credit card") << "account"
+                                 << "credit_card" << int(AccountType::CreditCard);
+    QTest::newRow("unknown currency") << "currency"
+                                      << "CHF" << int(Currency::USD);
+    QTest::newRow("lower-case currency") << "currency"
+                                         << "eur" << int(Currency::USD);
+    QTest::newRow("unknown frequency") << "frequency"
+                                       << "fortnightly" << int(Frequency::Monthly);
+    QTest::newRow("unknown category type") << "category"
+                                           << "" << int(CategoryType::Expense);
+    QTest::newRow("transfer category") << "category"
+                                       << "transfer" << int(CategoryType::Transfer);
+    QTest::newRow("conflict status") << "sync"
+                                     << "conflict" << int(SyncStatus::Conflict);
+    QTest::newRow("unknown status") << "sync"
+                                    << "SYNCED" << int(SyncStatus::Pending);
 }
 
 void TestRecords::unknownStorageStringsFallBack()
@@ -123,16 +135,18 @@ void TestRecords::bookkeepingRoundTripsThroughTheTable()
                                   "starting_balance, version, sync_status, server_id, created_at, "
                                   "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value :
-         {SqlValue::text(written.id), SqlValue::text(written.name), SqlValue::storage(written.accountType),
-          SqlValue::storage(written.currency), SqlValue::money(written.startingBalance),
-          QVariant(written.version), SqlValue::storage(written.syncStatus), SqlValue::text(written.serverId),
+         {SqlValue::text(written.id), SqlValue::text(written.name),
+          SqlValue::storage(written.accountType), SqlValue::storage(written.currency),
+          SqlValue::money(written.startingBalance), QVariant(written.version),
+          SqlValue::storage(written.syncStatus), SqlValue::text(written.serverId),
           SqlValue::timestamp(written.createdAt), SqlValue::timestamp(written.updatedAt)})
         insert.addBindValue(value);
     QVERIFY(insert.exec());
 
-    QSqlQuery select(QStringLiteral("SELECT name, account_type, currency, starting_balance, version, "
-                                    "sync_status, server_id, created_at, updated_at, deleted_at FROM accounts"),
-                     db.database()->connection());
+    QSqlQuery select(
+        QStringLiteral("SELECT name, account_type, currency, starting_balance, version, "
+                       "sync_status, server_id, created_at, updated_at, deleted_at FROM accounts"),
+        db.database()->connection());
     QVERIFY(select.next());
     RowReader reader(select);
     Account read;
@@ -161,7 +175,8 @@ void TestRecords::emptyReferencesBindNull()
     QVERIFY(SqlValue::reference(QStringLiteral("")).isNull());
     QCOMPARE(SqlValue::reference(QStringLiteral("c1")).toString(), QStringLiteral("c1"));
     QVERIFY(SqlValue::date(std::optional<QDate>()).isNull());
-    QCOMPARE(SqlValue::date(std::optional<QDate>(QDate(2024, 3, 15))).toString(), QStringLiteral("2024-03-15"));
+    QCOMPARE(SqlValue::date(std::optional<QDate>(QDate(2024, 3, 15))).toString(),
+             QStringLiteral("2024-03-15"));
     QCOMPARE(SqlValue::flag(true).toInt(), 1);
     // A broken date is written as empty text so NOT NULL date columns still take the row.
     QVERIFY(!SqlValue::date(QDate()).isNull());
@@ -170,13 +185,16 @@ void TestRecords::emptyReferencesBindNull()
     TestDatabase db;
     QVERIFY(db.isReady());
     QSqlQuery insert(db.database()->connection());
-    insert.prepare(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) "
-                                  "VALUES (?, ?, ?, 'x', 'x')"));
+    insert.prepare(
+        QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) "
+                       "VALUES (?, ?, ?, 'x', 'x')"));
     insert.addBindValue(QStringLiteral("c1"));
     insert.addBindValue(QStringLiteral("Top"));
     insert.addBindValue(SqlValue::reference(QString()));
     QVERIFY(insert.exec());
-    QCOMPARE(db.scalar(QStringLiteral("SELECT parent_id IS NULL FROM categories WHERE id = 'c1'")).toInt(), 1);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT parent_id IS NULL FROM categories WHERE id = 'c1'"))
+                 .toInt(),
+             1);
 }
 
 void TestRecords::emptyDeletedAtReadsAsLive()

@@ -29,15 +29,16 @@ void TestRecurringRepositories::listsActiveRowsFirstThenDueDateThenPayee()
     RecurringRepository recurring(db.database());
     QVERIFY(accounts.insert(testAccount(QStringLiteral("a"), QStringLiteral("A"))));
     const QDate day(2024, 3, 1);
-    QVERIFY(recurring.insert(testRecurring(QStringLiteral("1"), QStringLiteral("a"), QStringLiteral("Banana"), -1,
-                                           Frequency::Monthly, day)));
-    QVERIFY(recurring.insert(testRecurring(QStringLiteral("2"), QStringLiteral("a"), QStringLiteral("apple"), -1,
-                                           Frequency::Monthly, day)));
-    QVERIFY(recurring.insert(testRecurring(QStringLiteral("3"), QStringLiteral("a"), QStringLiteral("Later"), -1,
-                                           Frequency::Monthly, day.addDays(1))));
-    RecurringTransaction inactive = testRecurring(QStringLiteral("4"), QStringLiteral("a"),
-                                                  QStringLiteral("Aardvark"), -1, Frequency::Monthly,
-                                                  day.addDays(-30));
+    QVERIFY(recurring.insert(testRecurring(QStringLiteral("1"), QStringLiteral("a"),
+                                           QStringLiteral("Banana"), -1, Frequency::Monthly, day)));
+    QVERIFY(recurring.insert(testRecurring(QStringLiteral("2"), QStringLiteral("a"),
+                                           QStringLiteral("apple"), -1, Frequency::Monthly, day)));
+    QVERIFY(recurring.insert(testRecurring(QStringLiteral("3"), QStringLiteral("a"),
+                                           QStringLiteral("Later"), -1, Frequency::Monthly,
+                                           day.addDays(1))));
+    RecurringTransaction inactive =
+        testRecurring(QStringLiteral("4"), QStringLiteral("a"), QStringLiteral("Aardvark"), -1,
+                      Frequency::Monthly, day.addDays(-30));
     inactive.isActive = false;
     QVERIFY(recurring.insert(inactive));
 
@@ -55,8 +56,9 @@ void TestRecurringRepositories::dueIsTodayOrEarlierAndLive()
     QVERIFY(accounts.insert(testAccount(QStringLiteral("a"), QStringLiteral("A"))));
     const QDate today = QDate::currentDate();
     const auto add = [&](const char* id, const QDate& due, bool active) {
-        RecurringTransaction row = testRecurring(QString::fromLatin1(id), QStringLiteral("a"),
-                                                 QString::fromLatin1(id), -1, Frequency::Weekly, due);
+        RecurringTransaction row =
+            testRecurring(QString::fromLatin1(id), QStringLiteral("a"), QString::fromLatin1(id), -1,
+                          Frequency::Weekly, due);
         row.isActive = active;
         row.leadDays = 7;
         QVERIFY(recurring.insert(row));
@@ -81,11 +83,12 @@ void TestRecurringRepositories::brokenDateIsReportedButStored()
     AccountRepository accounts(db.database());
     RecurringRepository recurring(db.database());
     QVERIFY(accounts.insert(testAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^RecurringRepository::insert saving recurring "
-                                                           "with broken nextDueDate:.*id= r .*1999-12-31")));
-    QVERIFY(recurring.insert(testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Old"), -1,
-                                           Frequency::Monthly, QDate(1999, 12, 31))));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^RecurringRepository::insert saving recurring "
+                                           "with broken nextDueDate:.*id= r .*1999-12-31")));
+    QVERIFY(recurring.insert(testRecurring(QStringLiteral("r"), QStringLiteral("a"),
+                                           QStringLiteral("Old"), -1, Frequency::Monthly,
+                                           QDate(1999, 12, 31))));
     QVERIFY(recurring.byId(QStringLiteral("r")));
 }
 
@@ -95,13 +98,18 @@ void TestRecurringRepositories::endDateAndLeadDaysRoundTrip()
     AccountRepository accounts(db.database());
     RecurringRepository recurring(db.database());
     QVERIFY(accounts.insert(testAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    RecurringTransaction row = testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Gym"), -4500,
-                                             Frequency::SemiAnnual, QDate(2024, 1, 31));
+    RecurringTransaction row =
+        testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Gym"), -4500,
+                      Frequency::SemiAnnual, QDate(2024, 1, 31));
     row.leadDays = 5;
     row.autoPost = true;
     row.transferDestAccountId = QStringLiteral("a");
     QVERIFY(recurring.insert(row));
-    QCOMPARE(db.scalar(QStringLiteral("SELECT end_date IS NULL AND category_id IS NULL FROM recurring_transactions")).toInt(), 1);
+    QCOMPARE(db
+                 .scalar(QStringLiteral(
+                     "SELECT end_date IS NULL AND category_id IS NULL FROM recurring_transactions"))
+                 .toInt(),
+             1);
     std::optional<RecurringTransaction> read = recurring.byId(QStringLiteral("r"));
     QVERIFY(!read->endDate);
     QCOMPARE(read->leadDays, 5);
@@ -125,8 +133,9 @@ void TestRecurringRepositories::cascadeWithRestoreMargin()
     RecurringRepository recurring(db.database());
     ReconciliationRepository reconciliations(db.database());
     QVERIFY(accounts.insert(testAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QVERIFY(recurring.insert(testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Rent"), -1,
-                                           Frequency::Monthly, QDate(2024, 1, 1))));
+    QVERIFY(recurring.insert(testRecurring(QStringLiteral("r"), QStringLiteral("a"),
+                                           QStringLiteral("Rent"), -1, Frequency::Monthly,
+                                           QDate(2024, 1, 1))));
     Reconciliation statement;
     statement.id = QStringLiteral("s");
     statement.accountId = QStringLiteral("a");
@@ -135,7 +144,8 @@ void TestRecurringRepositories::cascadeWithRestoreMargin()
     QVERIFY(reconciliations.insert(statement));
 
     QSignalSpy recurringChanged(&recurring, &RecurringRepository::recurringChanged);
-    QSignalSpy reconciliationsChanged(&reconciliations, &ReconciliationRepository::reconciliationsChanged);
+    QSignalSpy reconciliationsChanged(&reconciliations,
+                                      &ReconciliationRepository::reconciliationsChanged);
     QCOMPARE(recurring.softDeleteByAccount(QStringLiteral("a")), 1);
     QCOMPARE(reconciliations.softDeleteByAccount(QStringLiteral("a")), 1);
     QVERIFY(recurring.listAll().isEmpty());

@@ -19,7 +19,8 @@ private:
             result << QStringLiteral("%1 %2 %3 %4 %5")
                           .arg(query.value(1).toString(), query.value(2).toString(),
                                query.value(3).toString(),
-                               query.value(4).isNull() ? QStringLiteral("-") : query.value(4).toString(),
+                               query.value(4).isNull() ? QStringLiteral("-")
+                                                       : query.value(4).toString(),
                                query.value(5).toString());
         }
         return result;
@@ -42,7 +43,7 @@ private:
     static QStringList bookkeeping()
     {
         return {"version INTEGER 1 1 0", "sync_status TEXT 1 'pending' 0", "server_id TEXT 0 - 0",
-                "created_at TEXT 1 - 0", "updated_at TEXT 1 - 0", "deleted_at TEXT 0 - 0"};
+                "created_at TEXT 1 - 0", "updated_at TEXT 1 - 0",          "deleted_at TEXT 0 - 0"};
     }
 
 private slots:
@@ -101,16 +102,12 @@ void TestSchema::tables_data()
                                          bookkeeping()
                                   << QStringList{"account_id -> accounts(id)",
                                                  "category_id -> categories(id)"};
-    QTest::newRow("split_lines") << "split_lines"
-                                 << QStringList{"id TEXT 0 - 1",
-                                                "transaction_id TEXT 1 - 0",
-                                                "category_id TEXT 1 - 0",
-                                                "amount INTEGER 1 - 0",
-                                                "memo TEXT 0 - 0",
-                                                "created_at TEXT 1 - 0",
-                                                "updated_at TEXT 1 - 0"}
-                                 << QStringList{"category_id -> categories(id)",
-                                                "transaction_id -> transactions(id)"};
+    QTest::newRow("split_lines")
+        << "split_lines" << QStringList{"id TEXT 0 - 1",          "transaction_id TEXT 1 - 0",
+                                        "category_id TEXT 1 - 0", "amount INTEGER 1 - 0",
+                                        "memo TEXT 0 - 0",        "created_at TEXT 1 - 0",
+                                        "updated_at TEXT 1 - 0"}
+        << QStringList{"category_id -> categories(id)", "transaction_id -> transactions(id)"};
     QTest::newRow("recurring_transactions")
         << "recurring_transactions"
         << QStringList{"id TEXT 0 - 1",
@@ -142,27 +139,23 @@ void TestSchema::tables_data()
                                                     "updated_at TEXT 1 '' 0",
                                                     "deleted_at TEXT 0 - 0"}
                                      << QStringList{"account_id -> accounts(id)"};
-    QTest::newRow("transaction_templates") << "transaction_templates"
-                                           << QStringList{"id TEXT 0 - 1",
-                                                          "account_id TEXT 1 - 0",
-                                                          "name TEXT 1 - 0",
-                                                          "payee TEXT 0 - 0",
-                                                          "amount INTEGER 0 - 0",
-                                                          "category_id TEXT 0 - 0",
-                                                          "memo TEXT 0 - 0",
-                                                          "check_number TEXT 0 - 0",
-                                                          "is_payment INTEGER 1 1 0",
-                                                          "created_at TEXT 1 - 0",
-                                                          "updated_at TEXT 1 - 0"}
-                                           << QStringList{"account_id -> accounts(id)",
-                                                          "category_id -> categories(id)"};
+    QTest::newRow("transaction_templates")
+        << "transaction_templates" << QStringList{"id TEXT 0 - 1",
+                                                  "account_id TEXT 1 - 0",
+                                                  "name TEXT 1 - 0",
+                                                  "payee TEXT 0 - 0",
+                                                  "amount INTEGER 0 - 0",
+                                                  "category_id TEXT 0 - 0",
+                                                  "memo TEXT 0 - 0",
+                                                  "check_number TEXT 0 - 0",
+                                                  "is_payment INTEGER 1 1 0",
+                                                  "created_at TEXT 1 - 0",
+                                                  "updated_at TEXT 1 - 0"}
+        << QStringList{"account_id -> accounts(id)", "category_id -> categories(id)"};
     QTest::newRow("sync_queue") << "sync_queue"
-                                << QStringList{"id INTEGER 0 - 1",
-                                               "entity_type TEXT 1 - 0",
-                                               "entity_id TEXT 1 - 0",
-                                               "action TEXT 1 - 0",
-                                               "created_at TEXT 1 - 0",
-                                               "processed INTEGER 1 0 0"}
+                                << QStringList{"id INTEGER 0 - 1",      "entity_type TEXT 1 - 0",
+                                               "entity_id TEXT 1 - 0",  "action TEXT 1 - 0",
+                                               "created_at TEXT 1 - 0", "processed INTEGER 1 0 0"}
                                 << QStringList{};
     QTest::newRow("preferences") << "preferences"
                                  << QStringList{"key TEXT 0 - 1", "value TEXT 0 - 0"}
@@ -190,13 +183,15 @@ void TestSchema::indexesAndTriggers()
 {
     TestDatabase db;
     QVERIFY(db.isReady());
-    QSqlQuery query(QStringLiteral("SELECT type, name, tbl_name FROM sqlite_master WHERE type IN "
-                                   "('index', 'trigger') AND name NOT LIKE 'sqlite_%' ORDER BY name"),
-                    db.database()->connection());
+    QSqlQuery query(
+        QStringLiteral("SELECT type, name, tbl_name FROM sqlite_master WHERE type IN "
+                       "('index', 'trigger') AND name NOT LIKE 'sqlite_%' ORDER BY name"),
+        db.database()->connection());
     QStringList found;
     while (query.next())
-        found << QStringLiteral("%1 %2 %3").arg(query.value(0).toString(), query.value(1).toString(),
-                                                 query.value(2).toString());
+        found << QStringLiteral("%1 %2 %3")
+                     .arg(query.value(0).toString(), query.value(1).toString(),
+                          query.value(2).toString());
     QCOMPARE(found, (QStringList{"index idx_split_lines_transaction_id split_lines",
                                  "index idx_transactions_account_id transactions",
                                  "index idx_transactions_category_id transactions",
@@ -206,11 +201,13 @@ void TestSchema::indexesAndTriggers()
                                  "trigger transactions_ad transactions",
                                  "trigger transactions_ai transactions",
                                  "trigger transactions_au transactions"}));
-    QCOMPARE(db.scalar(QStringLiteral("SELECT sql LIKE '%fts5(%payee%memo%check_number%content=''transactions''"
-                                      "%content_rowid=''rowid''%' FROM sqlite_master WHERE name = "
-                                      "'transactions_fts'"))
-                 .toInt(),
-             1);
+    QCOMPARE(
+        db.scalar(QStringLiteral(
+                      "SELECT sql LIKE '%fts5(%payee%memo%check_number%content=''transactions''"
+                      "%content_rowid=''rowid''%' FROM sqlite_master WHERE name = "
+                      "'transactions_fts'"))
+            .toInt(),
+        1);
 }
 
 void TestSchema::foreignKeysAreEnforced()
@@ -220,9 +217,10 @@ void TestSchema::foreignKeysAreEnforced()
     QCOMPARE(db.scalar(QStringLiteral("PRAGMA foreign_keys")).toInt(), 1);
     QCOMPARE(db.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
     QSqlQuery orphan(db.database()->connection());
-    QVERIFY(!orphan.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, "
-                                        "created_at, updated_at) VALUES ('t', 'missing', '2024-01-01', "
-                                        "'P', 1, 'x', 'x')")));
+    QVERIFY(!orphan.exec(
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, "
+                       "created_at, updated_at) VALUES ('t', 'missing', '2024-01-01', "
+                       "'P', 1, 'x', 'x')")));
 }
 
 QTEST_GUILESS_MAIN(TestSchema)

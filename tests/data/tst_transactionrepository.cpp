@@ -18,7 +18,8 @@ struct Ledger
 
     explicit Ledger(qint64 startingBalance = 0)
     {
-        accounts.insert(testAccount(QStringLiteral("a"), QStringLiteral("Checking"), startingBalance));
+        accounts.insert(
+            testAccount(QStringLiteral("a"), QStringLiteral("Checking"), startingBalance));
         accounts.insert(testAccount(QStringLiteral("b"), QStringLiteral("Savings")));
     }
 
@@ -102,10 +103,10 @@ void TestTransactionRepository::openingRowWithoutTransactionsIsDatedToday()
 void TestTransactionRepository::runningBalanceKeepsSameDayCreationOrder()
 {
     Ledger ledger;
-    Transaction first = testTransaction(QStringLiteral("z-first"), QStringLiteral("a"), QDate(2024, 5, 1),
-                                        QStringLiteral("Payment"), -2000);
-    Transaction second = testTransaction(QStringLiteral("a-second"), QStringLiteral("a"), QDate(2024, 5, 1),
-                                         QStringLiteral("Deposit"), 5000);
+    Transaction first = testTransaction(QStringLiteral("z-first"), QStringLiteral("a"),
+                                        QDate(2024, 5, 1), QStringLiteral("Payment"), -2000);
+    Transaction second = testTransaction(QStringLiteral("a-second"), QStringLiteral("a"),
+                                         QDate(2024, 5, 1), QStringLiteral("Deposit"), 5000);
     second.createdAt = first.createdAt.addSecs(1);
     // Inserted in the opposite order: creation time, not insertion or id, decides.
     QVERIFY(ledger.transactions.insert(second));
@@ -120,17 +121,20 @@ void TestTransactionRepository::runningBalanceKeepsSameDayCreationOrder()
 void TestTransactionRepository::categoryNamesShowTheirParent()
 {
     Ledger ledger;
-    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("auto"), QStringLiteral("Transportation"))));
-    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("fuel"), QStringLiteral("Gas/Fuel"),
-                                                  QStringLiteral("auto"))));
-    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("old"), QStringLiteral("Retired"))));
+    QVERIFY(ledger.categories.insert(
+        testCategory(QStringLiteral("auto"), QStringLiteral("Transportation"))));
+    QVERIFY(ledger.categories.insert(
+        testCategory(QStringLiteral("fuel"), QStringLiteral("Gas/Fuel"), QStringLiteral("auto"))));
+    QVERIFY(
+        ledger.categories.insert(testCategory(QStringLiteral("old"), QStringLiteral("Retired"))));
     QVERIFY(ledger.categories.softDelete(QStringLiteral("old")));
 
     const auto addWithCategory = [&ledger](const char* id, const char* categoryId) {
-        Transaction t = testTransaction(QString::fromLatin1(id), QStringLiteral("a"), QDate(2024, 1, 1),
-                                        QString::fromLatin1(id), -100);
+        Transaction t = testTransaction(QString::fromLatin1(id), QStringLiteral("a"),
+                                        QDate(2024, 1, 1), QString::fromLatin1(id), -100);
         t.categoryId = QString::fromLatin1(categoryId);
-        t.createdAt = t.createdAt.addSecs(ledger.transactions.listByAccount(QStringLiteral("a")).size());
+        t.createdAt =
+            t.createdAt.addSecs(ledger.transactions.listByAccount(QStringLiteral("a")).size());
         QVERIFY(ledger.transactions.insert(t));
     };
     addWithCategory("child", "fuel");
@@ -148,17 +152,20 @@ void TestTransactionRepository::emptyCategoryIsStoredAsNull()
 {
     Ledger ledger;
     ledger.add(QStringLiteral("t"), QDate(2024, 1, 1), QStringLiteral("P"), -1);
-    QCOMPARE(ledger.db.scalar(QStringLiteral("SELECT category_id IS NULL FROM transactions")).toInt(), 1);
+    QCOMPARE(
+        ledger.db.scalar(QStringLiteral("SELECT category_id IS NULL FROM transactions")).toInt(),
+        1);
 }
 
 void TestTransactionRepository::missingAccountFailsWithItsWarning()
 {
     Ledger ledger;
     QSignalSpy changed(&ledger.transactions, &TransactionRepository::transactionsChanged);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
-                                           "^TransactionRepository::insert failed: .*FOREIGN KEY")));
-    QVERIFY(!ledger.transactions.insert(testTransaction(QStringLiteral("t"), QStringLiteral("ghost"),
-                                                        QDate(2024, 1, 1), QStringLiteral("P"), -1)));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: .*FOREIGN KEY")));
+    QVERIFY(!ledger.transactions.insert(testTransaction(
+        QStringLiteral("t"), QStringLiteral("ghost"), QDate(2024, 1, 1), QStringLiteral("P"), -1)));
     QCOMPARE(changed.count(), 0);
 }
 
@@ -189,7 +196,8 @@ void TestTransactionRepository::reusedWriteStatementsStartClean()
 void TestTransactionRepository::updateNeverMovesAnAccount()
 {
     Ledger ledger;
-    Transaction t = ledger.add(QStringLiteral("t"), QDate(2024, 1, 1), QStringLiteral("Rent"), -100);
+    Transaction t =
+        ledger.add(QStringLiteral("t"), QDate(2024, 1, 1), QStringLiteral("Rent"), -100);
     QSignalSpy changed(&ledger.transactions, &TransactionRepository::transactionsChanged);
     t.accountId = QStringLiteral("b");
     t.payee = QStringLiteral("Rent March");
@@ -213,7 +221,8 @@ void TestTransactionRepository::cascadeDeleteAndRestoreWithMargin()
     ledger.add(QStringLiteral("other"), QDate(2024, 1, 3), QStringLiteral("Other account"), -1,
                QStringLiteral("b"));
     // Deleted on its own long before the account went: the restore must leave it deleted.
-    ledger.db.exec(QStringLiteral("UPDATE transactions SET deleted_at = '2000-01-01T00:00:00Z' WHERE id = 'early'"));
+    ledger.db.exec(QStringLiteral(
+        "UPDATE transactions SET deleted_at = '2000-01-01T00:00:00Z' WHERE id = 'early'"));
 
     QSignalSpy changed(&ledger.transactions, &TransactionRepository::transactionsChanged);
     QCOMPARE(ledger.transactions.softDeleteByAccount(QStringLiteral("a")), 2);
@@ -224,7 +233,8 @@ void TestTransactionRepository::cascadeDeleteAndRestoreWithMargin()
 
     const QString since = toIsoTimestamp(nowUtc().addSecs(-10));
     QCOMPARE(ledger.transactions.restoreByAccount(QStringLiteral("a"), since), 2);
-    QCOMPARE(payees(ledger.transactions.registerRows(QStringLiteral("a"))), (QStringList{"One", "Two"}));
+    QCOMPARE(payees(ledger.transactions.registerRows(QStringLiteral("a"))),
+             (QStringList{"One", "Two"}));
     QCOMPARE(ledger.transactions.restoreByAccount(QStringLiteral("a"), since), 0);
     QCOMPARE(changed.count(), 2);
     QCOMPARE(ledger.transactions.listByAccount(QStringLiteral("b")).size(), 1);
@@ -242,12 +252,18 @@ void TestTransactionRepository::fullTextQueryBuilder_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("query");
-    QTest::newRow("punctuation separates") << "Acme, Inc." << "Acme* Inc*";
-    QTest::newRow("digits count") << "check 1042" << "check* 1042*";
-    QTest::newRow("operators are not passed on") << "\"coffee\" OR -tea" << "coffee* OR* tea*";
-    QTest::newRow("accented letters") << "Café" << "Café*";
-    QTest::newRow("nothing searchable") << "--" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("punctuation separates") << "Acme, Inc."
+                                           << "Acme* Inc*";
+    QTest::newRow("digits count") << "check 1042"
+                                  << "check* 1042*";
+    QTest::newRow("operators are not passed on") << "\"coffee\" OR -tea"
+                                                 << "coffee* OR* tea*";
+    QTest::newRow("accented letters") << "Café"
+                                      << "Café*";
+    QTest::newRow("nothing searchable") << "--"
+                                        << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestTransactionRepository::fullTextQueryBuilder()
@@ -261,27 +277,33 @@ void TestTransactionRepository::searchMatchesWordPrefixes()
 {
     Ledger ledger;
     ledger.add(QStringLiteral("shop"), QDate(2024, 1, 1), QStringLiteral("Coffee Shop"), -450);
-    Transaction beans = testTransaction(QStringLiteral("beans"), QStringLiteral("a"), QDate(2024, 1, 2),
-                                        QStringLiteral("Market"), -1200);
+    Transaction beans = testTransaction(QStringLiteral("beans"), QStringLiteral("a"),
+                                        QDate(2024, 1, 2), QStringLiteral("Market"), -1200);
     beans.memo = QStringLiteral("coffee beans");
     QVERIFY(ledger.transactions.insert(beans));
     ledger.add(QStringLiteral("tea"), QDate(2024, 1, 3), QStringLiteral("Tea House"), -300);
     ledger.add(QStringLiteral("gone"), QDate(2024, 1, 4), QStringLiteral("Coffee Cart"), -300);
     QVERIFY(ledger.transactions.softDelete(QStringLiteral("gone")));
 
-    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("coffee"))), (QStringList{"Market", "Coffee Shop"}));
-    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("COF"))), (QStringList{"Market", "Coffee Shop"}));
+    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("coffee"))),
+             (QStringList{"Market", "Coffee Shop"}));
+    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("COF"))),
+             (QStringList{"Market", "Coffee Shop"}));
     QVERIFY(ledger.transactions.search(QStringLiteral("ee")).isEmpty());
-    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("coffee sh"))), QStringList{"Coffee Shop"});
+    QCOMPARE(payees(ledger.transactions.search(QStringLiteral("coffee sh"))),
+             QStringList{"Coffee Shop"});
     QCOMPARE(ledger.transactions.search(QStringLiteral("coffee")).first().balance, qint64(0));
 }
 
 void TestTransactionRepository::searchCombinesFilters()
 {
     Ledger ledger;
-    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("food"), QStringLiteral("Groceries"))));
-    const auto add = [&ledger](const char* id, const char* account, int day, bool cleared, const char* category) {
-        Transaction t = testTransaction(QString::fromLatin1(id), QString::fromLatin1(account), QDate(2024, 2, day),
+    QVERIFY(ledger.categories.insert(
+        testCategory(QStringLiteral("food"), QStringLiteral("Groceries"))));
+    const auto add = [&ledger](const char* id, const char* account, int day, bool cleared,
+                               const char* category) {
+        Transaction t = testTransaction(QString::fromLatin1(id), QString::fromLatin1(account),
+                                        QDate(2024, 2, day),
                                         QStringLiteral("Market %1").arg(QLatin1String(id)), -100);
         t.cleared = cleared;
         t.categoryId = QString::fromLatin1(category);
@@ -304,7 +326,8 @@ void TestTransactionRepository::searchCombinesFilters()
     QCOMPARE(payees(rows), QStringList{"Market hit"});
     QCOMPARE(rows.first().categoryName, QStringLiteral("Groceries"));
     filter.cleared = false;
-    QCOMPARE(payees(ledger.transactions.search(QString(), filter)), QStringList{"Market uncleared"});
+    QCOMPARE(payees(ledger.transactions.search(QString(), filter)),
+             QStringList{"Market uncleared"});
 }
 
 void TestTransactionRepository::searchCapsAtTwoHundredNewestRows()
@@ -312,9 +335,11 @@ void TestTransactionRepository::searchCapsAtTwoHundredNewestRows()
     Ledger ledger;
     ledger.db.database()->connection().transaction();
     for (int i = 0; i < 250; ++i)
-        ledger.add(QStringLiteral("t%1").arg(i), QDate(2020, 1, 1).addDays(i), QStringLiteral("Row %1").arg(i), -1);
+        ledger.add(QStringLiteral("t%1").arg(i), QDate(2020, 1, 1).addDays(i),
+                   QStringLiteral("Row %1").arg(i), -1);
     ledger.db.database()->connection().commit();
-    ledger.add(QStringLiteral("elsewhere"), QDate(2030, 1, 1), QStringLiteral("Other"), -1, QStringLiteral("b"));
+    ledger.add(QStringLiteral("elsewhere"), QDate(2030, 1, 1), QStringLiteral("Other"), -1,
+               QStringLiteral("b"));
 
     SearchFilter onlyA;
     onlyA.accountId = QStringLiteral("a");
@@ -329,7 +354,8 @@ void TestTransactionRepository::payeeLookups()
     Ledger ledger;
     ledger.add(QStringLiteral("old"), QDate(2024, 1, 1), QStringLiteral("Grocer"), -100);
     ledger.add(QStringLiteral("new"), QDate(2024, 2, 1), QStringLiteral("Grocer"), -200);
-    ledger.add(QStringLiteral("savings"), QDate(2024, 3, 1), QStringLiteral("Grocer"), -300, QStringLiteral("b"));
+    ledger.add(QStringLiteral("savings"), QDate(2024, 3, 1), QStringLiteral("Grocer"), -300,
+               QStringLiteral("b"));
     ledger.add(QStringLiteral("apple"), QDate(2024, 3, 1), QStringLiteral("apple store"), -1);
     ledger.add(QStringLiteral("empty"), QDate(2024, 3, 1), QString(""), -1);
 
@@ -342,7 +368,8 @@ void TestTransactionRepository::payeeLookups()
 void TestTransactionRepository::unreconciledAndPending()
 {
     Ledger ledger;
-    Transaction reconciled = ledger.add(QStringLiteral("r"), QDate(2024, 1, 1), QStringLiteral("Done"), -1);
+    Transaction reconciled =
+        ledger.add(QStringLiteral("r"), QDate(2024, 1, 1), QStringLiteral("Done"), -1);
     reconciled.reconciled = true;
     reconciled.syncStatus = SyncStatus::Synced;
     QVERIFY(ledger.transactions.update(reconciled));

@@ -25,13 +25,15 @@ struct Engine
     {
         accounts.insert(testAccount(QStringLiteral("checking"), QStringLiteral("Checking")));
         accounts.insert(testAccount(QStringLiteral("savings"), QStringLiteral("Savings")));
-        accounts.insert(testAccount(QStringLiteral("euro"), QStringLiteral("Euro"), 0, Currency::EUR));
+        accounts.insert(
+            testAccount(QStringLiteral("euro"), QStringLiteral("Euro"), 0, Currency::EUR));
     }
 
     RecurringTransaction add(const QString& id, Frequency frequency, const QDate& nextDue,
                              bool autoPost = false, int leadDays = 0)
     {
-        RecurringTransaction row = testRecurring(id, QStringLiteral("checking"), id, -5000, frequency, nextDue);
+        RecurringTransaction row =
+            testRecurring(id, QStringLiteral("checking"), id, -5000, frequency, nextDue);
         row.autoPost = autoPost;
         row.leadDays = leadDays;
         recurring.insert(row);
@@ -86,14 +88,20 @@ void TestRecurringService::advanceFollowsTheCalendar_data()
     QTest::newRow("monthly from a month end never recovers")
         << Frequency::Monthly << QDate(2024, 1, 31)
         << QList<QDate>{QDate(2024, 2, 29), QDate(2024, 3, 29), QDate(2024, 4, 29)};
-    QTest::newRow("annual from a leap day")
-        << Frequency::Annual << QDate(2024, 2, 29) << QList<QDate>{QDate(2025, 2, 28), QDate(2026, 2, 28)};
-    QTest::newRow("daily over a year end") << Frequency::Daily << QDate(2024, 12, 31) << QList<QDate>{QDate(2025, 1, 1)};
-    QTest::newRow("weekly") << Frequency::Weekly << QDate(2024, 2, 26) << QList<QDate>{QDate(2024, 3, 4)};
-    QTest::newRow("biweekly") << Frequency::Biweekly << QDate(2024, 2, 20) << QList<QDate>{QDate(2024, 3, 5)};
-    QTest::newRow("quarterly clamps") << Frequency::Quarterly << QDate(2023, 11, 30) << QList<QDate>{QDate(2024, 2, 29)};
-    QTest::newRow("semi-annual") << Frequency::SemiAnnual << QDate(2024, 8, 31) << QList<QDate>{QDate(2025, 2, 28)};
-    QTest::newRow("unknown value is monthly") << Frequency(99) << QDate(2024, 1, 15) << QList<QDate>{QDate(2024, 2, 15)};
+    QTest::newRow("annual from a leap day") << Frequency::Annual << QDate(2024, 2, 29)
+                                            << QList<QDate>{QDate(2025, 2, 28), QDate(2026, 2, 28)};
+    QTest::newRow("daily over a year end")
+        << Frequency::Daily << QDate(2024, 12, 31) << QList<QDate>{QDate(2025, 1, 1)};
+    QTest::newRow("weekly") << Frequency::Weekly << QDate(2024, 2, 26)
+                            << QList<QDate>{QDate(2024, 3, 4)};
+    QTest::newRow("biweekly") << Frequency::Biweekly << QDate(2024, 2, 20)
+                              << QList<QDate>{QDate(2024, 3, 5)};
+    QTest::newRow("quarterly clamps")
+        << Frequency::Quarterly << QDate(2023, 11, 30) << QList<QDate>{QDate(2024, 2, 29)};
+    QTest::newRow("semi-annual") << Frequency::SemiAnnual << QDate(2024, 8, 31)
+                                 << QList<QDate>{QDate(2025, 2, 28)};
+    QTest::newRow("unknown value is monthly")
+        << Frequency(99) << QDate(2024, 1, 15) << QList<QDate>{QDate(2024, 2, 15)};
 }
 
 void TestRecurringService::advanceFollowsTheCalendar()
@@ -111,7 +119,8 @@ void TestRecurringService::advanceFollowsTheCalendar()
 void TestRecurringService::confirmPostsAndAdvances()
 {
     Engine engine;
-    RecurringTransaction rent = engine.add(QStringLiteral("rent"), Frequency::Monthly, QDate(2024, 1, 31));
+    RecurringTransaction rent =
+        engine.add(QStringLiteral("rent"), Frequency::Monthly, QDate(2024, 1, 31));
     rent.version = 4;
     rent.syncStatus = SyncStatus::Synced;
     QVERIFY(engine.recurring.update(rent));
@@ -120,14 +129,16 @@ void TestRecurringService::confirmPostsAndAdvances()
     for (int i = 0; i < 3; ++i)
         QVERIFY(engine.service.confirm(rent));
 
-    QCOMPARE(engine.postedDates(), (QList<QDate>{QDate(2024, 1, 31), QDate(2024, 2, 29), QDate(2024, 3, 29)}));
+    QCOMPARE(engine.postedDates(),
+             (QList<QDate>{QDate(2024, 1, 31), QDate(2024, 2, 29), QDate(2024, 3, 29)}));
     const RecurringTransaction row = engine.row(QStringLiteral("rent"));
     QCOMPARE(row.nextDueDate, QDate(2024, 4, 29));
     QCOMPARE(row.version, 4);
     QCOMPARE(row.syncStatus, SyncStatus::Pending);
     QCOMPARE(pending.count(), 3);
 
-    const Transaction first = engine.transactions.registerRows(QStringLiteral("checking")).first().transaction;
+    const Transaction first =
+        engine.transactions.registerRows(QStringLiteral("checking")).first().transaction;
     QCOMPARE(first.id, nameBasedId(recurringNamespace(), QStringLiteral("rent:2024-01-31")));
     QCOMPARE(first.recurringId, QStringLiteral("rent"));
     QCOMPARE(first.amount, qint64(-5000));
@@ -137,7 +148,8 @@ void TestRecurringService::confirmPostsAndAdvances()
 void TestRecurringService::endDateIsTheLastOccurrence()
 {
     Engine engine;
-    RecurringTransaction gym = engine.add(QStringLiteral("gym"), Frequency::Weekly, QDate(2024, 3, 8));
+    RecurringTransaction gym =
+        engine.add(QStringLiteral("gym"), Frequency::Weekly, QDate(2024, 3, 8));
     gym.endDate = QDate(2024, 3, 15);
     QVERIFY(engine.recurring.update(gym));
 
@@ -154,13 +166,15 @@ void TestRecurringService::endDateIsTheLastOccurrence()
 void TestRecurringService::sameOccurrenceCannotPostTwice()
 {
     Engine engine;
-    RecurringTransaction rent = engine.add(QStringLiteral("rent"), Frequency::Monthly, QDate(2024, 1, 1));
+    RecurringTransaction rent =
+        engine.add(QStringLiteral("rent"), Frequency::Monthly, QDate(2024, 1, 1));
     QVERIFY(engine.service.confirm(rent));
     RecurringTransaction moved = engine.row(QStringLiteral("rent"));
     moved.nextDueDate = QDate(2024, 1, 1);
     QVERIFY(engine.recurring.update(moved));
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
     QVERIFY(!engine.service.confirm(rent));
     QCOMPARE(engine.transactionCount(), 1);
     QCOMPARE(engine.row(QStringLiteral("rent")).nextDueDate, QDate(2024, 1, 1));
@@ -169,17 +183,21 @@ void TestRecurringService::sameOccurrenceCannotPostTwice()
 void TestRecurringService::transferPostsBothSidesLinked()
 {
     Engine engine;
-    RecurringTransaction saving = engine.add(QStringLiteral("save"), Frequency::Monthly, QDate(2024, 5, 1));
+    RecurringTransaction saving =
+        engine.add(QStringLiteral("save"), Frequency::Monthly, QDate(2024, 5, 1));
     saving.transferDestAccountId = QStringLiteral("savings");
     QVERIFY(engine.recurring.update(saving));
     QSignalSpy changed(&engine.transactions, &TransactionRepository::transactionsChanged);
 
     QVERIFY(engine.service.confirm(saving));
 
-    const Transaction source = engine.transactions.listByAccount(QStringLiteral("checking")).first();
-    const Transaction destination = engine.transactions.listByAccount(QStringLiteral("savings")).first();
+    const Transaction source =
+        engine.transactions.listByAccount(QStringLiteral("checking")).first();
+    const Transaction destination =
+        engine.transactions.listByAccount(QStringLiteral("savings")).first();
     QCOMPARE(source.id, nameBasedId(recurringNamespace(), QStringLiteral("save:2024-05-01")));
-    QCOMPARE(destination.id, nameBasedId(recurringNamespace(), QStringLiteral("save:2024-05-01:dest")));
+    QCOMPARE(destination.id,
+             nameBasedId(recurringNamespace(), QStringLiteral("save:2024-05-01:dest")));
     QCOMPARE(source.amount, qint64(-5000));
     QCOMPARE(destination.amount, qint64(5000));
     QCOMPARE(source.transferLinkId, destination.id);
@@ -198,12 +216,14 @@ void TestRecurringService::transferPostsBothSidesLinked()
 void TestRecurringService::transferBetweenCurrenciesPostsNothing()
 {
     Engine engine;
-    RecurringTransaction abroad = engine.add(QStringLiteral("abroad"), Frequency::Monthly, QDate(2024, 5, 1));
+    RecurringTransaction abroad =
+        engine.add(QStringLiteral("abroad"), Frequency::Monthly, QDate(2024, 5, 1));
     abroad.transferDestAccountId = QStringLiteral("euro");
     QVERIFY(engine.recurring.update(abroad));
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
-                                           "^RecurringService: skipping transfer post for .*currencies differ")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral(
+                             "^RecurringService: skipping transfer post for .*currencies differ")));
     QVERIFY(!engine.service.confirm(abroad));
     QCOMPARE(engine.transactionCount(), 0);
     QCOMPARE(engine.row(QStringLiteral("abroad")).nextDueDate, QDate(2024, 5, 1));
@@ -212,12 +232,14 @@ void TestRecurringService::transferBetweenCurrenciesPostsNothing()
 void TestRecurringService::failedDestinationRollsBackTheWholePosting()
 {
     Engine engine;
-    RecurringTransaction toNowhere = engine.add(QStringLiteral("gone"), Frequency::Monthly, QDate(2024, 5, 1));
+    RecurringTransaction toNowhere =
+        engine.add(QStringLiteral("gone"), Frequency::Monthly, QDate(2024, 5, 1));
     toNowhere.transferDestAccountId = QStringLiteral("closed-account");
     QVERIFY(engine.recurring.update(toNowhere));
     QSignalSpy changed(&engine.transactions, &TransactionRepository::transactionsChanged);
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
     QVERIFY(!engine.service.confirm(toNowhere));
     QCOMPARE(engine.transactionCount(), 0);
     QCOMPARE(changed.count(), 0);
@@ -227,12 +249,16 @@ void TestRecurringService::failedDestinationRollsBackTheWholePosting()
 void TestRecurringService::brokenDateIsQuarantinedOnConfirm()
 {
     Engine engine;
-    RecurringTransaction broken = engine.add(QStringLiteral("broken"), Frequency::Monthly, QDate(2024, 1, 1));
-    engine.db.exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = '1999-12-31'"));
+    RecurringTransaction broken =
+        engine.add(QStringLiteral("broken"), Frequency::Monthly, QDate(2024, 1, 1));
+    engine.db.exec(
+        QStringLiteral("UPDATE recurring_transactions SET next_due_date = '1999-12-31'"));
 
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral(
+                             "^RecurringService::confirm refusing record with broken date:")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
-                                           "^RecurringService::confirm refusing record with broken date:")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringRepository::update saving recurring")));
+                                           "^RecurringRepository::update saving recurring")));
     QVERIFY(!engine.service.confirm(broken));
     QVERIFY(!engine.row(QStringLiteral("broken")).isActive);
     QCOMPARE(engine.transactionCount(), 0);
@@ -241,13 +267,15 @@ void TestRecurringService::brokenDateIsQuarantinedOnConfirm()
 void TestRecurringService::skipAdvancesWithoutPosting()
 {
     Engine engine;
-    RecurringTransaction rent = engine.add(QStringLiteral("rent"), Frequency::Quarterly, QDate(2024, 1, 31));
+    RecurringTransaction rent =
+        engine.add(QStringLiteral("rent"), Frequency::Quarterly, QDate(2024, 1, 31));
     QSignalSpy pending(&engine.service, &RecurringService::pendingCountChanged);
     QVERIFY(engine.service.skip(rent));
     QCOMPARE(engine.row(QStringLiteral("rent")).nextDueDate, QDate(2024, 4, 30));
     QCOMPARE(engine.transactionCount(), 0);
     QCOMPARE(pending.count(), 1);
-    QVERIFY(!engine.service.skip(testRecurring(QStringLiteral("none"), {}, {}, 0, Frequency::Daily, {})));
+    QVERIFY(!engine.service.skip(
+        testRecurring(QStringLiteral("none"), {}, {}, 0, Frequency::Daily, {})));
 }
 
 void TestRecurringService::confirmAllDuePostsOnePerRow()
@@ -266,7 +294,8 @@ void TestRecurringService::enterDueThroughCatchesUp()
 {
     Engine engine;
     engine.add(QStringLiteral("weekly"), Frequency::Weekly, QDate(2024, 1, 1));
-    RecurringTransaction inactive = engine.add(QStringLiteral("off"), Frequency::Daily, QDate(2024, 1, 1));
+    RecurringTransaction inactive =
+        engine.add(QStringLiteral("off"), Frequency::Daily, QDate(2024, 1, 1));
     inactive.isActive = false;
     QVERIFY(engine.recurring.update(inactive));
 
@@ -300,12 +329,16 @@ void TestRecurringService::autoPostCatchesUpWithinLeadDays()
     QFETCH(bool, stillActive);
 
     Engine engine;
-    engine.db.exec(QStringLiteral("PRAGMA synchronous=OFF")); // hundreds of postings; durability is not under test
-    engine.add(QStringLiteral("daily"), Frequency::Daily, QDate::currentDate().addDays(dueInDays), true, leadDays);
+    engine.db.exec(QStringLiteral(
+        "PRAGMA synchronous=OFF")); // hundreds of postings; durability is not under test
+    engine.add(QStringLiteral("daily"), Frequency::Daily, QDate::currentDate().addDays(dueInDays),
+               true, leadDays);
     engine.add(QStringLiteral("manual"), Frequency::Daily, QDate::currentDate().addDays(-3), false);
     if (!stillActive)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
-                                               "^Quarantining recurring .*Reason: \"hit catchup cap in single tick\"")));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(QStringLiteral(
+                "^Quarantining recurring .*Reason: \"hit catchup cap in single tick\"")));
 
     QCOMPARE(engine.service.autoPostDue(), posted);
     QCOMPARE(engine.transactionCount(), posted);
@@ -318,9 +351,11 @@ void TestRecurringService::autoPostQuarantinesBrokenRows()
     Engine engine;
     engine.add(QStringLiteral("broken"), Frequency::Daily, QDate(2024, 1, 1), true);
     engine.db.exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = 'garbage'"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral(
+                             "^Quarantining recurring .*Reason: \"broken next_due_date\"")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
-                                           "^Quarantining recurring .*Reason: \"broken next_due_date\"")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringRepository::update saving recurring")));
+                                           "^RecurringRepository::update saving recurring")));
     QCOMPARE(engine.service.autoPostDue(), 0);
     QVERIFY(!engine.row(QStringLiteral("broken")).isActive);
 }
@@ -328,7 +363,8 @@ void TestRecurringService::autoPostQuarantinesBrokenRows()
 void TestRecurringService::dueCountIgnoresLeadDays()
 {
     Engine engine;
-    engine.add(QStringLiteral("soon"), Frequency::Monthly, QDate::currentDate().addDays(1), false, 7);
+    engine.add(QStringLiteral("soon"), Frequency::Monthly, QDate::currentDate().addDays(1), false,
+               7);
     engine.add(QStringLiteral("now"), Frequency::Monthly, QDate::currentDate(), false, 0);
     QCOMPARE(engine.service.dueCount(), 1);
 }

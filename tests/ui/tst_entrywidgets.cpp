@@ -1,6 +1,6 @@
 #include "ui/displaysettings.h"
-#include "ui/register/dateshortcuts.h"
 #include "ui/register/datefield.h"
+#include "ui/register/dateshortcuts.h"
 #include "ui/register/registerlineedit.h"
 #include "ui/register/smartamountfield.h"
 #include "ui/register/smartdateedit.h"
@@ -255,8 +255,8 @@ void TestEntryWidgets::tabAcceptsTheHighlightedCompletion()
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(payee);
     layout->addWidget(next);
-    auto* completer = new TabCompleter(
-        QStringList({"Grocery Outlet", "Big Grocer", "Gas Station"}), payee);
+    auto* completer =
+        new TabCompleter(QStringList({"Grocery Outlet", "Big Grocer", "Gas Station"}), payee);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);

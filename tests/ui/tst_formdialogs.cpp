@@ -56,8 +56,10 @@ void TestFormDialogs::newAccountReturnsWhatWasTyped()
     auto* currency = fieldOf<QComboBox>(dialog, QStringLiteral("&Currency:"));
     currency->setCurrentIndex(currency->findData(QStringLiteral("JPY")));
     fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"))->setValue(typed);
-    fieldOf<QLineEdit>(dialog, QStringLiteral("&Institution:"))->setText(QStringLiteral(" Summit Bank "));
-    fieldOf<QLineEdit>(dialog, QStringLiteral("Account &Number:"))->setText(QStringLiteral("771234"));
+    fieldOf<QLineEdit>(dialog, QStringLiteral("&Institution:"))
+        ->setText(QStringLiteral(" Summit Bank "));
+    fieldOf<QLineEdit>(dialog, QStringLiteral("Account &Number:"))
+        ->setText(QStringLiteral("771234"));
     fieldOf<QDateEdit>(dialog, QStringLiteral("&As of:"))->setDate(QDate(2024, 2, 29));
 
     const Account account = dialog.account();
@@ -75,7 +77,8 @@ void TestFormDialogs::newAccountReturnsWhatWasTyped()
 
 void TestFormDialogs::editingAnAccountKeepsItsIdentity()
 {
-    Account stored = testAccount(QStringLiteral("kept-id"), QStringLiteral("Wallet"), 1500, Currency::GBP);
+    Account stored =
+        testAccount(QStringLiteral("kept-id"), QStringLiteral("Wallet"), 1500, Currency::GBP);
     stored.accountType = AccountType::Other;
     stored.sortOrder = 4;
     stored.version = 3;

@@ -174,8 +174,7 @@ void TestRegisterDelegate::payeeCompletionList()
     QCOMPARE(payees, QStringList({"Big Grocer", "Grocery Outlet", "Market", "[Transfer] Savings",
                                   "[Transfer] Visa"}));
 
-    QWidget* editor =
-        openEditor(m_model->index(m_model->entryRow(), RegisterModel::PayeeColumn));
+    QWidget* editor = openEditor(m_model->index(m_model->entryRow(), RegisterModel::PayeeColumn));
     auto* payee = qobject_cast<QLineEdit*>(editor);
     QVERIFY(payee && payee->completer());
     QTest::keyClicks(payee, QStringLiteral("gro"));
@@ -217,17 +216,42 @@ void TestRegisterDelegate::quickFillFromTheLastTransaction_data()
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("memo");
 
-    QTest::newRow("one line") << false << false << "Market" << "" << "" << "42.00" << "Car > Fuel"
+    QTest::newRow("one line") << false << false << "Market"
+                              << ""
+                              << ""
+                              << "42.00"
+                              << "Car > Fuel"
                               << "weekly";
-    QTest::newRow("two lines") << true << false << "Market " << "" << "" << "42.00"
-                               << "Car > Fuel" << "weekly";
-    QTest::newRow("typed payment stays") << false << false << "Market" << "9.99" << "" << "9.99"
-                                         << "Car > Fuel" << "weekly";
-    QTest::newRow("typed memo stays") << true << false << "Market" << "" << "mine" << "42.00"
-                                      << "Car > Fuel" << "mine";
-    QTest::newRow("unknown payee") << false << false << "Nobody" << "" << "" << "" << "" << "";
-    QTest::newRow("existing row is not filled")
-        << false << true << "Market" << "" << "" << "20.00" << "" << "";
+    QTest::newRow("two lines") << true << false << "Market "
+                               << ""
+                               << ""
+                               << "42.00"
+                               << "Car > Fuel"
+                               << "weekly";
+    QTest::newRow("typed payment stays") << false << false << "Market"
+                                         << "9.99"
+                                         << ""
+                                         << "9.99"
+                                         << "Car > Fuel"
+                                         << "weekly";
+    QTest::newRow("typed memo stays") << true << false << "Market"
+                                      << ""
+                                      << "mine"
+                                      << "42.00"
+                                      << "Car > Fuel"
+                                      << "mine";
+    QTest::newRow("unknown payee") << false << false << "Nobody"
+                                   << ""
+                                   << ""
+                                   << ""
+                                   << ""
+                                   << "";
+    QTest::newRow("existing row is not filled") << false << true << "Market"
+                                                << ""
+                                                << ""
+                                                << "20.00"
+                                                << ""
+                                                << "";
 }
 
 void TestRegisterDelegate::quickFillFromTheLastTransaction()
@@ -254,8 +278,8 @@ void TestRegisterDelegate::quickFillFromTheLastTransaction()
 
     QWidget* editor = openEditor(m_model->index(row, RegisterModel::PayeeColumn));
     QVERIFY(editor);
-    auto* payeeLine = twoLine ? editor->findChild<QLineEdit*>("payeeEdit")
-                              : qobject_cast<QLineEdit*>(editor);
+    auto* payeeLine =
+        twoLine ? editor->findChild<QLineEdit*>("payeeEdit") : qobject_cast<QLineEdit*>(editor);
     QVERIFY(payeeLine);
     payeeLine->setText(payee);
     if (twoLine)
@@ -298,9 +322,15 @@ void TestRegisterDelegate::categoryCellFollowsItsText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("id");
 
-    QTest::newRow("item in other letter case") << "car > fuel" << "Car > Fuel" << "cat-fuel";
-    QTest::newRow("cleared means no category") << "" << "" << "";
-    QTest::newRow("free text keeps no stale id") << "Fuel" << "Fuel" << "";
+    QTest::newRow("item in other letter case") << "car > fuel"
+                                               << "Car > Fuel"
+                                               << "cat-fuel";
+    QTest::newRow("cleared means no category") << ""
+                                               << ""
+                                               << "";
+    QTest::newRow("free text keeps no stale id") << "Fuel"
+                                                 << "Fuel"
+                                                 << "";
 }
 
 void TestRegisterDelegate::categoryCellFollowsItsText()
@@ -412,8 +442,7 @@ void TestRegisterDelegate::tabMovesThroughTheOwner()
     split.isSplit = true;
     QVERIFY(m_state->transactionRepository()->insert(split));
     m_model->setRows(m_state->transactionRepository()->registerRows(checking));
-    m_view->setCurrentIndex(
-        m_model->index(m_model->viewRowOf("t7"), RegisterModel::PaymentColumn));
+    m_view->setCurrentIndex(m_model->index(m_model->viewRowOf("t7"), RegisterModel::PaymentColumn));
     QTest::keyClick(m_view.get(), Qt::Key_Return);
     QCOMPARE(m_navigator.forward, 3);
 }
@@ -439,8 +468,8 @@ void TestRegisterDelegate::tabAcceptsACompletionInTheCell()
     const QModelIndex cell = m_model->index(m_model->entryRow(), RegisterModel::PayeeColumn);
     QWidget* editor = openEditor(cell);
     QVERIFY(editor);
-    auto* payee = twoLine ? editor->findChild<QLineEdit*>("payeeEdit")
-                          : qobject_cast<QLineEdit*>(editor);
+    auto* payee =
+        twoLine ? editor->findChild<QLineEdit*>("payeeEdit") : qobject_cast<QLineEdit*>(editor);
     QVERIFY(payee);
     payee->setFocus();
     QTest::keyClicks(payee, QStringLiteral("MARK"));

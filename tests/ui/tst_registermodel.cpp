@@ -1,4 +1,7 @@
 #include "ui/register/registermodel.h"
+#include "ui/thememanager.h"
+
+#include <QApplication>
 
 #include <QColor>
 #include <QSignalSpy>
@@ -56,6 +59,8 @@ class TestRegisterModel : public QObject
 
 private slots:
     void rowsShowTheirColumns();
+    void coloursFollowTheTheme_data();
+    void coloursFollowTheTheme();
     void entryRowPosition_data();
     void entryRowPosition();
     void sortingKeepsEachRowsBalance();
@@ -104,9 +109,53 @@ void TestRegisterModel::rowsShowTheirColumns()
     QVERIFY(!colour(2, RegisterModel::BalanceColumn).isValid());
     QCOMPARE(colour(2, RegisterModel::DepositColumn), QColor("#2E7D32"));
     QCOMPARE(colour(1, RegisterModel::PaymentColumn), QColor("#C62828"));
-    const auto alignment = model.data(model.index(1, RegisterModel::PaymentColumn),
-                                      Qt::TextAlignmentRole).value<Qt::Alignment>();
+    const auto alignment =
+        model.data(model.index(1, RegisterModel::PaymentColumn), Qt::TextAlignmentRole)
+            .value<Qt::Alignment>();
     QCOMPARE(alignment, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TestRegisterModel::coloursFollowTheTheme_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("entry");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("colour");
+
+    const int fg = Qt::ForegroundRole;
+    const int bg = Qt::BackgroundRole;
+    QTest::newRow("light payment") << false << false << 1 << 5 << fg << "#c62828";
+    QTest::newRow("dark payment") << true << false << 1 << 5 << fg << "#ff8a80";
+    QTest::newRow("dark negative balance") << true << false << 1 << 8 << fg << "#ff8a80";
+    QTest::newRow("light deposit") << false << false << 2 << 6 << fg << "#2e7d32";
+    QTest::newRow("dark deposit") << true << false << 2 << 6 << fg << "#66bb6a";
+    QTest::newRow("light Clr") << false << false << 0 << 7 << fg << "#6e8a7e";
+    QTest::newRow("dark memo") << true << false << 0 << 4 << fg << "#8faf9f";
+    QTest::newRow("light placeholder") << false << true << 0 << 2 << fg << "#6e8a7e";
+    QTest::newRow("dark placeholder") << true << true << 0 << 2 << fg << "#8faf9f";
+    QTest::newRow("light entry row") << false << true << 0 << 0 << bg << "#e8f5e9";
+    QTest::newRow("dark entry row") << true << true << 0 << 8 << bg << "#1a2e28";
+}
+
+// The dark test reads the application palette, as every screen does.
+void TestRegisterModel::coloursFollowTheTheme()
+{
+    QFETCH(bool, dark);
+    QFETCH(bool, entry);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, role);
+    QFETCH(QString, colour);
+    const QPalette saved = QApplication::palette();
+    QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
+    RegisterModel model;
+    model.setRows(fixtureRows());
+
+    const QModelIndex index = model.index(entry ? model.entryRow() : row, column);
+    QCOMPARE(model.data(index, role).value<QColor>().name(), colour);
+    QApplication::setPalette(saved);
 }
 
 void TestRegisterModel::entryRowPosition_data()
@@ -171,8 +220,8 @@ void TestRegisterModel::sortingKeepsEachRowsBalance()
         balances << text(model, row, RegisterModel::BalanceColumn);
         QCOMPARE(balances.last(), balanceOf.value(id));
     }
-    QCOMPARE(payees, QStringList({"Acme Payroll", "Market", "Market", "Opening Balance",
-                                  "Zephyr Rent"}));
+    QCOMPARE(payees,
+             QStringList({"Acme Payroll", "Market", "Market", "Opening Balance", "Zephyr Rent"}));
     QCOMPARE(balances, QStringList({"150.00", "125.00", "125.00", "100.00", "-50.00"}));
 }
 
@@ -258,8 +307,8 @@ void TestRegisterModel::placeholdersOnlyWhileNoRowIsEdited()
     // A typed value replaces its placeholder.
     QVERIFY(model.setData(model.index(entry, RegisterModel::PayeeColumn), "Grocer"));
     QCOMPARE(text(model, entry, RegisterModel::PayeeColumn), QStringLiteral("Grocer"));
-    QVERIFY(!model.data(model.index(entry, RegisterModel::PayeeColumn), Qt::ForegroundRole)
-                 .isValid());
+    QVERIFY(
+        !model.data(model.index(entry, RegisterModel::PayeeColumn), Qt::ForegroundRole).isValid());
 
     // While an existing row is edited the buffers are that row's; the entry row shows nothing.
     QSignalSpy changed(&model, &RegisterModel::dataChanged);
@@ -352,15 +401,27 @@ void TestRegisterModel::entryToTransaction_data()
 
     const QDate day(2026, 4, 5);
     const QDate today = QDate::currentDate();
-    QTest::newRow("payment") << "4/5/2026" << " 12.50 " << "" << day << qint64(-1250);
-    QTest::newRow("deposit with grouping") << "4/5/2026" << "" << "1,000.00" << day
-                                           << qint64(100000);
-    QTest::newRow("payment wins over deposit") << "4/5/2026" << "3" << "5" << day << qint64(-300);
-    QTest::newRow("neither") << "4/5/2026" << "" << "" << day << qint64(0);
-    QTest::newRow("unreadable payment reads as zero") << "4/5/2026" << "abc" << "" << day
-                                                      << qint64(0);
-    QTest::newRow("unparseable date is today") << "abc" << "1" << "" << today << qint64(-100);
-    QTest::newRow("empty date is today") << "" << "" << "2" << today << qint64(200);
+    QTest::newRow("payment") << "4/5/2026"
+                             << " 12.50 "
+                             << "" << day << qint64(-1250);
+    QTest::newRow("deposit with grouping") << "4/5/2026"
+                                           << ""
+                                           << "1,000.00" << day << qint64(100000);
+    QTest::newRow("payment wins over deposit") << "4/5/2026"
+                                               << "3"
+                                               << "5" << day << qint64(-300);
+    QTest::newRow("neither") << "4/5/2026"
+                             << ""
+                             << "" << day << qint64(0);
+    QTest::newRow("unreadable payment reads as zero") << "4/5/2026"
+                                                      << "abc"
+                                                      << "" << day << qint64(0);
+    QTest::newRow("unparseable date is today") << "abc"
+                                               << "1"
+                                               << "" << today << qint64(-100);
+    QTest::newRow("empty date is today") << ""
+                                         << ""
+                                         << "2" << today << qint64(200);
 }
 
 void TestRegisterModel::entryToTransaction()
@@ -435,15 +496,31 @@ void TestRegisterModel::quickFillNeverOverwritesTypedFields_data()
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("memo");
 
-    QTest::newRow("nothing typed") << -1 << "" << "42.00" << "" << "Food > Groceries" << "weekly";
-    QTest::newRow("typed payment") << int(RegisterModel::PaymentColumn) << "9.99" << "9.99" << ""
-                                   << "Food > Groceries" << "weekly";
-    QTest::newRow("typed deposit") << int(RegisterModel::DepositColumn) << "5.00" << "" << "5.00"
-                                   << "Food > Groceries" << "weekly";
-    QTest::newRow("typed category") << int(RegisterModel::CategoryColumn) << "Gifts" << "42.00"
-                                    << "" << "Gifts" << "weekly";
-    QTest::newRow("typed memo") << int(RegisterModel::MemoColumn) << "mine" << "42.00" << ""
-                                << "Food > Groceries" << "mine";
+    QTest::newRow("nothing typed") << -1 << ""
+                                   << "42.00"
+                                   << ""
+                                   << "Food > Groceries"
+                                   << "weekly";
+    QTest::newRow("typed payment") << int(RegisterModel::PaymentColumn) << "9.99"
+                                   << "9.99"
+                                   << ""
+                                   << "Food > Groceries"
+                                   << "weekly";
+    QTest::newRow("typed deposit") << int(RegisterModel::DepositColumn) << "5.00"
+                                   << ""
+                                   << "5.00"
+                                   << "Food > Groceries"
+                                   << "weekly";
+    QTest::newRow("typed category") << int(RegisterModel::CategoryColumn) << "Gifts"
+                                    << "42.00"
+                                    << ""
+                                    << "Gifts"
+                                    << "weekly";
+    QTest::newRow("typed memo") << int(RegisterModel::MemoColumn) << "mine"
+                                << "42.00"
+                                << ""
+                                << "Food > Groceries"
+                                << "mine";
 }
 
 void TestRegisterModel::quickFillNeverOverwritesTypedFields()
@@ -470,8 +547,9 @@ void TestRegisterModel::quickFillNeverOverwritesTypedFields()
     QCOMPARE(model.entry().payment, payment);
     QCOMPARE(model.entry().deposit, deposit);
     QCOMPARE(model.entry().category, category);
-    QCOMPARE(model.entry().categoryId,
-             typedColumn == RegisterModel::CategoryColumn ? QString() : QStringLiteral("groceries"));
+    QCOMPARE(model.entry().categoryId, typedColumn == RegisterModel::CategoryColumn
+                                           ? QString()
+                                           : QStringLiteral("groceries"));
     QCOMPARE(model.entry().memo, memo);
     // Check number and Clr are never copied.
     QCOMPARE(model.entry().checkNumber, QString());

@@ -1,3 +1,4 @@
+#include "ui/feedbacklink.h"
 #include "ui/statusbar.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
@@ -5,8 +6,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
 
@@ -47,7 +48,30 @@ private slots:
     void recurringDueShowsOnlyWhenSomethingIsDue();
     void transientMessageHidesProgress();
     void welcomeScreenVariants();
+    void feedbackLinkCarriesTheProduct_data();
+    void feedbackLinkCarriesTheProduct();
 };
+
+void TestShellWidgets::feedbackLinkCarriesTheProduct_data()
+{
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("bare host") << "https://feedback.example.com"
+                               << "https://feedback.example.com/?tags=pennibar";
+    QTest::newRow("path without slash") << "https://example.com/board"
+                                        << "https://example.com/board/?tags=pennibar";
+    QTest::newRow("path with slash") << "https://example.com/board/"
+                                     << "https://example.com/board/?tags=pennibar";
+    QTest::newRow("existing query kept") << "https://example.com/b?lang=en"
+                                         << "https://example.com/b/?lang=en&tags=pennibar";
+}
+
+void TestShellWidgets::feedbackLinkCarriesTheProduct()
+{
+    QFETCH(QString, site);
+    QFETCH(QString, url);
+    QCOMPARE(FeedbackLink(site, QStringLiteral("pennibar")).url().toString(), url);
+}
 
 void TestShellWidgets::accountCountUsesPluralForms()
 {
@@ -105,7 +129,9 @@ void TestShellWidgets::welcomeScreenVariants()
     QVERIFY(createFirst && !createFirst->isFlat());
     QVERIFY(buttonWithText(screen, QStringLiteral("Already have an account? Sign In"))->isFlat());
     QVERIFY(screen.findChild<QWidget*>(QStringLiteral("HowItWorksCard"))->isVisible());
-    QVERIFY(!labelWithText(screen, QStringLiteral("Your session has ended. Sign back in to keep syncing."))->isVisible());
+    QVERIFY(!labelWithText(screen,
+                           QStringLiteral("Your session has ended. Sign back in to keep syncing."))
+                 ->isVisible());
     QTest::mouseClick(createFirst, Qt::LeftButton);
     QCOMPARE(create.count(), 1);
 

@@ -134,12 +134,17 @@ void TestThemeManager::themeFromStoredText_data()
     QTest::addColumn<QString>("window");
 
     // The offscreen platform reports no dark scheme, so System shows the light palette.
-    QTest::newRow("light") << "light" << ThemeManager::Light << "light" << "#fafbfa";
-    QTest::newRow("dark") << "dark" << ThemeManager::Dark << "dark" << "#0f1e19";
-    QTest::newRow("system") << "system" << ThemeManager::System << "system" << "#fafbfa";
+    QTest::newRow("light") << "light" << ThemeManager::Light << "light"
+                           << "#fafbfa";
+    QTest::newRow("dark") << "dark" << ThemeManager::Dark << "dark"
+                          << "#0f1e19";
+    QTest::newRow("system") << "system" << ThemeManager::System << "system"
+                            << "#fafbfa";
     QTest::newRow("capitalised Dark is not recognised")
-        << "Dark" << ThemeManager::System << "system" << "#fafbfa";
-    QTest::newRow("empty") << "" << ThemeManager::System << "system" << "#fafbfa";
+        << "Dark" << ThemeManager::System << "system"
+        << "#fafbfa";
+    QTest::newRow("empty") << "" << ThemeManager::System << "system"
+                           << "#fafbfa";
 }
 
 void TestThemeManager::themeFromStoredText()
@@ -150,7 +155,7 @@ void TestThemeManager::themeFromStoredText()
     QFETCH(QString, window);
     // Start from the other palette so that a theme that applies nothing shows.
     m_manager->setTheme(window == QLatin1String("#fafbfa") ? ThemeManager::Dark
-                                                            : ThemeManager::Light);
+                                                           : ThemeManager::Light);
     QSignalSpy changed(m_manager.get(), &ThemeManager::themeChanged);
 
     m_manager->setThemeFromString(text);

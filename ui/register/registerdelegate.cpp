@@ -56,6 +56,26 @@ QFont memoFont(QFont font)
     return font;
 }
 
+// From the Payee column's left edge to the Category column's right edge (or the Payee
+// column's own when Category is hidden), below the top line.
+QRect memoLineArea(const QStyleOptionViewItem& option)
+{
+    QRect area = option.rect.adjusted(textInset, RegisterDelegate::topLineHeight, -textInset, 0);
+    const auto* table = qobject_cast<const QTableView*>(option.widget);
+    if (!table)
+        return area;
+    const int payeeLeft = table->columnViewportPosition(RegisterModel::PayeeColumn);
+    const int payeeRight = payeeLeft + table->columnWidth(RegisterModel::PayeeColumn);
+    const int categoryLeft = table->columnViewportPosition(RegisterModel::CategoryColumn);
+    const bool categoryShown = !table->isColumnHidden(RegisterModel::CategoryColumn);
+    const int right = categoryShown
+                          ? categoryLeft + table->columnWidth(RegisterModel::CategoryColumn)
+                          : payeeRight;
+    area.setLeft(payeeLeft + textInset);
+    area.setRight(right - 1 - textInset);
+    return area;
+}
+
 } // namespace
 
 RegisterDelegate::RegisterDelegate(AppState* appState, QObject* parent)
@@ -176,6 +196,9 @@ QWidget* RegisterDelegate::createPayeeEditor(QWidget* parent) const
     applyFontRole(memo, FontRoles::Small);
     memo->setPlaceholderText(tr("Memo"));
 
+    // The payee line covers the top line of the row, the memo line the rest, as painted.
+    payee->setFixedHeight(topLineHeight);
+    memo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     layout->addWidget(payee);
     layout->addWidget(memo);
     editor->setFocusProxy(payee);
@@ -382,23 +405,19 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
     painter->drawText(textArea, int(alignment | Qt::AlignVCenter),
                       QFontMetrics(item.font).elidedText(text, Qt::ElideRight, textArea.width()));
 
-    // The memo line runs under the Payee and Category columns.
+    // The memo line runs under the Payee and Category columns. Both cells lay out the same
+    // line (elided to the width of both) and each draws the part inside itself, so the line
+    // continues across the boundary in each cell's own colour.
     const bool memoColumn =
         column == RegisterModel::PayeeColumn || column == RegisterModel::CategoryColumn;
     const QString memo = index.siblingAtColumn(RegisterModel::MemoColumn).data().toString();
     if (memoColumn && !memo.isEmpty() && option.rect.height() > topLineHeight) {
-        QRect memoArea = option.rect.adjusted(textInset, topLineHeight, -textInset, 0);
-        if (column == RegisterModel::CategoryColumn) {
-            const auto* table = qobject_cast<const QTableView*>(widget);
-            if (!table)
-                memoArea = {};
-            else
-                memoArea.setLeft(table->columnViewportPosition(RegisterModel::PayeeColumn) +
-                                 textInset);
-        }
+        const QRect memoArea = memoLineArea(option);
         const QFont font = memoFont(item.font);
+        painter->setClipRect(option.rect.adjusted(0, topLineHeight, 0, 0), Qt::IntersectClip);
         painter->setFont(font);
-        painter->setPen(selected ? palette.color(QPalette::HighlightedText) : ThemeColors::muted());
+        painter->setPen(selected ? palette.color(QPalette::HighlightedText)
+                                 : ThemeColors::secondary(ThemeColors::isDark(palette)));
         painter->drawText(memoArea, int(Qt::AlignLeft | Qt::AlignVCenter),
                           QFontMetrics(font).elidedText(memo, Qt::ElideRight, memoArea.width()));
     }

@@ -35,6 +35,15 @@ bool isAmountColumn(int column)
            column == RegisterModel::BalanceColumn;
 }
 
+QVariant columnAlignment(int column)
+{
+    if (isAmountColumn(column))
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (column == RegisterModel::ClearedColumn)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 // Strict "x before y in column" for the sort keys of the register.
 bool lessInColumn(const RegisterRow& x, const RegisterRow& y, int column)
 {
@@ -186,9 +195,14 @@ QVariant RegisterModel::bufferData(int viewRow, int column, int role, bool entry
         return *text;
     }
     if (role == Qt::ForegroundRole && entryFlag && text && text->isEmpty())
-        return ThemeColors::muted();
+        return ThemeColors::secondary();
     if (role == Qt::BackgroundRole && !m_twoLine)
         return ThemeColors::entryRowBackground(ThemeColors::isDark());
+    // Typed amounts line up with the column's amounts; placeholders stay in the body font.
+    if (role == Qt::TextAlignmentRole && entryFlag)
+        return columnAlignment(column);
+    if (role == Qt::FontRole && entryFlag && text && !text->isEmpty() && isAmountColumn(column))
+        return FontRoles::font(FontRoles::Monospace);
     return {};
 }
 
@@ -235,17 +249,13 @@ QVariant RegisterModel::rowData(const RegisterRow& row, int column, int role) co
             return FontRoles::font(FontRoles::Monospace);
         return {};
     case Qt::TextAlignmentRole:
-        if (isAmountColumn(column))
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        if (column == ClearedColumn)
-            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        return columnAlignment(column);
     case Qt::ForegroundRole: {
         const bool dark = ThemeColors::isDark();
         switch (column) {
         case MemoColumn:
         case ClearedColumn:
-            return ThemeColors::muted();
+            return ThemeColors::secondary(dark);
         case PaymentColumn:
             return ThemeColors::negative(dark);
         case DepositColumn:

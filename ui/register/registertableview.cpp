@@ -14,7 +14,12 @@ const QString payeeMemoEditorName = QStringLiteral("PayeeMemoEditor");
 
 } // namespace
 
-RegisterTableView::RegisterTableView(QWidget* parent) : QTableView(parent) {}
+RegisterTableView::RegisterTableView(QWidget* parent) : QTableView(parent)
+{
+    // A register row is one line of text (or two in two-line mode, painted by the delegate);
+    // long payees and categories are cut with "…" rather than wrapped into the row below.
+    setWordWrap(false);
+}
 
 QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction,
                                           Qt::KeyboardModifiers modifiers)

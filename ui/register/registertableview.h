@@ -17,6 +17,8 @@ public:
     // The owner is not owned; it must outlive the view (the screen owns the view).
     void setNavigator(RegisterNavigator* navigator) { m_navigator = navigator; }
     RegisterNavigator* navigator() const { return m_navigator; }
+    // Whether a cell editor is open.
+    bool isEditing() const { return state() == EditingState; }
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;

@@ -16,8 +16,9 @@ void SmartAmountField::keyPressEvent(QKeyEvent* event)
         decimalPoint = QStringLiteral(".");
 
     const QString typed = event->text();
-    const bool decimalKey = !typed.isEmpty() && (typed == decimalPoint || typed == QLatin1String(".") ||
-                                                 typed == QLatin1String(","));
+    const bool decimalKey =
+        !typed.isEmpty() &&
+        (typed == decimalPoint || typed == QLatin1String(".") || typed == QLatin1String(","));
     if (decimalKey) {
         const QString text = lineEdit()->text();
         const int position = text.indexOf(decimalPoint);

@@ -39,14 +39,14 @@ void AccountFormDialog::buildForm()
     m_name->setPlaceholderText(tr("Account name"));
 
     m_type = new QComboBox(this);
-    for (const AccountType type : {AccountType::Checking, AccountType::Savings,
-                                   AccountType::CreditCard, AccountType::Cash,
-                                   AccountType::Investment, AccountType::Other})
+    for (const AccountType type :
+         {AccountType::Checking, AccountType::Savings, AccountType::CreditCard, AccountType::Cash,
+          AccountType::Investment, AccountType::Other})
         m_type->addItem(Enumerations::displayName(type), Enumerations::storageString(type));
 
     m_currency = new QComboBox(this);
-    for (const Currency currency : {Currency::USD, Currency::EUR, Currency::GBP, Currency::CAD,
-                                    Currency::AUD, Currency::JPY})
+    for (const Currency currency :
+         {Currency::USD, Currency::EUR, Currency::GBP, Currency::CAD, Currency::AUD, Currency::JPY})
         m_currency->addItem(Enumerations::displayName(currency),
                             Enumerations::storageString(currency));
 

@@ -1,0 +1,144 @@
+// appshots <directory>: starts the application on a temporary database holding the sample
+// household and writes PNG screenshots of the main window, the register while a row is being
+// edited, and every dialog, in the light and the dark theme.
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/sampledataservice.h"
+#include "ui/mainwindow.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
+#include "ui/register/spliteditordialog.h"
+#include "ui/register/transactiondetailsdialog.h"
+#include "ui/register/transactionformdialog.h"
+#include "ui/screens/accountformdialog.h"
+#include "ui/screens/categoryformdialog.h"
+#include "ui/thememanager.h"
+#include "ui/welcomescreen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+QString outputDirectory;
+
+void save(QWidget* widget, const QString& name)
+{
+    widget->show();
+    QApplication::processEvents();
+    const QString path = QDir(outputDirectory).filePath(name + QStringLiteral(".png"));
+    widget->grab().save(path);
+    std::printf("wrote %s\n", qPrintable(path));
+}
+
+template <typename Dialog> void saveDialog(Dialog& dialog, const QString& name)
+{
+    dialog.adjustSize();
+    save(&dialog, name);
+    dialog.close();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    application.setOrganizationName(QStringLiteral("Tovarly"));
+    application.setApplicationName(QStringLiteral("PennibarShots"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
+    QTranslator english;
+    if (english.load(QStringLiteral(":/i18n/pennibar_en.qm")))
+        application.installTranslator(&english);
+    outputDirectory = application.arguments().value(1, QStringLiteral("."));
+    QDir().mkpath(outputDirectory);
+
+    QTemporaryDir data;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       data.filePath(QStringLiteral("settings")));
+    qputenv("PENNIBAR_DATA_DIR", data.path().toUtf8());
+
+    AppState state;
+    if (!state.initialize())
+        return 1;
+
+    {
+        MainWindow welcome(&state);
+        welcome.resize(1280, 900);
+        for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+            state.themeManager()->setThemeFromString(theme);
+            save(&welcome, QStringLiteral("welcome-%1").arg(theme));
+        }
+    }
+
+    SampleDataService(state.database()).load();
+    const QString checking = QStringLiteral("sample-acct-checking");
+    const QList<Transaction> rows = state.transactionRepository()->listByAccount(checking);
+
+    // A split transaction, so the register and the dialogs show one.
+    Transaction split = rows.at(3);
+    const QList<Category> categories = state.categoryRepository()->listAll();
+    split.isSplit = true;
+    split.categoryId.clear();
+    state.transactionRepository()->update(split);
+    for (int i = 0; i < 2; ++i) {
+        SplitLine line;
+        line.id = QStringLiteral("shot-split-%1").arg(i);
+        line.transactionId = split.id;
+        line.categoryId = categories.at(i * 7).id;
+        line.amount = i == 0 ? split.amount / 2 : split.amount - split.amount / 2;
+        line.memo = i == 0 ? QStringLiteral("household items") : QString();
+        line.createdAt = line.updatedAt = split.createdAt;
+        state.splitLineRepository()->insert(line);
+    }
+
+    MainWindow window(&state);
+    window.resize(1280, 900);
+    window.selectAccount(checking);
+
+    for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+        state.themeManager()->setThemeFromString(theme);
+        window.registerScreen()->reload();
+        save(&window, QStringLiteral("main-window-%1").arg(theme));
+
+        RegisterScreen* screen = window.registerScreen();
+        RegisterModel* model = screen->model();
+        const int row = model->viewRowOf(rows.at(1).id);
+        screen->view()->setCurrentIndex(model->index(row, RegisterModel::PayeeColumn));
+        screen->view()->edit(model->index(row, RegisterModel::PayeeColumn));
+        save(&window, QStringLiteral("register-editing-%1").arg(theme));
+        screen->reload();
+
+        AccountFormDialog newAccount(&window);
+        saveDialog(newAccount, QStringLiteral("dialog-new-account-%1").arg(theme));
+        AccountFormDialog editAccount(*state.accountRepository()->byId(checking), &window);
+        saveDialog(editAccount, QStringLiteral("dialog-edit-account-%1").arg(theme));
+        CategoryFormDialog newCategory(categories.first().id, categories.first().name, &window);
+        saveDialog(newCategory, QStringLiteral("dialog-new-subcategory-%1").arg(theme));
+        TransactionFormDialog newTransaction(&state, checking, &window);
+        saveDialog(newTransaction, QStringLiteral("dialog-new-transaction-%1").arg(theme));
+        TransactionFormDialog editSplit(&state, *state.transactionRepository()->byId(split.id),
+                                        &window);
+        saveDialog(editSplit, QStringLiteral("dialog-edit-split-transaction-%1").arg(theme));
+        SplitEditorDialog splitEditor(&state, split.amount,
+                                      state.splitLineRepository()->listForTransaction(split.id),
+                                      &window);
+        saveDialog(splitEditor, QStringLiteral("dialog-split-editor-%1").arg(theme));
+        TransactionDetailsDialog details(&state, *state.transactionRepository()->byId(split.id),
+                                         &window);
+        saveDialog(details, QStringLiteral("dialog-transaction-details-%1").arg(theme));
+    }
+    return 0;
+}

@@ -1,0 +1,187 @@
+// Renders every transaction dialog over a small throw-away database, in the light and the
+// dark theme, to PNG files, so their layout can be looked at without a display:
+//
+//     dialogshots [output directory]     (default: ./dialogshots)
+
+#include "app/appstate.h"
+#include "app/ids.h"
+#include "app/isodates.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "ui/register/spliteditordialog.h"
+#include "ui/register/transactiondetailsdialog.h"
+#include "ui/register/transactionformdialog.h"
+#include "ui/thememanager.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+struct Fixture
+{
+    Transaction plain;
+    Transaction split;
+    Transaction transfer;
+    QList<SplitLine> splitLines;
+};
+
+QString categoryId(AppState& state, const QString& name)
+{
+    const std::optional<Category> category = state.categoryRepository()->byName(name);
+    return category ? category->id : QString();
+}
+
+Account account(const QString& name)
+{
+    Account result;
+    result.id = newId();
+    result.name = name;
+    result.createdAt = result.updatedAt = nowUtc();
+    return result;
+}
+
+Transaction transaction(const QString& accountId, const QDate& date, const QString& payee,
+                        qint64 amount)
+{
+    Transaction result;
+    result.id = newId();
+    result.accountId = accountId;
+    result.date = date;
+    result.payee = payee;
+    result.amount = amount;
+    result.createdAt = result.updatedAt = nowUtc();
+    return result;
+}
+
+Fixture fill(AppState& state)
+{
+    const Account checking = account(QStringLiteral("Everyday Checking"));
+    const Account savings = account(QStringLiteral("Rainy Day Savings"));
+    state.accountRepository()->insert(checking);
+    state.accountRepository()->insert(savings);
+    TransactionRepository* transactions = state.transactionRepository();
+
+    Fixture fixture;
+    fixture.plain =
+        transaction(checking.id, QDate(2024, 11, 4), QStringLiteral("City Power & Light"), -8417);
+    fixture.plain.categoryId = categoryId(state, QStringLiteral("Electric"));
+    fixture.plain.memo = QStringLiteral("October bill, paid online a little later than usual "
+                                        "because the statement arrived late");
+    fixture.plain.checkNumber = QStringLiteral("1042");
+    transactions->insert(fixture.plain);
+
+    fixture.split =
+        transaction(checking.id, QDate(2024, 11, 9), QStringLiteral("Hardware Barn"), -12650);
+    fixture.split.isSplit = true;
+    fixture.split.cleared = true;
+    transactions->insert(fixture.split);
+    const QList<std::pair<QString, qint64>> parts = {{QStringLiteral("Maintenance"), -9000},
+                                                     {QStringLiteral("Gas"), -2650},
+                                                     {QStringLiteral("Electric"), -1000}};
+    const QStringList memos = {QStringLiteral("Paint and rollers for the hallway"), QString(),
+                               QStringLiteral("Gift card")};
+    for (int i = 0; i < parts.size(); ++i) {
+        SplitLine line;
+        line.id = newId();
+        line.transactionId = fixture.split.id;
+        line.categoryId = categoryId(state, parts[i].first);
+        line.amount = parts[i].second;
+        line.memo = memos[i];
+        line.createdAt = line.updatedAt = nowUtc();
+        state.splitLineRepository()->insert(line);
+        fixture.splitLines.append(line);
+    }
+
+    fixture.transfer = transaction(checking.id, QDate(2024, 10, 28),
+                                   QStringLiteral("Transfer to Rainy Day Savings"), -50000);
+    Transaction partner = transaction(savings.id, fixture.transfer.date,
+                                      QStringLiteral("Transfer from Everyday Checking"), 50000);
+    fixture.transfer.transferLinkId = partner.id;
+    fixture.transfer.transferDestAccountId = savings.id;
+    fixture.transfer.cleared = fixture.transfer.reconciled = true;
+    partner.transferLinkId = fixture.transfer.id;
+    partner.transferDestAccountId = checking.id;
+    transactions->insert(partner);
+    transactions->insert(fixture.transfer);
+    return fixture;
+}
+
+bool shoot(QDialog* dialog, const QString& path)
+{
+    dialog->show();
+    QApplication::processEvents();
+    const bool saved = dialog->grab().save(path);
+    QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << " (" << dialog->width() << "x"
+                        << dialog->height() << ")\n";
+    dialog->close();
+    delete dialog;
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    const QDir output(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("dialogshots"));
+    if (!QDir().mkpath(output.path()))
+        return 1;
+
+    QTemporaryDir data;
+    qputenv("PENNIBAR_DATA_DIR", data.path().toUtf8());
+    AppState state;
+    if (!state.initialize())
+        return 1;
+    const Fixture fixture = fill(state);
+    const QString accountId = fixture.plain.accountId;
+
+    const QList<std::pair<QString, std::function<QDialog*()>>> dialogs = {
+        {QStringLiteral("form-new"),
+         [&] {
+             auto* dialog = new TransactionFormDialog(&state, accountId);
+             Transaction seed;
+             seed.payee = QStringLiteral("Corner Market");
+             seed.amount = -4599;
+             dialog->setSeed(seed);
+             return dialog;
+         }},
+        {QStringLiteral("form-edit"),
+         [&] { return new TransactionFormDialog(&state, fixture.plain); }},
+        {QStringLiteral("form-split"),
+         [&] { return new TransactionFormDialog(&state, fixture.split); }},
+        {QStringLiteral("split-editor"),
+         [&] {
+             return new SplitEditorDialog(&state, fixture.split.amount,
+                                          fixture.splitLines.mid(0, 2));
+         }},
+        {QStringLiteral("split-editor-balanced"),
+         [&] { return new SplitEditorDialog(&state, fixture.split.amount, fixture.splitLines); }},
+        {QStringLiteral("details-plain"),
+         [&] { return new TransactionDetailsDialog(&state, fixture.plain); }},
+        {QStringLiteral("details-split"),
+         [&] { return new TransactionDetailsDialog(&state, fixture.split); }},
+        {QStringLiteral("details-transfer"),
+         [&] { return new TransactionDetailsDialog(&state, fixture.transfer); }},
+    };
+
+    bool ok = true;
+    for (const auto& [theme, name] : {std::pair{ThemeManager::Light, QStringLiteral("light")},
+                                      std::pair{ThemeManager::Dark, QStringLiteral("dark")}}) {
+        state.themeManager()->setTheme(theme);
+        for (const auto& [dialogName, make] : dialogs)
+            ok =
+                shoot(make(), output.filePath(QStringLiteral("%1-%2.png").arg(dialogName, name))) &&
+                ok;
+    }
+    return ok ? 0 : 1;
+}

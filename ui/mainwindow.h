@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+
+class AppState;
+class QAction;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class RegisterScreen;
+class StatusBar;
+class WelcomeScreen;
+
+// The application's window: the account list on the left, the register (or the welcome
+// screen, or the no-accounts panel) on the right, the menus, the status bar and the launchers
+// of the other screens. It holds no data: everything comes from and goes through AppState.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(AppState* appState, QWidget* parent = nullptr);
+
+    RegisterScreen* registerScreen() const { return m_registerScreen; }
+    StatusBar* statusBarWidget() const { return m_statusBar; }
+    QListWidget* accountList() const { return m_accountList; }
+
+public slots:
+    void onAccountClicked(QListWidgetItem* item);
+    void onAccountsChanged();
+    void selectAccount(const QString& accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void onAccountContextMenu(const QPoint& position);
+    void deleteAccount(const QString& accountId);
+    void deleteCurrentAccount();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildEmptyPanel();
+    void setupAccountList();
+    void refreshAccountList();
+    QWidget* accountRowWidget(const struct Account& account, qint64 balance);
+    void rebuildAccountShortcuts();
+    void fitAccountItemWidths();
+    void saveAccountOrder();
+    void restoreLastViewedAccount();
+    void updateAuthUi();
+    void checkAutoPosted();
+    void refreshRecurringDue();
+    void showSignedOutPage();
+    void showKeyboardShortcuts();
+    void showAbout();
+    void loadSampleData();
+    void clearSampleData();
+    QString accountListStyle() const;
+    bool isSignedIn() const;
+
+    AppState* m_appState;
+    QListWidget* m_accountList = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QLabel* m_totalLabel = nullptr;
+    QList<QShortcut*> m_accountShortcuts;
+    WelcomeScreen* m_welcomeScreen = nullptr;
+    RegisterScreen* m_registerScreen = nullptr;
+    QWidget* m_emptyPanel = nullptr;
+    QStackedWidget* m_stack = nullptr;
+    QAction* m_signOutAction = nullptr;
+    QAction* m_accountAction = nullptr;
+    StatusBar* m_statusBar = nullptr;
+};

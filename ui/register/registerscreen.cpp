@@ -1,0 +1,1067 @@
+#include "registerscreen.h"
+
+#include "balancelabel.h"
+#include "registerdate.h"
+#include "registerdelegate.h"
+#include "registermodel.h"
+#include "registertableview.h"
+#include "spliteditordialog.h"
+#include "transactiondeleter.h"
+#include "transactiondetailsdialog.h"
+#include "transactionformdialog.h"
+
+#include "app/appstate.h"
+#include "app/ids.h"
+#include "app/isodates.h"
+#include "app/money.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/preferencesrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "ui/displaysettings.h"
+#include "ui/fontroles.h"
+#include "ui/styles.h"
+#include "ui/themecolors.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString transferPrefix = QStringLiteral("[Transfer] ");
+const QString twoLineKey = QStringLiteral("registerTwoLine");
+const QString newestFirstKey = QStringLiteral("registerNewestFirst");
+const int defaultWidths[RegisterModel::ColumnCount] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
+const int lastEntryColumn = RegisterModel::ClearedColumn;
+const int textColumns[] = {RegisterModel::PayeeColumn, RegisterModel::CategoryColumn,
+                           RegisterModel::MemoColumn};
+const int narrowestTextColumn = 90;
+
+// The default widths grow with the font scale above 100 %.
+int defaultColumnWidth(int column)
+{
+    const int scale = DisplaySettings::fontScale();
+    return scale > 100 ? defaultWidths[column] * scale / 100 : defaultWidths[column];
+}
+
+QString settingsKey(const char* name, int column)
+{
+    return QStringLiteral("register/%1/%2").arg(QLatin1String(name)).arg(column);
+}
+
+QDate parseRegisterDate(const QString& text)
+{
+    const QDate date = RegisterDate::fromText(text);
+    return date.isValid() ? date : QDate::currentDate();
+}
+
+bool isPlainEnter(const QKeyEvent* event)
+{
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+} // namespace
+
+RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
+    : QWidget(parent), m_appState(appState)
+{
+    buildLayout();
+    setUpTable();
+    applyColumnLayout();
+
+    connect(m_appState->preferencesRepository(), &PreferencesRepository::changed, this,
+            [this](const QString& key) {
+                if (key == newestFirstKey) {
+                    const bool newestFirst =
+                        m_appState->preferencesRepository()->getBool(newestFirstKey, false);
+                    m_view->sortByColumn(RegisterModel::DateColumn,
+                                         newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+                }
+            });
+}
+
+void RegisterScreen::buildLayout()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+
+    auto* header = new QHBoxLayout;
+    header->setSpacing(16);
+    m_titleLabel = new QLabel(this);
+    applyFontRole(m_titleLabel, FontRoles::Title);
+    header->addWidget(m_titleLabel);
+    header->addStretch();
+
+    const auto addSummary = [this, header](const QString& caption, BalanceLabel*& value,
+                                           bool bold) {
+        auto* block = new QVBoxLayout;
+        block->setSpacing(4);
+        auto* captionLabel = new QLabel(caption, this);
+        applyFontRole(captionLabel, FontRoles::Small);
+        captionLabel->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+        captionLabel->setAlignment(Qt::AlignRight);
+        value = new BalanceLabel(this);
+        if (bold)
+            value->setProperty(FontRoles::weightProperty, int(QFont::Bold));
+        applyFontRole(value, FontRoles::Subheading);
+        value->setAlignment(Qt::AlignRight);
+        block->addWidget(captionLabel);
+        block->addWidget(value);
+        header->addLayout(block);
+    };
+    addSummary(tr("Cleared"), m_clearedLabel, false);
+    addSummary(tr("Uncleared"), m_unclearedLabel, false);
+    addSummary(tr("Balance"), m_balanceLabel, true);
+
+    m_reconcileButton = new QPushButton(tr("Reconcile"), this);
+    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
+    connect(m_reconcileButton, &QPushButton::clicked, this,
+            [this] { emit reconcileRequested(m_accountId); });
+    header->addWidget(m_reconcileButton);
+    layout->addLayout(header);
+
+    m_subtitleLabel = new QLabel(this);
+    applyFontRole(m_subtitleLabel, FontRoles::Small);
+    m_subtitleLabel->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+    m_subtitleLabel->hide();
+    layout->addWidget(m_subtitleLabel);
+    layout->addSpacing(8);
+
+    m_view = new RegisterTableView(this);
+    layout->addWidget(m_view, 1);
+
+    auto* bottom = new QHBoxLayout;
+    m_messageLabel = new QLabel(this);
+    applyFontRole(m_messageLabel, FontRoles::Body);
+    m_messageLabel->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#6E8A7E")));
+    auto* hint = new QLabel(
+        tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+            .arg(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText),
+                 QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
+                 QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText)),
+        this);
+    applyFontRole(hint, FontRoles::Body);
+    hint->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
+    bottom->addWidget(m_messageLabel);
+    bottom->addStretch();
+    bottom->addWidget(hint);
+    layout->addLayout(bottom);
+}
+
+void RegisterScreen::setUpTable()
+{
+    m_model = new RegisterModel(this);
+    m_delegate = new RegisterDelegate(m_appState, this);
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(m_delegate);
+    m_view->setNavigator(this);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setTabKeyNavigation(false);
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(36);
+    m_view->setShowGrid(false);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+    QHeaderView* header = m_view->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(24);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setSortingEnabled(true);
+    header->setSortIndicatorShown(true);
+
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        // Hiding a column reports a width of 0, which must not become its saved width.
+        if (!m_restoringLayout && width > 0)
+            QSettings().setValue(settingsKey("colWidth", column), width);
+    });
+    connect(header, &QHeaderView::customContextMenuRequested, this,
+            &RegisterScreen::showHeaderContextMenu);
+    connect(m_model, &RegisterModel::sortChanged, this, [](int column, Qt::SortOrder order) {
+        QSettings settings;
+        settings.setValue(QStringLiteral("register/sortColumn"), column);
+        settings.setValue(QStringLiteral("register/sortOrder"), int(order));
+    });
+    connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        startEditingRow(index.row());
+        if (index.column() != RegisterModel::BalanceColumn && !isSplitInlineCell(index))
+            m_view->edit(index);
+    });
+    connect(m_view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        const RegisterRow* row = m_model->rowAt(index.row());
+        if (row && row->transaction.isSplit)
+            editInDialog(index.row());
+    });
+    connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                if (current.isValid() && current.row() != previous.row())
+                    startEditingRow(current.row());
+            });
+    connect(m_delegate, &RegisterDelegate::payeeChosen, this, &RegisterScreen::fillFromLastPayee);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Account and reload
+
+void RegisterScreen::setAccount(const QString& accountId)
+{
+    m_accountId = accountId;
+    m_delegate->setAccountId(accountId);
+    reload();
+    focusEntryRow();
+}
+
+void RegisterScreen::reload()
+{
+    if (m_accountId.isEmpty() || m_view->isEditing())
+        return;
+
+    const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
+    if (account) {
+        m_titleLabel->setText(account->name);
+        QString subtitle = account->institution;
+        if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
+            subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
+        m_subtitleLabel->setText(subtitle);
+        m_subtitleLabel->setVisible(!subtitle.isEmpty());
+    }
+
+    const auto idAt = [this](int viewRow) {
+        const RegisterRow* row = m_model->rowAt(viewRow);
+        return row ? row->transaction.id : QString();
+    };
+    const int topRow = m_view->indexAt(QPoint(0, 0)).row();
+    const QString topId = idAt(topRow);
+    const QModelIndex current = m_view->currentIndex();
+    const QString currentId = idAt(current.row());
+
+    const QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
+    setTwoLineMode(m_appState->preferencesRepository()->getBool(twoLineKey, false));
+    m_model->setRows(rows);
+    updateSummary();
+
+    const int lastRow = m_model->rowCount() - 1;
+    if (current.isValid()) {
+        int row = currentId.isEmpty() ? -1 : m_model->viewRowOf(currentId);
+        if (row < 0)
+            row = std::clamp(current.row(), 0, lastRow);
+        m_view->setCurrentIndex(m_model->index(row, std::max(current.column(), 0)));
+    }
+    int top = topId.isEmpty() ? -1 : m_model->viewRowOf(topId);
+    if (top < 0 && topRow >= 0)
+        top = std::clamp(topRow, 0, lastRow);
+    if (top >= 0)
+        m_view->scrollTo(m_model->index(top, 0), QAbstractItemView::PositionAtTop);
+    if (m_view->currentIndex().isValid())
+        m_view->scrollTo(m_view->currentIndex());
+}
+
+void RegisterScreen::updateSummary()
+{
+    qint64 cleared = 0;
+    qint64 uncleared = 0;
+    for (int i = 0; i < m_model->rowCount(); ++i) {
+        if (const RegisterRow* row = m_model->rowAt(i))
+            (row->transaction.cleared ? cleared : uncleared) += row->transaction.amount;
+    }
+    const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
+    const Currency currency = account ? account->currency : Currency::USD;
+    const qint64 balance = cleared + uncleared;
+    m_clearedLabel->setText(formatMoney(cleared, currency));
+    m_unclearedLabel->setText(formatMoney(uncleared, currency));
+    m_balanceLabel->setText(formatMoney(balance, currency));
+    const QColor colour = balance < 0 ? ThemeColors::negative() : ThemeColors::positive();
+    m_balanceLabel->setStyleSheet(Styles::textColor(colour.name().toUpper()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Column layout
+
+void RegisterScreen::applyColumnLayout()
+{
+    QSettings settings;
+    m_restoringLayout = true;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        m_view->setColumnWidth(
+            column,
+            settings.value(settingsKey("colWidth", column), defaultColumnWidth(column)).toInt());
+        if (column != RegisterModel::DateColumn && column != RegisterModel::BalanceColumn)
+            m_view->setColumnHidden(
+                column, settings.value(settingsKey("colHidden", column), false).toBool());
+    }
+    m_restoringLayout = false;
+    fitDefaultTextColumns();
+
+    const QString sortKey = QStringLiteral("register/sortColumn");
+    if (settings.contains(sortKey)) {
+        int column = settings.value(sortKey).toInt();
+        if (column < 0 || column >= RegisterModel::ColumnCount)
+            column = 0;
+        m_view->sortByColumn(
+            column, Qt::SortOrder(settings.value(QStringLiteral("register/sortOrder"), 0).toInt()));
+    } else {
+        const bool newestFirst =
+            m_appState->preferencesRepository()->getBool(newestFirstKey, false);
+        m_view->sortByColumn(RegisterModel::DateColumn,
+                             newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
+}
+
+// The default widths add up to more than a register beside the account list has on a common
+// screen, which would hide the amounts and the balance behind a scroll bar. Text columns the
+// user has never sized give up room, in proportion, until every column fits.
+void RegisterScreen::fitDefaultTextColumns()
+{
+    QSettings settings;
+    int fixedWidth = 0;
+    int flexibleDefaults = 0;
+    QList<int> flexible;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        if (m_view->isColumnHidden(column))
+            continue;
+        const bool isText = std::find(std::begin(textColumns), std::end(textColumns), column) !=
+                            std::end(textColumns);
+        if (isText && !settings.contains(settingsKey("colWidth", column))) {
+            flexible << column;
+            flexibleDefaults += defaultColumnWidth(column);
+        } else {
+            fixedWidth += m_view->columnWidth(column);
+        }
+    }
+    if (flexible.isEmpty())
+        return;
+    const int room = m_view->viewport()->width() - fixedWidth;
+    const double share = std::min(1.0, double(room) / flexibleDefaults);
+    m_restoringLayout = true;
+    for (const int column : std::as_const(flexible))
+        m_view->setColumnWidth(
+            column, std::max(narrowestTextColumn, int(defaultColumnWidth(column) * share)));
+    m_restoringLayout = false;
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    QSettings().remove(QStringLiteral("register"));
+    applyColumnLayout();
+    setTwoLineMode(m_model->isTwoLine());
+}
+
+void RegisterScreen::setTwoLineMode(bool on)
+{
+    m_delegate->setTwoLine(on);
+    m_model->setTwoLine(on);
+    if (on)
+        m_view->setColumnHidden(RegisterModel::MemoColumn, true);
+    else
+        m_view->setColumnHidden(
+            RegisterModel::MemoColumn,
+            QSettings().value(settingsKey("colHidden", RegisterModel::MemoColumn), false).toBool());
+    emit m_model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn,
+                                    RegisterModel::PayeeColumn);
+    m_view->verticalHeader()->setDefaultSectionSize(on ? RegisterDelegate::twoLineRowHeight
+                                                       : RegisterDelegate::topLineHeight);
+    m_view->viewport()->update();
+}
+
+void RegisterScreen::showHeaderContextMenu(const QPoint& position)
+{
+    QMenu menu(this);
+    menu.addSection(tr("Show columns"));
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        QAction* action = menu.addAction(m_model->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!m_view->isColumnHidden(column));
+        const bool fixed = column == RegisterModel::DateColumn ||
+                           column == RegisterModel::BalanceColumn ||
+                           (column == RegisterModel::MemoColumn && m_model->isTwoLine());
+        action->setEnabled(!fixed);
+        connect(action, &QAction::toggled, this, [this, column](bool visible) {
+            m_view->setColumnHidden(column, !visible);
+            QSettings().setValue(settingsKey("colHidden", column), !visible);
+        });
+    }
+    menu.addSeparator();
+    menu.addAction(tr("Reset register layout"), this, &RegisterScreen::resetColumnLayout);
+    menu.exec(m_view->horizontalHeader()->mapToGlobal(position));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Editing state and field navigation
+
+void RegisterScreen::startEditingRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    if (m_model->isEntryRow(row)) {
+        if (m_model->editingRow() >= 0)
+            m_model->resetEntry();
+        m_model->setEditingRow(-1);
+        return;
+    }
+    if (m_model->editingRow() == row)
+        return;
+    const RegisterRow* registerRow = m_model->rowAt(row);
+    if (!registerRow)
+        return;
+    m_model->loadEntryFrom(registerRow->transaction, registerRow->categoryName);
+    m_model->setEditingRow(row);
+}
+
+QWidget* RegisterScreen::openEditor() const
+{
+    const QModelIndex current = m_view->currentIndex();
+    return current.isValid() ? m_view->indexWidget(current) : nullptr;
+}
+
+void RegisterScreen::flushEditor()
+{
+    QWidget* editor = openEditor();
+    if (!editor)
+        return;
+    m_delegate->setModelData(editor, m_model, m_view->currentIndex());
+    if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
+        m_view->setFocus();
+        emit m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void RegisterScreen::closeOpenEditor()
+{
+    if (QWidget* editor = openEditor())
+        emit m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool RegisterScreen::isSplitInlineCell(const QModelIndex& index) const
+{
+    const int column = index.column();
+    if (column != RegisterModel::CategoryColumn && column != RegisterModel::PaymentColumn &&
+        column != RegisterModel::DepositColumn)
+        return false;
+    const RegisterRow* row = m_model->rowAt(index.row());
+    return row && row->transaction.isSplit;
+}
+
+int RegisterScreen::nextVisibleColumn(int column) const
+{
+    for (int next = column + 1; next <= lastEntryColumn; ++next) {
+        if (!m_view->isColumnHidden(next))
+            return next;
+    }
+    return -1;
+}
+
+int RegisterScreen::previousVisibleColumn(int column) const
+{
+    for (int previous = std::min(column, lastEntryColumn + 1) - 1; previous >= 0; --previous) {
+        if (!m_view->isColumnHidden(previous))
+            return previous;
+    }
+    return -1;
+}
+
+void RegisterScreen::moveToColumn(int column, bool open)
+{
+    const QModelIndex target = m_model->index(m_view->currentIndex().row(), column);
+    m_view->setCurrentIndex(target);
+    if (open && target.flags().testFlag(Qt::ItemIsEditable))
+        m_view->edit(target);
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    flushEditor();
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid()) {
+        focusEntryRow();
+        return;
+    }
+    const int column = current.column() == RegisterModel::BalanceColumn ? -1 : current.column();
+    const int next = nextVisibleColumn(column);
+    if (next < 0) {
+        commitCurrentRow();
+        return;
+    }
+    moveToColumn(next, true);
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    flushEditor();
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    const int previous = previousVisibleColumn(current.column());
+    if (previous < 0)
+        return;
+    moveToColumn(previous, true);
+    if (previous == RegisterModel::PayeeColumn)
+        focusTwoLineMemo();
+}
+
+// Going back into the payee cell of the two-line editor lands on its memo line, the field
+// that comes just before the next column.
+void RegisterScreen::focusTwoLineMemo()
+{
+    QWidget* editor = openEditor();
+    if (!editor || editor->objectName() != QLatin1String("PayeeMemoEditor"))
+        return;
+    if (auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
+        memo->setFocus();
+}
+
+// Tab moves within the row without making another row the editing one, so the selection
+// model's signals are blocked while the current cell changes.
+void RegisterScreen::tabToColumn(int column, bool backward)
+{
+    const QModelIndex target = m_model->index(m_view->currentIndex().row(), column);
+    {
+        const QSignalBlocker blocker(m_view->selectionModel());
+        m_view->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+    }
+    m_view->viewport()->update();
+    if (!target.flags().testFlag(Qt::ItemIsEditable))
+        return;
+    m_view->edit(target);
+    if (backward && column == RegisterModel::PayeeColumn)
+        focusTwoLineMemo();
+}
+
+void RegisterScreen::tabForward()
+{
+    flushEditor();
+    closeOpenEditor();
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    const int column = current.column() == RegisterModel::BalanceColumn ? -1 : current.column();
+    const int next = nextVisibleColumn(column);
+    if (next >= 0)
+        tabToColumn(next, false);
+}
+
+void RegisterScreen::tabBackward()
+{
+    flushEditor();
+    closeOpenEditor();
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    const int previous = previousVisibleColumn(current.column());
+    if (previous >= 0)
+        tabToColumn(previous, true);
+}
+
+bool RegisterScreen::focusNextPrevInEditor(bool next)
+{
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* editor = focus;
+    while (editor && editor->objectName() != QLatin1String("PayeeMemoEditor"))
+        editor = editor->parentWidget();
+    if (!editor)
+        return false;
+    auto* payee = editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit"));
+    auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit"));
+    const bool inMemo = focus == memo;
+    if (next && !inMemo && memo)
+        memo->setFocus(Qt::TabFocusReason);
+    else if (!next && inMemo && payee)
+        payee->setFocus(Qt::BacktabFocusReason);
+    else if (next)
+        tabForward();
+    else
+        tabBackward();
+    return true;
+}
+
+bool RegisterScreen::focusNextPrevChild(bool next)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == m_view || m_view->isAncestorOf(focus))) {
+        if (focusNextPrevInEditor(next))
+            return true;
+        if (next)
+            tabForward();
+        else
+            tabBackward();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void RegisterScreen::focusEntryRow()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    const int entry = m_model->entryRow();
+    if (entry == 0)
+        m_view->scrollToTop();
+    else
+        m_view->scrollToBottom();
+    m_view->setCurrentIndex(m_model->index(entry, 0));
+}
+
+void RegisterScreen::beginNewTransaction()
+{
+    closeOpenEditor();
+    m_model->resetEntry();
+    m_model->setEditingRow(-1);
+    const QModelIndex entry = m_model->index(m_model->entryRow(), 0);
+    m_view->setCurrentIndex(entry);
+    m_view->scrollTo(entry);
+    m_view->setFocus();
+    m_view->edit(entry);
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid() || current.row() < 1)
+        return;
+    const QString above =
+        m_model->index(current.row() - 1, current.column()).data(Qt::DisplayRole).toString();
+    m_model->setData(current, above, Qt::EditRole);
+    if (auto* line = qobject_cast<QLineEdit*>(openEditor()))
+        line->setText(above);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Committing
+
+void RegisterScreen::commitCurrentRow()
+{
+    flushEditor();
+    m_view->setCurrentIndex(QModelIndex());
+
+    const RegisterModel::Entry& entry = m_model->entry();
+    QString payee = entry.payee.trimmed();
+    if (payee.isEmpty()) {
+        showMessage(tr("Payee is required"), 3000);
+        return;
+    }
+    const QString paymentText = entry.payment.trimmed();
+    const QString depositText = entry.deposit.trimmed();
+    qint64 amount = 0;
+    if (!paymentText.isEmpty())
+        amount = -parseMoney(paymentText, Currency::USD);
+    else if (!depositText.isEmpty())
+        amount = parseMoney(depositText, Currency::USD);
+    if (amount == 0 && paymentText.isEmpty() && depositText.isEmpty()) {
+        showMessage(tr("Enter a payment or deposit amount"), 3000);
+        return;
+    }
+    const QDate date = parseRegisterDate(entry.date);
+
+    QString categoryId = entry.categoryId;
+    const QString categoryText = entry.category.trimmed();
+    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
+        CategoryRepository* categories = m_appState->categoryRepository();
+        std::optional<Category> found = categories->byName(categoryText);
+        const int separator = categoryText.indexOf(QStringLiteral(" > "));
+        if (!found && separator >= 0)
+            found = categories->byName(categoryText.mid(separator + 3).trimmed());
+        if (found)
+            categoryId = found->id;
+    }
+
+    const QString clr = entry.cleared.trimmed().toUpper();
+    const bool cleared = clr == QLatin1String("C") || clr == QLatin1String("R");
+    const bool reconciled = clr == QLatin1String("R");
+    const int editingRow = m_model->editingRow();
+    const bool isNew = editingRow < 0 || m_model->isEntryRow(editingRow);
+
+    const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
+    std::optional<Account> target;
+    if (payee.startsWith(transferPrefix)) {
+        const QString targetName = payee.mid(transferPrefix.size());
+        for (const Account& candidate : m_appState->accountRepository()->listAll()) {
+            if (candidate.name == targetName) {
+                target = candidate;
+                break;
+            }
+        }
+        if (!target) {
+            showMessage(tr("Transfer account not found"), 3000);
+            return;
+        }
+        if (account && account->currency != target->currency) {
+            emit errorMessage(tr("Transfers require both accounts to use the same currency"));
+            return;
+        }
+        payee = tr("Transfer to %1").arg(targetName);
+    }
+
+    TransactionRepository* transactions = m_appState->transactionRepository();
+    if (isNew) {
+        Transaction transaction;
+        transaction.id = newId();
+        transaction.accountId = m_accountId;
+        transaction.date = date;
+        transaction.payee = payee;
+        transaction.checkNumber = entry.checkNumber.trimmed();
+        transaction.memo = entry.memo.trimmed();
+        transaction.amount = amount;
+        transaction.categoryId = categoryId;
+        transaction.cleared = cleared;
+        transaction.reconciled = reconciled;
+        transaction.createdAt = transaction.updatedAt = nowUtc();
+        if (target) {
+            Transaction partner;
+            partner.id = newId();
+            partner.accountId = target->id;
+            partner.date = date;
+            partner.payee = tr("Transfer from %1").arg(account ? account->name : QString());
+            partner.amount = -amount;
+            partner.cleared = cleared;
+            partner.reconciled = reconciled;
+            partner.createdAt = partner.updatedAt = transaction.createdAt;
+            partner.transferLinkId = transaction.id;
+            partner.transferDestAccountId = m_accountId;
+            transaction.transferLinkId = partner.id;
+            transaction.transferDestAccountId = target->id;
+            transactions->insert(partner);
+        }
+        transactions->insert(transaction);
+        m_model->setStickyDate(entry.date);
+        reload();
+        focusEntryRow();
+        return;
+    }
+
+    const RegisterRow* row = m_model->rowAt(editingRow);
+    if (!row || row->transaction.id.isEmpty()) {
+        // The opening row is not stored: there is nothing to write.
+        reload();
+        return;
+    }
+    Transaction transaction = row->transaction;
+    transaction.date = date;
+    transaction.payee = payee;
+    transaction.checkNumber = entry.checkNumber.trimmed();
+    transaction.memo = entry.memo.trimmed();
+    transaction.amount = amount;
+    transaction.categoryId = categoryId;
+    transaction.cleared = cleared;
+    transaction.reconciled = reconciled;
+    transaction.version += 1;
+    transaction.syncStatus = SyncStatus::Pending;
+    transaction.updatedAt = nowUtc();
+    transactions->update(transaction);
+    reload();
+    if (editingRow + 1 < m_model->rowCount())
+        m_view->setCurrentIndex(m_model->index(editingRow + 1, 0));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Deleting, dialogs and row actions
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    const int row = current.isValid() ? current.row() : m_model->entryRow();
+    if (!m_model->isEntryRow(row)) {
+        deleteRow(row);
+        return;
+    }
+    closeOpenEditor();
+    m_model->resetEntry();
+    const QModelIndex entry = m_model->index(m_model->entryRow(), 0);
+    m_view->setCurrentIndex(entry);
+    m_view->edit(entry);
+    showMessage(tr("Fields cleared"), 3000);
+}
+
+void RegisterScreen::deleteRow(int row)
+{
+    const RegisterRow* registerRow = m_model->rowAt(row);
+    if (!registerRow || registerRow->transaction.id.isEmpty())
+        return;
+    const Transaction transaction = registerRow->transaction;
+    if (TransactionDeleter::confirmAndDelete(this, m_appState, transaction))
+        reload();
+}
+
+void RegisterScreen::replaceSplitLines(const QString& transactionId, const QList<SplitLine>& lines)
+{
+    SplitLineRepository* splits = m_appState->splitLineRepository();
+    splits->deleteForTransaction(transactionId);
+    for (SplitLine line : lines) {
+        line.transactionId = transactionId;
+        splits->insert(line);
+    }
+}
+
+void RegisterScreen::newTransactionDialog()
+{
+    presentNewTransactionDialog(nullptr);
+}
+
+void RegisterScreen::presentNewTransactionDialog(const Transaction* seed)
+{
+    if (m_accountId.isEmpty())
+        return;
+    TransactionFormDialog dialog(m_appState, m_accountId, this);
+    if (seed)
+        dialog.setSeed(*seed);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Transaction transaction = dialog.transaction();
+    m_appState->transactionRepository()->insert(transaction);
+    const QList<SplitLine> lines = dialog.splitLines();
+    if (!lines.isEmpty())
+        replaceSplitLines(transaction.id, lines);
+    if (seed)
+        m_model->resetEntry();
+    reload();
+    focusEntryRow();
+}
+
+void RegisterScreen::editNewRowInDialog()
+{
+    flushEditor();
+    const Transaction seed = m_model->entryToTransaction(m_accountId);
+    presentNewTransactionDialog(&seed);
+}
+
+void RegisterScreen::editInDialog(int row)
+{
+    const RegisterRow* registerRow = m_model->rowAt(row);
+    if (!registerRow || registerRow->transaction.id.isEmpty())
+        return;
+    TransactionFormDialog dialog(m_appState, registerRow->transaction, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Transaction transaction = dialog.transaction();
+    m_appState->transactionRepository()->update(transaction);
+    replaceSplitLines(transaction.id, dialog.splitLines());
+    reload();
+}
+
+void RegisterScreen::showDetails(int row)
+{
+    const RegisterRow* registerRow = m_model->rowAt(row);
+    if (!registerRow || registerRow->transaction.id.isEmpty())
+        return;
+    const QString id = registerRow->transaction.id;
+    TransactionDetailsDialog dialog(m_appState, registerRow->transaction, this);
+    dialog.exec();
+    reload();
+    if (dialog.editRequested() && !dialog.deleted()) {
+        const int rowNow = m_model->viewRowOf(id);
+        if (rowNow >= 0)
+            editInDialog(rowNow);
+    }
+}
+
+void RegisterScreen::editSplits(int row)
+{
+    const RegisterRow* registerRow = m_model->rowAt(row);
+    if (!registerRow || registerRow->transaction.id.isEmpty())
+        return;
+    Transaction transaction = registerRow->transaction;
+    const QList<SplitLine> stored =
+        m_appState->splitLineRepository()->listForTransaction(transaction.id);
+    SplitEditorDialog dialog(m_appState, transaction.amount, stored, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QList<SplitLine> lines = dialog.lines();
+    transaction.isSplit = !lines.isEmpty();
+    if (transaction.isSplit)
+        transaction.categoryId.clear();
+    transaction.updatedAt = nowUtc();
+    transaction.syncStatus = SyncStatus::Pending;
+    m_appState->transactionRepository()->update(transaction);
+    replaceSplitLines(transaction.id, lines);
+    reload();
+}
+
+void RegisterScreen::toggleCleared(int row)
+{
+    const RegisterRow* registerRow = m_model->rowAt(row);
+    if (!registerRow || registerRow->transaction.id.isEmpty())
+        return;
+    Transaction transaction = registerRow->transaction;
+    transaction.cleared = !transaction.cleared;
+    transaction.updatedAt = nowUtc();
+    transaction.syncStatus = SyncStatus::Pending;
+    m_appState->transactionRepository()->update(transaction);
+    reload();
+}
+
+void RegisterScreen::memorize(int row)
+{
+    const RegisterRow* registerRow = m_model->rowAt(row);
+    if (!registerRow || registerRow->transaction.id.isEmpty())
+        return;
+    const Transaction& transaction = registerRow->transaction;
+    if (!transaction.date.isValid() || transaction.date.year() < 2000) {
+        showMessage(tr("Cannot memorize: source transaction has an invalid date"), 5000);
+        return;
+    }
+    RecurringTransaction seed;
+    seed.accountId = transaction.accountId;
+    seed.payee = transaction.payee;
+    seed.memo = transaction.memo;
+    seed.amount = transaction.amount;
+    seed.categoryId = transaction.categoryId;
+    seed.transferDestAccountId = transaction.transferDestAccountId;
+    seed.frequency = Frequency::Monthly;
+    seed.startDate = seed.nextDueDate = transaction.date;
+    seed.autoPost = false;
+    seed.leadDays = 0;
+    seed.isActive = true;
+    emit memorizeRequested(seed);
+}
+
+void RegisterScreen::fillFromLastPayee(const QString& payee)
+{
+    if (m_model->editingRow() >= 0)
+        return;
+    m_delegate->fillFromLastPayee(m_model, payee);
+    if (QWidget* editor = openEditor();
+        editor && editor->objectName() == QLatin1String("PayeeMemoEditor")) {
+        if (auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
+            memo->setText(m_model->entry().memo);
+    }
+}
+
+void RegisterScreen::showMessage(const QString& text, int milliseconds)
+{
+    m_messageLabel->setText(text);
+    const int serial = ++m_messageSerial;
+    QTimer::singleShot(milliseconds, this, [this, serial] {
+        if (serial == m_messageSerial)
+            m_messageLabel->clear();
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Menus and keys
+
+void RegisterScreen::onContextMenu(const QPoint& position)
+{
+    const QModelIndex index = m_view->indexAt(position);
+    const int row = index.isValid() ? index.row() : m_model->entryRow();
+    const RegisterRow* registerRow = m_model->rowAt(row);
+    const bool onTransaction = registerRow && !registerRow->transaction.id.isEmpty();
+
+    QMenu menu(this);
+    QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::beginNewTransaction);
+    insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    QAction* dialogAction =
+        menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
+    dialogAction->setShortcut(QKeySequence::New);
+    if (m_model->isEntryRow(row)) {
+        QAction* edit =
+            menu.addAction(tr("&Edit in Dialog..."), this, &RegisterScreen::editNewRowInDialog);
+        edit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    }
+    if (onTransaction) {
+        const Transaction transaction = registerRow->transaction;
+        menu.addSeparator();
+        menu.addAction(tr("Show &Details..."), this, [this, row] { showDetails(row); })
+            ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
+        menu.addAction(transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."),
+                       this, [this, row] { editSplits(row); });
+        menu.addAction(tr("&Edit in Dialog..."), this, [this, row] { editInDialog(row); })
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this,
+                       [this, row] { toggleCleared(row); });
+        menu.addAction(tr("&Delete"), this, [this, row] { deleteRow(row); })
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    }
+    menu.exec(m_view->viewport()->mapToGlobal(position));
+}
+
+bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        fitDefaultTextColumns();
+    if ((watched == m_view || watched == m_view->viewport()) && event->type() == QEvent::KeyPress) {
+        if (handleKey(static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool RegisterScreen::handleKey(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool control = modifiers & Qt::ControlModifier;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    const bool alt = modifiers & Qt::AltModifier;
+    const int key = event->key();
+    const QModelIndex current = m_view->currentIndex();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+
+    if (enter && control) {
+        commitCurrentRow();
+        return true;
+    }
+    if (enter && alt) {
+        if (current.isValid())
+            showDetails(current.row());
+        return true;
+    }
+    if (isPlainEnter(event)) {
+        if (!current.isValid() || openEditor() || isSplitInlineCell(current)) {
+            advanceToNextField();
+        } else {
+            startEditingRow(current.row());
+            if (current.column() != RegisterModel::BalanceColumn)
+                m_view->edit(current);
+        }
+        return true;
+    }
+    if (control && !shift && key == Qt::Key_E) {
+        if (!current.isValid() || m_model->isEntryRow(current.row()))
+            editNewRowInDialog();
+        else
+            editInDialog(current.row());
+        return true;
+    }
+    if (control && key == Qt::Key_D) {
+        deleteCurrentRow();
+        return true;
+    }
+    if (control && !shift && key == Qt::Key_I) {
+        beginNewTransaction();
+        return true;
+    }
+    if (control && !shift && key == Qt::Key_N) {
+        presentNewTransactionDialog(nullptr);
+        return true;
+    }
+    if (control && key == Qt::Key_M) {
+        if (current.isValid())
+            memorize(current.row());
+        return true;
+    }
+    if (key == Qt::Key_Apostrophe && !control && !openEditor()) {
+        copyFromAbove();
+        return true;
+    }
+    return false;
+}

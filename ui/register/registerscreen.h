@@ -1,0 +1,116 @@
+#pragma once
+
+#include "registernavigator.h"
+
+#include "data/recurringtransaction.h"
+#include "data/splitline.h"
+#include "data/transaction.h"
+
+#include <QWidget>
+
+class AppState;
+class BalanceLabel;
+class QLabel;
+class QModelIndex;
+class QPushButton;
+class RegisterDelegate;
+class RegisterModel;
+class RegisterTableView;
+
+// One account's register as a page of the main window. Transactions are typed straight into
+// the table with the keyboard; the screen decides which row is being edited, validates and
+// commits it (a transfer becomes two linked transactions), deletes rows, opens the transaction
+// dialogs, and keeps the column layout and sort in the settings.
+class RegisterScreen : public QWidget, public RegisterNavigator
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterScreen(AppState* appState, QWidget* parent = nullptr);
+
+    void setAccount(const QString& accountId);
+    QString accountId() const { return m_accountId; }
+    // Reads the account's rows again; does nothing while a cell editor is open.
+    void reload();
+    void beginNewTransaction();
+
+    // Navigation between the fields of the row being typed (Tab and Shift+Tab).
+    void tabForward() override;
+    void tabBackward() override;
+    bool focusNextPrevInEditor(bool next) override;
+
+    RegisterTableView* view() const { return m_view; }
+    RegisterModel* model() const { return m_model; }
+
+signals:
+    void newTransactionRequested(const QString& accountId);
+    void editTransactionRequested(const QString& transactionId);
+    void reconcileRequested(const QString& accountId);
+    void errorMessage(const QString& text);
+    // A register row to be memorized as a recurring transaction, already checked.
+    void memorizeRequested(const RecurringTransaction& seed);
+
+public slots:
+    void onContextMenu(const QPoint& position);
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void startEditingRow(int row);
+    void newTransactionDialog();
+    void presentNewTransactionDialog(const Transaction* seed);
+    void editNewRowInDialog();
+    void showHeaderContextMenu(const QPoint& position);
+    void resetColumnLayout();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void buildLayout();
+    void setUpTable();
+    bool handleKey(QKeyEvent* event);
+
+    void flushEditor();
+    QWidget* openEditor() const;
+    void closeOpenEditor();
+    void focusEntryRow();
+    void moveToColumn(int column, bool openEditor);
+    void tabToColumn(int column, bool backward);
+    void focusTwoLineMemo();
+    int nextVisibleColumn(int column) const;
+    int previousVisibleColumn(int column) const;
+    bool isSplitInlineCell(const QModelIndex& index) const;
+
+    void deleteRow(int row);
+    void editInDialog(int row);
+    void showDetails(int row);
+    void editSplits(int row);
+    void toggleCleared(int row);
+    void memorize(int row);
+    void replaceSplitLines(const QString& transactionId, const QList<SplitLine>& lines);
+
+    void applyColumnLayout();
+    void fitDefaultTextColumns();
+    void setTwoLineMode(bool on);
+    void showMessage(const QString& text, int milliseconds);
+    void fillFromLastPayee(const QString& payee);
+    void updateSummary();
+
+    bool m_restoringLayout = false;
+    AppState* m_appState;
+    QString m_accountId;
+    QLabel* m_titleLabel = nullptr;
+    BalanceLabel* m_clearedLabel = nullptr;
+    BalanceLabel* m_unclearedLabel = nullptr;
+    BalanceLabel* m_balanceLabel = nullptr;
+    QLabel* m_subtitleLabel = nullptr;
+    QLabel* m_messageLabel = nullptr;
+    QPushButton* m_reconcileButton = nullptr;
+    RegisterTableView* m_view = nullptr;
+    RegisterModel* m_model = nullptr;
+    RegisterDelegate* m_delegate = nullptr;
+    int m_messageSerial = 0;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/splitline.h"
+
+#include <QDialog>
+
+class AppState;
+class QLabel;
+class SplitLinesWidget;
+
+// Edits the split lines of an existing transaction against its fixed amount, showing what is
+// still to be distributed. It writes nothing: the caller replaces the stored lines by lines().
+class SplitEditorDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    SplitEditorDialog(AppState* appState, qint64 amount, const QList<SplitLine>& lines,
+                      QWidget* parent = nullptr);
+
+    // The lines with the transaction's sign, without transaction id.
+    QList<SplitLine> lines() const;
+
+    // Refused while a line with an amount has no category; lines that do not add up to the
+    // amount are accepted.
+    void accept() override;
+
+public slots:
+    void updateRemaining();
+
+private:
+    AppState* m_appState = nullptr;
+    qint64 m_amount = 0;
+    SplitLinesWidget* m_lines = nullptr;
+    QLabel* m_remaining = nullptr;
+};
