@@ -174,18 +174,21 @@ void TestTransactionRepository::reusedWriteStatementsStartClean()
     // Writes reuse one prepared statement per SQL text: a failure must not stick to it, no
     // value may leak from one write into the next, and nothing may stay in progress.
     Ledger ledger;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
-                                           "^TransactionRepository::insert failed:")));
-    QVERIFY(!ledger.transactions.insert(testTransaction(QStringLiteral("t0"), QStringLiteral("ghost"),
-                                                        QDate(2024, 1, 1), QStringLiteral("P"), -1)));
-    Transaction first = testTransaction(QStringLiteral("t1"), QStringLiteral("a"), QDate(2024, 1, 2),
-                                        QStringLiteral("First"), -200);
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QVERIFY(
+        !ledger.transactions.insert(testTransaction(QStringLiteral("t0"), QStringLiteral("ghost"),
+                                                    QDate(2024, 1, 1), QStringLiteral("P"), -1)));
+    Transaction first = testTransaction(QStringLiteral("t1"), QStringLiteral("a"),
+                                        QDate(2024, 1, 2), QStringLiteral("First"), -200);
     first.memo = QStringLiteral("note");
     QVERIFY(ledger.transactions.insert(first));
     QVERIFY(ledger.transactions.insert(testTransaction(QStringLiteral("t2"), QStringLiteral("b"),
-                                                       QDate(2024, 1, 3), QStringLiteral("Second"), 300)));
-    QCOMPARE(ledger.db.scalar(QStringLiteral("SELECT account_id || payee || amount || "
-                                             "COALESCE(memo, '-') FROM transactions WHERE id = 't2'"))
+                                                       QDate(2024, 1, 3), QStringLiteral("Second"),
+                                                       300)));
+    QCOMPARE(ledger.db
+                 .scalar(QStringLiteral("SELECT account_id || payee || amount || "
+                                        "COALESCE(memo, '-') FROM transactions WHERE id = 't2'"))
                  .toString(),
              QStringLiteral("bSecond300-"));
     QCOMPARE(ledger.transactions.softDeleteByAccount(QStringLiteral("a")), 1);
