@@ -68,6 +68,48 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>BackupRowWriter</name>
+    <message>
+        <source>%1: unknown column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unsupported value for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>%1: entry too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unreadable entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CategoryComboBox</name>
     <message>
         <source>(none)</source>
@@ -443,6 +485,13 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>%1 (no account header)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
