@@ -84,7 +84,8 @@ void TestAppState::initializeBuildsEverythingAndSeeds()
             state.categoryRepository() && state.preferencesRepository() &&
             state.splitLineRepository() && state.recurringRepository() &&
             state.reconciliationRepository() && state.categoryService() &&
-            state.recurringService());
+            state.recurringService() && state.reportService() && state.importService() &&
+            state.backupService());
     QCOMPARE(state.categoryRepository()->count(), 56);
     QVERIFY(state.currentAccountId().isEmpty());
 }
