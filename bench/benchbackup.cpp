@@ -41,16 +41,9 @@ void printRestore(const char* label, const BackupImportResult& result, double ms
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    QString path = application.arguments().value(1);
-    if (path.isEmpty() || !QFile::exists(path)) {
-        if (path.isEmpty())
-            path = BenchTools::scratchPath(QStringLiteral("large.db"));
-        QElapsedTimer timer;
-        timer.start();
-        if (!LargeDatabase::generate(path))
-            return 1;
-        std::printf("generated %s in %.1f s\n", qPrintable(path), timer.elapsed() / 1000.0);
-    }
+    const QString path = LargeDatabase::openOrGenerate(application.arguments().value(1));
+    if (path.isEmpty())
+        return 1;
 
     auto database = std::make_unique<Database>();
     if (!database->open(path) || !database->runMigrations())

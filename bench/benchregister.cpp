@@ -18,18 +18,9 @@
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    QString path = application.arguments().value(1);
-    if (path.isEmpty() || !QFile::exists(path)) {
-        if (path.isEmpty())
-            path = BenchTools::scratchPath(QStringLiteral("large.db"));
-        QElapsedTimer timer;
-        timer.start();
-        if (!LargeDatabase::generate(path)) {
-            std::fprintf(stderr, "could not generate %s\n", qPrintable(path));
-            return 1;
-        }
-        std::printf("generated %s in %.1f s\n", qPrintable(path), timer.elapsed() / 1000.0);
-    }
+    const QString path = LargeDatabase::openOrGenerate(application.arguments().value(1));
+    if (path.isEmpty())
+        return 1;
 
     Database database;
     if (!database.open(path) || !database.runMigrations())

@@ -1,5 +1,7 @@
 #include "largedatabase.h"
 
+#include "benchtools.h"
+
 #include "app/ids.h"
 #include "app/isodates.h"
 #include "data/categoryrepository.h"
@@ -7,10 +9,13 @@
 #include "services/categoryservice.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <cstdio>
 
 namespace {
 
@@ -224,4 +229,20 @@ bool LargeDatabase::generate(const QString& path)
         return false;
     QSqlQuery(QStringLiteral("ANALYZE"), db);
     return true;
+}
+
+QString LargeDatabase::openOrGenerate(const QString& path)
+{
+    if (!path.isEmpty() && QFile::exists(path))
+        return path;
+    const QString target =
+        path.isEmpty() ? BenchTools::scratchPath(QStringLiteral("large.db")) : path;
+    QElapsedTimer timer;
+    timer.start();
+    if (!generate(target)) {
+        std::fprintf(stderr, "could not generate %s\n", qPrintable(target));
+        return {};
+    }
+    std::printf("generated %s in %.1f s\n", qPrintable(target), timer.elapsed() / 1000.0);
+    return target;
 }

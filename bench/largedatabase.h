@@ -17,4 +17,8 @@ public:
 
     // Creates the file at `path` (which must not exist). Returns false on any failure.
     static bool generate(const QString& path);
+
+    // The database a benchmark runs on: `path` when that file exists; otherwise one generated
+    // there (or in a temporary file when `path` is empty). Empty when generating failed.
+    static QString openOrGenerate(const QString& path);
 };

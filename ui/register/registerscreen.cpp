@@ -713,11 +713,8 @@ void RegisterScreen::commitCurrentRow()
         payee = tr("Transfer to %1").arg(targetName);
     }
 
-    TransactionRepository* transactions = m_appState->transactionRepository();
-    if (isNew) {
-        Transaction transaction;
-        transaction.id = newId();
-        transaction.accountId = m_accountId;
+    // What the row says, written over a new or an existing transaction alike.
+    const auto applyTyped = [&](Transaction& transaction) {
         transaction.date = date;
         transaction.payee = payee;
         transaction.checkNumber = entry.checkNumber.trimmed();
@@ -726,6 +723,14 @@ void RegisterScreen::commitCurrentRow()
         transaction.categoryId = categoryId;
         transaction.cleared = cleared;
         transaction.reconciled = reconciled;
+    };
+
+    TransactionRepository* transactions = m_appState->transactionRepository();
+    if (isNew) {
+        Transaction transaction;
+        transaction.id = newId();
+        transaction.accountId = m_accountId;
+        applyTyped(transaction);
         transaction.createdAt = transaction.updatedAt = nowUtc();
         if (target) {
             Transaction partner;
@@ -757,14 +762,7 @@ void RegisterScreen::commitCurrentRow()
         return;
     }
     Transaction transaction = row->transaction;
-    transaction.date = date;
-    transaction.payee = payee;
-    transaction.checkNumber = entry.checkNumber.trimmed();
-    transaction.memo = entry.memo.trimmed();
-    transaction.amount = amount;
-    transaction.categoryId = categoryId;
-    transaction.cleared = cleared;
-    transaction.reconciled = reconciled;
+    applyTyped(transaction);
     transaction.version += 1;
     transaction.syncStatus = SyncStatus::Pending;
     transaction.updatedAt = nowUtc();
