@@ -1,12 +1,12 @@
-#include "application.h"
+#include "app/application.h"
 
-#include "appstate.h"
-#include "buildconfig.h"
-#include "datapaths.h"
-#include "messagehandler.h"
-#include "uilanguage.h"
+#include "app/appstate.h"
+#include "app/core/buildconfig.h"
+#include "app/core/datapaths.h"
+#include "app/core/messagehandler.h"
+#include "app/core/uilanguage.h"
 
-#include "../ui/mainwindow.h"
+#include "ui/shell/mainwindow.h"
 
 #include <QFontDatabase>
 #include <QIcon>

@@ -2,11 +2,11 @@
 // wall time, peak resident memory of each phase, archive size.
 // Usage: bench_backup [database-file]   (generated into a temporary file when omitted)
 
-#include "benchtools.h"
-#include "largedatabase.h"
+#include "bench/benchtools.h"
+#include "bench/largedatabase.h"
 
 #include "data/database.h"
-#include "services/backupservice.h"
+#include "services/backup/backupservice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,17 +2,17 @@
 // transactions with one prepared INSERT in one transaction, through the same schema and
 // triggers. Usage: bench_qifimport [records]   (100,000 when omitted)
 
-#include "benchtools.h"
-#include "qifsamplefile.h"
+#include "bench/benchtools.h"
+#include "bench/qifsamplefile.h"
 
-#include "app/ids.h"
-#include "app/isodates.h"
+#include "app/core/ids.h"
+#include "app/core/isodates.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "services/importservice.h"
-#include "services/qifparser.h"
+#include "services/import/importservice.h"
+#include "services/import/qif/qifparser.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

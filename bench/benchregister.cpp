@@ -1,13 +1,13 @@
 // Times the register's queries on a 200,000-transaction database beside the sqlite3 shell.
 // Usage: bench_register [database-file]   (generated into a temporary file when omitted)
 
-#include "benchtools.h"
-#include "largedatabase.h"
+#include "bench/benchtools.h"
+#include "bench/largedatabase.h"
 
 #include "data/database.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
-#include "services/recurringservice.h"
+#include "services/recurring/recurringservice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

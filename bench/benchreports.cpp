@@ -2,13 +2,13 @@
 // same statement in the sqlite3 shell. Usage: bench_reports [database-file]
 // (generated into a temporary file when omitted)
 
-#include "benchtools.h"
-#include "largedatabase.h"
+#include "bench/benchtools.h"
+#include "bench/largedatabase.h"
 
-#include "app/isodates.h"
+#include "app/core/isodates.h"
 #include "data/database.h"
-#include "services/reportqueries.h"
-#include "services/reportservice.h"
+#include "services/reports/reportqueries.h"
+#include "services/reports/reportservice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "benchtools.h"
+#include "bench/benchtools.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "largedatabase.h"
+#include "bench/largedatabase.h"
 
-#include "benchtools.h"
+#include "bench/benchtools.h"
 
-#include "app/ids.h"
-#include "app/isodates.h"
+#include "app/core/ids.h"
+#include "app/core/isodates.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
-#include "services/categoryservice.h"
+#include "services/categories/categoryservice.h"
 
 #include <QDebug>
 #include <QElapsedTimer>

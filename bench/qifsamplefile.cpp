@@ -1,4 +1,4 @@
-#include "qifsamplefile.h"
+#include "bench/qifsamplefile.h"
 
 #include <QDate>
 #include <QFile>

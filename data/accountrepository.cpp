@@ -1,9 +1,9 @@
-#include "accountrepository.h"
+#include "data/accountrepository.h"
 
-#include "database.h"
-#include "sqlvalue.h"
+#include "data/database.h"
+#include "data/sqlvalue.h"
 
-#include "../app/isodates.h"
+#include "app/core/isodates.h"
 
 namespace {
 

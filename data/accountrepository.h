@@ -1,7 +1,7 @@
 #pragma once
 
-#include "account.h"
-#include "repository.h"
+#include "data/account.h"
+#include "data/repository.h"
 
 #include <QPair>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "syncbookkeeping.h"
+#include "data/syncbookkeeping.h"
 
 struct Category : SyncBookkeeping
 {

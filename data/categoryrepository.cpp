@@ -1,6 +1,6 @@
-#include "categoryrepository.h"
+#include "data/categoryrepository.h"
 
-#include "sqlvalue.h"
+#include "data/sqlvalue.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "category.h"
-#include "repository.h"
+#include "data/category.h"
+#include "data/repository.h"
 
 // The only code that reads and writes the categories table (the two-level category tree).
 class CategoryRepository : public Repository

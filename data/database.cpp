@@ -1,6 +1,6 @@
-#include "database.h"
+#include "data/database.h"
 
-#include "sqlstatementsplitter.h"
+#include "data/sqlstatementsplitter.h"
 
 #include <QFile>
 #include <QSqlError>

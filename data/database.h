@@ -1,6 +1,6 @@
 #pragma once
 
-#include "migration.h"
+#include "data/migration.h"
 
 #include <QObject>
 #include <QSqlDatabase>

@@ -1,4 +1,4 @@
-#include "enumerations.h"
+#include "data/enumerations.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../app/currency.h"
+#include "app/core/currency.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "migration.h"
+#include "data/migration.h"
 
 QList<Migration> applicationMigrations()
 {

@@ -1,4 +1,4 @@
-#include "preferencesrepository.h"
+#include "data/preferencesrepository.h"
 
 PreferencesRepository::PreferencesRepository(Database* database, QObject* parent)
     : Repository(database, QStringLiteral("preferences"), parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "repository.h"
+#include "data/repository.h"
 
 #include <optional>
 

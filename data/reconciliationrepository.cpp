@@ -1,8 +1,8 @@
-#include "reconciliationrepository.h"
+#include "data/reconciliationrepository.h"
 
-#include "sqlvalue.h"
+#include "data/sqlvalue.h"
 
-#include "../app/isodates.h"
+#include "app/core/isodates.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reconciliation.h"
-#include "repository.h"
+#include "data/reconciliation.h"
+#include "data/repository.h"
 
 // The only code that reads and writes reconciliations. A reconciliation disappears only with
 // its account: there is no single-row delete.

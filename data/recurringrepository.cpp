@@ -1,6 +1,6 @@
-#include "recurringrepository.h"
+#include "data/recurringrepository.h"
 
-#include "sqlvalue.h"
+#include "data/sqlvalue.h"
 
 #include <QDebug>
 

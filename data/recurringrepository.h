@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recurringtransaction.h"
-#include "repository.h"
+#include "data/recurringtransaction.h"
+#include "data/repository.h"
 
 // The only code that reads and writes recurring_transactions. The schedule arithmetic lives in
 // the recurring engine.

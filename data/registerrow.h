@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transaction.h"
+#include "data/transaction.h"
 
 // A transaction as the register and search list it.
 struct RegisterRow

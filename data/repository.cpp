@@ -1,8 +1,8 @@
-#include "repository.h"
+#include "data/repository.h"
 
-#include "database.h"
+#include "data/database.h"
 
-#include "../app/isodates.h"
+#include "app/core/isodates.h"
 
 #include <QDebug>
 #include <QSqlError>

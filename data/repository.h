@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rowreader.h"
+#include "data/rowreader.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "rowreader.h"
+#include "data/rowreader.h"
 
-#include "../app/isodates.h"
+#include "app/core/isodates.h"
 
 RowReader::RowReader(const QSqlQuery& query, int firstColumn)
     : m_query(query), m_column(firstColumn)

@@ -1,6 +1,6 @@
-#include "splitlinerepository.h"
+#include "data/splitlinerepository.h"
 
-#include "sqlvalue.h"
+#include "data/sqlvalue.h"
 
 namespace {
 

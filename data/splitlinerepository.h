@@ -1,7 +1,7 @@
 #pragma once
 
-#include "repository.h"
-#include "splitline.h"
+#include "data/repository.h"
+#include "data/splitline.h"
 
 // Split lines are written together with their transaction, so this repository announces
 // nothing: the caller announces the transaction change. Lines are replaced as a set

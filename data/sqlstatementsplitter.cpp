@@ -1,4 +1,4 @@
-#include "sqlstatementsplitter.h"
+#include "data/sqlstatementsplitter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "sqlvalue.h"
+#include "data/sqlvalue.h"
 
-#include "../app/isodates.h"
+#include "app/core/isodates.h"
 
 namespace SqlValue {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "enumerations.h"
+#include "data/enumerations.h"
 
 #include <QDate>
 #include <QDateTime>

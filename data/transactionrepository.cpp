@@ -1,6 +1,6 @@
-#include "transactionrepository.h"
+#include "data/transactionrepository.h"
 
-#include "sqlvalue.h"
+#include "data/sqlvalue.h"
 
 namespace {
 

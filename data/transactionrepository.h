@@ -1,8 +1,8 @@
 #pragma once
 
-#include "registerrow.h"
-#include "repository.h"
-#include "searchfilter.h"
+#include "data/registerrow.h"
+#include "data/repository.h"
+#include "data/searchfilter.h"
 
 // The only code that reads and writes the transactions table. It never touches the other
 // side of a transfer nor split lines: callers look after both.

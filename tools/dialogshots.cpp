@@ -4,16 +4,16 @@
 //     dialogshots [output directory]     (default: ./dialogshots)
 
 #include "app/appstate.h"
-#include "app/ids.h"
-#include "app/isodates.h"
+#include "app/core/ids.h"
+#include "app/core/isodates.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "ui/register/spliteditordialog.h"
-#include "ui/register/transactiondetailsdialog.h"
-#include "ui/register/transactionformdialog.h"
-#include "ui/thememanager.h"
+#include "ui/theme/thememanager.h"
+#include "ui/transactions/spliteditordialog.h"
+#include "ui/transactions/transactiondetailsdialog.h"
+#include "ui/transactions/transactionformdialog.h"
 
 #include <QApplication>
 #include <QDir>

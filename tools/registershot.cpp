@@ -4,11 +4,11 @@
 //     QT_QPA_PLATFORM=offscreen build/tools/registershot /tmp/shots
 
 #include "data/registerrow.h"
-#include "ui/displaysettings.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
-#include "ui/thememanager.h"
+#include "ui/theme/displaysettings.h"
+#include "ui/theme/thememanager.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "app/appstate.h"
-#include "app/uilanguage.h"
+#include "app/core/uilanguage.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
-#include "testrecords.h"
-#include "ui/displaysettings.h"
+#include "tests/common/testrecords.h"
+#include "ui/theme/displaysettings.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -1,6 +1,6 @@
-#include "tabledump.h"
+#include "tests/common/tabledump.h"
 
-#include "testdatabase.h"
+#include "tests/common/testdatabase.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>

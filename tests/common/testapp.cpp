@@ -1,4 +1,4 @@
-#include "testapp.h"
+#include "tests/common/testapp.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/isodates.h"
+#include "app/core/isodates.h"
 #include "data/account.h"
 #include "data/category.h"
 #include "data/recurringtransaction.h"

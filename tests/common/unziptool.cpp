@@ -1,4 +1,4 @@
-#include "unziptool.h"
+#include "tests/common/unziptool.h"
 
 #include <QFile>
 #include <QProcess>

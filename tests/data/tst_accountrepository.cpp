@@ -1,6 +1,6 @@
 #include "data/accountrepository.h"
-#include "testdatabase.h"
-#include "testrecords.h"
+#include "tests/common/testdatabase.h"
+#include "tests/common/testrecords.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -3,8 +3,8 @@
 #include "data/preferencesrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "testdatabase.h"
-#include "testrecords.h"
+#include "tests/common/testdatabase.h"
+#include "tests/common/testrecords.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "data/database.h"
 #include "data/sqlstatementsplitter.h"
-#include "testdatabase.h"
+#include "tests/common/testdatabase.h"
 
 #include <QFile>
 #include <QSignalSpy>

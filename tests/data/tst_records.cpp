@@ -1,9 +1,9 @@
-#include "app/isodates.h"
+#include "app/core/isodates.h"
 #include "data/account.h"
 #include "data/enumerations.h"
 #include "data/rowreader.h"
 #include "data/sqlvalue.h"
-#include "testdatabase.h"
+#include "tests/common/testdatabase.h"
 
 #include <QSqlQuery>
 #include <QTest>

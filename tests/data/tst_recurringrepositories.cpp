@@ -1,8 +1,8 @@
 #include "data/accountrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
-#include "testdatabase.h"
-#include "testrecords.h"
+#include "tests/common/testdatabase.h"
+#include "tests/common/testrecords.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "testdatabase.h"
+#include "tests/common/testdatabase.h"
 
 #include <QSqlQuery>
 #include <QTest>

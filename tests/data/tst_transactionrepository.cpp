@@ -1,8 +1,8 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
-#include "testdatabase.h"
-#include "testrecords.h"
+#include "tests/common/testdatabase.h"
+#include "tests/common/testrecords.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -1,3 +1,3 @@
-#include "balancelabel.h"
+#include "ui/register/balancelabel.h"
 
 BalanceLabel::BalanceLabel(QWidget* parent) : QLabel(parent) {}

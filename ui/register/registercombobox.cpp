@@ -1,3 +1,3 @@
-#include "registercombobox.h"
+#include "ui/register/registercombobox.h"
 
 RegisterComboBox::RegisterComboBox(QWidget* parent) : QComboBox(parent) {}

@@ -1,19 +1,19 @@
-#include "registerdelegate.h"
+#include "ui/register/registerdelegate.h"
 
-#include "dateshortcuts.h"
-#include "registercombobox.h"
-#include "registerdate.h"
-#include "registerlineedit.h"
-#include "registermodel.h"
-#include "smartdateedit.h"
-#include "tabcompleter.h"
+#include "ui/register/registercombobox.h"
+#include "ui/register/registerlineedit.h"
+#include "ui/register/registermodel.h"
+#include "ui/widgets/dateshortcuts.h"
+#include "ui/widgets/registerdate.h"
+#include "ui/widgets/smartdateedit.h"
+#include "ui/widgets/tabcompleter.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
-#include "ui/fontroles.h"
-#include "ui/themecolors.h"
+#include "ui/theme/fontroles.h"
+#include "ui/theme/themecolors.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

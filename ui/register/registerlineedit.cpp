@@ -1,4 +1,4 @@
-#include "registerlineedit.h"
+#include "ui/register/registerlineedit.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

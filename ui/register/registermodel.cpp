@@ -1,10 +1,10 @@
-#include "registermodel.h"
+#include "ui/register/registermodel.h"
 
-#include "registerdate.h"
+#include "ui/widgets/registerdate.h"
 
-#include "app/money.h"
-#include "ui/fontroles.h"
-#include "ui/themecolors.h"
+#include "app/core/money.h"
+#include "ui/theme/fontroles.h"
+#include "ui/theme/themecolors.h"
 
 #include <algorithm>
 

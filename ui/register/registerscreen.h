@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registernavigator.h"
+#include "ui/register/registernavigator.h"
 
 #include "data/recurringtransaction.h"
 #include "data/splitline.h"

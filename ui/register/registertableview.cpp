@@ -1,7 +1,7 @@
-#include "registertableview.h"
+#include "ui/register/registertableview.h"
 
-#include "registermodel.h"
-#include "registernavigator.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registernavigator.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "accountformdialog.h"
+#include "ui/screens/accountformdialog.h"
 
-#include "app/ids.h"
-#include "app/isodates.h"
+#include "app/core/ids.h"
+#include "app/core/isodates.h"
 #include "data/enumerations.h"
-#include "ui/displaysettings.h"
+#include "ui/theme/displaysettings.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

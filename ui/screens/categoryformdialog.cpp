@@ -1,7 +1,7 @@
-#include "categoryformdialog.h"
+#include "ui/screens/categoryformdialog.h"
 
-#include "app/ids.h"
-#include "app/isodates.h"
+#include "app/core/ids.h"
+#include "app/core/isodates.h"
 #include "data/enumerations.h"
 
 #include <QCheckBox>

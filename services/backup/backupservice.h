@@ -1,0 +1,39 @@
+#pragma once
+
+#include "services/backup/backuptypes.h"
+
+#include <QByteArray>
+#include <QObject>
+
+class Database;
+class ZipReader;
+class ZipWriter;
+struct BackupTable;
+
+// Writes the whole database into one portable ZIP file of JSON row documents and reads such
+// a file back. A restore never deletes: new ids are inserted, existing ones are treated by
+// the mode, and every restored synchronised row is marked for upload again. Works directly
+// with SQL on the database's connection.
+class BackupService : public QObject
+{
+    Q_OBJECT
+
+public:
+    // An entry whose declared size is above this is refused unread: a row document is a few
+    // hundred bytes, so anything near it is damage or a hostile archive.
+    static constexpr qint64 maximumEntrySize = 8 * 1024 * 1024;
+
+    explicit BackupService(Database* database, QObject* parent = nullptr);
+
+    QByteArray exportBackup() const;
+    BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode);
+
+private:
+    int exportTable(ZipWriter& writer, const BackupTable& table) const;
+    void importTable(ZipReader& reader, const BackupTable& table, BackupImportMode mode,
+                     BackupImportResult& result);
+    // False when the entry could not be read; the reason is added to the errors.
+    bool readEntry(ZipReader& reader, int index, QByteArray& content, QStringList& errors) const;
+
+    Database* m_database;
+};

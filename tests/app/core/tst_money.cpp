@@ -1,0 +1,137 @@
+#include "app/core/ids.h"
+#include "app/core/isodates.h"
+#include "app/core/money.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Currency)
+
+class TestMoney : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatting_data();
+    void formatting();
+    void parsing_data();
+    void parsing();
+    void nameBasedIdsAreStable();
+    void randomIdsAreLowerCaseUuids();
+    void timestampsRoundTripInUtc();
+};
+
+void TestMoney::formatting_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("money");
+    QTest::addColumn<QString>("plain");
+
+    QTest::newRow("grouped dollars") << qint64(123456) << Currency::USD << "$1,234.56"
+                                     << "1,234.56";
+    QTest::newRow("minus before euro symbol") << qint64(-5) << Currency::EUR << "-€0.05"
+                                              << "-0.05";
+    QTest::newRow("zero pounds") << qint64(0) << Currency::GBP << "£0.00"
+                                 << "0.00";
+    QTest::newRow("yen has no minor unit") << qint64(1500) << Currency::JPY << "¥1,500"
+                                           << "1,500";
+    QTest::newRow("one negative cent") << qint64(-1) << Currency::USD << "-$0.01"
+                                       << "-0.01";
+    QTest::newRow("one dollar") << qint64(100) << Currency::USD << "$1.00"
+                                << "1.00";
+    QTest::newRow("canadian dollar sign") << qint64(-123456) << Currency::CAD << "-$1,234.56"
+                                          << "-1,234.56";
+    QTest::newRow("millions") << qint64(123456789012) << Currency::AUD << "$1,234,567,890.12"
+                              << "1,234,567,890.12";
+}
+
+void TestMoney::formatting()
+{
+    QFETCH(qint64, amount);
+    QFETCH(Currency, currency);
+    QFETCH(QString, money);
+    QFETCH(QString, plain);
+    QCOMPARE(formatMoney(amount, currency), money);
+    QCOMPARE(formatAmount(amount, currency), plain);
+}
+
+void TestMoney::parsing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<qint64>("amount");
+
+    QTest::newRow("formatted dollars") << "$1,234.56" << Currency::USD << qint64(123456);
+    QTest::newRow("halves away from zero, sign first")
+        << "-12.345" << Currency::USD << qint64(-1235);
+    QTest::newRow("half cent up") << "0.005" << Currency::USD << qint64(1);
+    QTest::newRow("letters") << "abc" << Currency::USD << qint64(0);
+    QTest::newRow("formatted yen") << "¥1,500" << Currency::JPY << qint64(1500);
+    QTest::newRow("yen must be whole") << "12.5" << Currency::JPY << qint64(0);
+    QTest::newRow("empty") << "" << Currency::USD << qint64(0);
+    QTest::newRow("blanks") << "   " << Currency::USD << qint64(0);
+    QTest::newRow("foreign symbol stays") << "€5" << Currency::USD << qint64(0);
+    QTest::newRow("every comma removed") << "1,2,3" << Currency::USD << qint64(12300);
+    QTest::newRow("leading plus") << "+7.25" << Currency::USD << qint64(725);
+    QTest::newRow("negative euro with symbol") << "-€0.05" << Currency::EUR << qint64(-5);
+    QTest::newRow("surrounding blanks") << "  42.10 " << Currency::GBP << qint64(4210);
+}
+
+void TestMoney::parsing()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(qint64, amount);
+    QCOMPARE(parseMoney(text, currency), amount);
+}
+
+void TestMoney::nameBasedIdsAreStable()
+{
+    const QString id = nameBasedId(dnsNamespace(), QStringLiteral("expense::Charitable Donations"));
+    QCOMPARE(id, QStringLiteral("7f07774b-f677-5f76-9b37-c190c8a585bd"));
+    QCOMPARE(nameBasedId(dnsNamespace(), QStringLiteral("expense::Charitable Donations")), id);
+    QVERIFY(nameBasedId(recurringNamespace(), QStringLiteral("expense::Charitable Donations")) !=
+            id);
+}
+
+void TestMoney::randomIdsAreLowerCaseUuids()
+{
+    static const QRegularExpression shape(
+        QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
+    const QString first = newId();
+    QCOMPARE(first.size(), 36);
+    QVERIFY2(shape.match(first).hasMatch(), qPrintable(first));
+    QVERIFY(newId() != first);
+}
+
+void TestMoney::timestampsRoundTripInUtc()
+{
+    const QDateTime written(QDate(2024, 3, 5), QTime(9, 5, 7), Qt::UTC);
+    const QString text = toIsoTimestamp(written);
+    QCOMPARE(text, QStringLiteral("2024-03-05T09:05:07Z"));
+    const QDateTime read = fromIsoTimestamp(text);
+    QCOMPARE(read, written);
+    QCOMPARE(read.timeSpec(), Qt::UTC);
+
+    const QDateTime withOffset = fromIsoTimestamp(QStringLiteral("2024-03-05T11:05:07+02:00"));
+    QCOMPARE(withOffset.toUTC(), written);
+    QCOMPARE(withOffset.offsetFromUtc(), 7200);
+
+    QCOMPARE(toIsoDate(QDate(2024, 2, 29)), QStringLiteral("2024-02-29"));
+    QCOMPARE(fromIsoDate(QStringLiteral("2024-02-29")), QDate(2024, 2, 29));
+    QVERIFY(!fromIsoDate(QStringLiteral("2023-02-29")).isValid());
+    QVERIFY(toIsoTimestamp(nowUtc()).endsWith(QLatin1Char('Z')));
+
+    // Texts that look like the stored form but are not dates stay invalid.
+    for (const char* broken : {"abcd-01-01", "2024-13-01", "2024-00-10", "-001-01-01", ""})
+        QVERIFY2(!fromIsoDate(QString::fromLatin1(broken)).isValid(), broken);
+    for (const char* broken :
+         {"2024-02-30T10:00:00Z", "2024-02-10T25:00:00Z", "2024-02-10T1x:00:00Z", "garbage"})
+        QVERIFY2(!fromIsoTimestamp(QString::fromLatin1(broken)).isValid(), broken);
+    QCOMPARE(fromIsoTimestamp(QStringLiteral("2024-02-10T10:00:00.250Z")).time(),
+             QTime(10, 0, 0, 250));
+}
+
+QTEST_GUILESS_MAIN(TestMoney)
+#include "tst_money.moc"

@@ -1,0 +1,498 @@
+#include "app/core/money.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/preferencesrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "tests/common/testapp.h"
+#include "tests/common/testrecords.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
+#include "ui/transactions/splitlineswidget.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+// The register of "Checking" with "Savings" beside it in dollars and "Euro" in euros.
+struct RegisterFixture
+{
+    TestApp app;
+    RegisterScreen* screen = nullptr;
+
+    RegisterFixture()
+    {
+        AccountRepository* accounts = app.state()->accountRepository();
+        accounts->insert(testAccount(QStringLiteral("checking"), QStringLiteral("Checking")));
+        accounts->insert(testAccount(QStringLiteral("savings"), QStringLiteral("Savings")));
+        accounts->insert(
+            testAccount(QStringLiteral("euro"), QStringLiteral("Euro"), 0, Currency::EUR));
+        open();
+    }
+
+    ~RegisterFixture() { delete screen; }
+
+    void open()
+    {
+        delete screen;
+        screen = new RegisterScreen(app.state());
+        screen->resize(1500, 700);
+        screen->show();
+        screen->setAccount(QStringLiteral("checking"));
+    }
+
+    RegisterModel* model() const { return screen->model(); }
+    RegisterTableView* view() const { return screen->view(); }
+
+    // The widget a keystroke goes to: the open cell editor's focus, else the table.
+    QWidget* keyTarget() const
+    {
+        QWidget* focus = screen->window()->focusWidget();
+        return focus ? focus : view();
+    }
+
+    void type(const QString& text) { QTest::keyClicks(keyTarget(), text); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(keyTarget(), key, modifiers);
+    }
+
+    QList<Transaction> stored(const char* accountId = "checking") const
+    {
+        return app.state()->transactionRepository()->listByAccount(QString::fromLatin1(accountId));
+    }
+
+    QString message() const
+    {
+        for (QLabel* label : screen->findChildren<QLabel*>()) {
+            if (label->text().endsWith(QLatin1String("required")) ||
+                label->text().startsWith(QLatin1String("Enter a")) ||
+                label->text().startsWith(QLatin1String("Transfer account")) ||
+                label->text() == QLatin1String("Fields cleared"))
+                return label->text();
+        }
+        return {};
+    }
+
+    // Fills the entry row as the user's typing would, then commits with Ctrl+Return.
+    void commitEntry(const QString& payee, const QString& payment, const QString& deposit = {})
+    {
+        view()->setFocus();
+        view()->setCurrentIndex(model()->index(model()->entryRow(), 0));
+        model()->setBuffer(RegisterModel::PayeeColumn, payee);
+        model()->setBuffer(RegisterModel::PaymentColumn, payment);
+        model()->setBuffer(RegisterModel::DepositColumn, deposit);
+        QTest::keyClick(view(), Qt::Key_Return, Qt::ControlModifier);
+    }
+};
+
+class TestRegisterScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typingAPaymentStoresIt();
+    void validationKeepsTheTypedValues_data();
+    void validationKeepsTheTypedValues();
+    void zeroAndUnreadableAmountsAreAccepted();
+    void transferCreatesTwoLinkedTransactions();
+    void transferToAnotherCurrencyIsRefused();
+    void deletingOneSideOfATransferDeletesBoth();
+    void inPlaceEditRaisesVersionButDialogEditKeepsIt();
+    void openingRowIsNeverStored();
+    void clearedTextSetsTheFlags_data();
+    void clearedTextSetsTheFlags();
+    void categoryTextResolvesByName();
+    void layoutSurvivesARestart();
+    void defaultColumnsFitANarrowRegister();
+    void splitFromTheFormIsStoredWithItsLines();
+    void tabMovesThroughVisibleFieldsOnly();
+    void twoLineModeKeepsAHiddenMemoHidden();
+    void copyFromAboveTakesTheRowAbove();
+    void deleteOnTheEntryRowClearsIt();
+};
+
+void TestRegisterScreen::typingAPaymentStoresIt()
+{
+    RegisterFixture fixture;
+    CategoryRepository* categories = fixture.app.state()->categoryRepository();
+    const Category groceries = *categories->byName(QStringLiteral("Groceries"));
+
+    fixture.view()->setFocus();
+    fixture.press(Qt::Key_Return); // opens the date cell
+    fixture.type(QStringLiteral("3/15/2026"));
+    fixture.press(Qt::Key_Return); // to Chk #
+    fixture.press(Qt::Key_Return); // to Payee
+    fixture.type(QStringLiteral("Corner Market"));
+    fixture.press(Qt::Key_Return); // to Category
+    fixture.press(Qt::Key_Escape); // leaves the category cell untouched
+    fixture.model()->setCategoryId(groceries.id);
+    fixture.model()->setBuffer(RegisterModel::CategoryColumn, groceries.name);
+    fixture.model()->setBuffer(RegisterModel::PaymentColumn, QStringLiteral("12.50"));
+    fixture.press(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> stored = fixture.stored();
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().amount, qint64(-1250));
+    QCOMPARE(stored.first().payee, QStringLiteral("Corner Market"));
+    QCOMPARE(stored.first().date, QDate(2026, 3, 15));
+    QCOMPARE(stored.first().categoryId, groceries.id);
+    QCOMPARE(stored.first().version, 1);
+
+    // The register reloaded with the running balance; the cursor is back on the entry row,
+    // which starts from the date just used.
+    QCOMPARE(fixture.model()->registerRowCount(), 1);
+    const int entry = fixture.model()->entryRow();
+    QCOMPARE(fixture.view()->currentIndex().row(), entry);
+    QCOMPARE(fixture.model()->entry().date, QStringLiteral("3/15/2026"));
+    const int row = entry == 0 ? 1 : 0;
+    QCOMPARE(fixture.model()->index(row, RegisterModel::BalanceColumn).data().toString(),
+             QStringLiteral("-12.50"));
+}
+
+void TestRegisterScreen::validationKeepsTheTypedValues_data()
+{
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("payment");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no payee") << "  "
+                              << "5.00"
+                              << "Payee is required";
+    QTest::newRow("no amount") << "Bakery"
+                               << ""
+                               << "Enter a payment or deposit amount";
+    QTest::newRow("unknown transfer account") << "[Transfer] Nowhere"
+                                              << "5.00"
+                                              << "Transfer account not found";
+}
+
+void TestRegisterScreen::validationKeepsTheTypedValues()
+{
+    QFETCH(QString, payee);
+    QFETCH(QString, payment);
+    QFETCH(QString, message);
+    RegisterFixture fixture;
+    fixture.commitEntry(payee, payment);
+    QCOMPARE(fixture.message(), message);
+    QVERIFY(fixture.stored().isEmpty());
+    QCOMPARE(fixture.model()->entry().payee, payee);
+    QCOMPARE(fixture.model()->entry().payment, payment);
+}
+
+void TestRegisterScreen::zeroAndUnreadableAmountsAreAccepted()
+{
+    RegisterFixture fixture;
+    fixture.commitEntry(QStringLiteral("Zero"), QStringLiteral("0"));
+    fixture.commitEntry(QStringLiteral("Letters"), QStringLiteral("abc"));
+    const QList<Transaction> stored = fixture.stored();
+    QCOMPARE(stored.size(), 2);
+    QCOMPARE(stored.at(0).amount, qint64(0));
+    QCOMPARE(stored.at(1).amount, qint64(0));
+}
+
+void TestRegisterScreen::transferCreatesTwoLinkedTransactions()
+{
+    RegisterFixture fixture;
+    fixture.commitEntry(QStringLiteral("[Transfer] Savings"), QStringLiteral("250.00"));
+
+    const QList<Transaction> here = fixture.stored();
+    const QList<Transaction> there = fixture.stored("savings");
+    QCOMPARE(here.size(), 1);
+    QCOMPARE(there.size(), 1);
+    QCOMPARE(here.first().payee, QStringLiteral("Transfer to Savings"));
+    QCOMPARE(there.first().payee, QStringLiteral("Transfer from Checking"));
+    QCOMPARE(here.first().amount, qint64(-25000));
+    QCOMPARE(there.first().amount, qint64(25000));
+    QCOMPARE(here.first().transferLinkId, there.first().id);
+    QCOMPARE(there.first().transferLinkId, here.first().id);
+    QCOMPARE(here.first().transferDestAccountId, QStringLiteral("savings"));
+    QCOMPARE(there.first().transferDestAccountId, QStringLiteral("checking"));
+
+    // The prefix is case-sensitive: anything else is an ordinary payee.
+    fixture.commitEntry(QStringLiteral("[transfer] Savings"), QStringLiteral("1.00"));
+    QCOMPARE(fixture.stored("savings").size(), 1);
+    QCOMPARE(fixture.stored().size(), 2);
+}
+
+void TestRegisterScreen::transferToAnotherCurrencyIsRefused()
+{
+    RegisterFixture fixture;
+    QSignalSpy errors(fixture.screen, &RegisterScreen::errorMessage);
+    fixture.commitEntry(QStringLiteral("[Transfer] Euro"), QStringLiteral("10.00"));
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.first().first().toString(),
+             QStringLiteral("Transfers require both accounts to use the same currency"));
+    QVERIFY(fixture.stored().isEmpty());
+    QVERIFY(fixture.stored("euro").isEmpty());
+}
+
+void TestRegisterScreen::deletingOneSideOfATransferDeletesBoth()
+{
+    RegisterFixture fixture;
+    fixture.commitEntry(QStringLiteral("[Transfer] Savings"), QStringLiteral("40.00"));
+    const int row = fixture.model()->viewRowOf(fixture.stored().first().id);
+    fixture.view()->setFocus();
+    fixture.view()->setCurrentIndex(fixture.model()->index(row, RegisterModel::PayeeColumn));
+
+    QString question;
+    answerNextMessageBox(QMessageBox::Yes, &question);
+    QTest::keyClick(fixture.view(), Qt::Key_D, Qt::ControlModifier);
+
+    QCOMPARE(question,
+             QStringLiteral("Delete transfer \"Transfer to Savings\" for $40.00?\n\nBoth sides of "
+                            "the transfer will be deleted."));
+    QVERIFY(fixture.stored().isEmpty());
+    QVERIFY(fixture.stored("savings").isEmpty());
+}
+
+void TestRegisterScreen::inPlaceEditRaisesVersionButDialogEditKeepsIt()
+{
+    RegisterFixture fixture;
+    fixture.commitEntry(QStringLiteral("Bakery"), QStringLiteral("4.00"));
+    const QString id = fixture.stored().first().id;
+
+    fixture.view()->setFocus();
+    fixture.view()->setCurrentIndex(
+        fixture.model()->index(fixture.model()->viewRowOf(id), RegisterModel::PayeeColumn));
+    QCOMPARE(fixture.model()->entry().payee, QStringLiteral("Bakery"));
+    fixture.model()->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Corner Bakery"));
+    QTest::keyClick(fixture.view(), Qt::Key_Return, Qt::ControlModifier);
+
+    std::optional<Transaction> stored = fixture.app.state()->transactionRepository()->byId(id);
+    QCOMPARE(stored->payee, QStringLiteral("Corner Bakery"));
+    QCOMPARE(stored->version, 2);
+    QCOMPARE(stored->amount, qint64(-400));
+
+    fixture.view()->setCurrentIndex(
+        fixture.model()->index(fixture.model()->viewRowOf(id), RegisterModel::PayeeColumn));
+    whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    QTest::keyClick(fixture.view(), Qt::Key_E, Qt::ControlModifier);
+    stored = fixture.app.state()->transactionRepository()->byId(id);
+    QCOMPARE(stored->version, 2);
+    QCOMPARE(stored->payee, QStringLiteral("Corner Bakery"));
+}
+
+void TestRegisterScreen::openingRowIsNeverStored()
+{
+    RegisterFixture fixture;
+    Account checking = *fixture.app.state()->accountRepository()->byId(QStringLiteral("checking"));
+    checking.startingBalance = 10000;
+    fixture.app.state()->accountRepository()->update(checking);
+    fixture.screen->reload();
+
+    const int opening = fixture.model()->entryRow() == 0 ? 1 : 0;
+    QVERIFY(fixture.model()->rowAt(opening)->transaction.id.isEmpty());
+    fixture.view()->setFocus();
+    fixture.view()->setCurrentIndex(fixture.model()->index(opening, RegisterModel::PayeeColumn));
+    fixture.model()->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Not an opening"));
+    QTest::keyClick(fixture.view(), Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(fixture.stored().isEmpty());
+
+    fixture.view()->setCurrentIndex(fixture.model()->index(opening, RegisterModel::PayeeColumn));
+    QTest::keyClick(fixture.view(), Qt::Key_D, Qt::ControlModifier); // no question, nothing deleted
+    QVERIFY(fixture.stored().isEmpty());
+    QCOMPARE(fixture.model()->registerRowCount(), 1);
+}
+
+void TestRegisterScreen::clearedTextSetsTheFlags_data()
+{
+    QTest::addColumn<QString>("clr");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<bool>("reconciled");
+    QTest::newRow("r") << "r" << true << true;
+    QTest::newRow("C") << "C" << true << false;
+    QTest::newRow("x") << "x" << false << false;
+    QTest::newRow("empty") << "" << false << false;
+}
+
+void TestRegisterScreen::clearedTextSetsTheFlags()
+{
+    QFETCH(QString, clr);
+    QFETCH(bool, cleared);
+    QFETCH(bool, reconciled);
+    RegisterFixture fixture;
+    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->entryRow(), 0));
+    fixture.model()->setBuffer(RegisterModel::ClearedColumn, clr);
+    fixture.commitEntry(QStringLiteral("Flags"), QStringLiteral("1.00"));
+    QCOMPARE(fixture.stored().first().cleared, cleared);
+    QCOMPARE(fixture.stored().first().reconciled, reconciled);
+}
+
+void TestRegisterScreen::categoryTextResolvesByName()
+{
+    RegisterFixture fixture;
+    CategoryRepository* categories = fixture.app.state()->categoryRepository();
+    categories->insert(testCategory(QStringLiteral("fuel"), QStringLiteral("Fuel")));
+    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->entryRow(), 0));
+    fixture.model()->setBuffer(RegisterModel::CategoryColumn, QStringLiteral("Auto > Fuel"));
+    fixture.commitEntry(QStringLiteral("Gas station"), QStringLiteral("30.00"));
+    QCOMPARE(fixture.stored().first().categoryId, QStringLiteral("fuel"));
+}
+
+void TestRegisterScreen::layoutSurvivesARestart()
+{
+    RegisterFixture fixture;
+    fixture.view()->setColumnWidth(RegisterModel::PayeeColumn, 321);
+    fixture.view()->sortByColumn(RegisterModel::PayeeColumn, Qt::DescendingOrder);
+
+    // Hide the Memo column through the header's menu, as a user does.
+    QTimer::singleShot(50, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == QLatin1String("Memo"))
+                action->trigger();
+        }
+        menu->close();
+    });
+    QMetaObject::invokeMethod(fixture.screen, "showHeaderContextMenu",
+                              Q_ARG(QPoint, QPoint(10, 5)));
+    QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+
+    fixture.open();
+    QCOMPARE(fixture.view()->columnWidth(RegisterModel::PayeeColumn), 321);
+    QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+    QCOMPARE(fixture.model()->sortColumn(), int(RegisterModel::PayeeColumn));
+    QCOMPARE(fixture.model()->sortOrder(), Qt::DescendingOrder);
+
+    fixture.screen->resetColumnLayout();
+    QVERIFY(!fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+    QCOMPARE(fixture.view()->columnWidth(RegisterModel::PayeeColumn), 250);
+    QCOMPARE(fixture.model()->sortColumn(), int(RegisterModel::DateColumn));
+    QCOMPARE(fixture.model()->sortOrder(), Qt::AscendingOrder);
+}
+
+void TestRegisterScreen::defaultColumnsFitANarrowRegister()
+{
+    RegisterFixture fixture;
+    fixture.screen->resize(960, 600);
+    QApplication::processEvents();
+    int total = 0;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        total += fixture.view()->isColumnHidden(column) ? 0 : fixture.view()->columnWidth(column);
+    QVERIFY2(total <= fixture.view()->viewport()->width(), qPrintable(QString::number(total)));
+    QCOMPARE(fixture.view()->columnWidth(RegisterModel::DateColumn), 130);
+
+    // A width the user chose is kept even when it does not fit.
+    fixture.view()->setColumnWidth(RegisterModel::PayeeColumn, 500);
+    fixture.screen->resize(900, 600);
+    QApplication::processEvents();
+    QCOMPARE(fixture.view()->columnWidth(RegisterModel::PayeeColumn), 500);
+}
+
+void TestRegisterScreen::splitFromTheFormIsStoredWithItsLines()
+{
+    RegisterFixture fixture;
+    CategoryRepository* categories = fixture.app.state()->categoryRepository();
+    const QString groceries = categories->byName(QStringLiteral("Groceries"))->id;
+    const QString household = categories->byName(QStringLiteral("Household"))->id;
+    whenModalOpens([&](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Big Store"));
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text() == QLatin1String("Split..."))
+                button->click();
+        }
+        SplitLine food;
+        food.categoryId = groceries;
+        food.amount = 3000;
+        SplitLine home;
+        home.categoryId = household;
+        home.amount = 1250;
+        dialog->findChild<SplitLinesWidget*>()->setLines({food, home});
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    fixture.screen->presentNewTransactionDialog(nullptr);
+
+    const QList<Transaction> stored = fixture.stored();
+    QCOMPARE(stored.size(), 1);
+    QVERIFY(stored.first().isSplit);
+    QVERIFY(stored.first().categoryId.isEmpty());
+    QCOMPARE(stored.first().amount, qint64(-4250));
+    const QList<SplitLine> lines =
+        fixture.app.state()->splitLineRepository()->listForTransaction(stored.first().id);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.first().amount + lines.last().amount, qint64(-4250));
+    const int row = fixture.model()->viewRowOf(stored.first().id);
+    QCOMPARE(fixture.model()->index(row, RegisterModel::CategoryColumn).data().toString(),
+             QStringLiteral("—Split—"));
+}
+
+void TestRegisterScreen::tabMovesThroughVisibleFieldsOnly()
+{
+    RegisterFixture fixture;
+    fixture.view()->setColumnHidden(RegisterModel::CheckNumberColumn, true);
+    fixture.view()->setFocus();
+    const int entry = fixture.model()->entryRow();
+    fixture.view()->setCurrentIndex(fixture.model()->index(entry, RegisterModel::DateColumn));
+
+    QList<int> visited;
+    for (int i = 0; i < 8; ++i) {
+        fixture.screen->tabForward();
+        visited << fixture.view()->currentIndex().column();
+    }
+    QCOMPARE(visited, (QList<int>{2, 3, 4, 5, 6, 7, 7, 7}));
+    QCOMPARE(fixture.view()->currentIndex().row(), entry);
+    QVERIFY(fixture.stored().isEmpty()); // Tab past the last field does not save
+
+    fixture.screen->tabBackward();
+    fixture.screen->tabBackward();
+    QCOMPARE(fixture.view()->currentIndex().column(), int(RegisterModel::PaymentColumn));
+}
+
+void TestRegisterScreen::twoLineModeKeepsAHiddenMemoHidden()
+{
+    RegisterFixture fixture;
+    QSettings().setValue(QStringLiteral("register/colHidden/4"), true);
+    fixture.open();
+    QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+    PreferencesRepository* preferences = fixture.app.state()->preferencesRepository();
+    preferences->setBool(QStringLiteral("registerTwoLine"), true);
+    fixture.screen->reload();
+    QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+    QCOMPARE(fixture.model()->headerData(RegisterModel::PayeeColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Payee / Memo"));
+    preferences->setBool(QStringLiteral("registerTwoLine"), false);
+    fixture.screen->reload();
+    QVERIFY(fixture.view()->isColumnHidden(RegisterModel::MemoColumn));
+    QCOMPARE(fixture.view()->verticalHeader()->defaultSectionSize(), 36);
+}
+
+void TestRegisterScreen::copyFromAboveTakesTheRowAbove()
+{
+    RegisterFixture fixture;
+    fixture.commitEntry(QStringLiteral("Alpha"), QStringLiteral("1.00"));
+    fixture.commitEntry(QStringLiteral("Beta"), QStringLiteral("2.00"));
+    fixture.view()->setFocus();
+    const int entry = fixture.model()->entryRow();
+    QCOMPARE(entry, 2);
+    fixture.view()->setCurrentIndex(fixture.model()->index(entry, RegisterModel::PayeeColumn));
+    QTest::keyClick(fixture.view(), Qt::Key_Apostrophe);
+    QCOMPARE(fixture.model()->entry().payee, QStringLiteral("Beta"));
+
+    fixture.view()->setCurrentIndex(fixture.model()->index(0, RegisterModel::PayeeColumn));
+    QTest::keyClick(fixture.view(), Qt::Key_Apostrophe);
+    QCOMPARE(fixture.model()->entry().payee, QStringLiteral("Alpha"));
+}
+
+void TestRegisterScreen::deleteOnTheEntryRowClearsIt()
+{
+    RegisterFixture fixture;
+    fixture.view()->setFocus();
+    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->entryRow(), 0));
+    fixture.model()->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Half typed"));
+    QTest::keyClick(fixture.view(), Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(fixture.model()->entry().payee.isEmpty());
+    QCOMPARE(fixture.message(), QStringLiteral("Fields cleared"));
+}
+
+QTEST_MAIN(TestRegisterScreen)
+#include "tst_registerscreen.moc"

@@ -1,0 +1,161 @@
+#include "tests/common/testrecords.h"
+#include "ui/screens/accountformdialog.h"
+#include "ui/screens/categoryformdialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+// Finds the dialog's widgets the way a user finds them: by their labels.
+template <typename Widget> static Widget* fieldOf(QDialog& dialog, const QString& labelText)
+{
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == labelText && label->buddy())
+            return qobject_cast<Widget*>(label->buddy());
+    }
+    return nullptr;
+}
+
+class TestFormDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newAccountReturnsWhatWasTyped_data();
+    void newAccountReturnsWhatWasTyped();
+    void editingAnAccountKeepsItsIdentity();
+    void unknownAccountTypeReadsAsOther();
+    void categoryTitlesAndParentRow();
+    void uncheckingTaxRelevantClearsTheCode();
+    void editingATransferCategoryOffersExpense();
+};
+
+void TestFormDialogs::newAccountReturnsWhatWasTyped_data()
+{
+    QTest::addColumn<double>("typed");
+    QTest::addColumn<qint64>("cents");
+    QTest::newRow("negative with thousands") << -1234.56 << qint64(-123456);
+    QTest::newRow("cents are rounded, not cut") << 0.29 << qint64(29);
+    QTest::newRow("zero") << 0.0 << qint64(0);
+}
+
+void TestFormDialogs::newAccountReturnsWhatWasTyped()
+{
+    QFETCH(double, typed);
+    QFETCH(qint64, cents);
+    AccountFormDialog dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("New Account"));
+    fieldOf<QLineEdit>(dialog, QStringLiteral("&Name:"))->setText(QStringLiteral("  Everyday  "));
+    auto* type = fieldOf<QComboBox>(dialog, QStringLiteral("&Type:"));
+    type->setCurrentIndex(type->findData(QStringLiteral("credit_card")));
+    auto* currency = fieldOf<QComboBox>(dialog, QStringLiteral("&Currency:"));
+    currency->setCurrentIndex(currency->findData(QStringLiteral("JPY")));
+    fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"))->setValue(typed);
+    fieldOf<QLineEdit>(dialog, QStringLiteral("&Institution:"))
+        ->setText(QStringLiteral(" Summit Bank "));
+    fieldOf<QLineEdit>(dialog, QStringLiteral("Account &Number:"))
+        ->setText(QStringLiteral("771234"));
+    fieldOf<QDateEdit>(dialog, QStringLiteral("&As of:"))->setDate(QDate(2024, 2, 29));
+
+    const Account account = dialog.account();
+    QCOMPARE(account.id.size(), 36);
+    QCOMPARE(account.name, QStringLiteral("Everyday"));
+    QCOMPARE(account.accountType, AccountType::CreditCard);
+    QCOMPARE(account.currency, Currency::JPY);
+    QCOMPARE(account.startingBalance, cents);
+    QCOMPARE(account.institution, QStringLiteral("Summit Bank"));
+    QCOMPARE(account.accountNumberLast4, QStringLiteral("7712"));
+    QCOMPARE(account.version, 1);
+    QVERIFY(account.createdAt.isValid());
+    QCOMPARE(dialog.openingDate(), QDate(2024, 2, 29));
+}
+
+void TestFormDialogs::editingAnAccountKeepsItsIdentity()
+{
+    Account stored =
+        testAccount(QStringLiteral("kept-id"), QStringLiteral("Wallet"), 1500, Currency::GBP);
+    stored.accountType = AccountType::Other;
+    stored.sortOrder = 4;
+    stored.version = 3;
+    stored.syncStatus = SyncStatus::Synced;
+    AccountFormDialog dialog(stored);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Account"));
+    QCOMPARE(fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"))->value(), 15.0);
+    QCOMPARE(fieldOf<QDateEdit>(dialog, QStringLiteral("&As of:"))->date(), QDate::currentDate());
+
+    const Account account = dialog.account();
+    QCOMPARE(account.id, QStringLiteral("kept-id"));
+    QCOMPARE(account.createdAt, stored.createdAt);
+    QCOMPARE(account.accountType, AccountType::Other);
+    QCOMPARE(account.currency, Currency::GBP);
+    QCOMPARE(account.sortOrder, 4);
+    QCOMPARE(account.version, 3);
+    QCOMPARE(account.syncStatus, SyncStatus::Pending);
+}
+
+void TestFormDialogs::unknownAccountTypeReadsAsOther()
+{
+    Account stored = testAccount(QStringLiteral("x"), QStringLiteral("Odd"));
+    stored.accountType = AccountType(42);
+    AccountFormDialog dialog(stored);
+    QCOMPARE(dialog.account().accountType, AccountType::Other);
+}
+
+void TestFormDialogs::categoryTitlesAndParentRow()
+{
+    CategoryFormDialog top{QString(), QString()};
+    QCOMPARE(top.windowTitle(), QStringLiteral("New Category"));
+    QVERIFY(!fieldOf<QWidget>(top, QStringLiteral("&Parent:")));
+
+    CategoryFormDialog child(QStringLiteral("parent-id"), QStringLiteral("Utilities"));
+    QCOMPARE(child.windowTitle(), QStringLiteral("New Subcategory"));
+    bool parentShown = false;
+    for (QLabel* label : child.findChildren<QLabel*>())
+        parentShown = parentShown || label->text() == QLatin1String("Utilities");
+    QVERIFY(parentShown);
+    fieldOf<QLineEdit>(child, QStringLiteral("&Name:"))->setText(QStringLiteral(" Water "));
+    const Category category = child.category();
+    QCOMPARE(category.parentId, QStringLiteral("parent-id"));
+    QCOMPARE(category.name, QStringLiteral("Water"));
+    QCOMPARE(category.categoryType, CategoryType::Expense);
+    QCOMPARE(category.id.size(), 36);
+}
+
+void TestFormDialogs::uncheckingTaxRelevantClearsTheCode()
+{
+    Category stored = testCategory(QStringLiteral("c"), QStringLiteral("Gifts"));
+    stored.isTaxRelevant = true;
+    stored.taxCategory = QStringLiteral("charitable_contributions");
+    CategoryFormDialog dialog(stored, QString());
+    auto* taxCode = fieldOf<QLineEdit>(dialog, QStringLiteral("Tax &Code:"));
+    QVERIFY(taxCode->isEnabled());
+    QCOMPARE(taxCode->text(), QStringLiteral("charitable_contributions"));
+
+    auto* taxRelevant = dialog.findChild<QCheckBox*>();
+    taxRelevant->setChecked(false);
+    QVERIFY(!taxCode->isEnabled());
+    taxRelevant->setChecked(true);
+    taxCode->setText(QStringLiteral("typed then dropped"));
+    taxRelevant->setChecked(false);
+
+    const Category category = dialog.category();
+    QVERIFY(!category.isTaxRelevant);
+    QVERIFY(category.taxCategory.isEmpty());
+    QCOMPARE(category.id, QStringLiteral("c"));
+}
+
+void TestFormDialogs::editingATransferCategoryOffersExpense()
+{
+    Category stored = testCategory(QStringLiteral("t"), QStringLiteral("Moves"));
+    stored.categoryType = CategoryType::Transfer;
+    CategoryFormDialog dialog(stored, QString());
+    QCOMPARE(dialog.category().categoryType, CategoryType::Expense);
+}
+
+QTEST_MAIN(TestFormDialogs)
+#include "tst_formdialogs.moc"

@@ -1,0 +1,330 @@
+#include "app/core/money.h"
+#include "data/accountrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "tests/common/testapp.h"
+#include "tests/common/testrecords.h"
+#include "ui/register/registerscreen.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/shell/statusbar.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSettings>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+QStringList accountLabels(QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        QStringList parts;
+        for (QLabel* label : list->itemWidget(list->item(i))->findChildren<QLabel*>())
+            parts << label->text();
+        texts << parts.join(QLatin1Char('|'));
+    }
+    return texts;
+}
+
+QString currentAccountOf(QListWidget* list)
+{
+    QListWidgetItem* item = list->currentItem();
+    return item ? item->data(Qt::UserRole).toString() : QString();
+}
+
+QAction* menuAction(QMainWindow& window, const QString& text)
+{
+    for (QAction* action : window.menuBar()->findChildren<QAction*>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTranslator m_english;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_english.load(QStringLiteral(":/i18n/pennibar_en.qm")));
+        QCoreApplication::installTranslator(&m_english);
+    }
+
+    void firstStartShowsTheWelcomeScreen();
+    void newAccountGetsItsOpeningTransaction();
+    void zeroStartingBalanceMakesNoTransaction();
+    void deletingAnAccountCascades();
+    void reorderingPersistsSortOrder();
+    void altDigitSelectsAccounts();
+    void lastViewedAccountComesBack();
+    void sampleDataBalances();
+    void autoPostRunsAtStart();
+    void statusBarFollowsCounts();
+    void keyboardShortcutsNameTheKeys();
+};
+
+void TestMainWindow::keyboardShortcutsNameTheKeys()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    QString text;
+    answerNextMessageBox(QMessageBox::Ok, &text);
+    menuAction(window, QStringLiteral("&Keyboard Shortcuts"))->trigger();
+    const auto native = [](const QKeySequence& keys) {
+        return keys.toString(QKeySequence::NativeText);
+    };
+    QVERIFY(text.contains(QStringLiteral("<b>%1</b></td><td>Save transaction")
+                              .arg(native(QKeySequence(Qt::CTRL | Qt::Key_Return)))));
+    QVERIFY(text.contains(QStringLiteral("<b>%1 &ndash; %2</b>")
+                              .arg(native(QKeySequence(Qt::ALT | Qt::Key_1)),
+                                   native(QKeySequence(Qt::ALT | Qt::Key_9)))));
+    QVERIFY(text.contains(QStringLiteral("<b>%1</b></td><td>Categories")
+                              .arg(native(QKeySequence(Qt::CTRL | Qt::Key_4)))));
+    QVERIFY(!text.contains(QLatin1Char('%')));
+}
+
+void TestMainWindow::firstStartShowsTheWelcomeScreen()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    QCOMPARE(window.size(), QSize(1280, 900));
+    auto* stack = window.findChild<QStackedWidget*>();
+    QCOMPARE(stack->currentIndex(), 0);
+    QVERIFY(accountLabels(window.accountList()).isEmpty());
+    bool noAccounts = false;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        noAccounts = noAccounts || label->text() == QLatin1String("No accounts");
+    QVERIFY(noAccounts);
+    QVERIFY(!menuAction(window, QStringLiteral("Load &Sample Data")));
+    QVERIFY(!menuAction(window, QStringLiteral("Sign &Out"))->isVisible());
+    QVERIFY(!menuAction(window, QStringLiteral("&Reports"))->isEnabled());
+}
+
+void TestMainWindow::newAccountGetsItsOpeningTransaction()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    whenModalOpens([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Everyday"));
+        dialog->findChild<QDoubleSpinBox*>()->setValue(-1234.56);
+        dialog->findChild<QDateEdit*>()->setDate(QDate(2024, 2, 1));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    window.showNewAccountDialog();
+
+    const QList<Account> accounts = app.state()->accountRepository()->listAll();
+    QCOMPARE(accounts.size(), 1);
+    QCOMPARE(accounts.first().startingBalance, qint64(0));
+    const QList<Transaction> transactions =
+        app.state()->transactionRepository()->listByAccount(accounts.first().id);
+    QCOMPARE(transactions.size(), 1);
+    QCOMPARE(transactions.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(transactions.first().amount, qint64(-123456));
+    QCOMPARE(transactions.first().date, QDate(2024, 2, 1));
+    QVERIFY(transactions.first().cleared && transactions.first().reconciled);
+
+    QCOMPARE(app.state()->currentAccountId(), accounts.first().id);
+    QCOMPARE(accountLabels(window.accountList()).first(),
+             QStringLiteral("\ue84f|Everyday|-$1,234.56|Checking"));
+    QCOMPARE(window.findChild<QStackedWidget*>()->currentWidget(), window.registerScreen());
+}
+
+void TestMainWindow::zeroStartingBalanceMakesNoTransaction()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    whenModalOpens([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Empty"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    window.showNewAccountDialog();
+    QCOMPARE(app.state()->accountRepository()->listAll().size(), 1);
+    QCOMPARE(app.state()->transactionRepository()->search(QString()).size(), 0);
+}
+
+void TestMainWindow::deletingAnAccountCascades()
+{
+    TestApp app;
+    AppState* state = app.state();
+    state->accountRepository()->insert(testAccount(QStringLiteral("a"), QStringLiteral("Doomed")));
+    state->transactionRepository()->insert(testTransaction(
+        QStringLiteral("t"), QStringLiteral("a"), QDate(2024, 1, 1), QStringLiteral("P"), -1));
+    state->recurringRepository()->insert(testRecurring(QStringLiteral("r"), QStringLiteral("a"),
+                                                       QStringLiteral("R"), -1, Frequency::Monthly,
+                                                       QDate::currentDate().addDays(5)));
+    Reconciliation statement;
+    statement.id = QStringLiteral("s");
+    statement.accountId = QStringLiteral("a");
+    statement.statementDate = QDate(2024, 1, 31);
+    statement.completedAt = nowUtc();
+    state->reconciliationRepository()->insert(statement);
+    MainWindow window(state);
+    QCOMPARE(state->currentAccountId(), QStringLiteral("a"));
+
+    QString question;
+    answerNextMessageBox(QMessageBox::Yes, &question);
+    window.deleteCurrentAccount();
+
+    QVERIFY(question.startsWith(QStringLiteral("Delete \"Doomed\"?")));
+    QVERIFY(state->accountRepository()->byId(QStringLiteral("a"))->isDeleted());
+    QVERIFY(state->transactionRepository()->byId(QStringLiteral("t"))->isDeleted());
+    QVERIFY(state->recurringRepository()->byId(QStringLiteral("r"))->isDeleted());
+    QVERIFY(state->reconciliationRepository()->byId(QStringLiteral("s"))->isDeleted());
+    QVERIFY(state->currentAccountId().isEmpty());
+    QCOMPARE(window.accountList()->count(), 0);
+    QVERIFY(window.findChild<QStackedWidget*>()->currentWidget() != window.registerScreen());
+
+    // Answering No keeps everything.
+    state->accountRepository()->insert(testAccount(QStringLiteral("b"), QStringLiteral("Kept")));
+    answerNextMessageBox(QMessageBox::No);
+    window.deleteAccount(QStringLiteral("b"));
+    QVERIFY(!state->accountRepository()->byId(QStringLiteral("b"))->isDeleted());
+}
+
+void TestMainWindow::reorderingPersistsSortOrder()
+{
+    TestApp app;
+    for (const char* name : {"A", "B", "C"})
+        app.state()->accountRepository()->insert(
+            testAccount(QString::fromLatin1(name).toLower(), QString::fromLatin1(name)));
+    MainWindow window(app.state());
+    window.show();
+    // What a drag to the top does to the list's model.
+    QVERIFY(window.accountList()->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
+    QStringList order;
+    for (const Account& account : app.state()->accountRepository()->listAll())
+        order << QStringLiteral("%1=%2").arg(account.name).arg(account.sortOrder);
+    QCOMPARE(order, (QStringList{"C=0", "A=1", "B=2"}));
+    QCOMPARE(accountLabels(window.accountList()).first().section(QLatin1Char('|'), 1, 1),
+             QStringLiteral("C"));
+}
+
+void TestMainWindow::altDigitSelectsAccounts()
+{
+    TestApp app;
+    for (int i = 0; i < 11; ++i) {
+        Account account = testAccount(QStringLiteral("id%1").arg(i),
+                                      QStringLiteral("Account %1").arg(i, 2, 10, QLatin1Char('0')));
+        account.sortOrder = i;
+        app.state()->accountRepository()->insert(account);
+    }
+    MainWindow window(app.state());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_2, Qt::AltModifier);
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("id1"));
+    QCOMPARE(currentAccountOf(window.accountList()), QStringLiteral("id1"));
+    QTest::keyClick(&window, Qt::Key_0, Qt::AltModifier);
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("id9"));
+    QCOMPARE(window.findChildren<QShortcut*>().size(), 10);
+}
+
+void TestMainWindow::lastViewedAccountComesBack()
+{
+    TestApp app;
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("first"), QStringLiteral("First")));
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("second"), QStringLiteral("Second")));
+    {
+        MainWindow window(app.state());
+        QCOMPARE(app.state()->currentAccountId(), QStringLiteral("first"));
+        window.selectAccount(QStringLiteral("second"));
+        window.close();
+    }
+    app.restart();
+    MainWindow window(app.state());
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("second"));
+    QCOMPARE(currentAccountOf(window.accountList()), QStringLiteral("second"));
+    QCOMPARE(window.registerScreen()->accountId(), QStringLiteral("second"));
+}
+
+void TestMainWindow::sampleDataBalances()
+{
+    qputenv("PENNIBAR_DEV", "1");
+    TestApp app;
+    MainWindow window(app.state());
+    qunsetenv("PENNIBAR_DEV");
+    menuAction(window, QStringLiteral("Load &Sample Data"))->trigger();
+    const QStringList labels = accountLabels(window.accountList());
+    QCOMPARE(labels.size(), 3);
+    QVERIFY2(labels.at(0).contains(QStringLiteral("|$11,259.60|")), qPrintable(labels.at(0)));
+    QVERIFY2(labels.at(1).contains(QStringLiteral("|$11,016.95|")), qPrintable(labels.at(1)));
+    QVERIFY2(labels.at(2).contains(QStringLiteral("|-$38.39|")), qPrintable(labels.at(2)));
+    QVERIFY(labels.at(0).endsWith(QStringLiteral("Riverbend Credit Union  ·  *4521")));
+
+    QString refused;
+    answerNextMessageBox(QMessageBox::Ok, &refused);
+    menuAction(window, QStringLiteral("Load &Sample Data"))->trigger();
+    QCOMPARE(refused, QStringLiteral("Sample data is already loaded."));
+
+    menuAction(window, QStringLiteral("&Clear Sample Data"))->trigger();
+    QCOMPARE(window.accountList()->count(), 0);
+    QString nothing;
+    answerNextMessageBox(QMessageBox::Ok, &nothing);
+    menuAction(window, QStringLiteral("&Clear Sample Data"))->trigger();
+    QCOMPARE(nothing, QStringLiteral("No sample data to clear."));
+}
+
+void TestMainWindow::autoPostRunsAtStart()
+{
+    TestApp app;
+    app.state()->accountRepository()->insert(testAccount(QStringLiteral("a"), QStringLiteral("A")));
+    RecurringTransaction daily =
+        testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Coffee"), -300,
+                      Frequency::Daily, QDate::currentDate().addDays(-2));
+    daily.autoPost = true;
+    app.state()->recurringRepository()->insert(daily);
+
+    MainWindow window(app.state());
+    QCOMPARE(window.statusBarWidget()->currentMessage(),
+             QStringLiteral("Auto-posted 3 recurring transactions"));
+    QCOMPARE(app.state()->transactionRepository()->listByAccount(QStringLiteral("a")).size(), 3);
+    QVERIFY(accountLabels(window.accountList()).first().contains(QStringLiteral("-$9.00")));
+}
+
+void TestMainWindow::statusBarFollowsCounts()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    window.show();
+    const auto labelTexts = [&window] {
+        QStringList texts;
+        for (QLabel* label : window.statusBarWidget()->findChildren<QLabel*>()) {
+            if (label->isVisible())
+                texts << label->text();
+        }
+        return texts;
+    };
+    QVERIFY(labelTexts().contains(QStringLiteral("0 accounts")));
+    QVERIFY(labelTexts().contains(QStringLiteral("Not signed in")));
+
+    app.state()->accountRepository()->insert(testAccount(QStringLiteral("a"), QStringLiteral("A")));
+    QVERIFY(labelTexts().contains(QStringLiteral("1 account")));
+
+    app.state()->recurringRepository()->insert(
+        testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Rent"), -1,
+                      Frequency::Monthly, QDate::currentDate()));
+    QVERIFY(labelTexts().contains(QStringLiteral("  •  1 recurring due")));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

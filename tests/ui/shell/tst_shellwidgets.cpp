@@ -1,0 +1,150 @@
+#include "ui/shell/feedbacklink.h"
+#include "ui/shell/statusbar.h"
+#include "ui/shell/welcomescreen.h"
+#include "ui/theme/thememanager.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTranslator>
+
+class TestShellWidgets : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QLabel* labelWithText(QWidget& widget, const QString& text)
+    {
+        for (QLabel* label : widget.findChildren<QLabel*>()) {
+            if (label->text() == text)
+                return label;
+        }
+        return nullptr;
+    }
+
+    static QPushButton* buttonWithText(QWidget& widget, const QString& text)
+    {
+        for (QPushButton* button : widget.findChildren<QPushButton*>()) {
+            if (button->text() == text)
+                return button;
+        }
+        return nullptr;
+    }
+
+    QTranslator m_english;
+
+private slots:
+    void initTestCase()
+    {
+        // Plural forms come from the English catalogue.
+        QVERIFY(m_english.load(QStringLiteral(":/i18n/pennibar_en.qm")));
+        QCoreApplication::installTranslator(&m_english);
+    }
+
+    void accountCountUsesPluralForms();
+    void recurringDueShowsOnlyWhenSomethingIsDue();
+    void transientMessageHidesProgress();
+    void welcomeScreenVariants();
+    void feedbackLinkCarriesTheProduct_data();
+    void feedbackLinkCarriesTheProduct();
+};
+
+void TestShellWidgets::feedbackLinkCarriesTheProduct_data()
+{
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("bare host") << "https://feedback.example.com"
+                               << "https://feedback.example.com/?tags=pennibar";
+    QTest::newRow("path without slash") << "https://example.com/board"
+                                        << "https://example.com/board/?tags=pennibar";
+    QTest::newRow("path with slash") << "https://example.com/board/"
+                                     << "https://example.com/board/?tags=pennibar";
+    QTest::newRow("existing query kept") << "https://example.com/b?lang=en"
+                                         << "https://example.com/b/?lang=en&tags=pennibar";
+}
+
+void TestShellWidgets::feedbackLinkCarriesTheProduct()
+{
+    QFETCH(QString, site);
+    QFETCH(QString, url);
+    QCOMPARE(FeedbackLink(site, QStringLiteral("pennibar")).url().toString(), url);
+}
+
+void TestShellWidgets::accountCountUsesPluralForms()
+{
+    StatusBar bar;
+    bar.setAccountCount(1);
+    QVERIFY(labelWithText(bar, QStringLiteral("1 account")));
+    bar.setAccountCount(3);
+    QVERIFY(labelWithText(bar, QStringLiteral("3 accounts")));
+    QVERIFY(labelWithText(bar, QStringLiteral("Offline")));
+}
+
+void TestShellWidgets::recurringDueShowsOnlyWhenSomethingIsDue()
+{
+    QApplication::setPalette(ThemeManager::lightPalette());
+    StatusBar bar;
+    bar.show();
+    bar.setRecurringDue(2);
+    QLabel* due = labelWithText(bar, QStringLiteral("  •  2 recurring due"));
+    QVERIFY(due);
+    QVERIFY(due->isVisible());
+    QCOMPARE(due->styleSheet(), QStringLiteral("color: #E65100; font-weight: bold;"));
+
+    QApplication::setPalette(ThemeManager::darkPalette());
+    bar.restyle();
+    QCOMPARE(due->styleSheet(), QStringLiteral("color: #FFA726; font-weight: bold;"));
+
+    bar.setRecurringDue(0);
+    QVERIFY(!due->isVisible());
+    QApplication::setPalette(ThemeManager::lightPalette());
+}
+
+void TestShellWidgets::transientMessageHidesProgress()
+{
+    StatusBar bar;
+    bar.show();
+    bar.showProgress(QStringLiteral("Checking for updates..."));
+    QProgressBar* busy = bar.findChild<QProgressBar*>();
+    QVERIFY(busy->isVisible());
+    QCOMPARE(busy->maximum(), 0);
+    bar.showTransient(QStringLiteral("You're up to date"), 3000);
+    QVERIFY(!busy->isVisible());
+    QVERIFY(!labelWithText(bar, QStringLiteral("Checking for updates..."))->isVisible());
+    QCOMPARE(bar.currentMessage(), QStringLiteral("You're up to date"));
+}
+
+void TestShellWidgets::welcomeScreenVariants()
+{
+    WelcomeScreen screen(nullptr);
+    screen.resize(800, 900);
+    screen.show();
+    QSignalSpy create(&screen, &WelcomeScreen::createAccountRequested);
+    QSignalSpy signIn(&screen, &WelcomeScreen::signInRequested);
+
+    QPushButton* createFirst = buttonWithText(screen, QStringLiteral("Create Your First Account"));
+    QVERIFY(createFirst && !createFirst->isFlat());
+    QVERIFY(buttonWithText(screen, QStringLiteral("Already have an account? Sign In"))->isFlat());
+    QVERIFY(screen.findChild<QWidget*>(QStringLiteral("HowItWorksCard"))->isVisible());
+    QVERIFY(!labelWithText(screen,
+                           QStringLiteral("Your session has ended. Sign back in to keep syncing."))
+                 ->isVisible());
+    QTest::mouseClick(createFirst, Qt::LeftButton);
+    QCOMPARE(create.count(), 1);
+
+    screen.setReturningUser(true);
+    QVERIFY(labelWithText(screen, QStringLiteral("Welcome back")));
+    QPushButton* signInButton = buttonWithText(screen, QStringLiteral("Sign In"));
+    QVERIFY(signInButton && !signInButton->isFlat());
+    QCOMPARE(signInButton->minimumHeight(), 40);
+    QVERIFY(buttonWithText(screen, QStringLiteral("Create a different account"))->isFlat());
+    QVERIFY(!screen.findChild<QWidget*>(QStringLiteral("HowItWorksCard"))->isVisible());
+    QTest::mouseClick(signInButton, Qt::LeftButton);
+    QCOMPARE(signIn.count(), 1);
+}
+
+QTEST_MAIN(TestShellWidgets)
+#include "tst_shellwidgets.moc"

@@ -1,0 +1,65 @@
+#include "ui/transactions/spliteditordialog.h"
+
+#include "app/core/money.h"
+#include "ui/transactions/splitlineswidget.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 amount,
+                                     const QList<SplitLine>& lines, QWidget* parent)
+    : QDialog(parent), m_appState(appState), m_amount(amount)
+{
+    setWindowTitle(tr("Split Transaction"));
+    setMinimumSize(550, 350);
+
+    auto* total = new QLabel(tr("Total: %1").arg(formatMoney(qAbs(amount), Currency::USD)), this);
+    m_remaining = new QLabel(this);
+    QFont bold = m_remaining->font();
+    bold.setWeight(QFont::Bold);
+    m_remaining->setFont(bold);
+    auto* top = new QHBoxLayout;
+    top->addWidget(total);
+    top->addStretch();
+    top->addWidget(m_remaining);
+
+    m_lines = new SplitLinesWidget(appState, this);
+    connect(m_lines, &SplitLinesWidget::changed, this, &SplitEditorDialog::updateRemaining);
+    m_lines->setLines(lines);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_lines, 1);
+    layout->addWidget(buttons);
+}
+
+void SplitEditorDialog::accept()
+{
+    // Lines that do not add up are the user's choice: the remaining label shows it.
+    if (!m_lines->checkCategories())
+        return;
+    QDialog::accept();
+}
+
+QList<SplitLine> SplitEditorDialog::lines() const
+{
+    return m_lines->lines(m_amount < 0 ? -1 : 1);
+}
+
+void SplitEditorDialog::updateRemaining()
+{
+    const qint64 remaining = qAbs(m_amount) - m_lines->total();
+    m_remaining->setText(tr("Remaining: %1").arg(formatMoney(remaining, Currency::USD)));
+    if (remaining == 0)
+        m_remaining->setStyleSheet(QStringLiteral("color: green;"));
+    else if (remaining < 0)
+        m_remaining->setStyleSheet(QStringLiteral("color: #cc0000;"));
+    else
+        m_remaining->setStyleSheet(QString());
+}
