@@ -59,8 +59,9 @@ void showDialog(QDialog* dialog)
     dialog->show();
 }
 
-void showNotes(const QString& markdown, const QString& version, const UpdateConfig& config,
-               const QString& appName, QPointer<QWidget> parent, const QUrl& downloadUrl = {})
+void openWhatsNewDialog(const QString& markdown, const QString& version, const UpdateConfig& config,
+                        const QString& appName, QPointer<QWidget> parent,
+                        const QUrl& downloadUrl = {})
 {
     if (parent) {
         showDialog(new WhatsNewDialog(markdown, version, config.currentVersion, appName, parent,
@@ -105,7 +106,8 @@ void showNewerReleaseNotes(const UpdateConfig& config, const QString& appName,
             new ReleaseNotesFetcher(artifact.releaseNotesUrl, config.product, owner()),
             [=](const QString& markdown) {
                 progress.finish();
-                showNotes(markdown, artifact.version, config, appName, parent, artifact.url);
+                openWhatsNewDialog(markdown, artifact.version, config, appName, parent,
+                                   artifact.url);
             },
             noNotes);
     });
@@ -127,7 +129,7 @@ void showWhatsNew(const UpdateConfig& config, const QString& appName, QPointer<Q
     fetchNotes(
         new ReleaseNotesFetcher(config, owner()),
         [=](const QString& markdown) {
-            showNotes(markdown, config.currentVersion, config, appName, parent);
+            openWhatsNewDialog(markdown, config.currentVersion, config, appName, parent);
         },
         [] {});
 }
@@ -141,7 +143,7 @@ void showReleaseNotes(const UpdateConfig& config, const QString& appName, QPoint
         new ReleaseNotesFetcher(config, owner()),
         [=](const QString& markdown) {
             progress.finish();
-            showNotes(markdown, config.currentVersion, config, appName, parent);
+            openWhatsNewDialog(markdown, config.currentVersion, config, appName, parent);
         },
         [=] { showNewerReleaseNotes(config, appName, parent, progress); });
 }

@@ -1,6 +1,7 @@
 #include "libs/update/updatedialog.h"
 
 #include "libs/update/downloadlink.h"
+#include "libs/update/notesview.h"
 #include "libs/update/releasenotesfetcher.h"
 
 #include <QDialogButtonBox>
@@ -52,8 +53,7 @@ UpdateDialog::UpdateDialog(const Artifact& artifact, const QString& currentVersi
 
 void UpdateDialog::addNotesView(const QUrl& notesUrl)
 {
-    m_notesView = new QTextBrowser(this);
-    m_notesView->setOpenExternalLinks(true);
+    m_notesView = newNotesView(this);
     m_notesView->setPlaceholderText(tr("Loading release notes…"));
     m_notesView->setMinimumHeight(150);
     layout()->addWidget(m_notesView);
@@ -61,7 +61,7 @@ void UpdateDialog::addNotesView(const QUrl& notesUrl)
     auto* fetcher = new ReleaseNotesFetcher(notesUrl, QStringLiteral("update-dialog"), this);
     connect(fetcher, &ReleaseNotesFetcher::notesReady, this, &UpdateDialog::onNotesReady);
     connect(fetcher, &ReleaseNotesFetcher::notesUnavailable, this, [this] {
-        m_notesView->setMarkdown(tr("*Release notes are not available for this version.*"));
+        setNotes(m_notesView, tr("*Release notes are not available for this version.*"));
     });
     fetcher->fetch();
 }
@@ -75,7 +75,7 @@ void UpdateDialog::onDownloadClicked()
 void UpdateDialog::onNotesReady(const QString& markdown)
 {
     if (m_notesView)
-        m_notesView->setMarkdown(markdown);
+        setNotes(m_notesView, markdown);
 }
 
 } // namespace TovUpdate

@@ -1,6 +1,7 @@
 #include "libs/update/whatsnewdialog.h"
 
 #include "libs/update/downloadlink.h"
+#include "libs/update/notesview.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@ namespace TovUpdate {
 WhatsNewDialog::WhatsNewDialog(const QString& markdown, const QString& version,
                                const QString& runningVersion, const QString& appName,
                                QWidget* parent, const QUrl& downloadUrl)
-    : QDialog(parent), m_notesView(new QTextBrowser(this)), m_downloadUrl(downloadUrl)
+    : QDialog(parent), m_notesView(newNotesView(this)), m_downloadUrl(downloadUrl)
 {
     setWindowTitle(tr("What's New in %1 %2").arg(appName, version));
     setModal(false);
@@ -29,8 +30,7 @@ WhatsNewDialog::WhatsNewDialog(const QString& markdown, const QString& version,
     header->setFont(headerFont);
     layout->addWidget(header);
 
-    m_notesView->setOpenExternalLinks(true);
-    m_notesView->setMarkdown(markdown);
+    setNotes(m_notesView, markdown);
     layout->addWidget(m_notesView);
 
     auto* bottom = new QHBoxLayout;

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
 
 #include <memory>
 
@@ -203,6 +204,7 @@ private slots:
     void downloadOpensOnlyWebAddresses();
     void whatsNewDialogShowsTheNotes_data();
     void whatsNewDialogShowsTheNotes();
+    void notesLinksStandOutInDarkPalettes();
 
     void startUpWhatsNew_data();
     void startUpWhatsNew();
@@ -354,6 +356,25 @@ void TestUpdateDialogs::whatsNewDialogShowsTheNotes()
     }
     QCOMPARE(browser.opened, download.isValid() ? QList<QUrl>{download} : QList<QUrl>{});
     QVERIFY(!dialog.isVisible());
+}
+
+void TestUpdateDialogs::notesLinksStandOutInDarkPalettes()
+{
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Window, QColor(0x0F, 0x1E, 0x19));
+    dark.setColor(QPalette::Base, QColor(0x15, 0x24, 0x20));
+    dark.setColor(QPalette::Highlight, QColor(0x4D, 0xB6, 0xAC));
+    dark.setColor(QPalette::Link, QColor(0x00, 0x00, 0xFF)); // Qt's default, unreadable here
+    QApplication::setPalette(dark);
+
+    WhatsNewDialog dialog(QStringLiteral("See [all changes](https://127.0.0.1/changes)."),
+                          QStringLiteral("1.2.0"), QStringLiteral("1.1.3"), appName);
+    QApplication::setPalette(original);
+    QTextCursor cursor(dialog.findChild<QTextBrowser*>()->document());
+    cursor.setPosition(QStringLiteral("See a").size());
+    QVERIFY(cursor.charFormat().isAnchor());
+    QCOMPARE(cursor.charFormat().foreground().color(), QColor(0x4D, 0xB6, 0xAC));
 }
 
 void TestUpdateDialogs::startUpWhatsNew_data()
