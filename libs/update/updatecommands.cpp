@@ -1,6 +1,7 @@
 #include "libs/update/updatecommands.h"
 
 #include "libs/update/client.h"
+#include "libs/update/logging.h"
 #include "libs/update/releasenotesfetcher.h"
 #include "libs/update/updatedialog.h"
 #include "libs/update/whatsnewdialog.h"
@@ -115,10 +116,12 @@ void showNewerReleaseNotes(const UpdateConfig& config, const QString& appName,
         client->deleteLater();
         noNotes();
     });
-    QObject::connect(client, &Client::checkFailed, client, [client, noNotes] {
-        client->deleteLater();
-        noNotes();
-    });
+    QObject::connect(
+        client, &Client::checkFailed, client, [client, noNotes](const QString& reason) {
+            qCInfo(lcUpdate).noquote() << "no newer release notes, update check failed:" << reason;
+            client->deleteLater();
+            noNotes();
+        });
     client->check();
 }
 
