@@ -10,6 +10,9 @@ packages=(
     libgl-dev
     sqlite3 unzip xvfb xauth
     zlib1g-dev
+    # The update library's tests serve releases from 127.0.0.1; Debian's Qt HTTP Server
+    # CMake package needs the WebSockets one without depending on it.
+    qt6-httpserver-dev qt6-websockets-dev
 )
 
 missing=()

@@ -15,10 +15,11 @@
 #include "ui/transactions/transactiondetailsdialog.h"
 #include "ui/transactions/transactionformdialog.h"
 
+#include "tools/shots.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <functional>
 
@@ -113,29 +114,16 @@ Fixture fill(AppState& state)
     return fixture;
 }
 
-bool shoot(QDialog* dialog, const QString& path)
-{
-    dialog->show();
-    QApplication::processEvents();
-    const bool saved = dialog->grab().save(path);
-    QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << " (" << dialog->width() << "x"
-                        << dialog->height() << ")\n";
-    dialog->close();
-    delete dialog;
-    return saved;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreenPlatform();
     QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    const QDir output(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("dialogshots"));
-    if (!QDir().mkpath(output.path()))
+    const QString outputPath = shotDirectory(QStringLiteral("dialogshots"));
+    if (outputPath.isEmpty())
         return 1;
+    const QDir output(outputPath);
 
     QTemporaryDir data;
     qputenv("PENNIBAR_DATA_DIR", data.path().toUtf8());
@@ -179,9 +167,9 @@ int main(int argc, char* argv[])
                                       std::pair{ThemeManager::Dark, QStringLiteral("dark")}}) {
         state.themeManager()->setTheme(theme);
         for (const auto& [dialogName, make] : dialogs)
-            ok =
-                shoot(make(), output.filePath(QStringLiteral("%1-%2.png").arg(dialogName, name))) &&
-                ok;
+            ok = shootDialog(make(),
+                             output.filePath(QStringLiteral("%1-%2.png").arg(dialogName, name))) &&
+                 ok;
     }
     return ok ? 0 : 1;
 }

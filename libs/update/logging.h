@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace TovUpdate {
+
+Q_DECLARE_LOGGING_CATEGORY(lcUpdate)
+
+} // namespace TovUpdate
