@@ -10,6 +10,7 @@ packages=(
     libgl-dev
     sqlite3 unzip xvfb xauth
     zlib1g-dev
+    pkg-config libsecret-1-dev
 )
 
 missing=()
