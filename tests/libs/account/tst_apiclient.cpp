@@ -2,6 +2,7 @@
 #include "testtokens.h"
 
 #include "libs/account/api/apiclient.h"
+#include "libs/account/clientconfig.h"
 #include "libs/account/tokens/tokenmanager.h"
 
 #include <QJsonDocument>
@@ -52,10 +53,14 @@ private slots:
     void everyRequestCarriesTheHeaders_data();
     void everyRequestCarriesTheHeaders();
     void emptyHeaderValuesAreLeftOut();
+    void platformHeaderNamesTheSystem_data();
+    void platformHeaderNamesTheSystem();
     void pathIsAppendedToTheBasePath_data();
     void pathIsAppendedToTheBasePath();
     void replyIsPassedOnAsStatusAndJsonObject_data();
     void replyIsPassedOnAsStatusAndJsonObject();
+    void tokenCloseToExpiryIsRefreshedFirst_data();
+    void tokenCloseToExpiryIsRefreshedFirst();
     void expiredTokenIsRefreshedOnceForConcurrentRequests();
     void unauthorizedRequestIsRetriedOnceWithTheNewToken();
     void secondUnauthorizedIsPassedOn();
@@ -118,6 +123,25 @@ void TestApiClient::emptyHeaderValuesAreLeftOut()
     for (const char* header : {"X-App-Id", "X-App-Version", "X-Platform", "Authorization"})
         QVERIFY2(!request.hasHeader(header), header);
     QVERIFY(request.body.isEmpty());
+}
+
+void TestApiClient::platformHeaderNamesTheSystem_data()
+{
+    QTest::addColumn<QString>("kernel");
+    QTest::addColumn<QString>("platform");
+
+    QTest::newRow("linux") << "linux" << "linux";
+    QTest::newRow("darwin") << "darwin" << "macos";
+    QTest::newRow("winnt") << "winnt" << "windows";
+    QTest::newRow("other kernels in lower case") << "FreeBSD" << "freebsd";
+}
+
+void TestApiClient::platformHeaderNamesTheSystem()
+{
+    QFETCH(QString, kernel);
+    QFETCH(QString, platform);
+
+    QCOMPARE(ClientConfig::platformForKernel(kernel), platform);
 }
 
 void TestApiClient::pathIsAppendedToTheBasePath_data()
@@ -203,6 +227,37 @@ void TestApiClient::replyIsPassedOnAsStatusAndJsonObject()
     QCOMPARE(outcome.calls, 1);
 }
 
+void TestApiClient::tokenCloseToExpiryIsRefreshedFirst_data()
+{
+    QTest::addColumn<qint64>("secondsAhead");
+    QTest::addColumn<bool>("refreshed");
+
+    QTest::newRow("31 s before expiry") << qint64(31) << false;
+    QTest::newRow("29 s before expiry") << qint64(29) << true;
+}
+
+void TestApiClient::tokenCloseToExpiryIsRefreshedFirst()
+{
+    QFETCH(qint64, secondsAhead);
+    QFETCH(bool, refreshed);
+
+    AccountTestBench bench;
+    const QString current = TestTokens::expiringIn(secondsAhead);
+    const QString fresh = TestTokens::expiringIn(3600);
+    bench.signIn(current, "refresh-1");
+    bench.grantRefresh(fresh, "refresh-2");
+    bench.server.setReply("GET", Data, HttpTestReply::json(200));
+
+    Outcome outcome;
+    bench.client()->accountApi()->get("/data", outcome.callback());
+    QVERIFY(outcome.waitForCall());
+    QVERIFY(outcome.ok);
+    QCOMPARE(bench.server.requestsTo("POST", AccountTestBench::refreshPath()).size(),
+             refreshed ? 1 : 0);
+    QCOMPARE(bench.server.requestsTo("GET", Data).first().header("Authorization"),
+             bearer(refreshed ? fresh : current));
+}
+
 void TestApiClient::expiredTokenIsRefreshedOnceForConcurrentRequests()
 {
     AccountTestBench bench;
@@ -282,6 +337,7 @@ void TestApiClient::failedRefreshEndsTheRequest_data()
     QTest::newRow("refused with 401") << HttpTestReply::json(401) << 401 << 1;
     QTest::newRow("server error") << HttpTestReply::json(503) << 0 << 0;
     QTest::newRow("connection cut") << HttpTestReply::dropped() << 0 << 0;
+    QTest::newRow("no answer") << HttpTestReply::silent() << 0 << 0;
 }
 
 void TestApiClient::failedRefreshEndsTheRequest()
@@ -294,6 +350,7 @@ void TestApiClient::failedRefreshEndsTheRequest()
     const QString expired = TestTokens::expiringIn(-60);
     bench.signIn(expired, "refresh-1");
     bench.server.setReply("POST", AccountTestBench::refreshPath(), refreshReply);
+    bench.client()->authApi()->setTransferTimeout(300);
     QSignalSpy required(bench.client()->accountApi(), &ApiClient::authenticationRequired);
 
     Outcome outcome;
@@ -307,6 +364,12 @@ void TestApiClient::failedRefreshEndsTheRequest()
     // Clearing the tokens after a refusal is the auth client's decision, not the request's.
     QCOMPARE(bench.stored("tovarly_access_token"), expired);
     QCOMPARE(bench.stored("tovarly_refresh_token"), QStringLiteral("refresh-1"));
+
+    // The refresh is over: the next request may start another.
+    bench.client()->accountApi()->get("/data", {});
+    QVERIFY(QTest::qWaitFor([&] {
+        return bench.server.requestsTo("POST", AccountTestBench::refreshPath()).size() == 2;
+    }));
 }
 
 void TestApiClient::transportFailureReportsNetworkError_data()
