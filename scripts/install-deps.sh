@@ -13,6 +13,9 @@ packages=(
     # The update library's tests serve releases from 127.0.0.1; Debian's Qt HTTP Server
     # CMake package needs the WebSockets one without depending on it.
     qt6-httpserver-dev qt6-websockets-dev
+    # The account library keeps sign-in tokens in the Secret Service on Linux (its test runs
+    # one of its own when gnome-keyring is there).
+    pkg-config libsecret-1-dev gnome-keyring dbus
 )
 
 missing=()
