@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/sqlvalue.h"
+#include "data/unitofwork.h"
 
 #include "app/core/isodates.h"
 
@@ -66,6 +67,12 @@ std::optional<Account> AccountRepository::byId(const QString& id) const
     return first(select(QStringLiteral("WHERE id = ?")), {id}, readAccount);
 }
 
+Currency AccountRepository::currencyOf(const QString& id) const
+{
+    const std::optional<Account> account = byId(id);
+    return account ? account->currency : Account().currency;
+}
+
 QList<Account> AccountRepository::listDeleted() const
 {
     return list(select(QStringLiteral("WHERE deleted_at IS NOT NULL ORDER BY name")), {},
@@ -89,7 +96,7 @@ bool AccountRepository::insert(const Account& account)
                                          "?, ?, ?, ?, ?, ?)"),
                           values, "insert");
     if (ok)
-        emit accountsChanged();
+        announce();
     return ok;
 }
 
@@ -104,7 +111,7 @@ bool AccountRepository::update(const Account& account)
                                          "WHERE id=?"),
                           values, "update");
     if (ok)
-        emit accountsChanged();
+        announce();
     return ok;
 }
 
@@ -112,7 +119,7 @@ bool AccountRepository::softDelete(const QString& id)
 {
     const bool ok = softDeleteById(id, "softDelete");
     if (ok)
-        emit accountsChanged();
+        announce();
     return ok;
 }
 
@@ -122,24 +129,22 @@ bool AccountRepository::restore(const QString& id)
                                          "sync_status='pending', updated_at=? WHERE id=?"),
                           {toIsoTimestamp(nowUtc()), id}, "restore");
     if (ok)
-        emit accountsChanged();
+        announce();
     return ok;
 }
 
 bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& orders)
 {
-    QSqlDatabase connection = database()->connection();
-    connection.transaction();
+    UnitOfWork unit(database());
+    if (!unit.isActive())
+        return false;
     for (const auto& [id, sortOrder] : orders) {
         if (!write(QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
-                   {sortOrder, toIsoTimestamp(nowUtc()), id}, nullptr)) {
-            connection.rollback();
+                   {sortOrder, toIsoTimestamp(nowUtc()), id}, nullptr))
             return false;
-        }
     }
-    connection.commit();
-    emit accountsChanged();
-    return true;
+    announce();
+    return unit.commit();
 }
 
 bool AccountRepository::markSynced(const QString& id, const QString& serverId)
@@ -151,6 +156,11 @@ int AccountRepository::markAllPendingForResync()
 {
     const int changed = markAllRowsPendingForResync();
     if (changed > 0)
-        emit accountsChanged();
+        announce();
     return changed;
+}
+
+void AccountRepository::emitChange(const QString&)
+{
+    emit accountsChanged();
 }

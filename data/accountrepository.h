@@ -15,6 +15,8 @@ public:
 
     QList<Account> listAll() const;                       // live accounts by sort order, then name
     std::optional<Account> byId(const QString& id) const; // deleted accounts too
+    // The currency of the account's amounts; the default currency when there is no such account.
+    Currency currencyOf(const QString& id) const;
     QList<Account> listDeleted() const;
     QList<Account> pending() const; // deleted rows too, so deletions are pushed
 
@@ -27,6 +29,9 @@ public:
     bool updateSortOrders(const QList<QPair<QString, int>>& orders);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
+
+protected:
+    void emitChange(const QString& key) override;
 
 signals:
     void accountsChanged();

@@ -104,7 +104,7 @@ bool CategoryRepository::insert(const Category& category)
                                          "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                           values, "insert");
     if (ok)
-        emit categoriesChanged();
+        announce();
     return ok;
 }
 
@@ -118,7 +118,7 @@ bool CategoryRepository::update(const Category& category)
                                          "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
                           values, "update");
     if (ok)
-        emit categoriesChanged();
+        announce();
     return ok;
 }
 
@@ -126,7 +126,7 @@ bool CategoryRepository::softDelete(const QString& id)
 {
     const bool ok = softDeleteById(id, "softDelete");
     if (ok)
-        emit categoriesChanged();
+        announce();
     return ok;
 }
 
@@ -139,6 +139,11 @@ int CategoryRepository::markAllPendingForResync()
 {
     const int changed = markAllRowsPendingForResync();
     if (changed > 0)
-        emit categoriesChanged();
+        announce();
     return changed;
+}
+
+void CategoryRepository::emitChange(const QString&)
+{
+    emit categoriesChanged();
 }

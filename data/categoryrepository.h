@@ -26,6 +26,9 @@ public:
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
 
+protected:
+    void emitChange(const QString& key) override;
+
 signals:
     void categoriesChanged();
 };

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QSqlDatabase>
 
+class UnitOfWork;
+
 // Owns the application's one SQLite connection (Qt's default connection) and brings the
 // file's schema up to date. Everything else builds its queries on connection().
 class Database : public QObject
@@ -22,6 +24,8 @@ public:
     bool runMigrations(const QList<Migration>& migrations);
 
     QSqlDatabase connection() const { return m_db; }
+    // The innermost unit of work open on the connection, or null.
+    UnitOfWork* openUnitOfWork() const { return m_openUnit; }
 
 signals:
     void migrationApplied(int version, const QString& name);
@@ -31,6 +35,9 @@ private:
     bool applyMigration(int version, const QString& name, const QString& script);
     int currentSchemaVersion() const;
 
+    friend class UnitOfWork;
+
     QSqlDatabase m_db;
     bool m_open = false;
+    UnitOfWork* m_openUnit = nullptr;
 };

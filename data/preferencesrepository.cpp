@@ -32,7 +32,7 @@ bool PreferencesRepository::set(const QString& key, const QString& value)
                                          "CONFLICT(key) DO UPDATE SET value = excluded.value"),
                           {key, value}, nullptr);
     if (ok)
-        emit changed(key);
+        announce(key);
     return ok;
 }
 
@@ -49,4 +49,9 @@ bool PreferencesRepository::setInt(const QString& key, int value)
 bool PreferencesRepository::remove(const QString& key)
 {
     return write(QStringLiteral("DELETE FROM preferences WHERE key = ?"), {key}, nullptr);
+}
+
+void PreferencesRepository::emitChange(const QString& key)
+{
+    emit changed(key);
 }

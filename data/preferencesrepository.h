@@ -23,6 +23,9 @@ public:
     bool setInt(const QString& key, int value);
     bool remove(const QString& key);
 
+protected:
+    void emitChange(const QString& key) override;
+
 signals:
     // After every successful set, also when the value did not change.
     void changed(const QString& key);

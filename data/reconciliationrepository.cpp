@@ -79,7 +79,7 @@ bool ReconciliationRepository::insert(const Reconciliation& r)
          SqlValue::timestamp(validOrNow(r.updatedAt))},
         "insert");
     if (ok)
-        emit reconciliationsChanged();
+        announce();
     return ok;
 }
 
@@ -95,7 +95,7 @@ bool ReconciliationRepository::update(const Reconciliation& r)
          SqlValue::text(r.serverId), SqlValue::timestamp(r.updatedAt), SqlValue::text(r.id)},
         "update");
     if (ok)
-        emit reconciliationsChanged();
+        announce();
     return ok;
 }
 
@@ -103,7 +103,7 @@ int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
 {
     const int changed = softDeleteByAccountId(accountId);
     if (changed > 0)
-        emit reconciliationsChanged();
+        announce();
     return changed;
 }
 
@@ -111,7 +111,7 @@ int ReconciliationRepository::restoreByAccount(const QString& accountId, const Q
 {
     const int changed = restoreByAccountId(accountId, since);
     if (changed > 0)
-        emit reconciliationsChanged();
+        announce();
     return changed;
 }
 
@@ -124,6 +124,11 @@ int ReconciliationRepository::markAllPendingForResync()
 {
     const int changed = markAllRowsPendingForResync();
     if (changed > 0)
-        emit reconciliationsChanged();
+        announce();
     return changed;
+}
+
+void ReconciliationRepository::emitChange(const QString&)
+{
+    emit reconciliationsChanged();
 }

@@ -25,6 +25,9 @@ public:
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
 
+protected:
+    void emitChange(const QString& key) override;
+
 signals:
     void reconciliationsChanged();
 };

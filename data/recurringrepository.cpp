@@ -118,7 +118,7 @@ bool RecurringRepository::insert(const RecurringTransaction& recurring)
                                          "?, ?, ?, ?, ?, ?, ?)"),
                           values, "insert");
     if (ok)
-        emit recurringChanged();
+        announce();
     return ok;
 }
 
@@ -135,7 +135,7 @@ bool RecurringRepository::update(const RecurringTransaction& recurring)
                                          "server_id=?, updated_at=?, lead_days=? WHERE id=?"),
                           values, "update");
     if (ok)
-        emit recurringChanged();
+        announce();
     return ok;
 }
 
@@ -143,7 +143,7 @@ bool RecurringRepository::softDelete(const QString& id)
 {
     const bool ok = softDeleteById(id, nullptr);
     if (ok)
-        emit recurringChanged();
+        announce();
     return ok;
 }
 
@@ -151,7 +151,7 @@ int RecurringRepository::softDeleteByAccount(const QString& accountId)
 {
     const int changed = softDeleteByAccountId(accountId);
     if (changed > 0)
-        emit recurringChanged();
+        announce();
     return changed;
 }
 
@@ -159,7 +159,7 @@ int RecurringRepository::restoreByAccount(const QString& accountId, const QStrin
 {
     const int changed = restoreByAccountId(accountId, since);
     if (changed > 0)
-        emit recurringChanged();
+        announce();
     return changed;
 }
 
@@ -172,6 +172,11 @@ int RecurringRepository::markAllPendingForResync()
 {
     const int changed = markAllRowsPendingForResync();
     if (changed > 0)
-        emit recurringChanged();
+        announce();
     return changed;
+}
+
+void RecurringRepository::emitChange(const QString&)
+{
+    emit recurringChanged();
 }

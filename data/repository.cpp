@@ -1,6 +1,7 @@
 #include "data/repository.h"
 
 #include "data/database.h"
+#include "data/unitofwork.h"
 
 #include "app/core/isodates.h"
 
@@ -10,6 +11,14 @@
 Repository::Repository(Database* database, const QString& table, QObject* parent)
     : QObject(parent), m_database(database), m_table(table)
 {
+}
+
+void Repository::announce(const QString& key)
+{
+    if (UnitOfWork* unit = m_database->openUnitOfWork())
+        unit->hold(this, key);
+    else
+        emitChange(key);
 }
 
 QSqlQuery Repository::run(const QString& sql, const QVariantList& bindings, bool* ok) const

@@ -12,17 +12,27 @@
 class Database;
 
 // What every repository shares: prepared statements with positional bindings on the one
-// connection, failure logging as "<Class>::<operation> failed: <driver text>", and the
-// soft-delete and sync bookkeeping statements that are the same for every synchronised table.
+// connection, failure logging as "<Class>::<operation> failed: <driver text>", the
+// soft-delete and sync bookkeeping statements that are the same for every synchronised table,
+// and the announcement of changes, which an open unit of work holds back until it commits.
 class Repository : public QObject
 {
     Q_OBJECT
 
+public:
+    // The database this repository writes to: a unit of work around its writes opens on it.
+    Database* database() const { return m_database; }
+
 protected:
     Repository(Database* database, const QString& table, QObject* parent);
 
-    Database* database() const { return m_database; }
     const QString& table() const { return m_table; }
+
+    // Announces a successful write: at once, or when the open unit of work commits. The key
+    // tells which part changed where the signal carries one (an account id, a preference key).
+    void announce(const QString& key = QString());
+    // Emits the repository's change signal for the key.
+    virtual void emitChange(const QString& key) = 0;
 
     // Prepares and runs a statement; the query is returned positioned before its first row.
     QSqlQuery run(const QString& sql, const QVariantList& bindings, bool* ok = nullptr) const;
@@ -64,6 +74,8 @@ protected:
     int markAllRowsPendingForResync() const;
 
 private:
+    friend class UnitOfWork;
+
     void logFailure(const char* operation, const QSqlQuery& query) const;
     // Runs a write on a statement prepared once per SQL text and reset after every run.
     // Preparing an INSERT or UPDATE on transactions also compiles its full-text triggers,

@@ -16,4 +16,8 @@ public:
     QList<SplitLine> listForTransaction(const QString& transactionId) const; // insertion order
     bool insert(const SplitLine& line);
     bool deleteForTransaction(const QString& transactionId);
+
+protected:
+    // Nothing of its own to announce: the transaction's change covers its lines.
+    void emitChange(const QString&) override {}
 };

@@ -234,7 +234,7 @@ bool TransactionRepository::insert(const Transaction& transaction)
                                          "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                           values, "insert");
     if (ok)
-        emit transactionsChanged(transaction.accountId);
+        announce(transaction.accountId);
     return ok;
 }
 
@@ -250,7 +250,7 @@ bool TransactionRepository::update(const Transaction& transaction)
                                          "WHERE id=?"),
                           values, "update");
     if (ok)
-        emit transactionsChanged(transaction.accountId);
+        announce(transaction.accountId);
     return ok;
 }
 
@@ -261,7 +261,7 @@ bool TransactionRepository::softDelete(const QString& id)
         return false;
     const bool ok = softDeleteById(id, "softDelete");
     if (ok)
-        emit transactionsChanged(existing->accountId);
+        announce(existing->accountId);
     return ok;
 }
 
@@ -269,7 +269,7 @@ int TransactionRepository::softDeleteByAccount(const QString& accountId)
 {
     const int changed = softDeleteByAccountId(accountId);
     if (changed > 0)
-        emit transactionsChanged(accountId);
+        announce(accountId);
     return changed;
 }
 
@@ -277,7 +277,7 @@ int TransactionRepository::restoreByAccount(const QString& accountId, const QStr
 {
     const int changed = restoreByAccountId(accountId, since);
     if (changed > 0)
-        emit transactionsChanged(accountId);
+        announce(accountId);
     return changed;
 }
 
@@ -290,6 +290,11 @@ int TransactionRepository::markAllPendingForResync()
 {
     const int changed = markAllRowsPendingForResync();
     if (changed > 0)
-        emit transactionsChanged(QString());
+        announce(QString());
     return changed;
+}
+
+void TransactionRepository::emitChange(const QString& key)
+{
+    emit transactionsChanged(key);
 }

@@ -41,6 +41,9 @@ public:
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
 
+protected:
+    void emitChange(const QString& key) override;
+
 signals:
     // The account whose register must reload; empty when rows of several accounts changed.
     void transactionsChanged(const QString& accountId);

@@ -7,6 +7,7 @@
 
 #include "app/core/isodates.h"
 #include "data/database.h"
+#include "data/unitofwork.h"
 
 #include <QDebug>
 #include <QJsonDocument>
@@ -14,6 +15,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <optional>
 
 // One table of the archive, in archive order.
 struct BackupTable
@@ -30,39 +33,30 @@ namespace {
 const QString manifestName = QStringLiteral("manifest.json");
 constexpr int backupVersion = 1;
 
-// Restored rows are committed in batches. Every row is still written on its own statement,
-// so a refused row undoes nothing else, and rows written before a later failure stay; but
-// one commit per row made a restore of 200,000 rows take minutes of synchronous disk flushes.
+// Restored rows are committed in batches, one unit of work each. Every row is still written on
+// its own statement, so a refused row undoes nothing else, and rows written before a later
+// failure stay; but one commit per row made a restore of 200,000 rows take minutes of
+// synchronous disk flushes. Inside a caller's unit of work the batches become part of it.
 class RestoreBatches
 {
 public:
     static constexpr int rowsPerBatch = 1000;
 
-    explicit RestoreBatches(const QSqlDatabase& connection)
-        : m_connection(connection), m_open(m_connection.transaction())
-    {
-    }
-    ~RestoreBatches() { commit(); }
+    explicit RestoreBatches(Database* database) : m_database(database) { m_unit.emplace(database); }
+    ~RestoreBatches() { m_unit->commit(); }
 
     void entryDone()
     {
         if (++m_pending < rowsPerBatch)
             return;
-        commit();
-        m_open = m_connection.transaction();
-    }
-
-private:
-    void commit()
-    {
-        if (m_open && !m_connection.commit())
-            m_connection.rollback();
-        m_open = false;
+        m_unit->commit();
+        m_unit.emplace(m_database);
         m_pending = 0;
     }
 
-    QSqlDatabase m_connection;
-    bool m_open = false; // false when a caller's transaction was already open: it decides
+private:
+    Database* m_database;
+    std::optional<UnitOfWork> m_unit;
     int m_pending = 0;
 };
 
@@ -148,7 +142,7 @@ bool BackupService::readEntry(ZipReader& reader, int index, QByteArray& content,
 void BackupService::importTable(ZipReader& reader, const BackupTable& table, BackupImportMode mode,
                                 BackupImportResult& result)
 {
-    RestoreBatches batches(m_database->connection());
+    RestoreBatches batches(m_database);
     BackupRowWriter rows(m_database->connection(), table.table);
     const QString prefix = table.folder + QLatin1Char('/');
     const QList<ZipReader::Entry>& entries = reader.entries();

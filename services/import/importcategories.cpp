@@ -29,6 +29,5 @@ QString ImportCategories::idFor(const QString& name, CategoryType typeWhenCreate
     if (!m_categories->insert(category))
         return QString();
     m_idByName.insert(name, category.id);
-    m_createdAny = true;
     return category.id;
 }

@@ -18,10 +18,8 @@ public:
     // The id of the category of that name, created with the given type when missing; empty
     // for an empty name or when the database refuses the new category.
     QString idFor(const QString& name, CategoryType typeWhenCreated = CategoryType::Expense);
-    bool createdAny() const { return m_createdAny; }
 
 private:
     CategoryRepository* m_categories;
     QHash<QString, QString> m_idByName;
-    bool m_createdAny = false;
 };

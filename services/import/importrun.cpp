@@ -1,6 +1,5 @@
 #include "services/import/importrun.h"
 
-#include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
 
 #include <QCoreApplication>
@@ -34,11 +33,7 @@ void ImportRun::begin(int total)
 {
     m_total = total;
     emit importStarted(total);
-    // Imports run on the application's default connection, the one the repositories use.
-    m_connection = QSqlDatabase::database();
-    m_ownsTransaction = m_connection.transaction();
-    m_transactionSignals.emplace(m_transactions);
-    m_categorySignals.emplace(m_categories);
+    m_unit.emplace(m_transactions->database());
 }
 
 void ImportRun::step(int current)
@@ -49,31 +44,16 @@ void ImportRun::step(int current)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, eventSliceMs);
 }
 
-void ImportRun::release()
+bool ImportRun::commit()
 {
-    m_transactionSignals.reset();
-    m_categorySignals.reset();
-}
-
-bool ImportRun::commit(bool categoriesCreated)
-{
-    if (m_ownsTransaction && !m_connection.commit()) {
-        rollback();
-        return false;
-    }
-    release();
-    if (categoriesCreated)
-        emit m_categories->categoriesChanged();
-    for (const QString& accountId : std::as_const(m_touchedAccounts))
-        emit m_transactions->transactionsChanged(accountId);
-    return true;
+    const bool committed = m_unit && m_unit->commit();
+    m_unit.reset();
+    return committed;
 }
 
 void ImportRun::rollback()
 {
-    if (m_ownsTransaction)
-        m_connection.rollback();
-    release();
+    m_unit.reset();
 }
 
 void ImportRun::end()

@@ -88,10 +88,9 @@ ImportResult CsvImporter::run(const QString& path, const QString& accountId,
         }
         ++result.imported;
         keys.insert(key);
-        touchAccount(accountId);
     }
 
-    commit(categoryIds.createdAny());
+    commit();
     end();
     return result;
 }

@@ -309,14 +309,12 @@ bool QifImporter::importItem(WorkItem& item)
         ++m_result.failedInserts;
         return true;
     }
-    touchAccount(transaction.accountId);
 
     if (retroactivePartner) {
         if (!transactions()->update(*retroactivePartner))
             return abortWith("failed to update retroactive partner");
         QList<Transaction>& candidates = cacheFor(retroactivePartner->accountId).candidates;
         candidates.removeIf([&](const Transaction& c) { return c.id == retroactivePartner->id; });
-        touchAccount(retroactivePartner->accountId);
         ++m_result.transfersLinked;
         ++m_result.retroactiveLinks;
     }
@@ -347,7 +345,7 @@ ImportResult QifImporter::run(const QStringList& files, const QHash<QString, QSt
             return m_result;
         }
     }
-    commit(m_categories->createdAny());
+    commit();
     end();
     return m_result;
 }
