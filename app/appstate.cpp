@@ -13,6 +13,8 @@
 #include "services/backup/backupservice.h"
 #include "services/categories/categoryservice.h"
 #include "services/import/importservice.h"
+#include "services/ledger/accountservice.h"
+#include "services/ledger/transactionservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/reports/reportservice.h"
 #include "ui/theme/displaysettings.h"
@@ -41,9 +43,12 @@ bool AppState::initialize()
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_transactionService = new TransactionService(
+        m_database, m_accountRepository, m_transactionRepository, m_splitLineRepository, this);
+    m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository,
+                                          m_recurringRepository, m_reconciliationRepository, this);
     m_categoryService = new CategoryService(m_categoryRepository, this);
-    m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository,
-                                              m_accountRepository, this);
+    m_recurringService = new RecurringService(m_recurringRepository, m_transactionService, this);
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository,
                                         m_splitLineRepository, this);

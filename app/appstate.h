@@ -4,6 +4,7 @@
 #include <QString>
 
 class AccountRepository;
+class AccountService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -17,6 +18,7 @@ class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
+class TransactionService;
 
 // Owns every long-lived service of the application as a Qt child and wires them together.
 // Every member is null until initialize() has created it; after a failed initialize() only
@@ -44,6 +46,9 @@ public:
     {
         return m_reconciliationRepository;
     }
+    // Every write of transactions and accounts goes through these two.
+    TransactionService* transactionService() const { return m_transactionService; }
+    AccountService* accountService() const { return m_accountService; }
     CategoryService* categoryService() const { return m_categoryService; }
     RecurringService* recurringService() const { return m_recurringService; }
     ReportService* reportService() const { return m_reportService; }
@@ -68,6 +73,8 @@ private:
     SplitLineRepository* m_splitLineRepository = nullptr;
     RecurringRepository* m_recurringRepository = nullptr;
     ReconciliationRepository* m_reconciliationRepository = nullptr;
+    TransactionService* m_transactionService = nullptr;
+    AccountService* m_accountService = nullptr;
     CategoryService* m_categoryService = nullptr;
     RecurringService* m_recurringService = nullptr;
     ReportService* m_reportService = nullptr;

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         return 1;
     TransactionRepository transactions(&database);
     RecurringRepository recurring(&database);
-    RecurringService service(&recurring, &transactions, nullptr);
+    RecurringService service(&recurring, nullptr);
     const QString account = LargeDatabase::largestAccountId();
     const int runs = 7;
 

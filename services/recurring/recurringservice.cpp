@@ -1,15 +1,13 @@
 #include "services/recurring/recurringservice.h"
 
+#include "services/ledger/transactionservice.h"
+
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
-#include "data/accountrepository.h"
 #include "data/recurringrepository.h"
-#include "data/transactionrepository.h"
+#include "data/unitofwork.h"
 
 #include <QDebug>
-#include <QSet>
-#include <QSignalBlocker>
-#include <QSqlDatabase>
 
 #include <algorithm>
 
@@ -18,59 +16,11 @@ namespace {
 const QDate earliestSaneDate(2000, 1, 1);
 const QString transferSuffix = QStringLiteral("dest");
 
-// One posting as a database transaction. The repositories stay quiet until the commit, then
-// announce what changed, so no view or sync ever sees half a posting; a rollback announces
-// nothing because nothing changed.
-class PostingScope
-{
-public:
-    PostingScope(TransactionRepository* transactions, RecurringRepository* recurring)
-        : m_transactions(transactions), m_recurring(recurring), m_transactionSignals(transactions),
-          m_recurringSignals(recurring), m_connection(QSqlDatabase::database()),
-          m_owned(m_connection.transaction())
-    {
-    }
-
-    ~PostingScope()
-    {
-        if (!m_done && m_owned)
-            m_connection.rollback();
-    }
-
-    void touchAccount(const QString& accountId) { m_accounts.insert(accountId); }
-
-    bool commit()
-    {
-        m_done = true;
-        if (m_owned && !m_connection.commit()) {
-            m_connection.rollback();
-            return false;
-        }
-        m_transactionSignals.unblock();
-        m_recurringSignals.unblock();
-        for (const QString& accountId : std::as_const(m_accounts))
-            emit m_transactions->transactionsChanged(accountId);
-        emit m_recurring->recurringChanged();
-        return true;
-    }
-
-private:
-    TransactionRepository* m_transactions;
-    RecurringRepository* m_recurring;
-    QSignalBlocker m_transactionSignals;
-    QSignalBlocker m_recurringSignals;
-    QSqlDatabase m_connection;
-    bool m_owned; // false when a caller's transaction is already open: it decides
-    bool m_done = false;
-    QSet<QString> m_accounts;
-};
-
 } // namespace
 
-RecurringService::RecurringService(RecurringRepository* recurring,
-                                   TransactionRepository* transactions, AccountRepository* accounts,
+RecurringService::RecurringService(RecurringRepository* recurring, TransactionService* ledger,
                                    QObject* parent)
-    : QObject(parent), m_recurring(recurring), m_transactions(transactions), m_accounts(accounts)
+    : QObject(parent), m_recurring(recurring), m_ledger(ledger)
 {
 }
 
@@ -122,7 +72,6 @@ Transaction RecurringService::buildSource(const RecurringTransaction& row) const
     source.categoryId = row.categoryId;
     source.date = row.nextDueDate;
     source.recurringId = row.id;
-    source.createdAt = source.updatedAt = nowUtc();
     return source;
 }
 
@@ -135,16 +84,7 @@ Transaction RecurringService::buildDestination(const RecurringTransaction& row,
         QStringLiteral("%1:%2:%3").arg(row.id, toIsoDate(row.nextDueDate), transferSuffix));
     destination.accountId = row.transferDestAccountId;
     destination.amount = -row.amount;
-    destination.transferLinkId = source.id;
-    destination.transferDestAccountId = row.accountId;
     return destination;
-}
-
-bool RecurringService::currenciesDiffer(const RecurringTransaction& row) const
-{
-    const std::optional<Account> source = m_accounts->byId(row.accountId);
-    const std::optional<Account> destination = m_accounts->byId(row.transferDestAccountId);
-    return source && destination && source->currency != destination->currency;
 }
 
 void RecurringService::advanceRow(RecurringTransaction& row) const
@@ -159,31 +99,18 @@ void RecurringService::advanceRow(RecurringTransaction& row) const
 // Both sides of a transfer, their link and the advance of the row land together or not at all.
 bool RecurringService::postOccurrence(const RecurringTransaction& row)
 {
-    PostingScope scope(m_transactions, m_recurring);
-
-    Transaction source = buildSource(row);
-    const bool isTransfer = !row.transferDestAccountId.isEmpty();
-    std::optional<Transaction> destination;
-    if (isTransfer) {
-        destination = buildDestination(row, source);
-        source.transferLinkId = destination->id;
-        source.transferDestAccountId = row.transferDestAccountId;
-    }
-
-    if (!m_transactions->insert(source))
+    UnitOfWork unit(m_recurring->database());
+    if (!unit.isActive())
         return false;
-    scope.touchAccount(source.accountId);
-    if (destination) {
-        if (!m_transactions->insert(*destination))
-            return false;
-        scope.touchAccount(destination->accountId);
-    }
-
+    const Transaction source = buildSource(row);
+    const bool posted = row.transferDestAccountId.isEmpty()
+                            ? m_ledger->add(source)
+                            : m_ledger->addTransfer(source, buildDestination(row, source));
+    if (!posted)
+        return false;
     RecurringTransaction advanced = row;
     advanceRow(advanced);
-    if (!m_recurring->update(advanced))
-        return false;
-    return scope.commit();
+    return m_recurring->update(advanced) && unit.commit();
 }
 
 bool RecurringService::confirm(const RecurringTransaction& record)
@@ -201,7 +128,8 @@ bool RecurringService::confirm(const RecurringTransaction& record)
 
     // Checked before anything is written: a refused transfer posts neither side and leaves
     // the row where it was.
-    if (!row->transferDestAccountId.isEmpty() && currenciesDiffer(*row)) {
+    if (!row->transferDestAccountId.isEmpty() &&
+        m_ledger->currenciesDiffer(row->accountId, row->transferDestAccountId)) {
         qWarning() << "RecurringService: skipping transfer post for" << row->id
                    << "— source and destination currencies differ";
         return false;

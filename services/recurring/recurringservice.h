@@ -5,9 +5,8 @@
 
 #include <QObject>
 
-class AccountRepository;
 class RecurringRepository;
-class TransactionRepository;
+class TransactionService;
 
 // Turns recurring rows into real transactions: confirms or skips the next occurrence, enters
 // everything due up to a date, and posts auto-post rows when due. Postings get name-based ids
@@ -22,8 +21,8 @@ public:
     static constexpr int catchUpCapFlag = 364; // postings in one pass that deactivate the row
     static constexpr int catchUpCap = 365;     // postings one pass makes at the most
 
-    RecurringService(RecurringRepository* recurring, TransactionRepository* transactions,
-                     AccountRepository* accounts, QObject* parent = nullptr);
+    RecurringService(RecurringRepository* recurring, TransactionService* ledger,
+                     QObject* parent = nullptr);
 
     // The next date after `date`; month and year steps clamp to the end of a shorter month.
     static QDate advance(const QDate& date, Frequency frequency);
@@ -47,13 +46,11 @@ signals:
 private:
     Transaction buildSource(const RecurringTransaction& row) const;
     Transaction buildDestination(const RecurringTransaction& row, const Transaction& source) const;
-    bool currenciesDiffer(const RecurringTransaction& row) const;
     bool postOccurrence(const RecurringTransaction& row);
     void advanceRow(RecurringTransaction& row) const;
     void quarantine(const RecurringTransaction& row, const QString& reason);
     void deactivate(RecurringTransaction row);
 
     RecurringRepository* m_recurring;
-    TransactionRepository* m_transactions;
-    AccountRepository* m_accounts;
+    TransactionService* m_ledger;
 };

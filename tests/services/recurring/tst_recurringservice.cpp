@@ -1,7 +1,9 @@
 #include "app/core/ids.h"
 #include "data/accountrepository.h"
 #include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/ledger/transactionservice.h"
 #include "services/recurring/recurringservice.h"
 #include "tests/common/testdatabase.h"
 #include "tests/common/testrecords.h"
@@ -18,8 +20,10 @@ struct Engine
     TestDatabase db;
     AccountRepository accounts{db.database()};
     TransactionRepository transactions{db.database()};
+    SplitLineRepository splitLines{db.database()};
     RecurringRepository recurring{db.database()};
-    RecurringService service{&recurring, &transactions, &accounts};
+    TransactionService ledger{db.database(), &accounts, &transactions, &splitLines};
+    RecurringService service{&recurring, &ledger};
 
     Engine()
     {

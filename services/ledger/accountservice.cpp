@@ -1,0 +1,90 @@
+#include "services/ledger/accountservice.h"
+
+#include "services/ledger/localchange.h"
+
+#include "app/core/isodates.h"
+#include "data/accountrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "data/unitofwork.h"
+
+#include <QDebug>
+
+AccountService::AccountService(Database* database, AccountRepository* accounts,
+                               TransactionRepository* transactions, RecurringRepository* recurring,
+                               ReconciliationRepository* reconciliations, QObject* parent)
+    : QObject(parent), m_database(database), m_accounts(accounts), m_transactions(transactions),
+      m_recurring(recurring), m_reconciliations(reconciliations)
+{
+}
+
+bool AccountService::create(Account account, const QDate& openingDate)
+{
+    const QDateTime now = nowUtc();
+    stampNew(account, now);
+    const qint64 openingBalance = account.startingBalance;
+    account.startingBalance = 0;
+
+    UnitOfWork unit(m_database);
+    if (!unit.isActive() || !m_accounts->insert(account))
+        return false;
+    if (openingBalance != 0) {
+        Transaction opening;
+        stampNew(opening, now);
+        opening.accountId = account.id;
+        opening.date = openingDate;
+        opening.payee = tr("Opening Balance");
+        opening.amount = openingBalance;
+        opening.cleared = true;
+        opening.reconciled = true;
+        if (!m_transactions->insert(opening))
+            return false;
+    }
+    return unit.commit();
+}
+
+bool AccountService::update(Account account)
+{
+    stampChanged(account, nowUtc());
+    return m_accounts->update(account);
+}
+
+bool AccountService::reorder(const QList<QPair<QString, int>>& positions)
+{
+    return m_accounts->updateSortOrders(positions);
+}
+
+AccountService::Removal AccountService::remove(const QString& accountId)
+{
+    Removal removal;
+    if (!m_accounts->byId(accountId))
+        return removal;
+    UnitOfWork unit(m_database);
+    if (!unit.isActive())
+        return removal;
+    const int transactions = m_transactions->softDeleteByAccount(accountId);
+    const int recurring = m_recurring->softDeleteByAccount(accountId);
+    const int reconciliations = m_reconciliations->softDeleteByAccount(accountId);
+    if (!m_accounts->softDelete(accountId) || !unit.commit())
+        return removal;
+    qInfo() << "Cascade delete account" << accountId << "→ transactions:" << transactions
+            << "recurrings:" << recurring << "reconciliations:" << reconciliations;
+    return {true, transactions, recurring, reconciliations};
+}
+
+bool AccountService::restore(const QString& accountId)
+{
+    UnitOfWork unit(m_database);
+    if (!unit.isActive())
+        return false;
+    const std::optional<Account> account = m_accounts->byId(accountId);
+    if (account && account->deletedAt) {
+        const QString since =
+            toIsoTimestamp(account->deletedAt->addSecs(-restoreMarginSeconds).toUTC());
+        m_transactions->restoreByAccount(accountId, since);
+        m_recurring->restoreByAccount(accountId, since);
+        m_reconciliations->restoreByAccount(accountId, since);
+    }
+    return m_accounts->restore(accountId) && unit.commit();
+}

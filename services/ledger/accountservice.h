@@ -1,0 +1,60 @@
+#pragma once
+
+#include "data/account.h"
+
+#include <QDate>
+#include <QObject>
+#include <QPair>
+
+class AccountRepository;
+class Database;
+class ReconciliationRepository;
+class RecurringRepository;
+class TransactionRepository;
+
+// The one write path for accounts, each operation one unit of work: a new account with its
+// opening transaction, the deletion of an account with everything in it, and its restoration.
+class AccountService : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A restore brings back the rows deleted this long before the account itself: the
+    // cascade's statements each take their own time.
+    static constexpr int restoreMarginSeconds = 10;
+
+    // What a cascade delete soft-deleted besides the account.
+    struct Removal
+    {
+        bool removed = false;
+        int transactions = 0;
+        int recurring = 0;
+        int reconciliations = 0;
+    };
+
+    AccountService(Database* database, AccountRepository* accounts,
+                   TransactionRepository* transactions, RecurringRepository* recurring,
+                   ReconciliationRepository* reconciliations, QObject* parent = nullptr);
+
+    // A new account, keeping the id it has (a random one when empty). A non-zero starting
+    // balance becomes a cleared and reconciled "Opening Balance" transaction dated
+    // openingDate, and the account itself starts from 0.
+    bool create(Account account, const QDate& openingDate);
+    // An edit in the account form: Pending, updatedAt now, the version kept.
+    bool update(Account account);
+    // Stores each account's position in the list.
+    bool reorder(const QList<QPair<QString, int>>& positions);
+    // Soft-deletes the account's transactions, recurring rows and reconciliations, then the
+    // account: all or nothing. Nothing is removed when the account does not exist.
+    Removal remove(const QString& accountId);
+    // Brings back a deleted account and what its deletion took with it; rows deleted one by
+    // one earlier stay deleted.
+    bool restore(const QString& accountId);
+
+private:
+    Database* m_database;
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    RecurringRepository* m_recurring;
+    ReconciliationRepository* m_reconciliations;
+};

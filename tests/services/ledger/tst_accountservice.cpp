@@ -1,0 +1,197 @@
+#include "app/core/isodates.h"
+#include "data/accountrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "services/ledger/accountservice.h"
+#include "tests/common/testdatabase.h"
+#include "tests/common/testrecords.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QDate openingDay(2024, 2, 1);
+
+struct Ledger
+{
+    TestDatabase db;
+    AccountRepository accounts{db.database()};
+    TransactionRepository transactions{db.database()};
+    RecurringRepository recurring{db.database()};
+    ReconciliationRepository reconciliations{db.database()};
+    AccountService service{db.database(), &accounts, &transactions, &recurring, &reconciliations};
+
+    // "home" with one transaction, one recurring row and one reconciliation.
+    void addFilledAccount()
+    {
+        accounts.insert(testAccount(QStringLiteral("home"), QStringLiteral("Home")));
+        transactions.insert(testTransaction(QStringLiteral("t"), QStringLiteral("home"), openingDay,
+                                            QStringLiteral("Rent"), -90000));
+        recurring.insert(testRecurring(QStringLiteral("r"), QStringLiteral("home"),
+                                       QStringLiteral("Rent"), -90000, Frequency::Monthly,
+                                       QDate(2024, 3, 1)));
+        Reconciliation reconciliation;
+        reconciliation.id = QStringLiteral("c");
+        reconciliation.accountId = QStringLiteral("home");
+        reconciliation.statementDate = openingDay;
+        reconciliations.insert(reconciliation);
+    }
+
+    bool isLive(const QString& table, const QString& id) const
+    {
+        return db
+            .scalar(
+                QStringLiteral("SELECT deleted_at IS NULL FROM %1 WHERE id = '%2'").arg(table, id))
+            .toBool();
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Currency)
+
+class TestAccountService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void createTurnsTheBalanceIntoAnOpeningTransaction_data();
+    void createTurnsTheBalanceIntoAnOpeningTransaction();
+    void failedOpeningTransactionLeavesNoAccount();
+    void removeTakesEverythingInTheAccount();
+    void removeOfAnUnknownAccountDoesNothing();
+    void restoreBringsBackWhatTheCascadeTook_data();
+    void restoreBringsBackWhatTheCascadeTook();
+};
+
+void TestAccountService::createTurnsTheBalanceIntoAnOpeningTransaction_data()
+{
+    QTest::addColumn<qint64>("balance");
+    QTest::addColumn<Currency>("currency");
+
+    QTest::newRow("dollars") << qint64(123456) << Currency::USD;
+    QTest::newRow("overdrawn") << qint64(-500) << Currency::USD;
+    QTest::newRow("yen") << qint64(1500) << Currency::JPY;
+    QTest::newRow("nothing") << qint64(0) << Currency::USD;
+}
+
+void TestAccountService::createTurnsTheBalanceIntoAnOpeningTransaction()
+{
+    QFETCH(qint64, balance);
+    QFETCH(Currency, currency);
+    Ledger ledger;
+    QSignalSpy accountsChanged(&ledger.accounts, &AccountRepository::accountsChanged);
+    QSignalSpy transactionsChanged(&ledger.transactions,
+                                   &TransactionRepository::transactionsChanged);
+
+    Account account;
+    account.id = QStringLiteral("new");
+    account.name = QStringLiteral("Wallet");
+    account.currency = currency;
+    account.startingBalance = balance;
+    QVERIFY(ledger.service.create(account, openingDay));
+
+    const Account stored = *ledger.accounts.byId(QStringLiteral("new"));
+    QCOMPARE(stored.startingBalance, qint64(0));
+    QCOMPARE(stored.currency, currency);
+    QCOMPARE(stored.version, 1);
+    QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+    const QList<Transaction> opening = ledger.transactions.listByAccount(QStringLiteral("new"));
+    QCOMPARE(accountsChanged.count(), 1);
+    if (balance == 0) {
+        QVERIFY(opening.isEmpty());
+        QCOMPARE(transactionsChanged.count(), 0);
+        return;
+    }
+    QCOMPARE(opening.size(), 1);
+    QCOMPARE(opening.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(opening.first().amount, balance);
+    QCOMPARE(opening.first().date, openingDay);
+    QVERIFY(opening.first().cleared && opening.first().reconciled);
+    QCOMPARE(transactionsChanged.count(), 1);
+}
+
+// The account and its opening transaction are one action: no account without its balance.
+void TestAccountService::failedOpeningTransactionLeavesNoAccount()
+{
+    Ledger ledger;
+    ledger.db.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                                  "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QSignalSpy accountsChanged(&ledger.accounts, &AccountRepository::accountsChanged);
+    Account account = testAccount(QStringLiteral("new"), QStringLiteral("Wallet"), 5000);
+
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QVERIFY(!ledger.service.create(account, openingDay));
+
+    QVERIFY(!ledger.accounts.byId(QStringLiteral("new")));
+    QCOMPARE(accountsChanged.count(), 0);
+}
+
+void TestAccountService::removeTakesEverythingInTheAccount()
+{
+    Ledger ledger;
+    ledger.addFilledAccount();
+    QSignalSpy accountsChanged(&ledger.accounts, &AccountRepository::accountsChanged);
+    QSignalSpy transactionsChanged(&ledger.transactions,
+                                   &TransactionRepository::transactionsChanged);
+
+    const AccountService::Removal removal = ledger.service.remove(QStringLiteral("home"));
+
+    QVERIFY(removal.removed);
+    QCOMPARE(removal.transactions, 1);
+    QCOMPARE(removal.recurring, 1);
+    QCOMPARE(removal.reconciliations, 1);
+    QVERIFY(ledger.accounts.byId(QStringLiteral("home"))->isDeleted());
+    QVERIFY(!ledger.isLive(QStringLiteral("transactions"), QStringLiteral("t")));
+    QVERIFY(!ledger.isLive(QStringLiteral("recurring_transactions"), QStringLiteral("r")));
+    QVERIFY(!ledger.isLive(QStringLiteral("reconciliations"), QStringLiteral("c")));
+    QCOMPARE(accountsChanged.count(), 1);
+    QCOMPARE(transactionsChanged.count(), 1);
+}
+
+void TestAccountService::removeOfAnUnknownAccountDoesNothing()
+{
+    Ledger ledger;
+    QSignalSpy accountsChanged(&ledger.accounts, &AccountRepository::accountsChanged);
+    QVERIFY(!ledger.service.remove(QStringLiteral("nowhere")).removed);
+    QCOMPARE(accountsChanged.count(), 0);
+}
+
+// The cascade's rows carry their own deletion times; rows deleted up to ten seconds before
+// the account count as part of its deletion, rows deleted earlier stay deleted.
+void TestAccountService::restoreBringsBackWhatTheCascadeTook_data()
+{
+    QTest::addColumn<int>("secondsBeforeAccount");
+    QTest::addColumn<bool>("restored");
+
+    QTest::newRow("with the account") << 0 << true;
+    QTest::newRow("just inside the margin") << 10 << true;
+    QTest::newRow("just outside the margin") << 11 << false;
+    QTest::newRow("an hour earlier") << 3600 << false;
+}
+
+void TestAccountService::restoreBringsBackWhatTheCascadeTook()
+{
+    QFETCH(int, secondsBeforeAccount);
+    QFETCH(bool, restored);
+    Ledger ledger;
+    ledger.addFilledAccount();
+    QVERIFY(ledger.service.remove(QStringLiteral("home")).removed);
+    const QDateTime accountDeleted = *ledger.accounts.byId(QStringLiteral("home"))->deletedAt;
+    ledger.db.exec(QStringLiteral("UPDATE transactions SET deleted_at = '%1'")
+                       .arg(toIsoTimestamp(accountDeleted.addSecs(-secondsBeforeAccount))));
+
+    QVERIFY(ledger.service.restore(QStringLiteral("home")));
+
+    QVERIFY(!ledger.accounts.byId(QStringLiteral("home"))->isDeleted());
+    QCOMPARE(ledger.isLive(QStringLiteral("transactions"), QStringLiteral("t")), restored);
+    QVERIFY(ledger.isLive(QStringLiteral("recurring_transactions"), QStringLiteral("r")));
+    QVERIFY(ledger.isLive(QStringLiteral("reconciliations"), QStringLiteral("c")));
+}
+
+QTEST_GUILESS_MAIN(TestAccountService)
+#include "tst_accountservice.moc"
