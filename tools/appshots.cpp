@@ -7,6 +7,8 @@
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/ledger/accountservice.h"
+#include "services/ledger/transactionservice.h"
 #include "services/sampledata/sampledataservice.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -29,6 +31,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -132,13 +135,38 @@ int main(int argc, char** argv)
         TransactionFormDialog editSplit(&state, *state.transactionRepository()->byId(split.id),
                                         &window);
         saveDialog(editSplit, QStringLiteral("dialog-edit-split-transaction-%1").arg(theme));
-        SplitEditorDialog splitEditor(&state, split.amount,
-                                      state.splitLineRepository()->listForTransaction(split.id),
-                                      &window);
+        SplitEditorDialog splitEditor(
+            &state, split.amount, state.accountRepository()->currencyOf(split.accountId),
+            state.splitLineRepository()->listForTransaction(split.id), &window);
         saveDialog(splitEditor, QStringLiteral("dialog-split-editor-%1").arg(theme));
         TransactionDetailsDialog details(&state, *state.transactionRepository()->byId(split.id),
                                          &window);
         saveDialog(details, QStringLiteral("dialog-transaction-details-%1").arg(theme));
+    }
+
+    // A yen account beside the dollar ones: whole yen in the register, "¥" in the list.
+    Account yen;
+    yen.id = QStringLiteral("shot-acct-yen");
+    yen.name = QStringLiteral("Tokyo Wallet");
+    yen.accountType = AccountType::Cash;
+    yen.currency = Currency::JPY;
+    yen.startingBalance = 250000;
+    state.accountService()->create(yen, QDate(2024, 11, 1));
+    for (const auto& [day, payee, amount] :
+         {std::tuple{4, "Shinjuku Market", -15800}, std::tuple{9, "Ramen Ya", -1500},
+          std::tuple{15, "Salary", 320000}}) {
+        Transaction transaction;
+        transaction.accountId = yen.id;
+        transaction.date = QDate(2024, 11, day);
+        transaction.payee = QString::fromUtf8(payee);
+        transaction.amount = amount;
+        state.transactionService()->add(transaction);
+    }
+    window.selectAccount(yen.id);
+    for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+        state.themeManager()->setThemeFromString(theme);
+        window.registerScreen()->reload();
+        save(&window, QStringLiteral("register-yen-%1").arg(theme));
     }
     return 0;
 }

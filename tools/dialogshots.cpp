@@ -10,6 +10,7 @@
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "ui/screens/accountformdialog.h"
 #include "ui/theme/thememanager.h"
 #include "ui/transactions/spliteditordialog.h"
 #include "ui/transactions/transactiondetailsdialog.h"
@@ -31,6 +32,8 @@ struct Fixture
     Transaction split;
     Transaction transfer;
     QList<SplitLine> splitLines;
+    Account yenAccount;
+    Transaction yen; // split in whole yen
 };
 
 QString categoryId(AppState& state, const QString& name)
@@ -39,11 +42,12 @@ QString categoryId(AppState& state, const QString& name)
     return category ? category->id : QString();
 }
 
-Account account(const QString& name)
+Account account(const QString& name, Currency currency = Currency::USD)
 {
     Account result;
     result.id = newId();
     result.name = name;
+    result.currency = currency;
     result.createdAt = result.updatedAt = nowUtc();
     return result;
 }
@@ -111,6 +115,24 @@ Fixture fill(AppState& state)
     partner.transferDestAccountId = checking.id;
     transactions->insert(partner);
     transactions->insert(fixture.transfer);
+
+    fixture.yenAccount = account(QStringLiteral("Tokyo Wallet"), Currency::JPY);
+    fixture.yenAccount.startingBalance = 250000;
+    state.accountRepository()->insert(fixture.yenAccount);
+    fixture.yen = transaction(fixture.yenAccount.id, QDate(2024, 11, 12),
+                              QStringLiteral("Shinjuku Market"), -15800);
+    fixture.yen.isSplit = true;
+    transactions->insert(fixture.yen);
+    for (const auto& [name, amount] : QList<std::pair<QString, qint64>>{
+             {QStringLiteral("Groceries"), -12300}, {QStringLiteral("Household"), -3500}}) {
+        SplitLine line;
+        line.id = newId();
+        line.transactionId = fixture.yen.id;
+        line.categoryId = categoryId(state, name);
+        line.amount = amount;
+        line.createdAt = line.updatedAt = nowUtc();
+        state.splitLineRepository()->insert(line);
+    }
     return fixture;
 }
 
@@ -149,17 +171,31 @@ int main(int argc, char* argv[])
          [&] { return new TransactionFormDialog(&state, fixture.split); }},
         {QStringLiteral("split-editor"),
          [&] {
-             return new SplitEditorDialog(&state, fixture.split.amount,
+             return new SplitEditorDialog(&state, fixture.split.amount, Currency::USD,
                                           fixture.splitLines.mid(0, 2));
          }},
         {QStringLiteral("split-editor-balanced"),
-         [&] { return new SplitEditorDialog(&state, fixture.split.amount, fixture.splitLines); }},
+         [&] {
+             return new SplitEditorDialog(&state, fixture.split.amount, Currency::USD,
+                                          fixture.splitLines);
+         }},
         {QStringLiteral("details-plain"),
          [&] { return new TransactionDetailsDialog(&state, fixture.plain); }},
         {QStringLiteral("details-split"),
          [&] { return new TransactionDetailsDialog(&state, fixture.split); }},
         {QStringLiteral("details-transfer"),
          [&] { return new TransactionDetailsDialog(&state, fixture.transfer); }},
+        {QStringLiteral("yen-form"),
+         [&] { return new TransactionFormDialog(&state, fixture.yen); }},
+        {QStringLiteral("yen-split-editor"),
+         [&] {
+             return new SplitEditorDialog(
+                 &state, fixture.yen.amount, Currency::JPY,
+                 state.splitLineRepository()->listForTransaction(fixture.yen.id).mid(0, 1));
+         }},
+        {QStringLiteral("yen-details"),
+         [&] { return new TransactionDetailsDialog(&state, fixture.yen); }},
+        {QStringLiteral("yen-account"), [&] { return new AccountFormDialog(fixture.yenAccount); }},
     };
 
     bool ok = true;

@@ -6,6 +6,11 @@
 
 namespace {
 
+qint64 minorUnitsPerUnit(Currency currency)
+{
+    return currency == Currency::JPY ? 1 : 100;
+}
+
 QString formatBody(qint64 magnitude, Currency currency)
 {
     const QLocale english(QLocale::English);
@@ -74,4 +79,24 @@ qint64 parseMoney(const QString& text, Currency currency)
     if (!ok)
         return 0;
     return negative ? -value : value;
+}
+
+int decimalPlaces(Currency currency)
+{
+    return currency == Currency::JPY ? 0 : 2;
+}
+
+qint64 toMinorUnits(double value, Currency currency)
+{
+    return std::llround(value * double(minorUnitsPerUnit(currency)));
+}
+
+double toMajorUnits(qint64 amount, Currency currency)
+{
+    return double(amount) / double(minorUnitsPerUnit(currency));
+}
+
+qint64 largestEnteredAmount(Currency currency)
+{
+    return 100'000'000 * minorUnitsPerUnit(currency) - 1;
 }

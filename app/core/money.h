@@ -18,3 +18,15 @@ QString formatAmount(qint64 amount, Currency currency);
 
 // Reads what formatMoney writes and what users type. Unreadable text gives 0.
 qint64 parseMoney(const QString& text, Currency currency);
+
+// The forms type amounts in whole units (dollars, euros, yen) and store minor units.
+
+// Digits after the decimal point: none for JPY, two for the other currencies.
+int decimalPlaces(Currency currency);
+// A value in whole units as minor units, rounded half away from zero: 0.29 dollars is 29 cents
+// (never 28), 1500 yen is 1500.
+qint64 toMinorUnits(double value, Currency currency);
+// Minor units as a value in whole units: 1250 cents is 12.5 dollars.
+double toMajorUnits(qint64 amount, Currency currency);
+// The largest amount a form takes, in minor units: 99,999,999.99 (¥99,999,999).
+qint64 largestEnteredAmount(Currency currency);

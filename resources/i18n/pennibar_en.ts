@@ -53,6 +53,13 @@
     </message>
 </context>
 <context>
+    <name>AccountService</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -666,10 +673,6 @@ Please check file permissions and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select an account first</source>
         <translation type="unfinished"></translation>
     </message>
@@ -736,6 +739,14 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be deleted</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -889,6 +900,10 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1281,56 +1296,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
-    <name>TovUpdate::UpdateDialog</name>
-    <message>
-        <source>Update available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Later</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TovUpdate::WhatsNewDialog</name>
-    <message>
-        <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>TransactionDeleter</name>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
@@ -1526,6 +1491,37 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
@@ -1582,6 +1578,25 @@ Tovarly Pennibar</source>
     </message>
     <message>
         <source>Create Your First Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -10,16 +10,6 @@
 
 namespace {
 
-QString plainAmount(qint64 amount)
-{
-    return formatAmount(amount, Currency::USD);
-}
-
-qint64 readAmount(const QString& text)
-{
-    return parseMoney(text.trimmed(), Currency::USD);
-}
-
 QString clearedText(const Transaction& transaction)
 {
     if (transaction.reconciled)
@@ -204,6 +194,16 @@ QVariant RegisterModel::bufferData(int viewRow, int column, int role, bool entry
     if (role == Qt::FontRole && entryFlag && text && !text->isEmpty() && isAmountColumn(column))
         return FontRoles::font(FontRoles::Monospace);
     return {};
+}
+
+QString RegisterModel::plainAmount(qint64 amount) const
+{
+    return formatAmount(amount, m_currency);
+}
+
+qint64 RegisterModel::readAmount(const QString& text) const
+{
+    return parseMoney(text.trimmed(), m_currency);
 }
 
 QString RegisterModel::displayText(const RegisterRow& row, int column) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/currency.h"
 #include "data/registerrow.h"
 
 #include <QAbstractTableModel>
@@ -64,6 +65,11 @@ public:
     // Replaces the rows (oldest first, balances computed) and sorts them; the entry is reset
     // and no row is being edited afterwards.
     void setRows(const QList<RegisterRow>& rows);
+    // The account's currency: amounts are shown and typed in it (whole yen, or two decimals).
+    void setCurrency(Currency currency) { m_currency = currency; }
+    Currency currency() const { return m_currency; }
+    // A typed amount in the account's minor unit.
+    qint64 readAmount(const QString& text) const;
 
     // The register row shown at a view row; null for the entry row and out of range.
     const RegisterRow* rowAt(int viewRow) const;
@@ -118,8 +124,11 @@ private:
     QVariant bufferData(int viewRow, int column, int role, bool entryFlag) const;
     QVariant rowData(const RegisterRow& row, int column, int role) const;
     QString displayText(const RegisterRow& row, int column) const;
+    // An amount as the register shows it: grouped, without symbol.
+    QString plainAmount(qint64 amount) const;
 
     QList<RegisterRow> m_rows;
+    Currency m_currency = Currency::USD;
     bool m_twoLine = false;
     int m_sortColumn = DateColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

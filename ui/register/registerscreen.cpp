@@ -11,14 +11,13 @@
 #include "ui/widgets/registerdate.h"
 
 #include "app/appstate.h"
-#include "app/core/ids.h"
-#include "app/core/isodates.h"
 #include "app/core/money.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/preferencesrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/ledger/transactionservice.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/theme/fontroles.h"
 #include "ui/theme/styles.h"
@@ -241,6 +240,7 @@ void RegisterScreen::reload()
 
     const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
     if (account) {
+        m_model->setCurrency(account->currency);
         m_titleLabel->setText(account->name);
         QString subtitle = account->institution;
         if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
@@ -665,9 +665,9 @@ void RegisterScreen::commitCurrentRow()
     const QString depositText = entry.deposit.trimmed();
     qint64 amount = 0;
     if (!paymentText.isEmpty())
-        amount = -parseMoney(paymentText, Currency::USD);
+        amount = -m_model->readAmount(paymentText);
     else if (!depositText.isEmpty())
-        amount = parseMoney(depositText, Currency::USD);
+        amount = m_model->readAmount(depositText);
     if (amount == 0 && paymentText.isEmpty() && depositText.isEmpty()) {
         showMessage(tr("Enter a payment or deposit amount"), 3000);
         return;
@@ -725,30 +725,23 @@ void RegisterScreen::commitCurrentRow()
         transaction.reconciled = reconciled;
     };
 
-    TransactionRepository* transactions = m_appState->transactionRepository();
+    TransactionService* ledger = m_appState->transactionService();
     if (isNew) {
         Transaction transaction;
-        transaction.id = newId();
         transaction.accountId = m_accountId;
         applyTyped(transaction);
-        transaction.createdAt = transaction.updatedAt = nowUtc();
-        if (target) {
-            Transaction partner;
-            partner.id = newId();
-            partner.accountId = target->id;
-            partner.date = date;
-            partner.payee = tr("Transfer from %1").arg(account ? account->name : QString());
-            partner.amount = -amount;
-            partner.cleared = cleared;
-            partner.reconciled = reconciled;
-            partner.createdAt = partner.updatedAt = transaction.createdAt;
-            partner.transferLinkId = transaction.id;
-            partner.transferDestAccountId = m_accountId;
-            transaction.transferLinkId = partner.id;
-            transaction.transferDestAccountId = target->id;
-            transactions->insert(partner);
+        const bool saved =
+            target ? ledger->addTransfer(
+                         transaction,
+                         TransactionService::transferPartner(
+                             transaction, target->id,
+                             tr("Transfer from %1").arg(account ? account->name : QString())))
+                   : ledger->add(transaction);
+        // A row that could not be stored stays as typed.
+        if (!saved) {
+            emit errorMessage(tr("The transaction could not be saved"));
+            return;
         }
-        transactions->insert(transaction);
         m_model->setStickyDate(entry.date);
         reload();
         focusEntryRow();
@@ -763,10 +756,10 @@ void RegisterScreen::commitCurrentRow()
     }
     Transaction transaction = row->transaction;
     applyTyped(transaction);
-    transaction.version += 1;
-    transaction.syncStatus = SyncStatus::Pending;
-    transaction.updatedAt = nowUtc();
-    transactions->update(transaction);
+    if (!ledger->editInPlace(transaction)) {
+        emit errorMessage(tr("The transaction could not be saved"));
+        return;
+    }
     reload();
     if (editingRow + 1 < m_model->rowCount())
         m_view->setCurrentIndex(m_model->index(editingRow + 1, 0));
@@ -801,16 +794,6 @@ void RegisterScreen::deleteRow(int row)
         reload();
 }
 
-void RegisterScreen::replaceSplitLines(const QString& transactionId, const QList<SplitLine>& lines)
-{
-    SplitLineRepository* splits = m_appState->splitLineRepository();
-    splits->deleteForTransaction(transactionId);
-    for (SplitLine line : lines) {
-        line.transactionId = transactionId;
-        splits->insert(line);
-    }
-}
-
 void RegisterScreen::newTransactionDialog()
 {
     presentNewTransactionDialog(nullptr);
@@ -825,12 +808,9 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction* seed)
         dialog.setSeed(*seed);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const Transaction transaction = dialog.transaction();
-    m_appState->transactionRepository()->insert(transaction);
-    const QList<SplitLine> lines = dialog.splitLines();
-    if (!lines.isEmpty())
-        replaceSplitLines(transaction.id, lines);
-    if (seed)
+    if (!m_appState->transactionService()->add(dialog.transaction(), dialog.splitLines()))
+        emit errorMessage(tr("The transaction could not be saved"));
+    else if (seed)
         m_model->resetEntry();
     reload();
     focusEntryRow();
@@ -851,9 +831,8 @@ void RegisterScreen::editInDialog(int row)
     TransactionFormDialog dialog(m_appState, registerRow->transaction, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const Transaction transaction = dialog.transaction();
-    m_appState->transactionRepository()->update(transaction);
-    replaceSplitLines(transaction.id, dialog.splitLines());
+    if (!m_appState->transactionService()->edit(dialog.transaction(), dialog.splitLines()))
+        emit errorMessage(tr("The transaction could not be saved"));
     reload();
 }
 
@@ -878,20 +857,14 @@ void RegisterScreen::editSplits(int row)
     const RegisterRow* registerRow = m_model->rowAt(row);
     if (!registerRow || registerRow->transaction.id.isEmpty())
         return;
-    Transaction transaction = registerRow->transaction;
+    const Transaction transaction = registerRow->transaction;
     const QList<SplitLine> stored =
         m_appState->splitLineRepository()->listForTransaction(transaction.id);
-    SplitEditorDialog dialog(m_appState, transaction.amount, stored, this);
+    SplitEditorDialog dialog(m_appState, transaction.amount, m_model->currency(), stored, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QList<SplitLine> lines = dialog.lines();
-    transaction.isSplit = !lines.isEmpty();
-    if (transaction.isSplit)
-        transaction.categoryId.clear();
-    transaction.updatedAt = nowUtc();
-    transaction.syncStatus = SyncStatus::Pending;
-    m_appState->transactionRepository()->update(transaction);
-    replaceSplitLines(transaction.id, lines);
+    if (!m_appState->transactionService()->replaceSplitLines(transaction, dialog.lines()))
+        emit errorMessage(tr("The transaction could not be saved"));
     reload();
 }
 
@@ -900,11 +873,8 @@ void RegisterScreen::toggleCleared(int row)
     const RegisterRow* registerRow = m_model->rowAt(row);
     if (!registerRow || registerRow->transaction.id.isEmpty())
         return;
-    Transaction transaction = registerRow->transaction;
-    transaction.cleared = !transaction.cleared;
-    transaction.updatedAt = nowUtc();
-    transaction.syncStatus = SyncStatus::Pending;
-    m_appState->transactionRepository()->update(transaction);
+    const Transaction& transaction = registerRow->transaction;
+    m_appState->transactionService()->setCleared(transaction, !transaction.cleared);
     reload();
 }
 

@@ -3,7 +3,6 @@
 #include "ui/register/registernavigator.h"
 
 #include "data/recurringtransaction.h"
-#include "data/splitline.h"
 #include "data/transaction.h"
 
 #include <QWidget>
@@ -90,7 +89,6 @@ private:
     void editSplits(int row);
     void toggleCleared(int row);
     void memorize(int row);
-    void replaceSplitLines(const QString& transactionId, const QList<SplitLine>& lines);
 
     void applyColumnLayout();
     void fitDefaultTextColumns();

@@ -2,8 +2,10 @@
 
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "app/core/money.h"
 #include "data/enumerations.h"
 #include "ui/theme/displaysettings.h"
+#include "ui/widgets/moneyspinbox.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -14,8 +16,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 AccountFormDialog::AccountFormDialog(QWidget* parent) : QDialog(parent)
 {
@@ -51,10 +51,10 @@ void AccountFormDialog::buildForm()
                             Enumerations::storageString(currency));
 
     m_startingBalance = new QDoubleSpinBox(this);
-    m_startingBalance->setRange(-99999999.99, 99999999.99);
-    m_startingBalance->setDecimals(2);
-    m_startingBalance->setPrefix(QStringLiteral("$ "));
+    showMoneyIn(m_startingBalance, chosenCurrency(), true);
     m_startingBalance->setValue(0);
+    connect(m_currency, &QComboBox::currentIndexChanged, this,
+            [this] { showMoneyIn(m_startingBalance, chosenCurrency(), true); });
 
     m_asOf = new QDateEdit(QDate::currentDate(), this);
     m_asOf->setLocale(QLocale::system());
@@ -95,7 +95,7 @@ void AccountFormDialog::fill(const Account& account)
     m_type->setCurrentIndex(m_type->findData(Enumerations::storageString(account.accountType)));
     m_currency->setCurrentIndex(
         m_currency->findData(Enumerations::storageString(account.currency)));
-    m_startingBalance->setValue(double(account.startingBalance) / 100.0);
+    m_startingBalance->setValue(toMajorUnits(account.startingBalance, account.currency));
     m_institution->setText(account.institution);
     m_accountNumber->setText(account.accountNumberLast4);
 }
@@ -109,13 +109,18 @@ Account AccountFormDialog::account() const
     }
     account.name = m_name->text().trimmed();
     account.accountType = Enumerations::accountTypeFromStorage(m_type->currentData().toString());
-    account.currency = Enumerations::currencyFromStorage(m_currency->currentData().toString());
-    account.startingBalance = qint64(std::round(m_startingBalance->value() * 100.0));
+    account.currency = chosenCurrency();
+    account.startingBalance = toMinorUnits(m_startingBalance->value(), account.currency);
     account.institution = m_institution->text().trimmed();
     account.accountNumberLast4 = m_accountNumber->text().trimmed();
     account.updatedAt = nowUtc();
     account.syncStatus = SyncStatus::Pending;
     return account;
+}
+
+Currency AccountFormDialog::chosenCurrency() const
+{
+    return Enumerations::currencyFromStorage(m_currency->currentData().toString());
 }
 
 QDate AccountFormDialog::openingDate() const

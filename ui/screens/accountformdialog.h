@@ -11,7 +11,8 @@ class QDoubleSpinBox;
 class QLineEdit;
 
 // Creates or edits an account. It writes nothing: the caller stores account() and turns a new
-// account's starting balance into an opening transaction dated openingDate().
+// account's starting balance into an opening transaction dated openingDate(). The starting
+// balance is typed in the currency chosen in the form.
 class AccountFormDialog : public QDialog
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
 private:
     void buildForm();
     void fill(const Account& account);
+    Currency chosenCurrency() const;
 
     Account m_account;
     bool m_editing = false;

@@ -10,15 +10,13 @@
 
 #include "app/appstate.h"
 #include "app/core/buildconfig.h"
-#include "app/core/ids.h"
-#include "app/core/isodates.h"
 #include "app/core/money.h"
 #include "data/accountrepository.h"
 #include "data/enumerations.h"
 #include "data/preferencesrepository.h"
-#include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/ledger/accountservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/sampledata/sampledataservice.h"
 #include "ui/register/registerscreen.h"
@@ -379,7 +377,11 @@ void MainWindow::refreshAccountList()
     m_accountList->clear();
     qint64 total = 0;
     const QList<Account> accounts = m_appState->accountRepository()->listAll();
+    // The total is a plain sum; it shows in the accounts' currency when they share one.
+    Currency totalCurrency = accounts.isEmpty() ? Currency::USD : accounts.first().currency;
     for (const Account& account : accounts) {
+        if (account.currency != totalCurrency)
+            totalCurrency = Currency::USD;
         const qint64 balance = m_appState->transactionRepository()->accountBalance(account.id);
         QWidget* row = accountRowWidget(account, balance);
         auto* item = new QListWidgetItem(m_accountList);
@@ -394,7 +396,7 @@ void MainWindow::refreshAccountList()
     rebuildAccountShortcuts();
     m_totalLabel->setText(accounts.isEmpty()
                               ? tr("No accounts")
-                              : tr("Total: %1").arg(formatMoney(total, Currency::USD)));
+                              : tr("Total: %1").arg(formatMoney(total, totalCurrency)));
 
     const QString current = m_appState->currentAccountId();
     if (!current.isEmpty()) {
@@ -446,7 +448,7 @@ void MainWindow::saveAccountOrder()
         if (!id.isEmpty())
             orders.append({id, i});
     }
-    m_appState->accountRepository()->updateSortOrders(orders);
+    m_appState->accountService()->reorder(orders);
 }
 
 void MainWindow::onAccountClicked(QListWidgetItem* item)
@@ -518,25 +520,12 @@ void MainWindow::showNewAccountDialog()
     AccountFormDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Account account = dialog.account();
+    const Account account = dialog.account();
     if (account.name.isEmpty())
         return;
-
-    const qint64 openingBalance = account.startingBalance;
-    account.startingBalance = 0;
-    if (!m_appState->accountRepository()->insert(account))
+    if (!m_appState->accountService()->create(account, dialog.openingDate())) {
+        m_statusBar->showMessage(tr("The account could not be created"), 5000);
         return;
-    if (openingBalance != 0) {
-        Transaction opening;
-        opening.id = newId();
-        opening.accountId = account.id;
-        opening.date = dialog.openingDate();
-        opening.payee = tr("Opening Balance");
-        opening.amount = openingBalance;
-        opening.cleared = true;
-        opening.reconciled = true;
-        opening.createdAt = opening.updatedAt = nowUtc();
-        m_appState->transactionRepository()->insert(opening);
     }
     selectAccount(account.id);
 }
@@ -554,7 +543,7 @@ void MainWindow::showEditAccountDialog()
     AccountFormDialog dialog(*account, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_appState->accountRepository()->update(dialog.account());
+    m_appState->accountService()->update(dialog.account());
     m_registerScreen->reload();
 }
 
@@ -572,13 +561,10 @@ void MainWindow::deleteAccount(const QString& accountId)
     if (answer != QMessageBox::Yes)
         return;
 
-    const int transactions = m_appState->transactionRepository()->softDeleteByAccount(accountId);
-    const int recurring = m_appState->recurringRepository()->softDeleteByAccount(accountId);
-    const int reconciliations =
-        m_appState->reconciliationRepository()->softDeleteByAccount(accountId);
-    m_appState->accountRepository()->softDelete(accountId);
-    qInfo() << "Cascade delete account" << accountId << "→ transactions:" << transactions
-            << "recurrings:" << recurring << "reconciliations:" << reconciliations;
+    if (!m_appState->accountService()->remove(accountId).removed) {
+        m_statusBar->showMessage(tr("The account could not be deleted"), 5000);
+        return;
+    }
 
     if (m_appState->currentAccountId() == accountId) {
         m_appState->setCurrentAccountId(QString());

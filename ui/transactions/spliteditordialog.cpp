@@ -8,14 +8,14 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 amount,
+SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 amount, Currency currency,
                                      const QList<SplitLine>& lines, QWidget* parent)
-    : QDialog(parent), m_appState(appState), m_amount(amount)
+    : QDialog(parent), m_appState(appState), m_amount(amount), m_currency(currency)
 {
     setWindowTitle(tr("Split Transaction"));
     setMinimumSize(550, 350);
 
-    auto* total = new QLabel(tr("Total: %1").arg(formatMoney(qAbs(amount), Currency::USD)), this);
+    auto* total = new QLabel(tr("Total: %1").arg(formatMoney(qAbs(amount), currency)), this);
     m_remaining = new QLabel(this);
     QFont bold = m_remaining->font();
     bold.setWeight(QFont::Bold);
@@ -26,6 +26,7 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 amount,
     top->addWidget(m_remaining);
 
     m_lines = new SplitLinesWidget(appState, this);
+    m_lines->setCurrency(currency);
     connect(m_lines, &SplitLinesWidget::changed, this, &SplitEditorDialog::updateRemaining);
     m_lines->setLines(lines);
 
@@ -55,7 +56,7 @@ QList<SplitLine> SplitEditorDialog::lines() const
 void SplitEditorDialog::updateRemaining()
 {
     const qint64 remaining = qAbs(m_amount) - m_lines->total();
-    m_remaining->setText(tr("Remaining: %1").arg(formatMoney(remaining, Currency::USD)));
+    m_remaining->setText(tr("Remaining: %1").arg(formatMoney(remaining, m_currency)));
     if (remaining == 0)
         m_remaining->setStyleSheet(QStringLiteral("color: green;"));
     else if (remaining < 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/currency.h"
 #include "data/splitline.h"
 
 #include <QDialog>
@@ -8,15 +9,16 @@ class AppState;
 class QLabel;
 class SplitLinesWidget;
 
-// Edits the split lines of an existing transaction against its fixed amount, showing what is
-// still to be distributed. It writes nothing: the caller replaces the stored lines by lines().
+// Edits the split lines of an existing transaction against its fixed amount, in its account's
+// currency, showing what is still to be distributed. It writes nothing: the caller replaces the
+// stored lines by lines().
 class SplitEditorDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    SplitEditorDialog(AppState* appState, qint64 amount, const QList<SplitLine>& lines,
-                      QWidget* parent = nullptr);
+    SplitEditorDialog(AppState* appState, qint64 amount, Currency currency,
+                      const QList<SplitLine>& lines, QWidget* parent = nullptr);
 
     // The lines with the transaction's sign, without transaction id.
     QList<SplitLine> lines() const;
@@ -31,6 +33,7 @@ public slots:
 private:
     AppState* m_appState = nullptr;
     qint64 m_amount = 0;
+    Currency m_currency;
     SplitLinesWidget* m_lines = nullptr;
     QLabel* m_remaining = nullptr;
 };

@@ -3,6 +3,8 @@
 #include "app/appstate.h"
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "app/core/money.h"
+#include "ui/widgets/moneyspinbox.h"
 #include "ui/widgets/smartamountfield.h"
 
 #include <QApplication>
@@ -12,14 +14,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-#include <cmath>
-
-namespace {
-
-constexpr double maximumAmount = 99999999.99;
-
-} // namespace
 
 SplitLinesWidget::SplitLinesWidget(AppState* appState, QWidget* parent)
     : QWidget(parent), m_appState(appState),
@@ -35,8 +29,7 @@ SplitLinesWidget::SplitLinesWidget(AppState* appState, QWidget* parent)
 
     // Rows hold a combo box and a spin box, so they are as tall as those are.
     SmartAmountField prototype;
-    prototype.setRange(0, maximumAmount);
-    prototype.setPrefix(QStringLiteral("$ "));
+    showMoneyIn(&prototype, m_currency);
     CategoryComboBox comboPrototype(m_categories);
     m_table->verticalHeader()->setDefaultSectionSize(
         qMax(prototype.sizeHint().height(), comboPrototype.sizeHint().height()) + 2);
@@ -72,6 +65,13 @@ SplitLinesWidget::SplitLinesWidget(AppState* appState, QWidget* parent)
     layout->addLayout(buttons);
 }
 
+void SplitLinesWidget::setCurrency(Currency currency)
+{
+    m_currency = currency;
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        showMoneyIn(amountAt(row), currency);
+}
+
 void SplitLinesWidget::setLines(const QList<SplitLine>& lines)
 {
     m_table->setRowCount(0);
@@ -88,13 +88,13 @@ QList<SplitLine> SplitLinesWidget::lines(int sign) const
 {
     QList<SplitLine> result;
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        const qint64 cents = centsAt(row);
-        if (cents == 0)
+        const qint64 amount = amountInRow(row);
+        if (amount == 0)
             continue;
         SplitLine line;
         line.id = newId();
         line.categoryId = categoryAt(row)->shownCategoryId();
-        line.amount = sign < 0 ? -cents : cents;
+        line.amount = sign < 0 ? -amount : amount;
         if (const QTableWidgetItem* memo = m_table->item(row, MemoColumn))
             line.memo = memo->text();
         line.createdAt = line.updatedAt = nowUtc();
@@ -107,14 +107,14 @@ qint64 SplitLinesWidget::total() const
 {
     qint64 sum = 0;
     for (int row = 0; row < m_table->rowCount(); ++row)
-        sum += centsAt(row);
+        sum += amountInRow(row);
     return sum;
 }
 
 bool SplitLinesWidget::checkCategories()
 {
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        if (centsAt(row) == 0 || !categoryAt(row)->shownCategoryId().isEmpty())
+        if (amountInRow(row) == 0 || !categoryAt(row)->shownCategoryId().isEmpty())
             continue;
         QMessageBox::warning(window(), tr("Split Transaction"),
                              tr("Choose a category for each split line that has an amount."));
@@ -135,9 +135,8 @@ void SplitLinesWidget::addRow(const SplitLine& line)
     m_table->setCellWidget(row, CategoryColumn, category);
 
     auto* amount = new SmartAmountField;
-    amount->setRange(0, maximumAmount);
-    amount->setPrefix(QStringLiteral("$ "));
-    amount->setValue(double(qAbs(line.amount)) / 100.0);
+    showMoneyIn(amount, m_currency);
+    amount->setValue(toMajorUnits(qAbs(line.amount), m_currency));
     connect(amount, &QDoubleSpinBox::valueChanged, this, &SplitLinesWidget::changed);
     m_table->setCellWidget(row, AmountColumn, amount);
 
@@ -180,8 +179,7 @@ QDoubleSpinBox* SplitLinesWidget::amountAt(int row) const
     return static_cast<QDoubleSpinBox*>(m_table->cellWidget(row, AmountColumn));
 }
 
-qint64 SplitLinesWidget::centsAt(int row) const
+qint64 SplitLinesWidget::amountInRow(int row) const
 {
-    // Half away from zero: 0.29 is 28.999... cents as a double and must read as 29.
-    return std::llround(amountAt(row)->value() * 100.0);
+    return toMinorUnits(amountAt(row)->value(), m_currency);
 }

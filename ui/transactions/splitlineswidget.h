@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/currency.h"
 #include "data/splitline.h"
 #include "ui/widgets/categorycombobox.h"
 
@@ -19,12 +20,14 @@ class SplitLinesWidget : public QWidget
 public:
     explicit SplitLinesWidget(AppState* appState, QWidget* parent = nullptr);
 
+    // The currency the amounts are typed in (whole yen, or two decimals); dollars until set.
+    void setCurrency(Currency currency);
     // Replaces every row; an empty list gives two empty rows to type into.
     void setLines(const QList<SplitLine>& lines);
     // The rows with a non-zero amount as new lines, negative when sign < 0. The caller fills
     // in the transaction id.
     QList<SplitLine> lines(int sign) const;
-    // The sum of the rows' amounts in cents.
+    // The sum of the rows' amounts in minor units.
     qint64 total() const;
     // Split lines are stored only with a category, so a row with an amount but none would be
     // lost on saving. For such a row: a warning, the focus on its category, and false.
@@ -46,9 +49,10 @@ private:
     void followFocus(QWidget* focused);
     CategoryComboBox* categoryAt(int row) const;
     QDoubleSpinBox* amountAt(int row) const;
-    qint64 centsAt(int row) const;
+    qint64 amountInRow(int row) const;
 
     AppState* m_appState = nullptr;
+    Currency m_currency = Currency::USD;
     CategoryComboBox::Choices m_categories;
     QTableWidget* m_table = nullptr;
 };

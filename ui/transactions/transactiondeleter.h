@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/currency.h"
 #include "data/transaction.h"
 
 #include <QCoreApplication>
@@ -14,15 +15,12 @@ class TransactionDeleter
     Q_DECLARE_TR_FUNCTIONS(TransactionDeleter)
 
 public:
-    // "Delete "Payee" for $12.50?", or the transfer variant naming both sides.
-    static QString question(const Transaction& transaction);
+    // "Delete "Payee" for $12.50?" with the amount in the account's currency, or the
+    // transfer variant naming both sides.
+    static QString question(const Transaction& transaction, Currency currency);
 
-    // Asks in a Yes/No box; on Yes soft-deletes the linked transaction of a transfer, then
-    // this one. True only when this transaction was deleted.
+    // Asks in a Yes/No box; on Yes deletes the transaction, and the other side of a transfer
+    // with it, through the ledger. True only when this transaction was deleted.
     static bool confirmAndDelete(QWidget* parent, AppState* appState,
                                  const Transaction& transaction);
-
-    // The deletion without asking. A transfer whose other side cannot be deleted keeps both
-    // sides, so that no half of a transfer is left behind.
-    static bool remove(AppState* appState, const Transaction& transaction);
 };

@@ -1,12 +1,11 @@
 #include "ui/transactions/transactiondetailsdialog.h"
 
 #include "app/appstate.h"
-#include "app/core/isodates.h"
 #include "app/core/money.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
-#include "data/transactionrepository.h"
+#include "services/ledger/transactionservice.h"
 #include "ui/theme/fontroles.h"
 #include "ui/theme/themecolors.h"
 #include "ui/transactions/transactiondeleter.h"
@@ -73,7 +72,8 @@ QString longTimestamp(const QDateTime& timestamp)
 
 TransactionDetailsDialog::TransactionDetailsDialog(AppState* appState,
                                                    const Transaction& transaction, QWidget* parent)
-    : QDialog(parent), m_appState(appState), m_transaction(transaction)
+    : QDialog(parent), m_appState(appState), m_transaction(transaction),
+      m_currency(appState->accountRepository()->currencyOf(transaction.accountId))
 {
     setWindowTitle(tr("Transaction Details"));
     setMinimumSize(480, 420);
@@ -100,8 +100,8 @@ void TransactionDetailsDialog::addFields(QVBoxLayout* layout)
 
     const bool negative = m_transaction.amount < 0;
     const QString amountText =
-        negative ? tr("- %1").arg(formatMoney(qAbs(m_transaction.amount), Currency::USD))
-                 : formatMoney(m_transaction.amount, Currency::USD);
+        negative ? tr("- %1").arg(formatMoney(qAbs(m_transaction.amount), m_currency))
+                 : formatMoney(m_transaction.amount, m_currency);
     auto* amount = selectableLabel(amountText, this);
     const QColor colour = negative ? ThemeColors::negative() : ThemeColors::positive();
     amount->setStyleSheet(QStringLiteral("color: %1; font-weight: 600;").arg(colour.name()));
@@ -156,7 +156,7 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout* layout)
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(0, 1);
     auto addAmount = [this, grid](qint64 cents, int row) {
-        auto* amount = selectableLabel(formatMoney(qAbs(cents), Currency::USD), this);
+        auto* amount = selectableLabel(formatMoney(qAbs(cents), m_currency), this);
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         applyFontRole(amount, FontRoles::Monospace);
         grid->addWidget(amount, row, 1);
@@ -234,14 +234,10 @@ void TransactionDetailsDialog::addButtons(QVBoxLayout* layout)
 
 void TransactionDetailsDialog::toggleCleared()
 {
-    Transaction changed = m_transaction;
-    changed.cleared = !changed.cleared;
-    changed.updatedAt = nowUtc();
-    changed.syncStatus = SyncStatus::Pending;
     // The texts show what is stored: a failed write changes nothing here.
-    if (!m_appState->transactionRepository()->update(changed))
+    if (!m_appState->transactionService()->setCleared(m_transaction, !m_transaction.cleared))
         return;
-    m_transaction = changed;
+    m_transaction.cleared = !m_transaction.cleared;
     updateClearedTexts();
 }
 

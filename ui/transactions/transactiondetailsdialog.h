@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/currency.h"
 #include "data/transaction.h"
 
 #include <QDialog>
@@ -39,6 +40,7 @@ private:
 
     AppState* m_appState = nullptr;
     Transaction m_transaction;
+    Currency m_currency;
     bool m_editRequested = false;
     bool m_deleted = false;
     QLabel* m_status = nullptr;

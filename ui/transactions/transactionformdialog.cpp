@@ -3,12 +3,15 @@
 #include "app/appstate.h"
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "app/core/money.h"
+#include "data/accountrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "ui/transactions/splitlineswidget.h"
 #include "ui/widgets/categorycombobox.h"
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/dateshortcuts.h"
+#include "ui/widgets/moneyspinbox.h"
 #include "ui/widgets/smartamountfield.h"
 
 #include <QButtonGroup>
@@ -22,13 +25,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 QDate TransactionFormDialog::s_lastDate;
 
 TransactionFormDialog::TransactionFormDialog(AppState* appState, const QString& accountId,
                                              QWidget* parent)
-    : QDialog(parent), m_appState(appState), m_accountId(accountId)
+    : QDialog(parent), m_appState(appState), m_accountId(accountId),
+      m_currency(appState->accountRepository()->currencyOf(accountId))
 {
     // Chosen once, so that transaction() names the same row however often it is asked.
     m_transaction.id = newId();
@@ -40,6 +42,7 @@ TransactionFormDialog::TransactionFormDialog(AppState* appState, const QString& 
 TransactionFormDialog::TransactionFormDialog(AppState* appState, const Transaction& transaction,
                                              QWidget* parent)
     : QDialog(parent), m_appState(appState), m_accountId(transaction.accountId),
+      m_currency(appState->accountRepository()->currencyOf(transaction.accountId)),
       m_transaction(transaction), m_editing(true)
 {
     setWindowTitle(tr("Edit Transaction"));
@@ -84,8 +87,7 @@ void TransactionFormDialog::buildForm()
             &TransactionFormDialog::onPayeeSelected);
 
     m_amount = new SmartAmountField(this);
-    m_amount->setRange(0, 99999999.99);
-    m_amount->setPrefix(QStringLiteral("$ "));
+    showMoneyIn(m_amount, m_currency);
 
     m_category =
         new CategoryComboBox(CategoryComboBox::choices(m_appState->categoryRepository(),
@@ -104,6 +106,7 @@ void TransactionFormDialog::buildForm()
     categoryRow->addWidget(m_single);
 
     m_lines = new SplitLinesWidget(m_appState, this);
+    m_lines->setCurrency(m_currency);
     connect(m_lines, &SplitLinesWidget::changed, this, [this] {
         if (m_splitMode)
             setAmount(m_lines->total());
@@ -197,8 +200,8 @@ Transaction TransactionFormDialog::transaction() const
     }
     result.date = parseDateText(m_date);
     result.payee = m_payee->text().trimmed();
-    const qint64 cents = m_splitMode ? m_lines->total() : std::llround(m_amount->value() * 100.0);
-    result.amount = isPayment() ? -cents : cents;
+    const qint64 amount = m_splitMode ? m_lines->total() : typedAmount();
+    result.amount = isPayment() ? -amount : amount;
     result.isSplit = m_splitMode;
     result.categoryId = m_splitMode ? QString() : m_category->shownCategoryId();
     result.memo = m_memo->text().trimmed();
@@ -224,18 +227,23 @@ QList<SplitLine> TransactionFormDialog::splitLines() const
     return m_lines->lines(isPayment() ? -1 : 1);
 }
 
-void TransactionFormDialog::setAmount(qint64 cents)
+void TransactionFormDialog::setAmount(qint64 amount)
 {
-    m_amount->setValue(double(qAbs(cents)) / 100.0);
+    m_amount->setValue(toMajorUnits(qAbs(amount), m_currency));
+}
+
+qint64 TransactionFormDialog::typedAmount() const
+{
+    return toMinorUnits(m_amount->value(), m_currency);
 }
 
 void TransactionFormDialog::startSplit()
 {
-    const qint64 cents = std::llround(m_amount->value() * 100.0);
-    if (cents > 0) {
+    const qint64 amount = typedAmount();
+    if (amount > 0) {
         SplitLine first;
         first.categoryId = m_category->shownCategoryId();
-        first.amount = cents;
+        first.amount = amount;
         m_lines->setLines({first});
     } else {
         m_lines->setLines({});

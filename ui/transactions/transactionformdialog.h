@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/currency.h"
 #include "data/splitline.h"
 #include "data/transaction.h"
 
@@ -16,9 +17,9 @@ class QRadioButton;
 class SmartAmountField;
 class SplitLinesWidget;
 
-// Enters a new transaction or edits one in a form, optionally split across categories. It
-// writes nothing: the caller stores transaction() and replaces the stored split lines by
-// splitLines().
+// Enters a new transaction or edits one in a form, optionally split across categories, with the
+// amounts in the account's currency. It writes nothing: the caller stores transaction() and
+// replaces the stored split lines by splitLines().
 class TransactionFormDialog : public QDialog
 {
     Q_OBJECT
@@ -50,7 +51,8 @@ public slots:
 private:
     void buildForm();
     void fillFrom(const Transaction& transaction);
-    void setAmount(qint64 cents);
+    void setAmount(qint64 amount);
+    qint64 typedAmount() const;
     void startSplit();
     void setSplitMode(bool on);
     void updateMode();
@@ -61,6 +63,7 @@ private:
 
     AppState* m_appState = nullptr;
     QString m_accountId;
+    Currency m_currency;
     Transaction m_transaction;
     bool m_editing = false;
     bool m_splitMode = false;

@@ -16,6 +16,8 @@ private slots:
     void formatting();
     void parsing_data();
     void parsing();
+    void typedUnits_data();
+    void typedUnits();
     void nameBasedIdsAreStable();
     void randomIdsAreLowerCaseUuids();
     void timestampsRoundTripInUtc();
@@ -84,6 +86,33 @@ void TestMoney::parsing()
     QFETCH(Currency, currency);
     QFETCH(qint64, amount);
     QCOMPARE(parseMoney(text, currency), amount);
+}
+
+// What the forms' amount boxes hold (whole units) against what is stored (minor units).
+void TestMoney::typedUnits_data()
+{
+    QTest::addColumn<double>("typed");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<qint64>("stored");
+
+    QTest::newRow("dollars and cents") << 12.5 << Currency::USD << qint64(1250);
+    QTest::newRow("cents never truncated") << 0.29 << Currency::EUR << qint64(29);
+    QTest::newRow("yen are whole") << 1500.0 << Currency::JPY << qint64(1500);
+    QTest::newRow("negative balance") << -1234.56 << Currency::GBP << qint64(-123456);
+}
+
+void TestMoney::typedUnits()
+{
+    QFETCH(double, typed);
+    QFETCH(Currency, currency);
+    QFETCH(qint64, stored);
+    QCOMPARE(toMinorUnits(typed, currency), stored);
+    QCOMPARE(toMajorUnits(stored, currency), typed);
+    QCOMPARE(decimalPlaces(currency), currency == Currency::JPY ? 0 : 2);
+    // The forms' ceiling is the same figure in every currency: 99,999,999 and the cents.
+    QCOMPARE(formatAmount(largestEnteredAmount(currency), currency),
+             currency == Currency::JPY ? QStringLiteral("99,999,999")
+                                       : QStringLiteral("99,999,999.99"));
 }
 
 void TestMoney::nameBasedIdsAreStable()

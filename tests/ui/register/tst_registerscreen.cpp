@@ -95,6 +95,8 @@ struct RegisterFixture
     }
 };
 
+Q_DECLARE_METATYPE(Currency)
+
 class TestRegisterScreen : public QObject
 {
     Q_OBJECT
@@ -119,6 +121,8 @@ private slots:
     void twoLineModeKeepsAHiddenMemoHidden();
     void copyFromAboveTakesTheRowAbove();
     void deleteOnTheEntryRowClearsIt();
+    void amountsFollowTheAccountCurrency_data();
+    void amountsFollowTheAccountCurrency();
 };
 
 void TestRegisterScreen::typingAPaymentStoresIt()
@@ -492,6 +496,57 @@ void TestRegisterScreen::deleteOnTheEntryRowClearsIt()
     QTest::keyClick(fixture.view(), Qt::Key_D, Qt::ControlModifier);
     QVERIFY(fixture.model()->entry().payee.isEmpty());
     QCOMPARE(fixture.message(), QStringLiteral("Fields cleared"));
+}
+
+// Amounts are typed and shown in the account's currency and stored in its minor unit: 1500
+// typed in a yen account is 1500 yen, and an in-place edit leaves it as it was.
+void TestRegisterScreen::amountsFollowTheAccountCurrency_data()
+{
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("balance");
+
+    QTest::newRow("dollars as always") << Currency::USD << "1500" << qint64(150000) << "1,500.00"
+                                       << "$1,500.00";
+    QTest::newRow("whole yen") << Currency::JPY << "1500" << qint64(1500) << "1,500"
+                               << "¥1,500";
+    QTest::newRow("euro cents") << Currency::EUR << "12.50" << qint64(1250) << "12.50"
+                                << "€12.50";
+}
+
+void TestRegisterScreen::amountsFollowTheAccountCurrency()
+{
+    QFETCH(Currency, currency);
+    QFETCH(QString, typed);
+    QFETCH(qint64, stored);
+    QFETCH(QString, cell);
+    QFETCH(QString, balance);
+    RegisterFixture fixture;
+    fixture.app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("money"), QStringLiteral("Money"), 0, currency));
+    fixture.screen->setAccount(QStringLiteral("money"));
+
+    fixture.commitEntry(QStringLiteral("Salary"), QString(), typed);
+    const QList<Transaction> rows = fixture.stored("money");
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().amount, stored);
+    const int row = fixture.model()->viewRowOf(rows.first().id);
+    QCOMPARE(fixture.model()->index(row, RegisterModel::DepositColumn).data().toString(), cell);
+    QCOMPARE(fixture.model()->index(row, RegisterModel::BalanceColumn).data().toString(), cell);
+    QStringList summary;
+    for (QLabel* label : fixture.screen->findChildren<QLabel*>())
+        summary << label->text();
+    QVERIFY2(summary.contains(balance), qPrintable(summary.join(QLatin1Char('|'))));
+
+    fixture.view()->setFocus();
+    fixture.view()->setCurrentIndex(fixture.model()->index(row, RegisterModel::PayeeColumn));
+    QCOMPARE(fixture.model()->entry().deposit, cell);
+    QTest::keyClick(fixture.view(), Qt::Key_Return, Qt::ControlModifier);
+    const Transaction edited = *fixture.app.state()->transactionRepository()->byId(rows.first().id);
+    QCOMPARE(edited.version, 2);
+    QCOMPARE(edited.amount, stored);
 }
 
 QTEST_MAIN(TestRegisterScreen)

@@ -1,3 +1,4 @@
+#include "data/enumerations.h"
 #include "tests/common/testrecords.h"
 #include "ui/screens/accountformdialog.h"
 #include "ui/screens/categoryformdialog.h"
@@ -29,33 +30,43 @@ private slots:
     void newAccountReturnsWhatWasTyped_data();
     void newAccountReturnsWhatWasTyped();
     void editingAnAccountKeepsItsIdentity();
+    void editingAYenAccountShowsWholeYen();
     void unknownAccountTypeReadsAsOther();
     void categoryTitlesAndParentRow();
     void uncheckingTaxRelevantClearsTheCode();
     void editingATransferCategoryOffersExpense();
 };
 
+// The starting balance is typed in the chosen currency: two decimals, or whole yen.
 void TestFormDialogs::newAccountReturnsWhatWasTyped_data()
 {
+    QTest::addColumn<QString>("currencyCode");
     QTest::addColumn<double>("typed");
     QTest::addColumn<qint64>("cents");
-    QTest::newRow("negative with thousands") << -1234.56 << qint64(-123456);
-    QTest::newRow("cents are rounded, not cut") << 0.29 << qint64(29);
-    QTest::newRow("zero") << 0.0 << qint64(0);
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("negative with thousands") << "EUR" << -1234.56 << qint64(-123456) << "€ ";
+    QTest::newRow("cents are rounded, not cut") << "EUR" << 0.29 << qint64(29) << "€ ";
+    QTest::newRow("zero") << "EUR" << 0.0 << qint64(0) << "€ ";
+    QTest::newRow("dollars") << "USD" << 1500.0 << qint64(150000) << "$ ";
+    QTest::newRow("yen are whole") << "JPY" << 1500.0 << qint64(1500) << "¥ ";
 }
 
 void TestFormDialogs::newAccountReturnsWhatWasTyped()
 {
+    QFETCH(QString, currencyCode);
     QFETCH(double, typed);
     QFETCH(qint64, cents);
+    QFETCH(QString, prefix);
     AccountFormDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("New Account"));
     fieldOf<QLineEdit>(dialog, QStringLiteral("&Name:"))->setText(QStringLiteral("  Everyday  "));
     auto* type = fieldOf<QComboBox>(dialog, QStringLiteral("&Type:"));
     type->setCurrentIndex(type->findData(QStringLiteral("credit_card")));
     auto* currency = fieldOf<QComboBox>(dialog, QStringLiteral("&Currency:"));
-    currency->setCurrentIndex(currency->findData(QStringLiteral("JPY")));
-    fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"))->setValue(typed);
+    currency->setCurrentIndex(currency->findData(currencyCode));
+    auto* balance = fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"));
+    QCOMPARE(balance->prefix(), prefix);
+    balance->setValue(typed);
     fieldOf<QLineEdit>(dialog, QStringLiteral("&Institution:"))
         ->setText(QStringLiteral(" Summit Bank "));
     fieldOf<QLineEdit>(dialog, QStringLiteral("Account &Number:"))
@@ -66,7 +77,7 @@ void TestFormDialogs::newAccountReturnsWhatWasTyped()
     QCOMPARE(account.id.size(), 36);
     QCOMPARE(account.name, QStringLiteral("Everyday"));
     QCOMPARE(account.accountType, AccountType::CreditCard);
-    QCOMPARE(account.currency, Currency::JPY);
+    QCOMPARE(account.currency, Enumerations::currencyFromStorage(currencyCode));
     QCOMPARE(account.startingBalance, cents);
     QCOMPARE(account.institution, QStringLiteral("Summit Bank"));
     QCOMPARE(account.accountNumberLast4, QStringLiteral("7712"));
@@ -96,6 +107,16 @@ void TestFormDialogs::editingAnAccountKeepsItsIdentity()
     QCOMPARE(account.sortOrder, 4);
     QCOMPARE(account.version, 3);
     QCOMPARE(account.syncStatus, SyncStatus::Pending);
+}
+
+void TestFormDialogs::editingAYenAccountShowsWholeYen()
+{
+    const Account stored =
+        testAccount(QStringLiteral("yen"), QStringLiteral("Tokyo"), 1500, Currency::JPY);
+    AccountFormDialog dialog(stored);
+    auto* balance = fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"));
+    QCOMPARE(balance->text(), QStringLiteral("¥ 1500"));
+    QCOMPARE(dialog.account().startingBalance, qint64(1500));
 }
 
 void TestFormDialogs::unknownAccountTypeReadsAsOther()

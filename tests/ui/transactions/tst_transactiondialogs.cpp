@@ -105,6 +105,8 @@ void answerQuestion(QMessageBox::StandardButton answer, QString* asked, int atte
 
 } // namespace
 
+Q_DECLARE_METATYPE(Currency)
+
 class TestTransactionDialogs : public QObject
 {
     Q_OBJECT
@@ -174,6 +176,8 @@ private slots:
     void detailsToggleClearedIsStored();
     void detailsDelete_data();
     void detailsDelete();
+    void amountsFollowTheAccountCurrency_data();
+    void amountsFollowTheAccountCurrency();
 };
 
 void TestTransactionDialogs::newTransactionAmountAndSign_data()
@@ -495,7 +499,7 @@ void TestTransactionDialogs::splitEditorRemaining()
     QFETCH(double, second);
     QFETCH(QString, text);
     QFETCH(QString, style);
-    SplitEditorDialog dialog(m_state.get(), -2000,
+    SplitEditorDialog dialog(m_state.get(), -2000, Currency::USD,
                              {splitLine(fuelId, -1500, QStringLiteral("tank")), splitLine({}, 0)});
     QLabel* remaining = nullptr;
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -522,7 +526,8 @@ void TestTransactionDialogs::splitEditorRemaining()
 // Split lines are stored only with a category: a line with an amount and none would be lost.
 void TestTransactionDialogs::splitLineWithoutCategoryIsRefused()
 {
-    SplitEditorDialog editor(m_state.get(), -2000, {splitLine(fuelId, -1500), splitLine({}, -500)});
+    SplitEditorDialog editor(m_state.get(), -2000, Currency::USD,
+                             {splitLine(fuelId, -1500), splitLine({}, -500)});
     editor.show();
     QString warning;
     answerQuestion(QMessageBox::Ok, &warning);
@@ -694,6 +699,59 @@ void TestTransactionDialogs::detailsDelete()
     QCOMPARE(dialog.isVisible(), !yes);
     QCOMPARE(transactions()->byId(out.id)->deletedAt.has_value(), yes);
     QCOMPARE(transactions()->byId(in.id)->deletedAt.has_value(), yes && transfer);
+}
+
+// Money is stored in the account currency's minor unit: typed 1500 in a yen account is 1500,
+// and each dialog shows the account's symbol.
+void TestTransactionDialogs::amountsFollowTheAccountCurrency_data()
+{
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<double>("typed");
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("dollars") << Currency::USD << 1500.0 << qint64(-150000) << "$ "
+                             << "$1,500.00";
+    QTest::newRow("yen") << Currency::JPY << 1500.0 << qint64(-1500) << "¥ "
+                         << "¥1,500";
+    QTest::newRow("euros") << Currency::EUR << 12.5 << qint64(-1250) << "€ "
+                           << "€12.50";
+}
+
+void TestTransactionDialogs::amountsFollowTheAccountCurrency()
+{
+    QFETCH(Currency, currency);
+    QFETCH(double, typed);
+    QFETCH(qint64, amount);
+    QFETCH(QString, prefix);
+    QFETCH(QString, shown);
+    const QString account = QStringLiteral("acct-money");
+    QVERIFY(m_state->accountRepository()->insert(
+        testAccount(account, QStringLiteral("Money"), 0, currency)));
+
+    TransactionFormDialog form(m_state.get(), account);
+    auto* amountField = fieldOf<SmartAmountField>(form, QStringLiteral("Amount:"));
+    QCOMPARE(amountField->prefix(), prefix);
+    amountField->setValue(typed);
+    QCOMPARE(form.transaction().amount, amount);
+    buttonNamed<QPushButton>(form, QStringLiteral("Split..."))->click();
+    SplitTable lines(form);
+    QCOMPARE(lines.amount(0)->prefix(), prefix);
+    QCOMPARE(form.splitLines().first().amount, amount);
+
+    const Transaction transaction =
+        stored(QStringLiteral("m"), QDate(2024, 5, 2), QStringLiteral("Market"), amount, account);
+    TransactionFormDialog edit(m_state.get(), transaction);
+    QCOMPARE(fieldOf<SmartAmountField>(edit, QStringLiteral("Amount:"))->value(), typed);
+    TransactionDetailsDialog details(m_state.get(), transaction);
+    QCOMPARE(fieldOf<QLabel>(details, QStringLiteral("Amount:"))->text(),
+             QStringLiteral("- %1").arg(shown));
+    SplitEditorDialog splits(m_state.get(), amount, currency, {});
+    bool totalShown = false;
+    for (QLabel* label : splits.findChildren<QLabel*>())
+        totalShown = totalShown || label->text() == QStringLiteral("Total: %1").arg(shown);
+    QVERIFY(totalShown);
 }
 
 QTEST_MAIN(TestTransactionDialogs)
