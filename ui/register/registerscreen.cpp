@@ -112,7 +112,7 @@ void RegisterScreen::buildLayout()
         block->setSpacing(4);
         auto* captionLabel = new QLabel(caption, this);
         applyFontRole(captionLabel, FontRoles::Small);
-        captionLabel->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+        captionLabel->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
         captionLabel->setAlignment(Qt::AlignRight);
         value = new BalanceLabel(this);
         if (bold)
@@ -136,7 +136,7 @@ void RegisterScreen::buildLayout()
 
     m_subtitleLabel = new QLabel(this);
     applyFontRole(m_subtitleLabel, FontRoles::Small);
-    m_subtitleLabel->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+    m_subtitleLabel->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
     m_subtitleLabel->hide();
     layout->addWidget(m_subtitleLabel);
     layout->addSpacing(8);
@@ -148,7 +148,7 @@ void RegisterScreen::buildLayout()
     m_messageLabel = new QLabel(this);
     applyFontRole(m_messageLabel, FontRoles::Body);
     m_messageLabel->setStyleSheet(
-        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#6E8A7E")));
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeColors::mutedText().name()));
     auto* hint = new QLabel(
         tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
             .arg(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText),
@@ -157,7 +157,7 @@ void RegisterScreen::buildLayout()
         this);
     applyFontRole(hint, FontRoles::Body);
     hint->setStyleSheet(
-        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeColors::hintText().name()));
     bottom->addWidget(m_messageLabel);
     bottom->addStretch();
     bottom->addWidget(hint);
@@ -293,8 +293,8 @@ void RegisterScreen::updateSummary()
     m_clearedLabel->setText(formatMoney(cleared, currency));
     m_unclearedLabel->setText(formatMoney(uncleared, currency));
     m_balanceLabel->setText(formatMoney(balance, currency));
-    const QColor colour = balance < 0 ? ThemeColors::negative() : ThemeColors::positive();
-    m_balanceLabel->setStyleSheet(Styles::textColor(colour.name().toUpper()));
+    m_balanceLabel->setStyleSheet(
+        Styles::textColor(balance < 0 ? ThemeColors::negative() : ThemeColors::positive()));
 }
 
 // ---------------------------------------------------------------------------------------------

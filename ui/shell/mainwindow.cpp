@@ -6,6 +6,7 @@
 #include "ui/shell/welcomescreen.h"
 #include "ui/theme/fontroles.h"
 #include "ui/theme/styles.h"
+#include "ui/theme/themecolors.h"
 #include "ui/theme/thememanager.h"
 
 #include "app/appstate.h"
@@ -53,6 +54,8 @@ constexpr int maximumAccountShortcuts = 10;
 // The list's item style pads each row 7 px above and below, and a row's widget is laid inside
 // that padding, so the row is made taller by as much to keep the widget's own height.
 constexpr int itemVerticalPadding = 14;
+// The account list is dark in both themes, so its balances take the dark theme's colours.
+constexpr bool listIsDark = true;
 
 QChar accountTypeGlyph(AccountType type)
 {
@@ -79,7 +82,7 @@ QLabel* glyphLabel(QChar glyph, int pixelSize, QWidget* parent)
     QFont font(iconFontFamily);
     font.setPixelSize(pixelSize);
     label->setFont(font);
-    label->setStyleSheet(Styles::textColor(QStringLiteral("#4DB6AC")));
+    label->setStyleSheet(Styles::textColor(ThemeColors::brightAccent()));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -232,7 +235,7 @@ QWidget* MainWindow::buildEmptyPanel()
     auto* subtitle = new QLabel(tr("Create your first account to get started."), panel);
     applyFontRole(subtitle, FontRoles::Subheading);
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+    subtitle->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
@@ -250,7 +253,7 @@ QWidget* MainWindow::buildEmptyPanel()
     import->setAlignment(Qt::AlignCenter);
     import->setWordWrap(true);
     import->setMaximumWidth(480);
-    import->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+    import->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
     applyFontRole(import, FontRoles::Small);
     layout->addWidget(import, 0, Qt::AlignCenter);
     return panel;
@@ -272,8 +275,9 @@ QString MainWindow::accountListStyle() const
                           "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
                           "background: "
                           "transparent;}")
-        .arg(QStringLiteral("#152420"), QStringLiteral("#8FAF9F"), QStringLiteral("#1E3530"),
-             QStringLiteral("#FFFFFF"), QStringLiteral("#26574A"), QStringLiteral("#5A7A6E"),
+        .arg(ThemeColors::sidebarBackground().name(), ThemeColors::sidebarText().name(),
+             ThemeColors::sidebarHover().name(), ThemeColors::sidebarStrongText().name(),
+             ThemeColors::sidebarSelection().name(), ThemeColors::sidebarHeading().name(),
              QString::number(size));
 }
 
@@ -299,7 +303,8 @@ void MainWindow::setupAccountList()
     m_totalLabel->setFixedHeight(32);
     m_totalLabel->setStyleSheet(
         QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-            .arg(QStringLiteral("#152420"), QStringLiteral("#8FAF9F"), QStringLiteral("#1E3028")));
+            .arg(ThemeColors::sidebarBackground().name(), ThemeColors::sidebarText().name(),
+                 ThemeColors::sidebarRule().name()));
 
     auto* left = new QWidget(this);
     left->setMinimumWidth(260);
@@ -347,15 +352,15 @@ QWidget* MainWindow::accountRowWidget(const Account& account, qint64 balance)
     applyFontRole(name, FontRoles::BodyStrong);
     name->setFullText(account.name);
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    name->setStyleSheet(Styles::textColor(QStringLiteral("#FFFFFF")));
+    name->setStyleSheet(Styles::textColor(ThemeColors::sidebarStrongText()));
     name->setToolTip(account.name);
     firstLine->addWidget(name, 1, Qt::AlignVCenter);
 
     auto* amount = new QLabel(formatMoney(balance, account.currency), row);
     applyFontRole(amount, FontRoles::Monospace);
     amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amount->setStyleSheet(
-        Styles::textColor(balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A")));
+    amount->setStyleSheet(Styles::textColor(balance < 0 ? ThemeColors::negative(listIsDark)
+                                                        : ThemeColors::positive(listIsDark)));
     amount->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(amount->text()) + 4);
     firstLine->addWidget(amount, 0, Qt::AlignVCenter);
@@ -367,7 +372,7 @@ QWidget* MainWindow::accountRowWidget(const Account& account, qint64 balance)
         detail += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
     auto* second = new QLabel(detail, row);
     applyFontRole(second, FontRoles::Small);
-    second->setStyleSheet(Styles::textColor(QStringLiteral("#8FAF9F")));
+    second->setStyleSheet(Styles::textColor(ThemeColors::sidebarText()));
     lines->addWidget(second);
 
     layout->addLayout(lines, 1);
