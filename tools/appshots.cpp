@@ -1,6 +1,7 @@
 // appshots <directory>: starts the application on a temporary database holding the sample
-// household and writes PNG screenshots of the main window, the register while a row is being
-// edited, and every dialog, in the light and the dark theme.
+// household and writes PNG screenshots of the welcome screen, the no-accounts panel, the main
+// window, its menus and context menus, the Keyboard Shortcuts box, the register while a row is
+// being edited, and every dialog, in the light and the dark theme.
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
@@ -25,12 +26,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -44,6 +51,48 @@ void save(QWidget* widget, const QString& name)
     const QString path = QDir(outputDirectory).filePath(name + QStringLiteral(".png"));
     widget->grab().save(path);
     std::printf("wrote %s\n", qPrintable(path));
+}
+
+// Saves the popup menu or modal window that `open` shows (both run their own event loop), then
+// closes it.
+void saveWhileOpen(const QString& name, const std::function<void()>& open)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, name] {
+        QWidget* shown = QApplication::activePopupWidget();
+        if (!shown)
+            shown = QApplication::activeModalWidget();
+        if (!shown || !shown->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        save(shown, name);
+        shown->close();
+    });
+    timer->start();
+    open();
+}
+
+QAction* menuEntry(QMainWindow& window, const QString& text)
+{
+    for (QAction* action : window.menuBar()->findChildren<QAction*>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+void saveMenus(QMainWindow& window, const QString& theme)
+{
+    for (QAction* entry : window.menuBar()->actions()) {
+        QMenu* menu = entry->menu();
+        if (!menu)
+            continue;
+        const QString name = entry->text().remove(QLatin1Char('&')).toLower();
+        saveWhileOpen(QStringLiteral("menu-%1-%2").arg(name, theme),
+                      [menu, &window] { menu->exec(window.mapToGlobal(QPoint(0, 0))); });
+    }
 }
 
 template <typename Dialog> void saveDialog(Dialog& dialog, const QString& name)
@@ -80,9 +129,17 @@ int main(int argc, char** argv)
     {
         MainWindow welcome(&state);
         welcome.resize(1280, 900);
+        auto* welcomeScreen = welcome.findChild<WelcomeScreen*>();
+        auto* pages = welcome.findChild<QStackedWidget*>();
         for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
             state.themeManager()->setThemeFromString(theme);
             save(&welcome, QStringLiteral("welcome-%1").arg(theme));
+            welcomeScreen->setReturningUser(true);
+            save(&welcome, QStringLiteral("welcome-returning-%1").arg(theme));
+            welcomeScreen->setReturningUser(false);
+            pages->setCurrentIndex(2);
+            save(&welcome, QStringLiteral("no-accounts-%1").arg(theme));
+            pages->setCurrentWidget(welcomeScreen);
         }
     }
 
@@ -115,10 +172,30 @@ int main(int argc, char** argv)
         state.themeManager()->setThemeFromString(theme);
         window.registerScreen()->reload();
         save(&window, QStringLiteral("main-window-%1").arg(theme));
+        saveMenus(window, theme);
+        saveWhileOpen(QStringLiteral("keyboard-shortcuts-%1").arg(theme), [&window] {
+            menuEntry(window, QStringLiteral("&Keyboard Shortcuts"))->trigger();
+        });
+        saveWhileOpen(QStringLiteral("account-context-menu-%1").arg(theme), [&window] {
+            QListWidget* list = window.accountList();
+            window.onAccountContextMenu(list->visualItemRect(list->item(0)).center());
+        });
 
         RegisterScreen* screen = window.registerScreen();
         RegisterModel* model = screen->model();
         const int row = model->viewRowOf(rows.at(1).id);
+        const auto rowCentre = [screen, model](int viewRow) {
+            return screen->view()
+                ->visualRect(model->index(viewRow, RegisterModel::PayeeColumn))
+                .center();
+        };
+        saveWhileOpen(QStringLiteral("register-context-menu-%1").arg(theme),
+                      [screen, model, &rowCentre, &split] {
+                          screen->onContextMenu(rowCentre(model->viewRowOf(split.id)));
+                      });
+        saveWhileOpen(
+            QStringLiteral("register-entry-context-menu-%1").arg(theme),
+            [screen, model, &rowCentre] { screen->onContextMenu(rowCentre(model->entryRow())); });
         screen->view()->setCurrentIndex(model->index(row, RegisterModel::PayeeColumn));
         screen->view()->edit(model->index(row, RegisterModel::PayeeColumn));
         save(&window, QStringLiteral("register-editing-%1").arg(theme));

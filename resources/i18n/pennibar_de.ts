@@ -409,6 +409,33 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>DateShortcuts</name>
+    <message>
+        <source>Date Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Enumerations</name>
     <message>
         <source>Checking</source>
@@ -714,10 +741,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Keyboard Shortcuts</source>
         <translation type="unfinished"></translation>
     </message>
@@ -739,6 +762,50 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to account 1&amp;ndash;9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -900,6 +967,38 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab / Shift+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1296,6 +1395,56 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>TovUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TovUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TransactionDeleter</name>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
@@ -1491,37 +1640,6 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
-    <name>UpdateDialog</name>
-    <message>
-        <source>Update available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Later</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
@@ -1578,25 +1696,6 @@ Tovarly Pennibar</source>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>WhatsNewDialog</name>
-    <message>
-        <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -396,7 +396,7 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
         bool ok = false;
         const double value = digits.toDouble(&ok);
         if ((ok && value < 0) || text.contains(QLatin1Char('(')))
-            colour = ThemeColors::negative(ThemeColors::isDark(palette));
+            colour = ThemeColors::negative(ThemeColors::isDark(palette)).color();
     }
 
     const QRect textArea = topLine.adjusted(textInset, 0, -textInset, 0);
@@ -417,7 +417,7 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
         painter->setClipRect(option.rect.adjusted(0, topLineHeight, 0, 0), Qt::IntersectClip);
         painter->setFont(font);
         painter->setPen(selected ? palette.color(QPalette::HighlightedText)
-                                 : ThemeColors::secondary(ThemeColors::isDark(palette)));
+                                 : ThemeColors::secondary(ThemeColors::isDark(palette)).color());
         painter->drawText(memoArea, int(Qt::AlignLeft | Qt::AlignVCenter),
                           QFontMetrics(font).elidedText(memo, Qt::ElideRight, memoArea.width()));
     }

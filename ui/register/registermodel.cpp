@@ -185,9 +185,9 @@ QVariant RegisterModel::bufferData(int viewRow, int column, int role, bool entry
         return *text;
     }
     if (role == Qt::ForegroundRole && entryFlag && text && text->isEmpty())
-        return ThemeColors::secondary();
+        return ThemeColors::secondary().color();
     if (role == Qt::BackgroundRole && !m_twoLine)
-        return ThemeColors::entryRowBackground(ThemeColors::isDark());
+        return ThemeColors::entryRowBackground(ThemeColors::isDark()).color();
     // Typed amounts line up with the column's amounts; placeholders stay in the body font.
     if (role == Qt::TextAlignmentRole && entryFlag)
         return columnAlignment(column);
@@ -255,16 +255,16 @@ QVariant RegisterModel::rowData(const RegisterRow& row, int column, int role) co
         switch (column) {
         case MemoColumn:
         case ClearedColumn:
-            return ThemeColors::secondary(dark);
+            return ThemeColors::secondary(dark).color();
         case PaymentColumn:
-            return ThemeColors::negative(dark);
+            return ThemeColors::negative(dark).color();
         case DepositColumn:
             if (row.transaction.amount >= 0)
-                return ThemeColors::positive(dark);
+                return ThemeColors::positive(dark).color();
             return {};
         case BalanceColumn:
             if (row.balance < 0)
-                return ThemeColors::negative(dark);
+                return ThemeColors::negative(dark).color();
             return {};
         default:
             return {};

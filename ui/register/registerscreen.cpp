@@ -78,6 +78,7 @@ bool isPlainEnter(const QKeyEvent* event)
 RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     : QWidget(parent), m_appState(appState)
 {
+    defineCommands();
     buildLayout();
     setUpTable();
     applyColumnLayout();
@@ -91,6 +92,52 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
                                          newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
                 }
             });
+}
+
+// A key matches with further modifiers held (Ctrl+Shift+D deletes) unless its command refuses
+// them; Ctrl+Shift+N, for one, is left to the window. The keys are tried in this order, so
+// Ctrl+Alt+Return saves rather than showing details.
+void RegisterScreen::defineCommands()
+{
+    using enum CommandId;
+    const auto keys = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        return QKeySequence(QKeyCombination(modifiers, key));
+    };
+    m_commands.add(Save, {.shortcuts = {keys(Qt::Key_Return, Qt::ControlModifier),
+                                        keys(Qt::Key_Enter, Qt::ControlModifier)}});
+    m_commands.add(ShowDetails, {.text = tr("Show &Details..."),
+                                 .shortcuts = {keys(Qt::Key_Return, Qt::AltModifier),
+                                               keys(Qt::Key_Enter, Qt::AltModifier)}});
+    m_commands.add(EditInDialog, {.text = tr("&Edit in Dialog..."),
+                                  .shortcuts = {keys(Qt::Key_E, Qt::ControlModifier)},
+                                  .refusedModifiers = Qt::ShiftModifier});
+    m_commands.add(Delete,
+                   {.text = tr("&Delete"), .shortcuts = {keys(Qt::Key_D, Qt::ControlModifier)}});
+    m_commands.add(InsertNew, {.text = tr("&Insert New"),
+                               .shortcuts = {keys(Qt::Key_I, Qt::ControlModifier)},
+                               .refusedModifiers = Qt::ShiftModifier});
+    m_commands.add(NewTransaction, {.text = tr("&New Transaction..."),
+                                    .shortcuts = {QKeySequence(QKeySequence::New)},
+                                    .refusedModifiers = Qt::ShiftModifier});
+    m_commands.add(Memorize, {.shortcuts = {keys(Qt::Key_M, Qt::ControlModifier)}});
+    // Inside an open line editor the apostrophe is typed: the editor keeps the key.
+    m_commands.add(CopyAbove, {.shortcuts = {QKeySequence(Qt::Key_Apostrophe)},
+                               .refusedModifiers = Qt::ControlModifier});
+    m_commands.add(SplitTransaction, {.text = tr("&Split Transaction...")});
+    m_commands.add(EditSplits, {.text = tr("Edit &Splits...")});
+    m_commands.add(MarkCleared, {.text = tr("Mark &Cleared")});
+    m_commands.add(MarkUncleared, {.text = tr("Mark &Uncleared")});
+}
+
+ShortcutSection RegisterScreen::shortcutSection() const
+{
+    using enum CommandId;
+    return {tr("Register"),
+            {m_commands.shortcutRow(Save, tr("Save transaction")),
+             m_commands.shortcutRow(InsertNew, tr("Insert new transaction")),
+             m_commands.shortcutRow(Delete, tr("Delete current transaction")),
+             {tr("Tab / Shift+Tab"), tr("Next / previous field")},
+             {tr("' (apostrophe)"), tr("Copy value from field above")}}};
 }
 
 void RegisterScreen::buildLayout()
@@ -111,7 +158,7 @@ void RegisterScreen::buildLayout()
         block->setSpacing(4);
         auto* captionLabel = new QLabel(caption, this);
         applyFontRole(captionLabel, FontRoles::Small);
-        captionLabel->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+        captionLabel->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
         captionLabel->setAlignment(Qt::AlignRight);
         value = new BalanceLabel(this);
         if (bold)
@@ -135,7 +182,7 @@ void RegisterScreen::buildLayout()
 
     m_subtitleLabel = new QLabel(this);
     applyFontRole(m_subtitleLabel, FontRoles::Small);
-    m_subtitleLabel->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+    m_subtitleLabel->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
     m_subtitleLabel->hide();
     layout->addWidget(m_subtitleLabel);
     layout->addSpacing(8);
@@ -147,16 +194,17 @@ void RegisterScreen::buildLayout()
     m_messageLabel = new QLabel(this);
     applyFontRole(m_messageLabel, FontRoles::Body);
     m_messageLabel->setStyleSheet(
-        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#6E8A7E")));
-    auto* hint = new QLabel(
-        tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
-            .arg(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText),
-                 QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
-                 QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText)),
-        this);
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeColors::mutedText().name()));
+    const auto key = [this](CommandId command) {
+        return m_commands.action(command)->shortcut().toString(QKeySequence::NativeText);
+    };
+    auto* hint =
+        new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+                       .arg(key(CommandId::Save), key(CommandId::Delete), key(CommandId::Memorize)),
+                   this);
     applyFontRole(hint, FontRoles::Body);
     hint->setStyleSheet(
-        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeColors::hintText().name()));
     bottom->addWidget(m_messageLabel);
     bottom->addStretch();
     bottom->addWidget(hint);
@@ -293,8 +341,8 @@ void RegisterScreen::updateSummary()
     m_clearedLabel->setText(formatMoney(cleared, currency));
     m_unclearedLabel->setText(formatMoney(uncleared, currency));
     m_balanceLabel->setText(formatMoney(balance, currency));
-    const QColor colour = balance < 0 ? ThemeColors::negative() : ThemeColors::positive();
-    m_balanceLabel->setStyleSheet(Styles::textColor(colour.name().toUpper()));
+    m_balanceLabel->setStyleSheet(
+        Styles::textColor(balance < 0 ? ThemeColors::negative() : ThemeColors::positive()));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -770,9 +818,13 @@ void RegisterScreen::commitCurrentRow()
 
 void RegisterScreen::deleteCurrentRow()
 {
-    const QModelIndex current = m_view->currentIndex();
-    const int row = current.isValid() ? current.row() : m_model->entryRow();
-    if (!m_model->isEntryRow(row)) {
+    deleteOrClearRow(currentRow());
+}
+
+// A transaction row is deleted; the entry row (also meant by -1) has its typed fields cleared.
+void RegisterScreen::deleteOrClearRow(int row)
+{
+    if (row >= 0 && !m_model->isEntryRow(row)) {
         deleteRow(row);
         return;
     }
@@ -930,36 +982,26 @@ void RegisterScreen::showMessage(const QString& text, int milliseconds)
 
 void RegisterScreen::onContextMenu(const QPoint& position)
 {
+    using enum CommandId;
     const QModelIndex index = m_view->indexAt(position);
     const int row = index.isValid() ? index.row() : m_model->entryRow();
     const RegisterRow* registerRow = m_model->rowAt(row);
-    const bool onTransaction = registerRow && !registerRow->transaction.id.isEmpty();
 
     QMenu menu(this);
-    QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::beginNewTransaction);
-    insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    QAction* dialogAction =
-        menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
-    dialogAction->setShortcut(QKeySequence::New);
-    if (m_model->isEntryRow(row)) {
-        QAction* edit =
-            menu.addAction(tr("&Edit in Dialog..."), this, &RegisterScreen::editNewRowInDialog);
-        edit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_commands.addToMenu(&menu, {InsertNew, NewTransaction});
+    if (m_model->isEntryRow(row))
+        m_commands.addToMenu(&menu, {EditInDialog});
+    if (registerRow && !registerRow->transaction.id.isEmpty()) {
+        const Transaction& transaction = registerRow->transaction;
+        m_commands.addToMenu(
+            &menu, {Separator, ShowDetails, transaction.isSplit ? EditSplits : SplitTransaction,
+                    EditInDialog, transaction.cleared ? MarkUncleared : MarkCleared, Delete});
     }
-    if (onTransaction) {
-        const Transaction transaction = registerRow->transaction;
-        menu.addSeparator();
-        menu.addAction(tr("Show &Details..."), this, [this, row] { showDetails(row); })
-            ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
-        menu.addAction(transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."),
-                       this, [this, row] { editSplits(row); });
-        menu.addAction(tr("&Edit in Dialog..."), this, [this, row] { editInDialog(row); })
-            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this,
-                       [this, row] { toggleCleared(row); });
-        menu.addAction(tr("&Delete"), this, [this, row] { deleteRow(row); })
-            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    }
+    // The entries act on the row under the menu, which need not be the current one.
+    connect(&menu, &QMenu::triggered, this, [this, row](QAction* chosen) {
+        if (const std::optional<CommandId> command = m_commands.idOf(chosen))
+            runCommand(*command, row);
+    });
     menu.exec(m_view->viewport()->mapToGlobal(position));
 }
 
@@ -976,23 +1018,7 @@ bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 
 bool RegisterScreen::handleKey(QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const bool control = modifiers & Qt::ControlModifier;
-    const bool shift = modifiers & Qt::ShiftModifier;
-    const bool alt = modifiers & Qt::AltModifier;
-    const int key = event->key();
     const QModelIndex current = m_view->currentIndex();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-
-    if (enter && control) {
-        commitCurrentRow();
-        return true;
-    }
-    if (enter && alt) {
-        if (current.isValid())
-            showDetails(current.row());
-        return true;
-    }
     if (isPlainEnter(event)) {
         if (!current.isValid() || openEditor() || isSplitInlineCell(current)) {
             advanceToNextField();
@@ -1003,33 +1029,62 @@ bool RegisterScreen::handleKey(QKeyEvent* event)
         }
         return true;
     }
-    if (control && !shift && key == Qt::Key_E) {
-        if (!current.isValid() || m_model->isEntryRow(current.row()))
+    if (const std::optional<CommandId> command = m_commands.commandForKey(event))
+        return runCommand(*command, currentRow());
+    return false;
+}
+
+// A command acts on one row: the current one for a key, the one under the context menu for a
+// menu entry; -1 when there is none. False when the command leaves the key to an open editor.
+bool RegisterScreen::runCommand(CommandId command, int row)
+{
+    using enum CommandId;
+    switch (command) {
+    case Save:
+        commitCurrentRow();
+        return true;
+    case ShowDetails:
+        showDetails(row);
+        return true;
+    case EditInDialog:
+        if (row < 0 || m_model->isEntryRow(row))
             editNewRowInDialog();
         else
-            editInDialog(current.row());
+            editInDialog(row);
         return true;
-    }
-    if (control && key == Qt::Key_D) {
-        deleteCurrentRow();
+    case Delete:
+        deleteOrClearRow(row);
         return true;
-    }
-    if (control && !shift && key == Qt::Key_I) {
+    case InsertNew:
         beginNewTransaction();
         return true;
-    }
-    if (control && !shift && key == Qt::Key_N) {
-        presentNewTransactionDialog(nullptr);
+    case NewTransaction:
+        newTransactionDialog();
         return true;
-    }
-    if (control && key == Qt::Key_M) {
-        if (current.isValid())
-            memorize(current.row());
+    case Memorize:
+        memorize(row);
         return true;
-    }
-    if (key == Qt::Key_Apostrophe && !control && !openEditor()) {
+    case CopyAbove:
+        if (openEditor())
+            return false;
         copyFromAbove();
         return true;
+    case SplitTransaction:
+    case EditSplits:
+        editSplits(row);
+        return true;
+    case MarkCleared:
+    case MarkUncleared:
+        toggleCleared(row);
+        return true;
+    case Separator:
+        break;
     }
     return false;
+}
+
+int RegisterScreen::currentRow() const
+{
+    const QModelIndex current = m_view->currentIndex();
+    return current.isValid() ? current.row() : -1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/commands/commandset.h"
 #include "ui/register/registernavigator.h"
 
 #include "data/recurringtransaction.h"
@@ -41,6 +42,9 @@ public:
     RegisterTableView* view() const { return m_view; }
     RegisterModel* model() const { return m_model; }
 
+    // The register's keys as the Keyboard Shortcuts box lists them.
+    ShortcutSection shortcutSection() const;
+
 signals:
     void newTransactionRequested(const QString& accountId);
     void editTransactionRequested(const QString& transactionId);
@@ -68,9 +72,30 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The register's commands: its keys and the entries of its context menu.
+    enum class CommandId
+    {
+        Separator,
+        Save,
+        ShowDetails,
+        EditInDialog,
+        Delete,
+        InsertNew,
+        NewTransaction,
+        Memorize,
+        CopyAbove,
+        SplitTransaction,
+        EditSplits,
+        MarkCleared,
+        MarkUncleared,
+    };
+
+    void defineCommands();
     void buildLayout();
     void setUpTable();
     bool handleKey(QKeyEvent* event);
+    bool runCommand(CommandId command, int row);
+    int currentRow() const;
 
     void flushEditor();
     QWidget* openEditor() const;
@@ -83,6 +108,7 @@ private:
     int previousVisibleColumn(int column) const;
     bool isSplitInlineCell(const QModelIndex& index) const;
 
+    void deleteOrClearRow(int row);
     void deleteRow(int row);
     void editInDialog(int row);
     void showDetails(int row);
@@ -111,4 +137,5 @@ private:
     RegisterModel* m_model = nullptr;
     RegisterDelegate* m_delegate = nullptr;
     int m_messageSerial = 0;
+    CommandSet<CommandId> m_commands{this};
 };

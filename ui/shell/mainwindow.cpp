@@ -1,11 +1,14 @@
 #include "ui/shell/mainwindow.h"
 
+#include "ui/commands/shortcutlisting.h"
 #include "ui/shell/feedbacklink.h"
 #include "ui/shell/listresizewatcher.h"
 #include "ui/shell/statusbar.h"
 #include "ui/shell/welcomescreen.h"
 #include "ui/theme/fontroles.h"
+#include "ui/theme/iconfont.h"
 #include "ui/theme/styles.h"
+#include "ui/theme/themecolors.h"
 #include "ui/theme/thememanager.h"
 
 #include "app/appstate.h"
@@ -22,6 +25,7 @@
 #include "ui/register/registerscreen.h"
 #include "ui/screens/accountformdialog.h"
 #include "ui/theme/displaysettings.h"
+#include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/elidedlabel.h"
 
 #include <QApplication>
@@ -45,12 +49,26 @@ namespace {
 
 const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
-const QString iconFontFamily = QStringLiteral("Material Icons");
 constexpr int autoPostIntervalMs = 3600000;
 constexpr int maximumAccountShortcuts = 10;
 // The list's item style pads each row 7 px above and below, and a row's widget is laid inside
 // that padding, so the row is made taller by as much to keep the widget's own height.
 constexpr int itemVerticalPadding = 14;
+// The account list is dark in both themes, so its balances take the dark theme's colours.
+constexpr bool listIsDark = true;
+
+// Alt+1 ... Alt+9 for the first nine accounts of the list, Alt+0 for the tenth.
+QKeySequence accountShortcutKey(int row)
+{
+    const int digit = row < 9 ? row + 1 : 0;
+    return QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + digit));
+}
+
+// The sample-data entries of the Help menu are for developers.
+bool sampleDataEnabled()
+{
+    return !qEnvironmentVariable("PENNIBAR_DEV").isEmpty();
+}
 
 QChar accountTypeGlyph(AccountType type)
 {
@@ -74,10 +92,8 @@ QChar accountTypeGlyph(AccountType type)
 QLabel* glyphLabel(QChar glyph, int pixelSize, QWidget* parent)
 {
     auto* label = new QLabel(QString(glyph), parent);
-    QFont font(iconFontFamily);
-    font.setPixelSize(pixelSize);
-    label->setFont(font);
-    label->setStyleSheet(Styles::textColor(QStringLiteral("#4DB6AC")));
+    label->setFont(iconFont(pixelSize));
+    label->setStyleSheet(Styles::textColor(ThemeColors::brightAccent()));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -85,13 +101,14 @@ QLabel* glyphLabel(QChar glyph, int pixelSize, QWidget* parent)
 } // namespace
 
 MainWindow::MainWindow(AppState* appState, QWidget* parent)
-    : QMainWindow(parent), m_appState(appState)
+    : QMainWindow(parent), m_appState(appState), m_commands(menuBar())
 {
     setWindowTitle(BuildConfig::applicationTitle());
     const QByteArray geometry = QSettings().value(geometryKey).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         resize(1280, 900);
 
+    defineCommands();
     buildMenus();
 
     m_registerScreen = new RegisterScreen(m_appState, this);
@@ -152,63 +169,99 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
 // ---------------------------------------------------------------------------------------------
 // Menus
 
+// A command whose screen is still to come is defined disabled, without a run; giving it its run
+// (and dropping `enabled = false`) turns on its menu entry and its context-menu entry alike.
+void MainWindow::defineCommands()
+{
+    using enum CommandId;
+    const auto add = [this](CommandId id, const Command& command) { m_commands.add(id, command); };
+    add(NewTransaction, {.text = tr("&New Transaction"),
+                         .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_N)},
+                         .run = [this] { m_registerScreen->beginNewTransaction(); }});
+    add(NewAccount, {.text = tr("New &Account"),
+                     .contextText = tr("New Account..."),
+                     .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
+                     .run = [this] { showNewAccountDialog(); }});
+    add(Import, {.text = tr("&Import..."), .enabled = false});
+    add(TovarlyAccount, {.text = tr("Tovarly &Account..."), .enabled = false});
+    add(SignOut, {.text = tr("Sign &Out")});
+    add(Quit, {.text = tr("&Quit"),
+               .shortcuts = {QKeySequence(QKeySequence::Quit)},
+               .menuRole = QAction::QuitRole,
+               .run = [this] { close(); }});
+
+    add(Find, {.text = tr("&Find..."),
+               .shortcuts = {QKeySequence(QKeySequence::Find)},
+               .enabled = false});
+    add(Preferences,
+        {.text = tr("&Preferences..."), .menuRole = QAction::PreferencesRole, .enabled = false});
+
+    add(EditAccount, {.text = tr("&Edit..."), .contextText = tr("Edit \"%1\"..."), .run = [this] {
+                          showEditAccountDialog();
+                      }});
+    add(Reconcile, {.text = tr("&Reconcile..."),
+                    .contextText = tr("Reconcile..."),
+                    .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_R)},
+                    .enabled = false});
+    add(ReconciliationHistory, {.text = tr("Reconciliation &History..."),
+                                .contextText = tr("Reconciliation History..."),
+                                .enabled = false});
+    add(RenamePayees,
+        {.text = tr("Rename &Payees..."), .contextText = tr("Rename Payees..."), .enabled = false});
+    add(ShareAccount, {.text = tr("&Share..."), .contextText = tr("Share..."), .enabled = false});
+    add(DeleteAccount, {.text = tr("&Delete"), .contextText = tr("Delete \"%1\""), .run = [this] {
+                            deleteCurrentAccount();
+                        }});
+
+    add(Reports, {.text = tr("&Reports"),
+                  .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_2)},
+                  .enabled = false});
+    add(RecurringTransactions, {.text = tr("Re&curring Transactions"),
+                                .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_3)},
+                                .enabled = false});
+    add(Categories, {.text = tr("C&ategories"),
+                     .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_4)},
+                     .enabled = false});
+
+    add(About, {.text = tr("&About Tovarly Pennibar"),
+                .menuRole = QAction::AboutRole,
+                .run = [this] { showAbout(); }});
+    add(WhatsNew, {.text = tr("What's &New..."), .enabled = false});
+    add(CheckForUpdates, {.text = tr("Check for &Updates..."), .enabled = false});
+    add(SendFeedback,
+        {.text = tr("Send &Feedback..."), .run = [] {
+             QDesktopServices::openUrl(
+                 FeedbackLink(BuildConfig::feedbackSiteUrl(), BuildConfig::productSlug()).url());
+         }});
+    add(KeyboardShortcuts,
+        {.text = tr("&Keyboard Shortcuts"), .run = [this] { showKeyboardShortcuts(); }});
+    if (sampleDataEnabled()) {
+        add(LoadSampleData, {.text = tr("Load &Sample Data"), .run = [this] { loadSampleData(); }});
+        add(ClearSampleData,
+            {.text = tr("&Clear Sample Data"), .run = [this] { clearSampleData(); }});
+    }
+
+    m_accountAction = m_commands.action(TovarlyAccount);
+    m_signOutAction = m_commands.action(SignOut);
+}
+
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&New Transaction"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
-                    [this] { m_registerScreen->beginNewTransaction(); });
-    file->addAction(tr("New &Account"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this,
-                    &MainWindow::showNewAccountDialog);
-    file->addSeparator();
-    file->addAction(tr("&Import..."))->setEnabled(false);
-    file->addSeparator();
-    m_accountAction = file->addAction(tr("Tovarly &Account..."));
-    m_accountAction->setEnabled(false);
-    file->addSeparator();
-    m_signOutAction = file->addAction(tr("Sign &Out"));
-    file->addSeparator();
-    QAction* quit = file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
-    quit->setMenuRole(QAction::QuitRole);
-
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    edit->addAction(tr("&Find..."), QKeySequence::Find)->setEnabled(false);
-    edit->addSeparator();
-    QAction* preferences = edit->addAction(tr("&Preferences..."));
-    preferences->setMenuRole(QAction::PreferencesRole);
-    preferences->setEnabled(false);
-
-    QMenu* account = menuBar()->addMenu(tr("&Account"));
-    account->addAction(tr("&Edit..."), this, &MainWindow::showEditAccountDialog);
-    account->addAction(tr("&Reconcile..."), QKeySequence(Qt::CTRL | Qt::Key_R))->setEnabled(false);
-    account->addAction(tr("Reconciliation &History..."))->setEnabled(false);
-    account->addAction(tr("Rename &Payees..."))->setEnabled(false);
-    account->addSeparator();
-    account->addAction(tr("&Share..."))->setEnabled(false);
-    account->addSeparator();
-    account->addAction(tr("&Delete"), this, &MainWindow::deleteCurrentAccount);
-
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    view->addAction(tr("&Reports"), QKeySequence(Qt::CTRL | Qt::Key_2))->setEnabled(false);
-    view->addAction(tr("Re&curring Transactions"), QKeySequence(Qt::CTRL | Qt::Key_3))
-        ->setEnabled(false);
-    view->addAction(tr("C&ategories"), QKeySequence(Qt::CTRL | Qt::Key_4))->setEnabled(false);
-
+    using enum CommandId;
+    m_commands.addToMenu(menuBar()->addMenu(tr("&File")),
+                         {NewTransaction, NewAccount, Separator, Import, Separator, TovarlyAccount,
+                          Separator, SignOut, Separator, Quit});
+    m_commands.addToMenu(menuBar()->addMenu(tr("&Edit")), {Find, Separator, Preferences});
+    m_commands.addToMenu(menuBar()->addMenu(tr("&Account")),
+                         {EditAccount, Reconcile, ReconciliationHistory, RenamePayees, Separator,
+                          ShareAccount, Separator, DeleteAccount});
+    m_commands.addToMenu(menuBar()->addMenu(tr("&View")),
+                         {Reports, RecurringTransactions, Categories});
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("&About Tovarly Pennibar"), this, &MainWindow::showAbout)
-        ->setMenuRole(QAction::AboutRole);
-    help->addAction(tr("What's &New..."))->setEnabled(false);
-    help->addAction(tr("Check for &Updates..."))->setEnabled(false);
-    help->addAction(tr("Send &Feedback..."), this, [] {
-        QDesktopServices::openUrl(
-            FeedbackLink(BuildConfig::feedbackSiteUrl(), BuildConfig::productSlug()).url());
-    });
-    help->addSeparator();
-    help->addAction(tr("&Keyboard Shortcuts"), this, &MainWindow::showKeyboardShortcuts);
-    if (!qEnvironmentVariable("PENNIBAR_DEV").isEmpty()) {
-        help->addSeparator();
-        help->addAction(tr("Load &Sample Data"), this, &MainWindow::loadSampleData);
-        help->addAction(tr("&Clear Sample Data"), this, &MainWindow::clearSampleData);
-    }
+    m_commands.addToMenu(
+        help, {About, WhatsNew, CheckForUpdates, SendFeedback, Separator, KeyboardShortcuts});
+    if (sampleDataEnabled())
+        m_commands.addToMenu(help, {Separator, LoadSampleData, ClearSampleData});
 }
 
 QWidget* MainWindow::buildEmptyPanel()
@@ -230,7 +283,7 @@ QWidget* MainWindow::buildEmptyPanel()
     auto* subtitle = new QLabel(tr("Create your first account to get started."), panel);
     applyFontRole(subtitle, FontRoles::Subheading);
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+    subtitle->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
@@ -248,7 +301,7 @@ QWidget* MainWindow::buildEmptyPanel()
     import->setAlignment(Qt::AlignCenter);
     import->setWordWrap(true);
     import->setMaximumWidth(480);
-    import->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+    import->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
     applyFontRole(import, FontRoles::Small);
     layout->addWidget(import, 0, Qt::AlignCenter);
     return panel;
@@ -270,8 +323,9 @@ QString MainWindow::accountListStyle() const
                           "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
                           "background: "
                           "transparent;}")
-        .arg(QStringLiteral("#152420"), QStringLiteral("#8FAF9F"), QStringLiteral("#1E3530"),
-             QStringLiteral("#FFFFFF"), QStringLiteral("#26574A"), QStringLiteral("#5A7A6E"),
+        .arg(ThemeColors::sidebarBackground().name(), ThemeColors::sidebarText().name(),
+             ThemeColors::sidebarHover().name(), ThemeColors::sidebarStrongText().name(),
+             ThemeColors::sidebarSelection().name(), ThemeColors::sidebarHeading().name(),
              QString::number(size));
 }
 
@@ -297,7 +351,8 @@ void MainWindow::setupAccountList()
     m_totalLabel->setFixedHeight(32);
     m_totalLabel->setStyleSheet(
         QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-            .arg(QStringLiteral("#152420"), QStringLiteral("#8FAF9F"), QStringLiteral("#1E3028")));
+            .arg(ThemeColors::sidebarBackground().name(), ThemeColors::sidebarText().name(),
+                 ThemeColors::sidebarRule().name()));
 
     auto* left = new QWidget(this);
     left->setMinimumWidth(260);
@@ -345,15 +400,15 @@ QWidget* MainWindow::accountRowWidget(const Account& account, qint64 balance)
     applyFontRole(name, FontRoles::BodyStrong);
     name->setFullText(account.name);
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    name->setStyleSheet(Styles::textColor(QStringLiteral("#FFFFFF")));
+    name->setStyleSheet(Styles::textColor(ThemeColors::sidebarStrongText()));
     name->setToolTip(account.name);
     firstLine->addWidget(name, 1, Qt::AlignVCenter);
 
     auto* amount = new QLabel(formatMoney(balance, account.currency), row);
     applyFontRole(amount, FontRoles::Monospace);
     amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amount->setStyleSheet(
-        Styles::textColor(balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A")));
+    amount->setStyleSheet(Styles::textColor(balance < 0 ? ThemeColors::negative(listIsDark)
+                                                        : ThemeColors::positive(listIsDark)));
     amount->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(amount->text()) + 4);
     firstLine->addWidget(amount, 0, Qt::AlignVCenter);
@@ -365,7 +420,7 @@ QWidget* MainWindow::accountRowWidget(const Account& account, qint64 balance)
         detail += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
     auto* second = new QLabel(detail, row);
     applyFontRole(second, FontRoles::Small);
-    second->setStyleSheet(Styles::textColor(QStringLiteral("#8FAF9F")));
+    second->setStyleSheet(Styles::textColor(ThemeColors::sidebarText()));
     lines->addWidget(second);
 
     layout->addLayout(lines, 1);
@@ -420,8 +475,7 @@ void MainWindow::rebuildAccountShortcuts()
     m_accountShortcuts.clear();
     const int count = std::min(m_accountList->count(), maximumAccountShortcuts);
     for (int i = 0; i < count; ++i) {
-        const int digit = i < 9 ? i + 1 : 0;
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + digit)), this);
+        auto* shortcut = new QShortcut(accountShortcutKey(i), this);
         const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
         connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
         m_accountShortcuts.append(shortcut);
@@ -489,25 +543,29 @@ void MainWindow::restoreLastViewedAccount()
 
 void MainWindow::onAccountContextMenu(const QPoint& position)
 {
+    using enum CommandId;
     QMenu menu(this);
-    menu.addAction(tr("New Account..."), this, &MainWindow::showNewAccountDialog);
-    QListWidgetItem* item = m_accountList->itemAt(position);
-    if (item) {
+    m_commands.addContextEntry(&menu, NewAccount, {}, [this] { showNewAccountDialog(); });
+    if (QListWidgetItem* item = m_accountList->itemAt(position)) {
         const QString id = item->data(Qt::UserRole).toString();
         const std::optional<Account> account = m_appState->accountRepository()->byId(id);
         const QString name = account ? account->name : QString();
+        // These act on the row's account: it becomes the current one first.
+        const auto addForAccount = [this, &menu, &id, &name](CommandId command) {
+            m_commands.addContextEntry(&menu, command, name, [this, id, command] {
+                selectAccount(id);
+                m_commands.action(command)->trigger();
+            });
+        };
         menu.addSeparator();
-        menu.addAction(tr("Edit \"%1\"...").arg(name), this, [this, id] {
-            selectAccount(id);
-            showEditAccountDialog();
-        });
-        menu.addAction(tr("Reconcile..."))->setEnabled(false);
-        menu.addAction(tr("Reconciliation History..."))->setEnabled(false);
-        menu.addAction(tr("Rename Payees..."))->setEnabled(false);
+        addForAccount(EditAccount);
+        addForAccount(Reconcile);
+        addForAccount(ReconciliationHistory);
+        addForAccount(RenamePayees);
         menu.addSeparator();
-        menu.addAction(tr("Share..."))->setEnabled(false);
+        addForAccount(ShareAccount);
         menu.addSeparator();
-        menu.addAction(tr("Delete \"%1\"").arg(name), this, [this, id] { deleteAccount(id); });
+        m_commands.addContextEntry(&menu, DeleteAccount, name, [this, id] { deleteAccount(id); });
     }
     menu.exec(m_accountList->viewport()->mapToGlobal(position));
 }
@@ -642,50 +700,24 @@ void MainWindow::showAbout()
 
 void MainWindow::showKeyboardShortcuts()
 {
-    const auto key = [](const QKeySequence& sequence) {
-        return sequence.toString(QKeySequence::NativeText);
-    };
-    QString text =
-        tr("<h3>Register</h3><table cellspacing=\"6\">"
-           "<tr><td><b>%1</b></td><td>Save transaction</td></tr>"
-           "<tr><td><b>%2</b></td><td>Insert new transaction</td></tr>"
-           "<tr><td><b>%3</b></td><td>Delete current transaction</td></tr>"
-           "<tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous field</td></tr>"
-           "<tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table>"
-           "<h3>Date Field</h3><table cellspacing=\"6\">"
-           "<tr><td><b>t</b></td><td>Today</td></tr>"
-           "<tr><td><b>+ / -</b></td><td>Next / previous day</td></tr>"
-           "<tr><td><b>m / h</b></td><td>First / last day of month</td></tr>"
-           "<tr><td><b>y / r</b></td><td>First / last day of year</td></tr>"
-           "<tr><td><b>w / k</b></td><td>First / last day of week</td></tr></table>"
-           "<h3>General</h3><table cellspacing=\"6\">"
-           "<tr><td><b>%4</b></td><td>New transaction</td></tr>"
-           "<tr><td><b>%5</b></td><td>New account</td></tr>"
-           "<tr><td><b>%6</b></td><td>Reconcile account</td></tr>"
-           "<tr><td><b>%7</b></td><td>Search transactions</td></tr>"
-           "<tr><td><b>%8</b></td><td>Reports</td></tr>"
-           "<tr><td><b>%9</b></td><td>Recurring transactions</td></tr>"
-           "<tr><td><b>%10</b></td><td>Categories</td></tr></table>"
-           "<h3>Accounts</h3><table cellspacing=\"6\">"
-           "<tr><td><b>%11 &ndash; %12</b></td><td>Switch to account 1&ndash;9</td></tr>"
-           "<tr><td><b>%13</b></td><td>Switch to account 10</td></tr></table>");
-    const QList<QKeySequence> keys = {QKeySequence(Qt::CTRL | Qt::Key_Return),
-                                      QKeySequence(Qt::CTRL | Qt::Key_I),
-                                      QKeySequence(Qt::CTRL | Qt::Key_D),
-                                      QKeySequence(Qt::CTRL | Qt::Key_N),
-                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
-                                      QKeySequence(Qt::CTRL | Qt::Key_R),
-                                      QKeySequence(Qt::CTRL | Qt::Key_F),
-                                      QKeySequence(Qt::CTRL | Qt::Key_2),
-                                      QKeySequence(Qt::CTRL | Qt::Key_3),
-                                      QKeySequence(Qt::CTRL | Qt::Key_4),
-                                      QKeySequence(Qt::ALT | Qt::Key_1),
-                                      QKeySequence(Qt::ALT | Qt::Key_9),
-                                      QKeySequence(Qt::ALT | Qt::Key_0)};
-    // Filled from the last placeholder down, so %1 never eats the start of %10 to %13.
-    for (int i = int(keys.size()); i >= 1; --i)
-        text.replace(QStringLiteral("%%1").arg(i), key(keys.at(i - 1)).toHtmlEscaped());
-    QMessageBox::information(this, tr("Keyboard Shortcuts"), text);
+    using enum CommandId;
+    const ShortcutSection general{
+        tr("General"),
+        {m_commands.shortcutRow(NewTransaction, tr("New transaction")),
+         m_commands.shortcutRow(NewAccount, tr("New account")),
+         m_commands.shortcutRow(Reconcile, tr("Reconcile account")),
+         m_commands.shortcutRow(Find, tr("Search transactions")),
+         m_commands.shortcutRow(Reports, tr("Reports")),
+         m_commands.shortcutRow(RecurringTransactions, tr("Recurring transactions")),
+         m_commands.shortcutRow(Categories, tr("Categories"))}};
+    const ShortcutSection accounts{
+        tr("Accounts"),
+        {ShortcutRow::forRange(accountShortcutKey(0), accountShortcutKey(8),
+                               tr("Switch to account 1&ndash;9")),
+         ShortcutRow::forKeys(accountShortcutKey(9), tr("Switch to account 10"))}};
+    QMessageBox::information(this, tr("Keyboard Shortcuts"),
+                             shortcutListingHtml({m_registerScreen->shortcutSection(),
+                                                  dateShortcutSection(), general, accounts}));
 }
 
 // ---------------------------------------------------------------------------------------------

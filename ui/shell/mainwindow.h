@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/commands/commandset.h"
+
 #include <QMainWindow>
 
 class AppState;
@@ -42,6 +44,37 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The window's commands: the entries of its menus and of the account list's context menu.
+    enum class CommandId
+    {
+        Separator,
+        NewTransaction,
+        NewAccount,
+        Import,
+        TovarlyAccount,
+        SignOut,
+        Quit,
+        Find,
+        Preferences,
+        EditAccount,
+        Reconcile,
+        ReconciliationHistory,
+        RenamePayees,
+        ShareAccount,
+        DeleteAccount,
+        Reports,
+        RecurringTransactions,
+        Categories,
+        About,
+        WhatsNew,
+        CheckForUpdates,
+        SendFeedback,
+        KeyboardShortcuts,
+        LoadSampleData,
+        ClearSampleData,
+    };
+
+    void defineCommands();
     void buildMenus();
     QWidget* buildEmptyPanel();
     void setupAccountList();
@@ -63,6 +96,8 @@ private:
     bool isSignedIn() const;
 
     AppState* m_appState;
+    // The menu bar owns the commands whose entries it shows.
+    CommandSet<CommandId> m_commands;
     QListWidget* m_accountList = nullptr;
     QSplitter* m_splitter = nullptr;
     QLabel* m_totalLabel = nullptr;

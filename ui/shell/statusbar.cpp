@@ -1,6 +1,7 @@
 #include "ui/shell/statusbar.h"
 
 #include "ui/theme/fontroles.h"
+#include "ui/theme/styles.h"
 #include "ui/theme/themecolors.h"
 
 #include <QLabel>
@@ -74,9 +75,7 @@ void StatusBar::showTransient(const QString& text, int milliseconds)
 
 void StatusBar::restyle()
 {
-    const QString style =
-        QStringLiteral("color: %1;")
-            .arg(ThemeColors::isDark() ? QStringLiteral("#8FAF9F") : QStringLiteral("#2A3D33"));
+    const QString style = Styles::textColor(ThemeColors::statusText(ThemeColors::isDark()));
     m_syncLabel->setStyleSheet(style);
     m_accountsLabel->setStyleSheet(style);
     restyleRecurring();
@@ -84,6 +83,6 @@ void StatusBar::restyle()
 
 void StatusBar::restyleRecurring()
 {
-    m_recurringLabel->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
-                                        .arg(ThemeColors::warning().name().toUpper()));
+    m_recurringLabel->setStyleSheet(
+        QStringLiteral("color: %1; font-weight: bold;").arg(ThemeColors::warning().name()));
 }

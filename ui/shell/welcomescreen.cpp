@@ -78,7 +78,7 @@ WelcomeScreen::WelcomeScreen(AppState* appState, QWidget* parent)
 
     auto* offline = centredLabel(tr("Works fully offline. Your data stays on this device."),
                                  FontRoles::Small, column);
-    offline->setStyleSheet(Styles::textColor(QStringLiteral("#6E8A7E")));
+    offline->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
     layout->addWidget(offline);
     layout->addSpacing(24);
 
@@ -144,7 +144,7 @@ void WelcomeScreen::setReturningUser(bool returning)
     m_signBackIn->setVisible(returning);
     m_howItWorks->setVisible(!returning);
 
-    const QString linkStyle = Styles::textColor(QStringLiteral("#4DB6AC"));
+    const QString linkStyle = Styles::textColor(ThemeColors::brightAccent());
     const auto makePrimary = [](QPushButton* button) {
         button->setFlat(false);
         button->setStyleSheet(Styles::primaryButton());
@@ -172,13 +172,12 @@ void WelcomeScreen::setReturningUser(bool returning)
 void WelcomeScreen::restyle()
 {
     const bool dark = ThemeColors::isDark();
-    m_subtitle->setStyleSheet(
-        Styles::textColor(dark ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358")));
-    const QString accent = Styles::textColor(ThemeColors::accent(dark).name().toUpper());
+    m_subtitle->setStyleSheet(Styles::textColor(ThemeColors::subtitle(dark)));
+    const QString accent = Styles::textColor(ThemeColors::accent(dark));
     m_signBackIn->setStyleSheet(accent);
     for (QLabel* number : std::as_const(m_stepNumbers))
         number->setStyleSheet(accent);
     m_howItWorks->setStyleSheet(
         QStringLiteral("#HowItWorksCard { border: 1px solid %1; border-radius: 10px; }")
-            .arg(dark ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB")));
+            .arg(ThemeColors::divider(dark).name()));
 }

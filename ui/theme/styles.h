@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class ThemeColor;
+
 // Style sheets shared by several screens.
 class Styles
 {
@@ -9,5 +11,5 @@ public:
     // The filled teal button of a screen's main action.
     static QString primaryButton();
     // "color: <colour>;"
-    static QString textColor(const QString& colour);
+    static QString textColor(const ThemeColor& colour);
 };

@@ -1,14 +1,81 @@
 #include "ui/theme/themecolors.h"
 
 #include <QGuiApplication>
-#include <QPalette>
 
 namespace {
 
-QColor pick(bool dark, const char* light, const char* darkColour)
+// Every colour the screens use, each written once. The light theme's greens and greys:
+constexpr char white[] = "#FFFFFF";
+constexpr char paper[] = "#FAFBFA";
+constexpr char mint[] = "#F2F7F4";
+constexpr char paleGreen[] = "#E8F5E9";
+constexpr char mist[] = "#E0EBE5";
+constexpr char lightRule[] = "#D8E0DB";
+constexpr char disabledSage[] = "#A0B5A8";
+constexpr char shadowSage[] = "#9BB0A3";
+constexpr char sage[] = "#6E8A7E";
+constexpr char deepSage[] = "#4A6358";
+constexpr char statusInk[] = "#2A3D33";
+constexpr char ink[] = "#1B2D26";
+// The dark theme's:
+constexpr char moonlight[] = "#D8E8DF";
+constexpr char paleSage[] = "#8FAF9F";
+constexpr char hintSage[] = "#5A7A6E";
+constexpr char disabledForest[] = "#3A5A4A";
+constexpr char darkRule[] = "#2A4038";
+constexpr char selectedForest[] = "#26574A";
+constexpr char forest[] = "#1E3530";
+constexpr char sidebarBorder[] = "#1E3028";
+constexpr char nightAlternate[] = "#1A2E28";
+constexpr char night[] = "#152420";
+constexpr char midnight[] = "#0F1E19";
+constexpr char shadowNight[] = "#0A1510";
+// Teals, and the amount and warning colours of each theme:
+constexpr char lightTeal[] = "#4DB6AC";
+constexpr char teal[] = "#00897B";
+constexpr char darkTeal[] = "#00796B";
+constexpr char deepTeal[] = "#004D40";
+constexpr char green[] = "#2E7D32";
+constexpr char lightGreen[] = "#66BB6A";
+constexpr char red[] = "#C62828";
+constexpr char lightRed[] = "#FF8A80";
+constexpr char orange[] = "#E65100";
+constexpr char lightOrange[] = "#FFA726";
+// The split editor's plain colours:
+constexpr char plainGreen[] = "green";
+constexpr char plainRed[] = "#cc0000";
+constexpr char plainWhite[] = "white";
+
+ThemeColor pick(bool dark, const char* light, const char* darkColour)
 {
-    return QColor(QLatin1String(dark ? darkColour : light));
+    return ThemeColor(dark ? darkColour : light);
 }
+
+// A palette role's colour in the light and in the dark theme.
+struct RoleColours
+{
+    QPalette::ColorRole role;
+    const char* light;
+    const char* dark;
+};
+
+constexpr RoleColours paletteColours[] = {
+    {QPalette::Window, paper, midnight},
+    {QPalette::WindowText, ink, moonlight},
+    {QPalette::Base, white, night},
+    {QPalette::AlternateBase, mint, nightAlternate},
+    {QPalette::Text, ink, moonlight},
+    {QPalette::Button, mist, forest},
+    {QPalette::ButtonText, ink, moonlight},
+    {QPalette::Highlight, teal, lightTeal},
+    {QPalette::HighlightedText, white, midnight},
+    {QPalette::ToolTipBase, white, forest},
+    {QPalette::ToolTipText, ink, moonlight},
+    {QPalette::PlaceholderText, sage, paleSage},
+    {QPalette::Mid, lightRule, darkRule},
+    {QPalette::Light, white, darkRule},
+    {QPalette::Dark, shadowSage, shadowNight},
+};
 
 } // namespace
 
@@ -22,32 +89,139 @@ bool ThemeColors::isDark()
     return isDark(QGuiApplication::palette());
 }
 
-QColor ThemeColors::positive(bool dark)
+QPalette ThemeColors::palette(bool dark)
 {
-    return pick(dark, "#2E7D32", "#66BB6A");
+    QPalette palette;
+    for (const RoleColours& colours : paletteColours)
+        palette.setColor(colours.role, pick(dark, colours.light, colours.dark).color());
+    const QColor disabled = pick(dark, disabledSage, disabledForest).color();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabled);
+    return palette;
 }
 
-QColor ThemeColors::negative(bool dark)
+ThemeColor ThemeColors::positive(bool dark)
 {
-    return pick(dark, "#C62828", "#FF8A80");
+    return pick(dark, green, lightGreen);
 }
 
-QColor ThemeColors::warning(bool dark)
+ThemeColor ThemeColors::negative(bool dark)
 {
-    return pick(dark, "#E65100", "#FFA726");
+    return pick(dark, red, lightRed);
 }
 
-QColor ThemeColors::accent(bool dark)
+ThemeColor ThemeColors::warning(bool dark)
 {
-    return pick(dark, "#00897B", "#4DB6AC");
+    return pick(dark, orange, lightOrange);
 }
 
-QColor ThemeColors::secondary(bool dark)
+ThemeColor ThemeColors::accent(bool dark)
 {
-    return pick(dark, "#6E8A7E", "#8FAF9F");
+    return pick(dark, teal, lightTeal);
 }
 
-QColor ThemeColors::entryRowBackground(bool dark)
+ThemeColor ThemeColors::secondary(bool dark)
 {
-    return pick(dark, "#E8F5E9", "#1A2E28");
+    return pick(dark, sage, paleSage);
+}
+
+ThemeColor ThemeColors::entryRowBackground(bool dark)
+{
+    return pick(dark, paleGreen, nightAlternate);
+}
+
+ThemeColor ThemeColors::subtitle(bool dark)
+{
+    return pick(dark, deepSage, paleSage);
+}
+
+ThemeColor ThemeColors::statusText(bool dark)
+{
+    return pick(dark, statusInk, paleSage);
+}
+
+ThemeColor ThemeColors::divider(bool dark)
+{
+    return pick(dark, lightRule, darkRule);
+}
+
+ThemeColor ThemeColors::mutedText()
+{
+    return ThemeColor(sage);
+}
+
+ThemeColor ThemeColors::hintText()
+{
+    return ThemeColor(hintSage);
+}
+
+ThemeColor ThemeColors::brightAccent()
+{
+    return ThemeColor(lightTeal);
+}
+
+ThemeColor ThemeColors::primaryButton()
+{
+    return ThemeColor(teal);
+}
+
+ThemeColor ThemeColors::primaryButtonHover()
+{
+    return ThemeColor(darkTeal);
+}
+
+ThemeColor ThemeColors::primaryButtonPressed()
+{
+    return ThemeColor(deepTeal);
+}
+
+ThemeColor ThemeColors::primaryButtonText()
+{
+    return ThemeColor(plainWhite);
+}
+
+ThemeColor ThemeColors::splitBalanced()
+{
+    return ThemeColor(plainGreen);
+}
+
+ThemeColor ThemeColors::splitOverAssigned()
+{
+    return ThemeColor(plainRed);
+}
+
+ThemeColor ThemeColors::sidebarBackground()
+{
+    return ThemeColor(night);
+}
+
+ThemeColor ThemeColors::sidebarText()
+{
+    return ThemeColor(paleSage);
+}
+
+ThemeColor ThemeColors::sidebarHover()
+{
+    return ThemeColor(forest);
+}
+
+ThemeColor ThemeColors::sidebarSelection()
+{
+    return ThemeColor(selectedForest);
+}
+
+ThemeColor ThemeColors::sidebarStrongText()
+{
+    return ThemeColor(white);
+}
+
+ThemeColor ThemeColors::sidebarHeading()
+{
+    return ThemeColor(hintSage);
+}
+
+ThemeColor ThemeColors::sidebarRule()
+{
+    return ThemeColor(sidebarBorder);
 }

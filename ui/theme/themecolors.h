@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QColor>
+#include "ui/theme/themecolor.h"
 
-class QPalette;
+#include <QPalette>
 
-// The colours screens pick by theme. Widgets never ask the theme manager: they look at the
-// application palette (the dark test) and take the matching constant from here.
+// Every colour of the user interface, named once. Widgets never ask the theme manager: they
+// look at the application palette (the dark test) and take the matching colour from here; style
+// sheets write a colour's name() and painters its color().
 class ThemeColors
 {
 public:
@@ -14,19 +15,55 @@ public:
     // The dark test on the application palette.
     static bool isDark();
 
-    static QColor positive(bool dark);
-    static QColor negative(bool dark);
-    static QColor warning(bool dark);
-    static QColor accent(bool dark);
-    static QColor secondary(bool dark);
+    // The light or the dark theme's palette.
+    static QPalette palette(bool dark);
+
+    // Colours that follow the theme.
+    static ThemeColor positive(bool dark);
+    static ThemeColor negative(bool dark);
+    static ThemeColor warning(bool dark);
+    static ThemeColor accent(bool dark);
+    static ThemeColor secondary(bool dark);
+    // The background that marks the row being typed in the register.
+    static ThemeColor entryRowBackground(bool dark);
+    // The welcome screen's subtitle under its title.
+    static ThemeColor subtitle(bool dark);
+    // The status bar's account count and sync state.
+    static ThemeColor statusText(bool dark);
+    // Borders of cards and separating rules.
+    static ThemeColor divider(bool dark);
 
     // The same for the application palette's theme.
-    static QColor positive() { return positive(isDark()); }
-    static QColor negative() { return negative(isDark()); }
-    static QColor warning() { return warning(isDark()); }
-    static QColor accent() { return accent(isDark()); }
-    static QColor secondary() { return secondary(isDark()); }
+    static ThemeColor positive() { return positive(isDark()); }
+    static ThemeColor negative() { return negative(isDark()); }
+    static ThemeColor warning() { return warning(isDark()); }
+    static ThemeColor accent() { return accent(isDark()); }
+    static ThemeColor secondary() { return secondary(isDark()); }
 
-    // The background that marks the row being typed in the register.
-    static QColor entryRowBackground(bool dark);
+    // Colours that stay the same in both themes.
+    // Captions, notes and timestamps: the light theme's secondary text.
+    static ThemeColor mutedText();
+    // The register's key hint.
+    static ThemeColor hintText();
+    // The teal of icons and link-like buttons, readable on light and dark backgrounds alike.
+    static ThemeColor brightAccent();
+    // The filled button of a screen's main action.
+    static ThemeColor primaryButton();
+    static ThemeColor primaryButtonHover();
+    static ThemeColor primaryButtonPressed();
+    static ThemeColor primaryButtonText();
+    // The split editor's remaining amount: nothing left to assign, or more assigned than the total.
+    static ThemeColor splitBalanced();
+    static ThemeColor splitOverAssigned();
+
+    // The account list beside the register, dark whatever the theme.
+    static ThemeColor sidebarBackground();
+    static ThemeColor sidebarText();
+    static ThemeColor sidebarHover();
+    static ThemeColor sidebarSelection();
+    // Account names, and the text of hovered and selected rows.
+    static ThemeColor sidebarStrongText();
+    static ThemeColor sidebarHeading();
+    // The rule above the list's total.
+    static ThemeColor sidebarRule();
 };

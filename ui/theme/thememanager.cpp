@@ -2,6 +2,7 @@
 
 #include "ui/theme/displaysettings.h"
 #include "ui/theme/fontroles.h"
+#include "ui/theme/themecolors.h"
 
 #include "data/preferencesrepository.h"
 
@@ -18,55 +19,6 @@ namespace {
 
 const QString themeKey = QStringLiteral("theme");
 const QString fontScaleKey = QStringLiteral("fontScale");
-
-struct PaletteColours
-{
-    const char* window;
-    const char* windowText;
-    const char* base;
-    const char* alternateBase;
-    const char* text;
-    const char* button;
-    const char* buttonText;
-    const char* highlight;
-    const char* highlightedText;
-    const char* toolTipBase;
-    const char* toolTipText;
-    const char* placeholderText;
-    const char* mid;
-    const char* light;
-    const char* dark;
-    const char* disabledText;
-};
-
-QPalette buildPalette(const PaletteColours& c)
-{
-    QPalette palette;
-    const auto set = [&palette](QPalette::ColorRole role, const char* colour) {
-        palette.setColor(role, QColor(QLatin1String(colour)));
-    };
-    set(QPalette::Window, c.window);
-    set(QPalette::WindowText, c.windowText);
-    set(QPalette::Base, c.base);
-    set(QPalette::AlternateBase, c.alternateBase);
-    set(QPalette::Text, c.text);
-    set(QPalette::Button, c.button);
-    set(QPalette::ButtonText, c.buttonText);
-    set(QPalette::Highlight, c.highlight);
-    set(QPalette::HighlightedText, c.highlightedText);
-    set(QPalette::ToolTipBase, c.toolTipBase);
-    set(QPalette::ToolTipText, c.toolTipText);
-    set(QPalette::PlaceholderText, c.placeholderText);
-    set(QPalette::Mid, c.mid);
-    set(QPalette::Light, c.light);
-    set(QPalette::Dark, c.dark);
-
-    const QColor disabled(QLatin1String(c.disabledText));
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, disabled);
-    return palette;
-}
 
 } // namespace
 
@@ -151,16 +103,12 @@ QString ThemeManager::themeName(Theme theme)
 
 QPalette ThemeManager::lightPalette()
 {
-    return buildPalette({"#FAFBFA", "#1B2D26", "#FFFFFF", "#F2F7F4", "#1B2D26", "#E0EBE5",
-                         "#1B2D26", "#00897B", "#FFFFFF", "#FFFFFF", "#1B2D26", "#6E8A7E",
-                         "#D8E0DB", "#FFFFFF", "#9BB0A3", "#A0B5A8"});
+    return ThemeColors::palette(false);
 }
 
 QPalette ThemeManager::darkPalette()
 {
-    return buildPalette({"#0F1E19", "#D8E8DF", "#152420", "#1A2E28", "#D8E8DF", "#1E3530",
-                         "#D8E8DF", "#4DB6AC", "#0F1E19", "#1E3530", "#D8E8DF", "#8FAF9F",
-                         "#2A4038", "#2A4038", "#0A1510", "#3A5A4A"});
+    return ThemeColors::palette(true);
 }
 
 // The operating system's scheme is read only when a theme is set. Qt 6.4 has no public

@@ -1,6 +1,8 @@
 #include "ui/transactions/spliteditordialog.h"
 
 #include "app/core/money.h"
+#include "ui/theme/styles.h"
+#include "ui/theme/themecolors.h"
 #include "ui/transactions/splitlineswidget.h"
 
 #include <QDialogButtonBox>
@@ -58,9 +60,9 @@ void SplitEditorDialog::updateRemaining()
     const qint64 remaining = qAbs(m_amount) - m_lines->total();
     m_remaining->setText(tr("Remaining: %1").arg(formatMoney(remaining, m_currency)));
     if (remaining == 0)
-        m_remaining->setStyleSheet(QStringLiteral("color: green;"));
+        m_remaining->setStyleSheet(Styles::textColor(ThemeColors::splitBalanced()));
     else if (remaining < 0)
-        m_remaining->setStyleSheet(QStringLiteral("color: #cc0000;"));
+        m_remaining->setStyleSheet(Styles::textColor(ThemeColors::splitOverAssigned()));
     else
         m_remaining->setStyleSheet(QString());
 }

@@ -7,6 +7,7 @@
 #include "data/splitlinerepository.h"
 #include "services/ledger/transactionservice.h"
 #include "ui/theme/fontroles.h"
+#include "ui/theme/styles.h"
 #include "ui/theme/themecolors.h"
 #include "ui/transactions/transactiondeleter.h"
 
@@ -41,7 +42,7 @@ QLabel* noteLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     applyFontRole(label, FontRoles::Small);
-    label->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    label->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
     return label;
 }
 
@@ -103,7 +104,7 @@ void TransactionDetailsDialog::addFields(QVBoxLayout* layout)
         negative ? tr("- %1").arg(formatMoney(qAbs(m_transaction.amount), m_currency))
                  : formatMoney(m_transaction.amount, m_currency);
     auto* amount = selectableLabel(amountText, this);
-    const QColor colour = negative ? ThemeColors::negative() : ThemeColors::positive();
+    const ThemeColor colour = negative ? ThemeColors::negative() : ThemeColors::positive();
     amount->setStyleSheet(QStringLiteral("color: %1; font-weight: 600;").arg(colour.name()));
     form->addRow(tr("Amount:"), amount);
 

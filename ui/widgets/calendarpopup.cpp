@@ -1,12 +1,11 @@
 #include "ui/widgets/calendarpopup.h"
 
 #include "ui/theme/displaysettings.h"
+#include "ui/theme/iconfont.h"
 
 #include <QCalendarWidget>
 #include <QLocale>
-#include <QPainter>
 #include <QPalette>
-#include <QPixmap>
 #include <QPointer>
 
 QCalendarWidget* showCalendarPopup(QWidget* anchor, const QDate& date,
@@ -39,20 +38,5 @@ QCalendarWidget* showCalendarPopup(QWidget* anchor, const QDate& date,
 
 QIcon calendarIcon(const QPalette& palette)
 {
-    constexpr int size = 16;
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-
-    QFont font(QStringLiteral("Material Icons"));
-    font.setPixelSize(size);
-    font.setStyleStrategy(QFont::PreferAntialias);
-
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font);
-    painter.setPen(palette.color(QPalette::PlaceholderText));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(QChar(0xE935)));
-    painter.end();
-    return QIcon(pixmap);
+    return glyphIcon(QChar(0xE935), 16, palette.color(QPalette::PlaceholderText));
 }

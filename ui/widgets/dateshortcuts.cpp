@@ -2,6 +2,7 @@
 
 #include "ui/widgets/registerdate.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -49,6 +50,21 @@ bool applyDateShortcut(QKeyEvent* event, QDate& date)
     }
     date = result;
     return true;
+}
+
+// The keys are those applyDateShortcut reads, the same in every language.
+ShortcutSection dateShortcutSection()
+{
+    return {QCoreApplication::translate("DateShortcuts", "Date Field"),
+            {{QStringLiteral("t"), QCoreApplication::translate("DateShortcuts", "Today")},
+             {QStringLiteral("+ / -"),
+              QCoreApplication::translate("DateShortcuts", "Next / previous day")},
+             {QStringLiteral("m / h"),
+              QCoreApplication::translate("DateShortcuts", "First / last day of month")},
+             {QStringLiteral("y / r"),
+              QCoreApplication::translate("DateShortcuts", "First / last day of year")},
+             {QStringLiteral("w / k"),
+              QCoreApplication::translate("DateShortcuts", "First / last day of week")}}};
 }
 
 QDate parseDateText(QLineEdit* edit)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/commands/shortcutlisting.h"
+
 #include <QDate>
 
 class QKeyEvent;
@@ -10,6 +12,9 @@ class QLineEdit;
 // year, w/k the Sunday before / Saturday after (weeks run Sunday to Saturday). Upper case works
 // too. An invalid date counts as today. Returns false, leaving the date alone, for other keys.
 bool applyDateShortcut(QKeyEvent* event, QDate& date);
+
+// Those keys as the Keyboard Shortcuts box lists them.
+ShortcutSection dateShortcutSection();
 
 // The date typed into a date editor ("M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy"; two-digit
 // years are 1900-1999), or the editor's stored "date" property when the text is no date.

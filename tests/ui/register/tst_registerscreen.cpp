@@ -97,6 +97,31 @@ struct RegisterFixture
 
 Q_DECLARE_METATYPE(Currency)
 
+// Notes the title of the first modal window that opens while it lives and closes that window.
+class ModalWatch
+{
+public:
+    ModalWatch()
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (modal && modal->isVisible()) {
+                m_timer.stop();
+                m_title = modal->windowTitle();
+                modal->reject();
+            }
+        });
+        m_timer.start();
+    }
+
+    QString title() const { return m_title; }
+
+private:
+    QTimer m_timer;
+    QString m_title;
+};
+
 class TestRegisterScreen : public QObject
 {
     Q_OBJECT
@@ -123,6 +148,11 @@ private slots:
     void deleteOnTheEntryRowClearsIt();
     void amountsFollowTheAccountCurrency_data();
     void amountsFollowTheAccountCurrency();
+    void keysRunTheirCommands_data();
+    void keysRunTheirCommands();
+    void contextMenuListsTheRowsCommands_data();
+    void contextMenuListsTheRowsCommands();
+    void contextMenuActsOnTheRowUnderIt();
 };
 
 void TestRegisterScreen::typingAPaymentStoresIt()
@@ -547,6 +577,200 @@ void TestRegisterScreen::amountsFollowTheAccountCurrency()
     const Transaction edited = *fixture.app.state()->transactionRepository()->byId(rows.first().id);
     QCOMPARE(edited.version, 2);
     QCOMPARE(edited.amount, stored);
+}
+
+void TestRegisterScreen::keysRunTheirCommands_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("onTransaction");
+    QTest::addColumn<QString>("outcome");
+
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    const Qt::KeyboardModifiers alt = Qt::AltModifier;
+    const QString notSaved = QStringLiteral("Enter a payment or deposit amount");
+    const QString details = QStringLiteral("Transaction Details");
+    // The entry row holds a typed payee: "entry reset" means it was dropped, "" that nothing
+    // happened at all.
+    QTest::newRow("Ctrl+Return saves") << int(Qt::Key_Return) << ctrl << false << notSaved;
+    QTest::newRow("keypad Ctrl+Enter saves")
+        << int(Qt::Key_Enter) << (ctrl | Qt::KeypadModifier) << false << notSaved;
+    QTest::newRow("Ctrl+Alt+Return saves")
+        << int(Qt::Key_Return) << (ctrl | alt) << false << notSaved;
+    QTest::newRow("Alt+Return shows details") << int(Qt::Key_Return) << alt << true << details;
+    QTest::newRow("Alt+Shift+Return shows details")
+        << int(Qt::Key_Return) << (alt | shift) << true << details;
+    QTest::newRow("Alt+Return on the entry row") << int(Qt::Key_Return) << alt << false << "";
+    QTest::newRow("Ctrl+E edits the row in the dialog")
+        << int(Qt::Key_E) << ctrl << true << "Edit Transaction";
+    QTest::newRow("Ctrl+E puts the entry row in the dialog")
+        << int(Qt::Key_E) << ctrl << false << "New Transaction";
+    QTest::newRow("Ctrl+Shift+E is not Ctrl+E") << int(Qt::Key_E) << (ctrl | shift) << true << "";
+    QTest::newRow("Ctrl+D asks before deleting")
+        << int(Qt::Key_D) << ctrl << true << "Delete Transaction";
+    QTest::newRow("Ctrl+Shift+D asks too")
+        << int(Qt::Key_D) << (ctrl | shift) << true << "Delete Transaction";
+    QTest::newRow("Ctrl+D clears the entry row")
+        << int(Qt::Key_D) << ctrl << false << "Fields cleared";
+    QTest::newRow("Ctrl+I begins a new transaction")
+        << int(Qt::Key_I) << ctrl << false << "entry reset";
+    QTest::newRow("Ctrl+Shift+I is not Ctrl+I") << int(Qt::Key_I) << (ctrl | shift) << false << "";
+    QTest::newRow("Ctrl+N opens a new transaction")
+        << int(Qt::Key_N) << ctrl << false << "New Transaction";
+    QTest::newRow("Ctrl+Shift+N is left to the window")
+        << int(Qt::Key_N) << (ctrl | shift) << false << "";
+    QTest::newRow("Ctrl+M memorizes the row") << int(Qt::Key_M) << ctrl << true << "memorized";
+    QTest::newRow("Ctrl+Shift+M memorizes too")
+        << int(Qt::Key_M) << (ctrl | shift) << true << "memorized";
+    QTest::newRow("Ctrl+' is not the apostrophe") << int(Qt::Key_Apostrophe) << ctrl << false << "";
+}
+
+// Each key runs its command on the current row; a key with a modifier a command refuses is
+// left alone.
+void TestRegisterScreen::keysRunTheirCommands()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, onTransaction);
+    QFETCH(QString, outcome);
+
+    RegisterFixture fixture;
+    fixture.app.state()->transactionRepository()->insert(
+        testTransaction(QStringLiteral("t1"), QStringLiteral("checking"), QDate(2026, 3, 2),
+                        QStringLiteral("Bakery"), -400));
+    fixture.screen->reload();
+    QSignalSpy memorized(fixture.screen, &RegisterScreen::memorizeRequested);
+    fixture.view()->setFocus();
+    const int row = onTransaction ? fixture.model()->viewRowOf(QStringLiteral("t1"))
+                                  : fixture.model()->entryRow();
+    fixture.view()->setCurrentIndex(fixture.model()->index(row, RegisterModel::PayeeColumn));
+    if (!onTransaction)
+        fixture.model()->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Typed"));
+
+    QString happened;
+    {
+        ModalWatch modal;
+        QTest::keyClick(fixture.view(), Qt::Key(key), modifiers);
+        happened = modal.title();
+    }
+    if (happened.isEmpty() && !memorized.isEmpty())
+        happened = QStringLiteral("memorized");
+    if (happened.isEmpty())
+        happened = fixture.message();
+    if (happened.isEmpty() && !onTransaction && fixture.model()->entry().payee.isEmpty())
+        happened = QStringLiteral("entry reset");
+    QCOMPARE(happened, outcome);
+    QCOMPARE(fixture.stored().size(), 1);
+}
+
+void TestRegisterScreen::contextMenuListsTheRowsCommands_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QStringList>("entries");
+
+    const QString insert = QStringLiteral("&Insert New\t") +
+                           QKeySequence(Qt::CTRL | Qt::Key_I).toString(QKeySequence::NativeText);
+    const QString dialog = QStringLiteral("&New Transaction...\t") +
+                           QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText);
+    const QString edit = QStringLiteral("&Edit in Dialog...\t") +
+                         QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText);
+    const QString details =
+        QStringLiteral("Show &Details...\t") +
+        QKeySequence(Qt::ALT | Qt::Key_Return).toString(QKeySequence::NativeText);
+    const QString remove = QStringLiteral("&Delete\t") +
+                           QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText);
+    const QString rule = QStringLiteral("—");
+    QTest::newRow("entry row") << QStringLiteral("entry") << QStringList{insert, dialog, edit};
+    QTest::newRow("plain transaction") << QStringLiteral("plain")
+                                       << QStringList{insert,
+                                                      dialog,
+                                                      rule,
+                                                      details,
+                                                      QStringLiteral("&Split Transaction...\t"),
+                                                      edit,
+                                                      QStringLiteral("Mark &Cleared\t"),
+                                                      remove};
+    QTest::newRow("cleared split transaction") << QStringLiteral("split")
+                                               << QStringList{insert,
+                                                              dialog,
+                                                              rule,
+                                                              details,
+                                                              QStringLiteral("Edit &Splits...\t"),
+                                                              edit,
+                                                              QStringLiteral("Mark &Uncleared\t"),
+                                                              remove};
+}
+
+// The context menu shows the commands that apply to the row under it, with the keys that run
+// them on the current row.
+void TestRegisterScreen::contextMenuListsTheRowsCommands()
+{
+    QFETCH(QString, row);
+    QFETCH(QStringList, entries);
+
+    RegisterFixture fixture;
+    Transaction plain = testTransaction(QStringLiteral("plain"), QStringLiteral("checking"),
+                                        QDate(2026, 3, 2), QStringLiteral("Bakery"), -400);
+    Transaction split = testTransaction(QStringLiteral("split"), QStringLiteral("checking"),
+                                        QDate(2026, 3, 3), QStringLiteral("Market"), -900);
+    split.isSplit = true;
+    split.cleared = true;
+    fixture.app.state()->transactionRepository()->insert(plain);
+    fixture.app.state()->transactionRepository()->insert(split);
+    fixture.screen->reload();
+    const int viewRow = row == QLatin1String("entry") ? fixture.model()->entryRow()
+                                                      : fixture.model()->viewRowOf(row);
+    const QPoint position =
+        fixture.view()
+            ->visualRect(fixture.model()->index(viewRow, RegisterModel::PayeeColumn))
+            .center();
+
+    QStringList shown;
+    QTimer::singleShot(50, [&shown] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions())
+            shown << (action->isSeparator()
+                          ? QStringLiteral("—")
+                          : action->text() + QLatin1Char('\t') +
+                                action->shortcut().toString(QKeySequence::NativeText));
+        menu->close();
+    });
+    fixture.screen->onContextMenu(position);
+    QCOMPARE(shown, entries);
+}
+
+void TestRegisterScreen::contextMenuActsOnTheRowUnderIt()
+{
+    RegisterFixture fixture;
+    TransactionRepository* transactions = fixture.app.state()->transactionRepository();
+    transactions->insert(testTransaction(QStringLiteral("first"), QStringLiteral("checking"),
+                                         QDate(2026, 3, 2), QStringLiteral("Bakery"), -400));
+    transactions->insert(testTransaction(QStringLiteral("second"), QStringLiteral("checking"),
+                                         QDate(2026, 3, 3), QStringLiteral("Market"), -900));
+    fixture.screen->reload();
+    fixture.view()->setCurrentIndex(fixture.model()->index(
+        fixture.model()->viewRowOf(QStringLiteral("first")), RegisterModel::PayeeColumn));
+    const QPoint second =
+        fixture.view()
+            ->visualRect(fixture.model()->index(
+                fixture.model()->viewRowOf(QStringLiteral("second")), RegisterModel::PayeeColumn))
+            .center();
+
+    QTimer::singleShot(50, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == QLatin1String("Mark &Cleared"))
+                action->trigger();
+        }
+        menu->close();
+    });
+    fixture.screen->onContextMenu(second);
+
+    QVERIFY(transactions->byId(QStringLiteral("second"))->cleared);
+    QVERIFY(!transactions->byId(QStringLiteral("first"))->cleared);
 }
 
 QTEST_MAIN(TestRegisterScreen)

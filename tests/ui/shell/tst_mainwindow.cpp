@@ -5,7 +5,9 @@
 #include "data/transactionrepository.h"
 #include "tests/common/testapp.h"
 #include "tests/common/testrecords.h"
+#include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/statusbar.h"
 
@@ -15,11 +17,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -51,6 +56,81 @@ QAction* menuAction(QMainWindow& window, const QString& text)
     return nullptr;
 }
 
+QString nativeKeys(const QKeySequence& keys)
+{
+    return keys.toString(QKeySequence::NativeText).toHtmlEscaped();
+}
+
+// The Keyboard Shortcuts box's text as the menu entry shows it.
+QString shortcutsBoxText(QMainWindow& window)
+{
+    QString text;
+    answerNextMessageBox(QMessageBox::Ok, &text);
+    menuAction(window, QStringLiteral("&Keyboard Shortcuts"))->trigger();
+    return text;
+}
+
+// The box's rows ("keys|meaning") under the heading.
+QStringList shortcutRows(const QString& box, const QString& heading)
+{
+    const QRegularExpression section(QStringLiteral("<h3>%1</h3><table[^>]*>(.*?)</table>")
+                                         .arg(QRegularExpression::escape(heading)));
+    static const QRegularExpression row(
+        QStringLiteral("<tr><td><b>(.*?)</b></td><td>(.*?)</td></tr>"));
+    QStringList rows;
+    for (const QRegularExpressionMatch& match : row.globalMatch(section.match(box).captured(1)))
+        rows << match.captured(1) + QLatin1Char('|') + match.captured(2);
+    return rows;
+}
+
+// Every entry of the menu bar's menus (not just the actions the window owns).
+QList<QAction*> menuEntries(QMainWindow& window)
+{
+    QList<QAction*> entries;
+    for (QAction* menu : window.menuBar()->actions()) {
+        if (menu->menu())
+            entries << menu->menu()->actions();
+    }
+    return entries;
+}
+
+// Runs `open`, which shows a popup menu in its own event loop, hands the menu to `act` and then
+// closes it.
+void withPopup(const std::function<void()>& open, const std::function<void(QMenu*)>& act)
+{
+    QTimer::singleShot(50, [act] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        act(menu);
+        menu->close();
+    });
+    open();
+}
+
+// The entries ("text|enabled") of the popup menu that `open` shows.
+QStringList popupEntries(const std::function<void()>& open)
+{
+    QStringList entries;
+    withPopup(open, [&entries](QMenu* menu) {
+        for (QAction* action : menu->actions())
+            entries << (action->isSeparator() ? QStringLiteral("—")
+                                              : action->text() + QLatin1Char('|') +
+                                                    (action->isEnabled() ? "on" : "off"));
+    });
+    return entries;
+}
+
+// Picks the entry of the popup menu that `open` shows.
+void choosePopupEntry(const QString& text, const std::function<void()>& open)
+{
+    withPopup(open, [&text](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text)
+                action->trigger();
+        }
+    });
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -78,7 +158,154 @@ private slots:
     void autoPostRunsAtStart();
     void statusBarFollowsCounts();
     void keyboardShortcutsNameTheKeys();
+    void shortcutsBoxListsEveryMenuKey();
+    void shortcutsBoxListsTheRegisterAndAccountKeys();
+    void accountContextMenuFollowsTheMenu();
+    void accountContextMenuActsOnItsRow();
 };
+
+// The General section is made of the menus' own entries: each key a menu carries is listed
+// with its meaning, except the platform's standard Quit key.
+void TestMainWindow::shortcutsBoxListsEveryMenuKey()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    const QList<QPair<QString, QString>> listed = {
+        {QStringLiteral("&New Transaction"), QStringLiteral("New transaction")},
+        {QStringLiteral("New &Account"), QStringLiteral("New account")},
+        {QStringLiteral("&Reconcile..."), QStringLiteral("Reconcile account")},
+        {QStringLiteral("&Find..."), QStringLiteral("Search transactions")},
+        {QStringLiteral("&Reports"), QStringLiteral("Reports")},
+        {QStringLiteral("Re&curring Transactions"), QStringLiteral("Recurring transactions")},
+        {QStringLiteral("C&ategories"), QStringLiteral("Categories")},
+    };
+
+    QStringList withKeys;
+    for (QAction* entry : menuEntries(window)) {
+        if (!entry->shortcut().isEmpty() && entry->menuRole() != QAction::QuitRole)
+            withKeys << entry->text();
+    }
+    QStringList expectedRows;
+    for (const auto& [text, meaning] : listed) {
+        QVERIFY2(withKeys.removeOne(text), qPrintable(text));
+        expectedRows << nativeKeys(menuAction(window, text)->shortcut()) + QLatin1Char('|') +
+                            meaning;
+    }
+    QVERIFY2(withKeys.isEmpty(), qPrintable(withKeys.join(QLatin1String(", "))));
+    QCOMPARE(shortcutRows(shortcutsBoxText(window), QStringLiteral("General")), expectedRows);
+}
+
+// The Register section names the keys of the register's own commands, as its context menu
+// and its key hint show them; the Accounts section the keys the account list answers to.
+void TestMainWindow::shortcutsBoxListsTheRegisterAndAccountKeys()
+{
+    TestApp app;
+    for (int i = 0; i < 10; ++i)
+        app.state()->accountRepository()->insert(
+            testAccount(QStringLiteral("id%1").arg(i), QStringLiteral("Account %1").arg(i)));
+    app.state()->transactionRepository()->insert(testTransaction(
+        QStringLiteral("t"), QStringLiteral("id0"), QDate(2024, 1, 1), QStringLiteral("P"), -1));
+    MainWindow window(app.state());
+    window.selectAccount(QStringLiteral("id0"));
+    const QString box = shortcutsBoxText(window);
+
+    RegisterScreen* screen = window.registerScreen();
+    const QModelIndex row = screen->model()->index(screen->model()->viewRowOf(QStringLiteral("t")),
+                                                   RegisterModel::PayeeColumn);
+    QHash<QString, QString> contextKeys;
+    withPopup([&] { screen->onContextMenu(screen->view()->visualRect(row).center()); },
+              [&contextKeys](QMenu* menu) {
+                  for (QAction* action : menu->actions())
+                      contextKeys.insert(action->text(), nativeKeys(action->shortcut()));
+              });
+    QString saveKey;
+    for (QLabel* label : screen->findChildren<QLabel*>()) {
+        if (label->text().contains(QLatin1String(": save")))
+            saveKey = label->text().section(QLatin1Char(':'), 0, 0).toHtmlEscaped();
+    }
+    QVERIFY(!saveKey.isEmpty());
+    QCOMPARE(shortcutRows(box, QStringLiteral("Register")),
+             (QStringList{saveKey + QStringLiteral("|Save transaction"),
+                          contextKeys.value(QStringLiteral("&Insert New")) +
+                              QStringLiteral("|Insert new transaction"),
+                          contextKeys.value(QStringLiteral("&Delete")) +
+                              QStringLiteral("|Delete current transaction"),
+                          QStringLiteral("Tab / Shift+Tab|Next / previous field"),
+                          QStringLiteral("' (apostrophe)|Copy value from field above")}));
+
+    const QList<QShortcut*> accountKeys = window.findChildren<QShortcut*>();
+    QCOMPARE(accountKeys.size(), 10);
+    QCOMPARE(shortcutRows(box, QStringLiteral("Accounts")),
+             (QStringList{nativeKeys(accountKeys.at(0)->key()) + QStringLiteral(" &ndash; ") +
+                              nativeKeys(accountKeys.at(8)->key()) +
+                              QStringLiteral("|Switch to account 1&ndash;9"),
+                          nativeKeys(accountKeys.at(9)->key()) +
+                              QStringLiteral("|Switch to account 10")}));
+}
+
+// The account list's context menu offers the Account menu's commands for the row, enabled as
+// the menu's entries are.
+void TestMainWindow::accountContextMenuFollowsTheMenu()
+{
+    TestApp app;
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("a"), QStringLiteral("Everyday")));
+    MainWindow window(app.state());
+    window.show();
+    const QPoint onRow =
+        window.accountList()->visualItemRect(window.accountList()->item(0)).center();
+    const auto state = [&window](const char* menuText) {
+        return menuAction(window, QString::fromUtf8(menuText))->isEnabled() ? QStringLiteral("on")
+                                                                            : QStringLiteral("off");
+    };
+    QCOMPARE(popupEntries([&] { window.onAccountContextMenu(onRow); }),
+             (QStringList{
+                 QStringLiteral("New Account...|") + state("New &Account"), QStringLiteral("—"),
+                 QStringLiteral("Edit \"Everyday\"...|") + state("&Edit..."),
+                 QStringLiteral("Reconcile...|") + state("&Reconcile..."),
+                 QStringLiteral("Reconciliation History...|") + state("Reconciliation &History..."),
+                 QStringLiteral("Rename Payees...|") + state("Rename &Payees..."),
+                 QStringLiteral("—"), QStringLiteral("Share...|") + state("&Share..."),
+                 QStringLiteral("—"), QStringLiteral("Delete \"Everyday\"|") + state("&Delete")}));
+    QCOMPARE(popupEntries([&] { window.onAccountContextMenu(QPoint(5, 5000)); }),
+             (QStringList{QStringLiteral("New Account...|on")}));
+}
+
+// Edit makes the row's account the current one first; Delete removes the row's account and
+// leaves the current one alone.
+void TestMainWindow::accountContextMenuActsOnItsRow()
+{
+    TestApp app;
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("a"), QStringLiteral("Current")));
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("b"), QStringLiteral("Other")));
+    MainWindow window(app.state());
+    window.show();
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("a"));
+    const QPoint other =
+        window.accountList()->visualItemRect(window.accountList()->item(1)).center();
+
+    answerNextMessageBox(QMessageBox::Yes);
+    choosePopupEntry(QStringLiteral("Delete \"Other\""),
+                     [&] { window.onAccountContextMenu(other); });
+    QVERIFY(app.state()->accountRepository()->byId(QStringLiteral("b"))->isDeleted());
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("a"));
+
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("c"), QStringLiteral("Third")));
+    const QPoint third =
+        window.accountList()->visualItemRect(window.accountList()->item(1)).center();
+    QString title;
+    whenModalOpens([&title](QWidget* dialog) {
+        title = dialog->windowTitle();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    choosePopupEntry(QStringLiteral("Edit \"Third\"..."),
+                     [&] { window.onAccountContextMenu(third); });
+    QCOMPARE(title, QStringLiteral("Edit Account"));
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("c"));
+}
 
 void TestMainWindow::keyboardShortcutsNameTheKeys()
 {
