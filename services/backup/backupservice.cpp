@@ -120,7 +120,11 @@ QByteArray BackupService::exportBackup() const
     for (const BackupTable& table : backupTables())
         manifest.insert(table.countKey, exportTable(writer, table));
     writer.addFile(manifestName, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
-    return writer.finish();
+    const QByteArray archive = writer.finish();
+    if (archive.isEmpty())
+        qWarning().noquote() << "BackupService could not build the archive:"
+                             << writer.errorString();
+    return archive;
 }
 
 bool BackupService::readEntry(ZipReader& reader, int index, QByteArray& content,

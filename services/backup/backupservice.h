@@ -25,6 +25,7 @@ public:
 
     explicit BackupService(Database* database, QObject* parent = nullptr);
 
+    // The whole archive; empty only when it could not be built at all (logged).
     QByteArray exportBackup() const;
     BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode);
 

@@ -6,29 +6,26 @@
 
 #include <memory>
 
-// Reads a ZIP archive held in memory, ZIP64 end records included. An archive comes from a
-// file the user picked, so nothing in it is trusted: every offset and size is checked against
-// the bytes at hand, an entry is inflated into a buffer no larger than its declared size (so
-// a lying header cannot make it grow), and the caller sets a ceiling on the declared size.
+struct zip;
+
+// Reads a ZIP archive held in memory through libzip, ZIP64 archives included. An archive
+// comes from a file the user picked, so nothing in it is trusted: the caller sets a ceiling on
+// an entry's declared size, an entry is read into a buffer of exactly that size (so a lying
+// header cannot make it grow), and its checksum is verified before the content is handed out.
 class ZipReader
 {
 public:
     struct Entry
     {
         QString name;
-        quint16 flags = 0;
-        quint16 method = 0;
-        quint32 crc = 0;
-        quint64 compressedSize = 0;
-        quint64 size = 0; // uncompressed, as declared by the central directory
-        quint64 localHeaderOffset = 0;
+        quint64 size = 0; // uncompressed, as the central directory declares it
     };
 
     enum class ReadStatus
     {
         Ok,
         TooLarge,   // the declared size is above the caller's ceiling; nothing was read
-        Unreadable, // damaged, encrypted, or compressed with a method other than deflate
+        Unreadable, // damaged, encrypted, or compressed with a method libzip cannot read
     };
 
     explicit ZipReader(const QByteArray& archive);
@@ -36,8 +33,8 @@ public:
     ZipReader(const ZipReader&) = delete;
     ZipReader& operator=(const ZipReader&) = delete;
 
-    // False when the bytes hold no readable ZIP central directory.
-    bool isValid() const { return m_valid; }
+    // False when the bytes hold no readable ZIP archive.
+    bool isValid() const { return m_zip != nullptr; }
     // In the order of the central directory.
     const QList<Entry>& entries() const { return m_entries; }
     // The first entry of that name, or -1.
@@ -46,14 +43,14 @@ public:
     ReadStatus read(int index, qint64 sizeCeiling, QByteArray& content);
 
 private:
-    struct Inflater;
+    struct Discard
+    {
+        void operator()(zip* archive) const;
+    };
 
     bool readDirectory();
-    bool readDirectoryEntry(qint64& position, qint64 end);
-    bool inflate(const Entry& entry, qint64 dataOffset, QByteArray& content);
 
-    QByteArray m_archive;
+    QByteArray m_archive; // libzip reads these bytes in place
+    std::unique_ptr<zip, Discard> m_zip;
     QList<Entry> m_entries;
-    std::unique_ptr<Inflater> m_inflater;
-    bool m_valid = false;
 };

@@ -6,9 +6,14 @@
 
 #include <memory>
 
-// Builds a standard ZIP archive in memory: deflated entries (stored when deflate would not
-// shrink them), UTF-8 names, and the ZIP64 end records once the archive holds 65,535 entries
-// or more, so that every common tool reads a backup of any number of rows.
+struct zip;
+struct zip_source;
+
+// Builds a standard ZIP archive in memory through libzip: entries deflated (stored when
+// deflate would not shrink them), UTF-8 names, and the ZIP64 end records once the archive
+// holds more than 65,535 entries, so that every common tool reads a backup of any number of
+// rows. libzip writes the whole archive in finish(), so every entry's content is held until
+// then.
 class ZipWriter
 {
 public:
@@ -17,33 +22,29 @@ public:
     ZipWriter(const ZipWriter&) = delete;
     ZipWriter& operator=(const ZipWriter&) = delete;
 
-    // False when the entry cannot be added: compression failed, or the archive would grow
-    // beyond the 4 GiB that entry offsets can address.
+    // False when the entry cannot be added (a name already in the archive, for one).
     bool addFile(const QString& name, const QByteArray& content);
-    // Appends the central directory and the end records and hands the archive over; the
-    // writer is empty afterwards.
+    // Compresses the entries and hands the archive over; the writer is spent afterwards.
+    // Empty when the archive could not be built (errorString() says why) or holds no entry.
     QByteArray finish();
 
-    int entryCount() const { return m_entries.size(); }
+    int entryCount() const { return m_contents.size(); }
+    QString errorString() const { return m_error; }
 
 private:
-    struct Entry
+    struct Discard
     {
-        QByteArray name;
-        quint16 method = 0;
-        quint32 crc = 0;
-        quint32 compressedSize = 0;
-        quint32 size = 0;
-        quint32 offset = 0;
+        void operator()(zip* archive) const;
     };
-    struct Deflater;
+    struct FreeSource
+    {
+        void operator()(zip_source* source) const;
+    };
 
-    bool deflate(const QByteArray& content, QByteArray& compressed);
-    void appendHeaderFields(const Entry& entry);
+    QByteArray takeOutput();
 
-    QByteArray m_archive;
-    QList<Entry> m_entries;
-    std::unique_ptr<Deflater> m_deflater;
-    quint16 m_dosTime = 0;
-    quint16 m_dosDate = 0;
+    std::unique_ptr<zip_source, FreeSource> m_output;
+    std::unique_ptr<zip, Discard> m_zip;
+    QList<QByteArray> m_contents; // read by libzip only when the archive is written
+    QString m_error;
 };

@@ -4,6 +4,7 @@
 #include "tests/common/tabledump.h"
 #include "tests/common/testdatabase.h"
 #include "tests/common/unziptool.h"
+#include "tests/common/ziptamper.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -101,6 +102,8 @@ private slots:
     void refusedArchives();
     void badEntriesAmongGoodOnes_data();
     void badEntriesAmongGoodOnes();
+    void damagedEntryAmongGoodOnes_data();
+    void damagedEntryAmongGoodOnes();
     void restoreCommitsEveryBatch();
 };
 
@@ -302,6 +305,11 @@ void TestBackupService::refusedArchives_data()
     QTest::newRow("manifest without version")
         << archiveOf({{"accounts/acc.json", account}, {"manifest.json", "{}"}})
         << "Unsupported backup version: 0";
+    const QByteArray complete =
+        archiveOf({{"accounts/acc.json", account}, {"manifest.json", manifest()}});
+    QTest::newRow("empty file") << QByteArray() << "Failed to open ZIP archive";
+    QTest::newRow("truncated archive")
+        << complete.left(complete.size() / 2) << "Failed to open ZIP archive";
     QTest::newRow("manifest too large")
         << archiveOf({{"accounts/acc.json", account},
                       {"manifest.json", manifest() + QByteArray(9 << 20, ' ')}})
@@ -391,6 +399,39 @@ void TestBackupService::badEntriesAmongGoodOnes()
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts").toInt(), 1);
     QCOMPARE(db.scalar("SELECT amount FROM split_lines WHERE transaction_id = 'tx'").toInt(), -100);
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM transactions").toInt(), 1);
+}
+
+void TestBackupService::damagedEntryAmongGoodOnes_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<quint32>("value");
+
+    QTest::newRow("checksum mismatch") << ZipTamper::crcField << 0x12345678u;
+    QTest::newRow("inflates beyond its declared size") << ZipTamper::sizeField << 20u;
+    QTest::newRow("declared size larger than the data") << ZipTamper::sizeField << 4000u;
+}
+
+void TestBackupService::damagedEntryAmongGoodOnes()
+{
+    QFETCH(int, field);
+    QFETCH(quint32, value);
+
+    QByteArray archive = archiveOf({{"accounts/good.json", accountDocument("good")},
+                                    {"accounts/bad.json", accountDocument("bad")},
+                                    {"accounts/after.json", accountDocument("after")},
+                                    {"manifest.json", manifest()}});
+    QVERIFY(ZipTamper::patchCentral32(archive, "accounts/bad.json", field, value));
+
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const BackupImportResult result =
+        BackupService(db.database()).importBackup(archive, BackupImportMode::SkipExisting);
+    QCOMPARE(result.errors, QStringList{"accounts/bad.json: unreadable entry"});
+    QCOMPARE(result.accountsImported, 2);
+    QCOMPARE(result.totalSkipped(), 0);
+    QCOMPARE(db.scalar("SELECT group_concat(id, ',') FROM (SELECT id FROM accounts ORDER BY id)")
+                 .toString(),
+             QString("after,good"));
 }
 
 void TestBackupService::restoreCommitsEveryBatch()

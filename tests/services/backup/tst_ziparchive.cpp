@@ -1,6 +1,7 @@
 #include "services/backup/zipreader.h"
 #include "services/backup/zipwriter.h"
 #include "tests/common/unziptool.h"
+#include "tests/common/ziptamper.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -26,12 +27,6 @@ private:
         ZipWriter writer;
         writer.addFile(QStringLiteral("transactions/a.json"), content);
         return writer.finish();
-    }
-
-    static void patch32(QByteArray& bytes, qsizetype at, quint32 value)
-    {
-        for (int i = 0; i < 4; ++i)
-            bytes[at + i] = char((value >> (8 * i)) & 0xff);
     }
 
 private slots:
@@ -63,6 +58,7 @@ void TestZipArchive::roundTrip()
 
     ZipWriter writer;
     QVERIFY(writer.addFile(QStringLiteral("first.txt"), "first"));
+    QVERIFY(!writer.addFile(QStringLiteral("first.txt"), "a second entry of the same name"));
     QVERIFY(writer.addFile(name, content));
     QVERIFY(writer.addFile(QStringLiteral("manifest.json"), "{\"version\": 1}"));
     const QByteArray archive = writer.finish();
@@ -111,47 +107,69 @@ void TestZipArchive::damagedArchives_data()
     QTest::addColumn<QByteArray>("archive");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("expected"); // what a read that succeeds gives
 
+    const QString name = QStringLiteral("transactions/a.json");
     const QByteArray content = QByteArray("{\"memo\": \"") + QByteArray(4000, 'x') + "\"}";
     const QByteArray good = singleEntryArchive(content);
-    const qsizetype central = good.indexOf(QByteArray("PK\x01\x02", 4));
-    QVERIFY(central > 0);
+    const QByteArray noise = randomBytes(4000);
+    const QByteArray stored = singleEntryArchive(noise);
+    QVERIFY(ZipTamper::centralHeader(good, name) > 0);
+    const auto damaged = [&](const QByteArray& archive, int field, quint32 value) {
+        QByteArray bytes = archive;
+        ZipTamper::patchCentral32(bytes, name, field, value);
+        return bytes;
+    };
+    const auto damaged16 = [&](int field, quint16 value) {
+        QByteArray bytes = good;
+        ZipTamper::patchCentral16(bytes, name, field, value);
+        return bytes;
+    };
+    const int unreadable = int(ZipReader::ReadStatus::Unreadable);
 
-    QTest::newRow("not a ZIP file") << QByteArray("date,payee,amount\n") << false << 0;
-    QTest::newRow("empty bytes") << QByteArray() << false << 0;
+    QTest::newRow("not a ZIP file")
+        << QByteArray("date,payee,amount\n") << false << 0 << QByteArray();
+    QTest::newRow("empty bytes") << QByteArray() << false << 0 << QByteArray();
+    const qsizetype central = ZipTamper::centralHeader(good, name);
     QTest::newRow("cut inside the central directory")
-        << good.left(central + 20) + good.right(22) << false << 0;
+        << good.left(central + 20) + good.right(22) << false << 0 << QByteArray();
+    QTest::newRow("truncated to its first half")
+        << good.left(good.size() / 2) << false << 0 << QByteArray();
+    QTest::newRow("last byte missing") << good.chopped(1) << false << 0 << QByteArray();
 
-    QByteArray lying = good;
-    patch32(lying, central + 24, 10); // declares 10 bytes, inflates to 4,000
+    // Declares 10 bytes but inflates to 4,000: the read stops at the declared size.
     QTest::newRow("declared size smaller than the data")
-        << lying << true << int(ZipReader::ReadStatus::Unreadable);
-
-    QByteArray huge = good;
-    patch32(huge, central + 24, 0xfffffff0u);
+        << damaged(good, ZipTamper::sizeField, 10) << true << unreadable << QByteArray();
+    QTest::newRow("stored entry longer than its declared size")
+        << damaged(stored, ZipTamper::sizeField, 10) << true << unreadable << QByteArray();
+    QTest::newRow("declared size larger than the data")
+        << damaged(good, ZipTamper::sizeField, 5000) << true << unreadable << QByteArray();
     QTest::newRow("declared size above the ceiling")
-        << huge << true << int(ZipReader::ReadStatus::TooLarge);
+        << damaged(good, ZipTamper::sizeField, 0xfffffff0u) << true
+        << int(ZipReader::ReadStatus::TooLarge) << QByteArray();
 
-    QByteArray overrun = good;
-    patch32(overrun, central + 20, 0x7fffffff);
+    // The deflate stream ends by itself within the archive, and its size and checksum agree
+    // with the directory, so the data is still good; stored data has no end of its own.
     QTest::newRow("compressed size beyond the archive")
-        << overrun << true << int(ZipReader::ReadStatus::Unreadable);
+        << damaged(good, ZipTamper::compressedSizeField, 0x7fffffff) << true
+        << int(ZipReader::ReadStatus::Ok) << content;
+    QTest::newRow("stored size beyond the archive")
+        << damaged(stored, ZipTamper::compressedSizeField, 0x7fffffff) << true << unreadable
+        << QByteArray();
 
-    QByteArray offset = good;
-    patch32(offset, central + 42, 0x7ffffff0);
     QTest::newRow("local header beyond the archive")
-        << offset << true << int(ZipReader::ReadStatus::Unreadable);
-
-    QByteArray checksum = good;
-    patch32(checksum, central + 16, 0x12345678);
+        << damaged(good, ZipTamper::localHeaderOffsetField, 0x7ffffff0) << true << unreadable
+        << QByteArray();
     QTest::newRow("checksum mismatch")
-        << checksum << true << int(ZipReader::ReadStatus::Unreadable);
-
+        << damaged(good, ZipTamper::crcField, 0x12345678) << true << unreadable << QByteArray();
     QByteArray corrupt = good;
     for (qsizetype i = 60; i < 80; ++i)
         corrupt[i] = char(0xff);
-    QTest::newRow("corrupt deflate data")
-        << corrupt << true << int(ZipReader::ReadStatus::Unreadable);
+    QTest::newRow("corrupt deflate data") << corrupt << true << unreadable << QByteArray();
+    QTest::newRow("encrypted") << damaged16(ZipTamper::flagsField, 0x0001) << true << unreadable
+                               << QByteArray();
+    QTest::newRow("unknown compression method")
+        << damaged16(ZipTamper::methodField, 77) << true << unreadable << QByteArray();
 }
 
 void TestZipArchive::damagedArchives()
@@ -159,16 +177,18 @@ void TestZipArchive::damagedArchives()
     QFETCH(QByteArray, archive);
     QFETCH(bool, valid);
     QFETCH(int, status);
+    QFETCH(QByteArray, expected);
 
     ZipReader reader(archive);
     QCOMPARE(reader.isValid(), valid);
     if (!valid) {
         QVERIFY(reader.entries().isEmpty());
+        QCOMPARE(reader.indexOf(QStringLiteral("transactions/a.json")), -1);
         return;
     }
-    QByteArray content;
+    QByteArray content("left over");
     QCOMPARE(int(reader.read(0, 1 << 20, content)), status);
-    QVERIFY(content.isEmpty());
+    QCOMPARE(content, expected);
 }
 
 QTEST_GUILESS_MAIN(TestZipArchive)
