@@ -10,6 +10,7 @@ packages=(
     libgl-dev
     sqlite3 unzip xvfb xauth
     zlib1g-dev
+    qt6-httpserver-dev libsodium-dev pkg-config
 )
 
 missing=()

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "server/storage/databasesettings.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+#include <memory>
+#include <optional>
+
+class QSqlQuery;
+
+namespace PennibarServer {
+
+using SqlRow = QVariantList;
+using SqlRows = QList<SqlRow>;
+
+// One connection to the server's database, SQLite or PostgreSQL, through the same SQL. Statements
+// use positional "?" placeholders and are prepared once per connection. A null QString binds as
+// empty text; an invalid QVariant binds as SQL NULL. Failures are logged with
+// the statement and reported as empty results, never thrown.
+class Database
+{
+public:
+    explicit Database(QString connectionName);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    bool open(const DatabaseSettings& settings, QString* error);
+    DatabaseSettings::Kind kind() const { return m_kind; }
+
+    // Every row of the result, or nothing when the statement failed.
+    std::optional<SqlRows> select(const QString& sql, const QVariantList& arguments = {});
+    // True when the statement ran; `rowsAffected` receives the number of rows it changed.
+    bool execute(const QString& sql, const QVariantList& arguments = {},
+                 qint64* rowsAffected = nullptr);
+
+    // One transaction at a time; SqlTransaction is the usual way in.
+    bool begin();
+    bool commit();
+    void rollback();
+    bool inTransaction() const { return m_inTransaction; }
+
+private:
+    QSqlQuery* run(const QString& sql, const QVariantList& arguments);
+    QSqlDatabase handle() const;
+
+    QString m_connectionName;
+    DatabaseSettings::Kind m_kind = DatabaseSettings::Kind::Sqlite;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    bool m_inTransaction = false;
+};
+
+} // namespace PennibarServer

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QPair>
+#include <QUrl>
+#include <QUrlQuery>
+
+// A blocking HTTP client for tests: each call runs the event loop (and with it an in-process
+// server) until the reply is complete.
+class HttpClient
+{
+public:
+    struct Reply
+    {
+        int status = 0;
+        QByteArray body;
+        QList<QPair<QByteArray, QByteArray>> headers;
+        QString networkError;
+
+        QJsonObject json() const;
+        QString error() const { return json().value(QStringLiteral("error")).toString(); }
+        QByteArray header(const QByteArray& name) const;
+    };
+
+    explicit HttpClient(QUrl base) : m_base(std::move(base)) {}
+
+    void setBase(const QUrl& base) { m_base = base; }
+    const QUrl& base() const { return m_base; }
+    // Sent as "Authorization: Bearer ..." when not empty.
+    void setToken(const QString& token) { m_token = token; }
+
+    Reply get(const QString& path, const QUrlQuery& query = {}) const;
+    Reply post(const QString& path, const QJsonObject& body) const;
+    Reply postEmpty(const QString& path) const;
+    Reply patch(const QString& path, const QJsonObject& body) const;
+    Reply del(const QString& path) const;
+    // Any request, headers as given, no redirect followed.
+    Reply send(const QByteArray& method, const QUrl& url, const QByteArray& body,
+               const QList<QPair<QByteArray, QByteArray>>& headers) const;
+
+    QUrl url(const QString& path, const QUrlQuery& query = {}) const;
+
+private:
+    Reply json(const QByteArray& method, const QString& path, const QByteArray& body) const;
+
+    QUrl m_base;
+    QString m_token;
+    mutable QNetworkAccessManager m_network;
+};
