@@ -4,6 +4,7 @@
 #include "server/app/serverinstance.h"
 #include "server/app/shutdownsignals.h"
 #include "server/auth/passwordhasher.h"
+#include "server/auth/sessionstore.h"
 #include "server/auth/userstore.h"
 #include "server/core/isotime.h"
 
@@ -134,7 +135,9 @@ int setDisabled(ServerInstance& server, const QStringList& arguments, bool disab
     const auto user = email ? server.users().byEmail(*email) : std::nullopt;
     if (!user)
         return fail(QStringLiteral("no user has the e-mail %1").arg(arguments.first()));
-    if (!server.users().setDisabled(user->id, disabled))
+    // Disabling also ends every session, so the user's apps are signed out at once.
+    if (!server.users().setDisabled(user->id, disabled) ||
+        (disabled && !server.sessions().revokeAll(user->id, server.clock().now())))
         return fail(QStringLiteral("cannot update the user"));
     out() << (disabled ? "Disabled " : "Enabled ") << user->email << Qt::endl;
     return 0;

@@ -1,11 +1,22 @@
 #include "server/app/serverinstance.h"
 
+#include "server/auth/authenticator.h"
+#include "server/auth/authservice.h"
+#include "server/auth/clientregistry.h"
+#include "server/auth/loginroutes.h"
+#include "server/auth/passwordhasher.h"
+#include "server/auth/realmroutes.h"
+#include "server/auth/secretfile.h"
+#include "server/auth/sessionstore.h"
+#include "server/auth/throttle.h"
+#include "server/auth/tokensigner.h"
 #include "server/auth/userstore.h"
 #include "server/http/accesslog.h"
 #include "server/http/httpserver.h"
 #include "server/http/router.h"
 #include "server/storage/database.h"
 #include "server/storage/migrator.h"
+#include "server/storage/settingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,6 +64,54 @@ ServerInstance::~ServerInstance()
     delete m_httpServer;
 }
 
+bool ServerInstance::loadTokenSecret(QString* error)
+{
+    const auto secret = SecretFile::loadOrCreate(m_config.jwtSecretFile, error);
+    if (!secret)
+        return false;
+    const QString key = QStringLiteral("token_secret_fingerprint");
+    const QString fingerprint = SecretFile::fingerprint(*secret);
+    const auto stored = m_settings->valueOrInsert(key, fingerprint);
+    if (!stored) {
+        *error = QStringLiteral("cannot read the server settings");
+        return false;
+    }
+    if (*stored != fingerprint) {
+        // Instances sharing a database must sign with the same secret, or each would reject
+        // the others' access tokens.
+        if (m_database->kind() == DatabaseSettings::Kind::Postgres) {
+            *error = QStringLiteral("this database is used with another token secret; every "
+                                    "instance must use the same secret file: copy %1 from an "
+                                    "instance that runs")
+                         .arg(m_config.jwtSecretFile);
+            return false;
+        }
+        qWarning("The token secret changed; signed-in apps will refresh their tokens");
+        m_settings->setValue(key, fingerprint);
+    }
+    m_signer =
+        std::make_unique<TokenSigner>(*secret, QStringLiteral("pennibar-server/") + m_config.realm);
+    return true;
+}
+
+void ServerInstance::buildServices()
+{
+    m_throttle = std::make_unique<Throttle>(*m_database, m_clock);
+    m_hasher = std::make_unique<PasswordHasher>();
+    m_clients = std::make_unique<ClientRegistry>(m_config.clientIds);
+    AuthService::Lifetimes lifetimes;
+    lifetimes.accessSeconds = qint64(m_config.accessTokenMinutes) * 60;
+    lifetimes.sessionSeconds = qint64(m_config.sessionDays) * 24 * 3600;
+    m_auth = std::make_unique<AuthService>(*m_users, *m_sessions, *m_throttle, *m_signer, *m_hasher,
+                                           m_clock, lifetimes);
+    m_authenticator = std::make_unique<Authenticator>(*m_database, *m_signer, *m_sessions, m_clock);
+    m_loginRoutes = std::make_unique<LoginRoutes>(
+        *m_auth, *m_clients,
+        LoginRoutes::Options{m_config.realm, m_config.allowSignup, m_config.usesTls()});
+    m_realmRoutes =
+        std::make_unique<RealmRoutes>(*m_auth, *m_authenticator, *m_users, *m_sessions, m_clock);
+}
+
 bool ServerInstance::openStorage(QString* error)
 {
     if (m_database)
@@ -79,13 +138,15 @@ bool ServerInstance::openStorage(QString* error)
     if (!Migrator::run(*database, error))
         return false;
     m_database = std::move(database);
+    m_settings = std::make_unique<SettingsStore>(*m_database);
     m_users = std::make_unique<UserStore>(*m_database);
+    m_sessions = std::make_unique<SessionStore>(*m_database);
     return true;
 }
 
 bool ServerInstance::start(QString* error, QIODevice* accessLog)
 {
-    if (!openStorage(error))
+    if (!openStorage(error) || !loadTokenSecret(error))
         return false;
     std::optional<QSslConfiguration> tls;
     if (m_config.usesTls()) {
@@ -93,6 +154,7 @@ bool ServerInstance::start(QString* error, QIODevice* accessLog)
         if (!tls)
             return false;
     }
+    buildServices();
     m_router = std::make_unique<Router>();
     addRoutes();
     m_accessLog = std::make_unique<AccessLog>(accessLog);
@@ -126,6 +188,8 @@ void ServerInstance::addRoutes()
             return ok ? HttpResponse::ok({{QStringLiteral("status"), QStringLiteral("ok")}})
                       : HttpResponse::error(503, QStringLiteral("database unavailable"));
         });
+    m_loginRoutes->addTo(*m_router);
+    m_realmRoutes->addTo(*m_router, m_config.realm);
 }
 
 } // namespace PennibarServer

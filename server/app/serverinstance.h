@@ -13,9 +13,19 @@ class QIODevice;
 namespace PennibarServer {
 
 class AccessLog;
+class AuthService;
+class Authenticator;
+class ClientRegistry;
 class Database;
 class HttpServer;
+class LoginRoutes;
+class PasswordHasher;
+class RealmRoutes;
 class Router;
+class SessionStore;
+class SettingsStore;
+class Throttle;
+class TokenSigner;
 class UserStore;
 
 // One running server: its configuration, database, services, routes and listener. The command
@@ -42,14 +52,27 @@ public:
     Clock& clock() { return m_clock; }
     Database& database() { return *m_database; }
     UserStore& users() { return *m_users; }
+    SessionStore& sessions() { return *m_sessions; }
 
 private:
+    bool loadTokenSecret(QString* error);
+    void buildServices();
     void addRoutes();
 
     ServerConfig m_config;
     Clock m_clock;
     std::unique_ptr<Database> m_database;
+    std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<UserStore> m_users;
+    std::unique_ptr<SessionStore> m_sessions;
+    std::unique_ptr<Throttle> m_throttle;
+    std::unique_ptr<PasswordHasher> m_hasher;
+    std::unique_ptr<TokenSigner> m_signer;
+    std::unique_ptr<ClientRegistry> m_clients;
+    std::unique_ptr<AuthService> m_auth;
+    std::unique_ptr<Authenticator> m_authenticator;
+    std::unique_ptr<LoginRoutes> m_loginRoutes;
+    std::unique_ptr<RealmRoutes> m_realmRoutes;
     std::unique_ptr<Router> m_router;
     std::unique_ptr<AccessLog> m_accessLog;
     HttpServer* m_httpServer = nullptr;

@@ -38,26 +38,26 @@ HttpClient::Reply HttpClient::get(const QString& path, const QUrlQuery& query) c
 
 HttpClient::Reply HttpClient::post(const QString& path, const QJsonObject& body) const
 {
-    return json("POST", path, QJsonDocument(body).toJson(QJsonDocument::Compact));
+    return raw("POST", path, QJsonDocument(body).toJson(QJsonDocument::Compact));
 }
 
 HttpClient::Reply HttpClient::postEmpty(const QString& path) const
 {
-    return json("POST", path, {});
+    return raw("POST", path, {});
 }
 
 HttpClient::Reply HttpClient::patch(const QString& path, const QJsonObject& body) const
 {
-    return json("PATCH", path, QJsonDocument(body).toJson(QJsonDocument::Compact));
+    return raw("PATCH", path, QJsonDocument(body).toJson(QJsonDocument::Compact));
 }
 
 HttpClient::Reply HttpClient::del(const QString& path) const
 {
-    return json("DELETE", path, {});
+    return raw("DELETE", path, {});
 }
 
-HttpClient::Reply HttpClient::json(const QByteArray& method, const QString& path,
-                                   const QByteArray& body) const
+HttpClient::Reply HttpClient::raw(const QByteArray& method, const QString& path,
+                                  const QByteArray& body) const
 {
     // The app sends these headers on every request, bodiless ones included.
     QList<QPair<QByteArray, QByteArray>> headers = {{"Content-Type", "application/json"},
@@ -77,8 +77,8 @@ HttpClient::Reply HttpClient::send(const QByteArray& method, const QUrl& url,
     for (const auto& [name, value] : headers)
         request.setRawHeader(name, value);
     // A HEAD sent as a custom verb would make the network layer wait for a body.
-    QNetworkReply* reply = method == "HEAD" ? m_network.head(request)
-                                            : m_network.sendCustomRequest(request, method, body);
+    QNetworkReply* reply = method == "HEAD" ? m_network->head(request)
+                                            : m_network->sendCustomRequest(request, method, body);
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(60000, &loop, &QEventLoop::quit);

@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <memory>
+
 // A blocking HTTP client for tests: each call runs the event loop (and with it an in-process
 // server) until the reply is complete.
 class HttpClient
@@ -26,7 +28,10 @@ public:
         QByteArray header(const QByteArray& name) const;
     };
 
-    explicit HttpClient(QUrl base) : m_base(std::move(base)) {}
+    explicit HttpClient(QUrl base)
+        : m_base(std::move(base)), m_network(std::make_shared<QNetworkAccessManager>())
+    {
+    }
 
     void setBase(const QUrl& base) { m_base = base; }
     const QUrl& base() const { return m_base; }
@@ -38,6 +43,8 @@ public:
     Reply postEmpty(const QString& path) const;
     Reply patch(const QString& path, const QJsonObject& body) const;
     Reply del(const QString& path) const;
+    // A body sent as it stands, with the app's headers and token.
+    Reply raw(const QByteArray& method, const QString& path, const QByteArray& body) const;
     // Any request, headers as given, no redirect followed.
     Reply send(const QByteArray& method, const QUrl& url, const QByteArray& body,
                const QList<QPair<QByteArray, QByteArray>>& headers) const;
@@ -45,9 +52,7 @@ public:
     QUrl url(const QString& path, const QUrlQuery& query = {}) const;
 
 private:
-    Reply json(const QByteArray& method, const QString& path, const QByteArray& body) const;
-
     QUrl m_base;
     QString m_token;
-    mutable QNetworkAccessManager m_network;
+    std::shared_ptr<QNetworkAccessManager> m_network; // shared by copies
 };

@@ -1,6 +1,9 @@
 #include "testserver.h"
 
+#include "browsersignin.h"
+
 #include "server/auth/passwordhasher.h"
+#include "server/auth/userstore.h"
 
 #include <QProcessEnvironment>
 
@@ -35,4 +38,27 @@ void TestServer::start(QMap<QString, QString> settings)
 QStringList TestServer::accessLog() const
 {
     return QString::fromUtf8(m_accessLog.data()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString TestServer::addUser(const QString& email, const QString& password,
+                            const QString& displayName)
+{
+    const auto hash = PennibarServer::PasswordHasher().hash(password);
+    PennibarServer::User user;
+    if (!hash ||
+        m_instance->users().create(email, displayName, *hash, m_instance->clock().now(), &user) !=
+            PennibarServer::UserStore::CreateResult::Created)
+        return QString();
+    return user.id;
+}
+
+HttpClient TestServer::signedIn(const QString& email, const QString& password,
+                                QString* refreshToken) const
+{
+    HttpClient http = client();
+    const auto result = BrowserSignIn(http).signIn(email, password);
+    http.setToken(result.accessToken);
+    if (refreshToken)
+        *refreshToken = result.refreshToken;
+    return http;
 }

@@ -29,6 +29,13 @@ public:
     // The access log lines written so far.
     QStringList accessLog() const;
 
+    // Creates a user directly in the store; returns the new id (empty on failure).
+    QString addUser(const QString& email, const QString& password = QStringLiteral("password1"),
+                    const QString& displayName = QString());
+    // Signs in through the browser page; the client carries the access token.
+    HttpClient signedIn(const QString& email, const QString& password = QStringLiteral("password1"),
+                        QString* refreshToken = nullptr) const;
+
 private:
     void start(QMap<QString, QString> settings);
 
