@@ -17,6 +17,15 @@
 #include "server/storage/database.h"
 #include "server/storage/migrator.h"
 #include "server/storage/settingsstore.h"
+#include "server/sync/audience.h"
+#include "server/sync/changesequence.h"
+#include "server/sync/pullservice.h"
+#include "server/sync/pushservice.h"
+#include "server/sync/shareservice.h"
+#include "server/sync/sharestore.h"
+#include "server/sync/syncfeed.h"
+#include "server/sync/syncroutes.h"
+#include "server/sync/syncrowstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +103,7 @@ bool ServerInstance::loadTokenSecret(QString* error)
     return true;
 }
 
-void ServerInstance::buildServices()
+void ServerInstance::buildServices(const QString& databaseId)
 {
     m_throttle = std::make_unique<Throttle>(*m_database, m_clock);
     m_hasher = std::make_unique<PasswordHasher>();
@@ -110,6 +119,18 @@ void ServerInstance::buildServices()
         LoginRoutes::Options{m_config.realm, m_config.allowSignup, m_config.usesTls()});
     m_realmRoutes =
         std::make_unique<RealmRoutes>(*m_auth, *m_authenticator, *m_users, *m_sessions, m_clock);
+
+    m_rows = std::make_unique<SyncRowStore>(*m_database);
+    m_feed = std::make_unique<SyncFeed>(*m_database);
+    m_shares = std::make_unique<ShareStore>(*m_database);
+    m_sequence = std::make_unique<ChangeSequence>(*m_database);
+    m_audience = std::make_unique<Audience>(*m_feed, *m_shares, *m_rows, m_clock);
+    m_sharing = std::make_unique<ShareService>(*m_database, *m_sequence, *m_shares, *m_rows,
+                                               *m_feed, *m_audience, m_clock);
+    m_push = std::make_unique<PushService>(*m_database, *m_rows, *m_shares, *m_audience, *m_sharing,
+                                           *m_sequence, m_clock);
+    m_pull = std::make_unique<PullService>(*m_feed, *m_sequence, databaseId);
+    m_syncRoutes = std::make_unique<SyncRoutes>(*m_push, *m_pull, *m_authenticator);
 }
 
 bool ServerInstance::openStorage(QString* error)
@@ -154,7 +175,14 @@ bool ServerInstance::start(QString* error, QIODevice* accessLog)
         if (!tls)
             return false;
     }
-    buildServices();
+    // Names this database in pull cursors, so a cursor of another database is recognised.
+    const auto databaseId = m_settings->valueOrInsert(
+        QStringLiteral("database_id"), QUuid::createUuid().toString(QUuid::Id128).left(12));
+    if (!databaseId) {
+        *error = QStringLiteral("cannot read the server settings");
+        return false;
+    }
+    buildServices(*databaseId);
     m_router = std::make_unique<Router>();
     addRoutes();
     m_accessLog = std::make_unique<AccessLog>(accessLog);
@@ -190,6 +218,7 @@ void ServerInstance::addRoutes()
         });
     m_loginRoutes->addTo(*m_router);
     m_realmRoutes->addTo(*m_router, m_config.realm);
+    m_syncRoutes->addTo(*m_router);
 }
 
 } // namespace PennibarServer

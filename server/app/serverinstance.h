@@ -13,17 +13,26 @@ class QIODevice;
 namespace PennibarServer {
 
 class AccessLog;
+class Audience;
 class AuthService;
 class Authenticator;
+class ChangeSequence;
 class ClientRegistry;
 class Database;
 class HttpServer;
 class LoginRoutes;
 class PasswordHasher;
+class PullService;
+class PushService;
 class RealmRoutes;
 class Router;
 class SessionStore;
 class SettingsStore;
+class ShareService;
+class ShareStore;
+class SyncFeed;
+class SyncRoutes;
+class SyncRowStore;
 class Throttle;
 class TokenSigner;
 class UserStore;
@@ -56,7 +65,7 @@ public:
 
 private:
     bool loadTokenSecret(QString* error);
-    void buildServices();
+    void buildServices(const QString& databaseId);
     void addRoutes();
 
     ServerConfig m_config;
@@ -73,6 +82,15 @@ private:
     std::unique_ptr<Authenticator> m_authenticator;
     std::unique_ptr<LoginRoutes> m_loginRoutes;
     std::unique_ptr<RealmRoutes> m_realmRoutes;
+    std::unique_ptr<SyncRowStore> m_rows;
+    std::unique_ptr<SyncFeed> m_feed;
+    std::unique_ptr<ShareStore> m_shares;
+    std::unique_ptr<ChangeSequence> m_sequence;
+    std::unique_ptr<Audience> m_audience;
+    std::unique_ptr<ShareService> m_sharing;
+    std::unique_ptr<PushService> m_push;
+    std::unique_ptr<PullService> m_pull;
+    std::unique_ptr<SyncRoutes> m_syncRoutes;
     std::unique_ptr<Router> m_router;
     std::unique_ptr<AccessLog> m_accessLog;
     HttpServer* m_httpServer = nullptr;

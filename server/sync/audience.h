@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+
+#include <optional>
+
+namespace PennibarServer {
+
+class Clock;
+class ShareStore;
+class SyncFeed;
+class SyncRowStore;
+struct SyncRow;
+
+// Decides whose feed a changed row goes into. The owner always sees their rows; the members an
+// account is shared with see the account's rows and the owner's categories those rows use when
+// they lack them; anyone who may no longer see a row gets a gone entry for it.
+class Audience
+{
+public:
+    Audience(SyncFeed& feed, ShareStore& shares, SyncRowStore& rows, const Clock& clock);
+
+    // `isNew`: the row was just created, so nobody holds it yet.
+    bool publish(const SyncRow& row, qint64 seq, bool isNew = false);
+    // While a batch runs, who an account is shared with is read once per account.
+    void beginBatch() { m_batch = true; }
+    void endBatch()
+    {
+        m_batch = false;
+        m_grantees.clear();
+    }
+    // Shares changed within the batch.
+    void forgetShares() { m_grantees.clear(); }
+    // Puts the owner's categories with these ids, and their parents, into the member's feed,
+    // except those the member has live categories of their own for or sees already.
+    bool deliverCategories(const QString& memberId, const QString& ownerId, QStringList ids,
+                           qint64 seq);
+
+private:
+    std::optional<QStringList> grantees(const QString& ownerId, const QString& accountId);
+
+    SyncFeed& m_feed;
+    ShareStore& m_shares;
+    SyncRowStore& m_rows;
+    const Clock& m_clock;
+    bool m_batch = false;
+    QHash<QString, QStringList> m_grantees;
+};
+
+} // namespace PennibarServer
