@@ -1,5 +1,6 @@
 #include "server/app/commandline.h"
 
+#include "server/accounts/groupservice.h"
 #include "server/app/passwordprompt.h"
 #include "server/app/serverinstance.h"
 #include "server/app/shutdownsignals.h"
@@ -24,6 +25,9 @@ const char kUsage[] =
     "  user list                      list the users\n"
     "  user disable EMAIL             block a user's sign-in and end their sessions\n"
     "  user enable EMAIL              let a disabled user sign in again\n"
+    "  group create EMAIL [--name NAME]\n"
+    "                                 make a family group owned by that user; others join\n"
+    "                                 with the invite codes the owner makes in the app\n"
     "\n"
     "Settings come from the --config file (or PENNIBAR_SERVER_CONFIG) and from\n"
     "PENNIBAR_SERVER_<SETTING> environment variables; see server/README.md.\n";
@@ -63,17 +67,29 @@ int serve(ServerInstance& server)
     return QCoreApplication::exec();
 }
 
+// Takes "--name NAME" out of the arguments; false when the option has no value.
+bool takeName(QStringList* arguments, QString* name)
+{
+    const qsizetype at = arguments->indexOf(QStringLiteral("--name"));
+    if (at < 0)
+        return true;
+    if (at + 1 >= arguments->size())
+        return false;
+    *name = arguments->takeAt(at + 1).trimmed();
+    arguments->removeAt(at);
+    return true;
+}
+
+std::optional<User> userByEmail(ServerInstance& server, const QString& text)
+{
+    const auto email = User::normalizedEmail(text);
+    return email ? server.users().byEmail(*email) : std::nullopt;
+}
+
 int addUser(ServerInstance& server, QStringList arguments)
 {
     QString displayName;
-    const qsizetype nameAt = arguments.indexOf(QStringLiteral("--name"));
-    if (nameAt >= 0) {
-        if (nameAt + 1 >= arguments.size())
-            return usage();
-        displayName = arguments.takeAt(nameAt + 1).trimmed();
-        arguments.removeAt(nameAt);
-    }
-    if (arguments.size() != 1)
+    if (!takeName(&arguments, &displayName) || arguments.size() != 1)
         return usage();
     const auto email = User::normalizedEmail(arguments.first());
     if (!email)
@@ -127,12 +143,32 @@ int listUsers(ServerInstance& server)
     return 0;
 }
 
+int createGroup(ServerInstance& server, QStringList arguments)
+{
+    QString name;
+    if (!takeName(&arguments, &name) || arguments.size() != 1)
+        return usage();
+    const auto owner = userByEmail(server, arguments.first());
+    if (!owner)
+        return fail(QStringLiteral("no user has the e-mail %1").arg(arguments.first()));
+    if (name.isEmpty())
+        name = QStringLiteral("%1's family")
+                   .arg(owner->displayName.isEmpty() ? owner->email.section(QLatin1Char('@'), 0, 0)
+                                                     : owner->displayName);
+    Group group;
+    const GroupService::Outcome outcome = server.groups().create(owner->id, name, &group);
+    if (outcome != GroupService::Outcome::Ok)
+        return fail(GroupService::describe(outcome).second);
+    out() << "Created the family group \"" << group.name << "\" (" << group.id << ") owned by "
+          << owner->email << Qt::endl;
+    return 0;
+}
+
 int setDisabled(ServerInstance& server, const QStringList& arguments, bool disabled)
 {
     if (arguments.size() != 1)
         return usage();
-    const auto email = User::normalizedEmail(arguments.first());
-    const auto user = email ? server.users().byEmail(*email) : std::nullopt;
+    const auto user = userByEmail(server, arguments.first());
     if (!user)
         return fail(QStringLiteral("no user has the e-mail %1").arg(arguments.first()));
     // Disabling also ends every session, so the user's apps are signed out at once.
@@ -177,14 +213,19 @@ int CommandLine::run(const QStringList& arguments, const QProcessEnvironment& en
     const QString command = words.takeFirst();
     if (command == QLatin1String("serve") && words.isEmpty())
         return serve(server);
-    if (command != QLatin1String("user") || words.isEmpty())
-        return usage();
-    const QString action = words.takeFirst();
-    if (action != QLatin1String("add") && action != QLatin1String("list") &&
-        action != QLatin1String("disable") && action != QLatin1String("enable"))
+    const QString action = words.isEmpty() ? QString() : words.takeFirst();
+    const bool userCommand = command == QLatin1String("user") &&
+                             QStringList{QStringLiteral("add"), QStringLiteral("list"),
+                                         QStringLiteral("disable"), QStringLiteral("enable")}
+                                 .contains(action);
+    const bool groupCommand =
+        command == QLatin1String("group") && action == QLatin1String("create");
+    if (!userCommand && !groupCommand)
         return usage();
     if (!server.openStorage(&error))
         return fail(error);
+    if (groupCommand)
+        return createGroup(server, words);
     if (action == QLatin1String("add"))
         return addUser(server, words);
     if (action == QLatin1String("list"))

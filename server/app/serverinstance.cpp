@@ -1,5 +1,14 @@
 #include "server/app/serverinstance.h"
 
+#include "server/accounts/deviceroutes.h"
+#include "server/accounts/devicestore.h"
+#include "server/accounts/grouproutes.h"
+#include "server/accounts/groupservice.h"
+#include "server/accounts/groupstore.h"
+#include "server/accounts/invitationmailer.h"
+#include "server/accounts/profileroutes.h"
+#include "server/app/accountpurger.h"
+#include "server/app/housekeeping.h"
 #include "server/auth/authenticator.h"
 #include "server/auth/authservice.h"
 #include "server/auth/clientregistry.h"
@@ -21,6 +30,7 @@
 #include "server/sync/changesequence.h"
 #include "server/sync/pullservice.h"
 #include "server/sync/pushservice.h"
+#include "server/sync/shareroutes.h"
 #include "server/sync/shareservice.h"
 #include "server/sync/sharestore.h"
 #include "server/sync/syncfeed.h"
@@ -73,6 +83,59 @@ ServerInstance::~ServerInstance()
     delete m_httpServer;
 }
 
+bool ServerInstance::openStorage(QString* error)
+{
+    if (m_database)
+        return true;
+    if (!QDir().mkpath(m_config.dataDir)) {
+        *error = QStringLiteral("cannot create the data directory %1").arg(m_config.dataDir);
+        return false;
+    }
+    QFile::setPermissions(m_config.dataDir,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    DatabaseSettings settings;
+    if (const QString path = m_config.sqlitePath(); !path.isEmpty()) {
+        settings = DatabaseSettings::sqlite(path);
+    } else {
+        const auto postgres = DatabaseSettings::postgres(m_config.database, error);
+        if (!postgres)
+            return false;
+        settings = *postgres;
+    }
+    auto database = std::make_unique<Database>(QStringLiteral("pennibar-server-") +
+                                               QUuid::createUuid().toString(QUuid::Id128));
+    if (!database->open(settings, error) || !Migrator::run(*database, error))
+        return false;
+    m_database = std::move(database);
+
+    m_settings = std::make_unique<SettingsStore>(*m_database);
+    m_users = std::make_unique<UserStore>(*m_database);
+    m_sessions = std::make_unique<SessionStore>(*m_database);
+    m_throttle = std::make_unique<Throttle>(*m_database, m_clock);
+    m_groupStore = std::make_unique<GroupStore>(*m_database);
+    m_groups = std::make_unique<GroupService>(*m_database, *m_groupStore, *m_users, *m_throttle,
+                                              m_clock, m_config.groupSeats);
+    m_devices = std::make_unique<DeviceStore>(*m_database);
+    m_rows = std::make_unique<SyncRowStore>(*m_database);
+    m_feed = std::make_unique<SyncFeed>(*m_database);
+    m_shares = std::make_unique<ShareStore>(*m_database);
+    m_sequence = std::make_unique<ChangeSequence>(*m_database);
+    m_audience = std::make_unique<Audience>(*m_feed, *m_shares, *m_rows, m_clock);
+    m_sharing = std::make_unique<ShareService>(*m_database, *m_sequence, *m_shares, *m_rows,
+                                               *m_feed, *m_audience, m_clock);
+    // Leaving a family group ends every share with the members who stay.
+    m_groups->setMembershipEndedHook([this](const QString& userId, const QStringList& others) {
+        for (const QString& other : others) {
+            if (!m_sharing->unshareBetweenWithin(userId, other))
+                return false;
+        }
+        return true;
+    });
+    m_purger = std::make_unique<AccountPurger>(*m_database, *m_users, *m_groups, *m_shares,
+                                               *m_sharing, *m_rows, *m_feed);
+    return true;
+}
+
 bool ServerInstance::loadTokenSecret(QString* error)
 {
     const auto secret = SecretFile::loadOrCreate(m_config.jwtSecretFile, error);
@@ -103,9 +166,8 @@ bool ServerInstance::loadTokenSecret(QString* error)
     return true;
 }
 
-void ServerInstance::buildServices(const QString& databaseId)
+void ServerInstance::buildHttpSide(const QString& databaseId)
 {
-    m_throttle = std::make_unique<Throttle>(*m_database, m_clock);
     m_hasher = std::make_unique<PasswordHasher>();
     m_clients = std::make_unique<ClientRegistry>(m_config.clientIds);
     AuthService::Lifetimes lifetimes;
@@ -113,56 +175,32 @@ void ServerInstance::buildServices(const QString& databaseId)
     lifetimes.sessionSeconds = qint64(m_config.sessionDays) * 24 * 3600;
     m_auth = std::make_unique<AuthService>(*m_users, *m_sessions, *m_throttle, *m_signer, *m_hasher,
                                            m_clock, lifetimes);
+    // Access tokens carry the family-group role the app's account screen reads.
+    m_auth->setRoleProvider([this](const QString& userId) { return m_groups->roleOf(userId); });
     m_authenticator = std::make_unique<Authenticator>(*m_database, *m_signer, *m_sessions, m_clock);
+    m_push = std::make_unique<PushService>(*m_database, *m_rows, *m_shares, *m_audience, *m_sharing,
+                                           *m_sequence, m_clock);
+    m_pull = std::make_unique<PullService>(*m_feed, *m_sequence, databaseId);
+    m_mailer = std::make_unique<InvitationMailer>(m_config.mailCommand);
+    m_groups->setMailer(m_mailer.get());
+
     m_loginRoutes = std::make_unique<LoginRoutes>(
         *m_auth, *m_clients,
         LoginRoutes::Options{m_config.realm, m_config.allowSignup, m_config.usesTls()});
     m_realmRoutes =
         std::make_unique<RealmRoutes>(*m_auth, *m_authenticator, *m_users, *m_sessions, m_clock);
-
-    m_rows = std::make_unique<SyncRowStore>(*m_database);
-    m_feed = std::make_unique<SyncFeed>(*m_database);
-    m_shares = std::make_unique<ShareStore>(*m_database);
-    m_sequence = std::make_unique<ChangeSequence>(*m_database);
-    m_audience = std::make_unique<Audience>(*m_feed, *m_shares, *m_rows, m_clock);
-    m_sharing = std::make_unique<ShareService>(*m_database, *m_sequence, *m_shares, *m_rows,
-                                               *m_feed, *m_audience, m_clock);
-    m_push = std::make_unique<PushService>(*m_database, *m_rows, *m_shares, *m_audience, *m_sharing,
-                                           *m_sequence, m_clock);
-    m_pull = std::make_unique<PullService>(*m_feed, *m_sequence, databaseId);
+    m_profileRoutes = std::make_unique<ProfileRoutes>(*m_users, *m_sessions, *m_groups,
+                                                      *m_authenticator, m_clock);
+    m_groupRoutes = std::make_unique<GroupRoutes>(*m_groups, *m_authenticator);
+    m_deviceRoutes =
+        std::make_unique<DeviceRoutes>(*m_devices, *m_sessions, *m_authenticator, m_clock);
     m_syncRoutes = std::make_unique<SyncRoutes>(*m_push, *m_pull, *m_authenticator);
-}
-
-bool ServerInstance::openStorage(QString* error)
-{
-    if (m_database)
-        return true;
-    if (!QDir().mkpath(m_config.dataDir)) {
-        *error = QStringLiteral("cannot create the data directory %1").arg(m_config.dataDir);
-        return false;
-    }
-    QFile::setPermissions(m_config.dataDir,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    DatabaseSettings settings;
-    if (const QString path = m_config.sqlitePath(); !path.isEmpty()) {
-        settings = DatabaseSettings::sqlite(path);
-    } else {
-        const auto postgres = DatabaseSettings::postgres(m_config.database, error);
-        if (!postgres)
-            return false;
-        settings = *postgres;
-    }
-    auto database = std::make_unique<Database>(QStringLiteral("pennibar-server-") +
-                                               QUuid::createUuid().toString(QUuid::Id128));
-    if (!database->open(settings, error))
-        return false;
-    if (!Migrator::run(*database, error))
-        return false;
-    m_database = std::move(database);
-    m_settings = std::make_unique<SettingsStore>(*m_database);
-    m_users = std::make_unique<UserStore>(*m_database);
-    m_sessions = std::make_unique<SessionStore>(*m_database);
-    return true;
+    m_syncRoutes->setSyncedHook([this](const AuthContext& caller) {
+        if (!caller.deviceId.isEmpty())
+            m_devices->noteSync(caller.deviceId, m_clock.now());
+    });
+    m_shareRoutes = std::make_unique<ShareRoutes>(*m_sharing, *m_shares, *m_rows, *m_users,
+                                                  *m_groups, *m_authenticator);
 }
 
 bool ServerInstance::start(QString* error, QIODevice* accessLog)
@@ -182,7 +220,7 @@ bool ServerInstance::start(QString* error, QIODevice* accessLog)
         *error = QStringLiteral("cannot read the server settings");
         return false;
     }
-    buildServices(*databaseId);
+    buildHttpSide(*databaseId);
     m_router = std::make_unique<Router>();
     addRoutes();
     m_accessLog = std::make_unique<AccessLog>(accessLog);
@@ -191,7 +229,22 @@ bool ServerInstance::start(QString* error, QIODevice* accessLog)
     options.trustForwardedFor = m_config.trustForwardedFor;
     m_httpServer = new HttpServer(*m_router, *m_accessLog, options);
     m_port = m_httpServer->start(m_config.listenHost, m_config.listenPort, tls, error);
-    return m_port != 0;
+    if (m_port == 0)
+        return false;
+    m_housekeeping = std::make_unique<Housekeeping>([this] { runHousekeeping(); });
+    return true;
+}
+
+void ServerInstance::runHousekeeping()
+{
+    const auto due = m_users->dueForDeletion(m_clock.now());
+    for (const QString& userId : due.value_or(QStringList())) {
+        if (!m_purger->purge(userId))
+            qWarning("The scheduled deletion of user %s failed; it is tried again later",
+                     qPrintable(userId));
+    }
+    m_sessions->purge(m_clock.now());
+    m_throttle->purge();
 }
 
 QUrl ServerInstance::baseUrl() const
@@ -218,7 +271,11 @@ void ServerInstance::addRoutes()
         });
     m_loginRoutes->addTo(*m_router);
     m_realmRoutes->addTo(*m_router, m_config.realm);
+    m_profileRoutes->addTo(*m_router);
+    m_groupRoutes->addTo(*m_router);
+    m_deviceRoutes->addTo(*m_router);
     m_syncRoutes->addTo(*m_router);
+    m_shareRoutes->addTo(*m_router);
 }
 
 } // namespace PennibarServer

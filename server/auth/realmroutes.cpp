@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kMaximumNameLength = 100;
 
-HttpResponse internalError()
-{
-    return HttpResponse::error(500, RealmRoutes::tr("The server could not do that just now."));
-}
-
 } // namespace
 
 RealmRoutes::RealmRoutes(AuthService& auth, Authenticator& authenticator, UserStore& users,
@@ -38,7 +33,7 @@ void RealmRoutes::addTo(Router& router, const QString& realm)
                m_authenticator.guard(
                    [this](const HttpRequest&, const AuthContext& caller, const QStringList&) {
                        if (!m_sessions.revoke(caller.sessionId, m_clock.now()))
-                           return internalError();
+                           return HttpResponse::serverError();
                        return HttpResponse::noContent();
                    }));
     router.add(
@@ -83,13 +78,13 @@ HttpResponse RealmRoutes::refresh(const HttpRequest& request)
     case AuthService::Refresh::Failed:
         break;
     }
-    return internalError();
+    return HttpResponse::serverError();
 }
 
 HttpResponse RealmRoutes::currentUser(const QString& userId)
 {
     const auto user = m_users.byId(userId);
-    return user ? HttpResponse::ok(user->toJson()) : internalError();
+    return user ? HttpResponse::ok(user->toJson()) : HttpResponse::serverError();
 }
 
 HttpResponse RealmRoutes::updateUser(const HttpRequest& request, const QString& userId)
@@ -110,7 +105,7 @@ HttpResponse RealmRoutes::updateUser(const HttpRequest& request, const QString& 
                      .arg(kMaximumNameLength));
     if (body->contains(QStringLiteral("display_name")) &&
         !m_users.setDisplayName(userId, displayName))
-        return internalError();
+        return HttpResponse::serverError();
     return currentUser(userId);
 }
 
@@ -142,14 +137,14 @@ HttpResponse RealmRoutes::changePassword(const HttpRequest& request, const QStri
     default:
         break;
     }
-    return internalError();
+    return HttpResponse::serverError();
 }
 
 HttpResponse RealmRoutes::sessions(const QString& userId, const QString& currentSessionId)
 {
     const auto sessions = m_sessions.active(userId, m_clock.now());
     if (!sessions)
-        return internalError();
+        return HttpResponse::serverError();
     QJsonArray list;
     for (const Session& session : *sessions)
         list.append(session.toJson(session.id == currentSessionId));
@@ -162,7 +157,7 @@ HttpResponse RealmRoutes::revokeSession(const QString& userId, const QString& se
     if (!session || session->userId != userId || !session->isActive(m_clock.now()))
         return HttpResponse::error(404, tr("No such session."));
     if (!m_sessions.revoke(sessionId, m_clock.now()))
-        return internalError();
+        return HttpResponse::serverError();
     return HttpResponse::noContent();
 }
 

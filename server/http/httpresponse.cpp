@@ -24,6 +24,11 @@ HttpResponse HttpResponse::error(int status, const QString& message)
     return json(status, QJsonObject{{QStringLiteral("error"), message}});
 }
 
+HttpResponse HttpResponse::serverError()
+{
+    return error(500, tr("The server could not do that just now. Please try again later."));
+}
+
 HttpResponse HttpResponse::html(int status, const QString& page)
 {
     HttpResponse response(status, "text/html; charset=utf-8", page.toUtf8());

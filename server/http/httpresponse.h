@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QList>
 #include <QPair>
@@ -12,6 +13,8 @@ namespace PennibarServer {
 // What a handler answers: status, headers and body, plus the user the access log names.
 class HttpResponse
 {
+    Q_DECLARE_TR_FUNCTIONS(HttpResponse)
+
 public:
     using Headers = QList<QPair<QByteArray, QByteArray>>;
 
@@ -22,6 +25,8 @@ public:
     static HttpResponse ok(const QJsonObject& object) { return json(200, object); }
     // The error shape of every failed API call: {"error": message}.
     static HttpResponse error(int status, const QString& message);
+    // 500 for a failure inside the server (the database, mostly); the log has the details.
+    static HttpResponse serverError();
     static HttpResponse html(int status, const QString& page);
     static HttpResponse noContent();
     // 303 See Other, so a browser follows a form post with a GET.

@@ -1,6 +1,7 @@
 #include "browsersignin.h"
 #include "loopbacklistener.h"
 #include "testserver.h"
+#include "tokenclaims.h"
 
 #include "server/auth/tokensigner.h"
 #include "server/auth/userstore.h"
@@ -14,14 +15,6 @@ using PennibarServer::ServerConfig;
 namespace {
 
 const QString kRealm = QStringLiteral("/api/v1/realms/tovarly");
-
-QJsonObject claimsOf(const QString& token)
-{
-    return QJsonDocument::fromJson(
-               QByteArray::fromBase64(token.section(QLatin1Char('.'), 1, 1).toLatin1(),
-                                      QByteArray::Base64UrlEncoding))
-        .object();
-}
 
 HttpClient::Reply refresh(const HttpClient& client, const QString& token)
 {
@@ -95,7 +88,7 @@ void TestServerAuth::browserSignInHandsTokensToTheLoopbackListener()
     const QString access = received.queryItemValue(QStringLiteral("access_token"));
     QVERIFY(!received.queryItemValue(QStringLiteral("refresh_token")).isEmpty());
 
-    const QJsonObject claims = claimsOf(access);
+    const QJsonObject claims = TokenClaims::of(access);
     QCOMPARE(claims.value(QStringLiteral("sub")).toString(), m_annId);
     const qint64 lifetime =
         claims.value(QStringLiteral("exp")).toInteger() - QDateTime::currentSecsSinceEpoch();
@@ -236,7 +229,7 @@ void TestServerAuth::refreshRotatesAndDetectsReuse()
     const QString second = rotated.json().value(QStringLiteral("refresh_token")).toString();
     const QString access = rotated.json().value(QStringLiteral("access_token")).toString();
     QVERIFY(!second.isEmpty() && second != first);
-    QCOMPARE(claimsOf(access).value(QStringLiteral("sub")).toString(), m_annId);
+    QCOMPARE(TokenClaims::of(access).value(QStringLiteral("sub")).toString(), m_annId);
     app.setToken(access);
     QCOMPARE(app.get(kRealm + QStringLiteral("/users/me")).status, 200);
 

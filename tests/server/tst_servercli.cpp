@@ -78,6 +78,18 @@ void TestServerCli::userCommands_data()
                                         << QStringList() << 0 << "ann@example.org.*disabled";
     QTest::newRow("enable") << QStringList{"user", "enable", "ann@example.org"} << QByteArray()
                             << QStringList() << 0 << "Enabled ann@example.org";
+    QTest::newRow("group for a user")
+        << QStringList{"group", "create", "ann@example.org"} << QByteArray() << QStringList() << 0
+        << "Created the family group \"Ann's family\"";
+    QTest::newRow("second group for the same user")
+        << QStringList{"group", "create", "ann@example.org", "--name", "Other"} << QByteArray()
+        << QStringList() << 1 << "in a family group already";
+    QTest::newRow("named group for a user without a name")
+        << QStringList{"group", "create", "dee@example.org", "--name", "The Dees"} << QByteArray()
+        << QStringList() << 0 << "Created the family group \"The Dees\"";
+    QTest::newRow("group for somebody unknown")
+        << QStringList{"group", "create", "nobody@example.org"} << QByteArray() << QStringList()
+        << 1 << "no user has the e-mail";
     QTest::newRow("disable somebody unknown")
         << QStringList{"user", "disable", "nobody@example.org"} << QByteArray() << QStringList()
         << 1 << "no user has the e-mail";

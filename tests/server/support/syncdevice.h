@@ -14,6 +14,7 @@ public:
     explicit SyncDevice(HttpClient client) : m_client(std::move(client)) {}
 
     HttpClient& http() { return m_client; }
+    const HttpClient& http() const { return m_client; }
     // POST /sync/push; the reply's "results".
     QJsonArray push(const QJsonArray& changes, int* status = nullptr);
     QJsonObject pushOne(const QJsonObject& change) { return push({change}).first().toObject(); }
