@@ -23,6 +23,7 @@
 #include "server/http/accesslog.h"
 #include "server/http/httpserver.h"
 #include "server/http/router.h"
+#include "server/releases/releaseroutes.h"
 #include "server/storage/database.h"
 #include "server/storage/migrator.h"
 #include "server/storage/settingsstore.h"
@@ -199,6 +200,7 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
         if (!caller.deviceId.isEmpty())
             m_devices->noteSync(caller.deviceId, m_clock.now());
     });
+    m_releaseRoutes = std::make_unique<ReleaseRoutes>(m_config.releasesDir);
     m_shareRoutes = std::make_unique<ShareRoutes>(*m_sharing, *m_shares, *m_rows, *m_users,
                                                   *m_groups, *m_authenticator);
 }
@@ -276,6 +278,7 @@ void ServerInstance::addRoutes()
     m_deviceRoutes->addTo(*m_router);
     m_syncRoutes->addTo(*m_router);
     m_shareRoutes->addTo(*m_router);
+    m_releaseRoutes->addTo(*m_router);
 }
 
 } // namespace PennibarServer

@@ -34,6 +34,7 @@ class ProfileRoutes;
 class PullService;
 class PushService;
 class RealmRoutes;
+class ReleaseRoutes;
 class Router;
 class SessionStore;
 class SettingsStore;
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<DeviceRoutes> m_deviceRoutes;
     std::unique_ptr<SyncRoutes> m_syncRoutes;
     std::unique_ptr<ShareRoutes> m_shareRoutes;
+    std::unique_ptr<ReleaseRoutes> m_releaseRoutes;
     std::unique_ptr<Router> m_router;
     std::unique_ptr<AccessLog> m_accessLog;
     std::unique_ptr<Housekeeping> m_housekeeping;

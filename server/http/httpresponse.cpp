@@ -41,6 +41,15 @@ HttpResponse HttpResponse::noContent()
     return HttpResponse(204, {}, {});
 }
 
+HttpResponse HttpResponse::file(const QString& path, const QByteArray& contentType,
+                                const QByteArray& cacheControl)
+{
+    HttpResponse response(200, contentType, {});
+    response.m_filePath = path;
+    response.setHeader("Cache-Control", cacheControl);
+    return response;
+}
+
 HttpResponse HttpResponse::seeOther(const QUrl& location)
 {
     HttpResponse response(303, {}, {});

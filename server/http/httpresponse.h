@@ -29,11 +29,16 @@ public:
     static HttpResponse serverError();
     static HttpResponse html(int status, const QString& page);
     static HttpResponse noContent();
+    // A file sent as it is read from disk, so a large one is never held in memory whole.
+    static HttpResponse file(const QString& path, const QByteArray& contentType,
+                             const QByteArray& cacheControl);
     // 303 See Other, so a browser follows a form post with a GET.
     static HttpResponse seeOther(const QUrl& location);
 
     int status() const { return m_status; }
     const QByteArray& body() const { return m_body; }
+    // The file to send instead of the body; empty for a body response.
+    const QString& filePath() const { return m_filePath; }
     const Headers& headers() const { return m_headers; }
     QByteArray header(const QByteArray& name) const;
     HttpResponse& setHeader(const QByteArray& name, const QByteArray& value);
@@ -45,6 +50,7 @@ private:
     int m_status = 200;
     Headers m_headers;
     QByteArray m_body;
+    QString m_filePath;
     QString m_logUser;
 };
 

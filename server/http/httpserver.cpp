@@ -3,6 +3,8 @@
 #include "server/http/guardedtcpserver.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QSslServer>
@@ -115,18 +117,31 @@ QString HttpServer::clientAddress(const QHttpServerRequest& request) const
 void HttpServer::send(const QHttpServerRequest& request, QTcpSocket* socket, bool headOnly,
                       const HttpResponse& response)
 {
+    if (RequestSizeGuard* guard = RequestSizeGuard::of(socket))
+        guard->requestAnswered();
     QHttpServerResponder responder = makeResponder(request, socket);
-    responder.writeStatusLine(QHttpServerResponder::StatusCode(response.status()));
+    const auto status = QHttpServerResponder::StatusCode(response.status());
+    if (!response.filePath().isEmpty() && !headOnly) {
+        auto* file = new QFile(response.filePath());
+        if (file->open(QIODevice::ReadOnly)) {
+            // Qt streams the file in chunks as the socket drains.
+            responder.write(file,
+                            {{"Content-Type", response.header("Content-Type")},
+                             {"Cache-Control", response.header("Cache-Control")},
+                             {"X-Content-Type-Options", "nosniff"}},
+                            status);
+            return;
+        }
+        delete file;
+    }
+    responder.writeStatusLine(status);
     for (const auto& [name, value] : response.headers())
         responder.writeHeader(name, value);
     responder.writeHeader("X-Content-Type-Options", "nosniff");
-    responder.writeHeader("Content-Length", QByteArray::number(response.body().size()));
-    if (!headOnly && !response.body().isEmpty())
-        responder.writeBody(response.body());
-    else
-        responder.writeBody(QByteArray());
-    if (RequestSizeGuard* guard = RequestSizeGuard::of(socket))
-        guard->requestAnswered();
+    const qint64 length = response.filePath().isEmpty() ? response.body().size()
+                                                        : QFileInfo(response.filePath()).size();
+    responder.writeHeader("Content-Length", QByteArray::number(length));
+    responder.writeBody(headOnly ? QByteArray() : response.body());
 }
 
 } // namespace PennibarServer
