@@ -10,7 +10,7 @@ packages=(
     libgl-dev
     sqlite3 unzip xvfb xauth
     zlib1g-dev
-    qt6-httpserver-dev libsodium-dev pkg-config
+    qt6-httpserver-dev libsodium-dev pkg-config libqt6sql6-psql postgresql
 )
 
 missing=()

@@ -14,6 +14,7 @@ Database::Database(QString connectionName) : m_connectionName(std::move(connecti
 Database::~Database()
 {
     m_statements.clear();
+    m_direct.reset();
     if (QSqlDatabase::contains(m_connectionName)) {
         handle().close();
         QSqlDatabase::removeDatabase(m_connectionName);
@@ -68,6 +69,16 @@ bool Database::open(const DatabaseSettings& settings, QString* error)
 
 QSqlQuery* Database::run(const QString& sql, const QVariantList& arguments)
 {
+    if (arguments.isEmpty()) {
+        // Run as it stands: PostgreSQL cannot prepare DDL such as the migrations' statements.
+        m_direct = std::make_unique<QSqlQuery>(handle());
+        m_direct->setForwardOnly(true);
+        if (m_direct->exec(sql))
+            return m_direct.get();
+        qWarning("SQL failed: %s\nStatement: %s", qPrintable(m_direct->lastError().text()),
+                 qPrintable(sql.left(200)));
+        return nullptr;
+    }
     std::shared_ptr<QSqlQuery>& query = m_statements[sql];
     if (!query) {
         query = std::make_shared<QSqlQuery>(handle());

@@ -18,7 +18,8 @@ using SqlRow = QVariantList;
 using SqlRows = QList<SqlRow>;
 
 // One connection to the server's database, SQLite or PostgreSQL, through the same SQL. Statements
-// use positional "?" placeholders and are prepared once per connection. A null QString binds as
+// use positional "?" placeholders and are prepared once per connection (statements without
+// arguments run unprepared). A null QString binds as
 // empty text; an invalid QVariant binds as SQL NULL. Failures are logged with
 // the statement and reported as empty results, never thrown.
 class Database
@@ -51,6 +52,7 @@ private:
     QString m_connectionName;
     DatabaseSettings::Kind m_kind = DatabaseSettings::Kind::Sqlite;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    std::unique_ptr<QSqlQuery> m_direct;
     bool m_inTransaction = false;
 };
 

@@ -37,6 +37,7 @@ public:
     const QUrl& base() const { return m_base; }
     // Sent as "Authorization: Bearer ..." when not empty.
     void setToken(const QString& token) { m_token = token; }
+    const QString& token() const { return m_token; }
 
     Reply get(const QString& path, const QUrlQuery& query = {}) const;
     Reply post(const QString& path, const QJsonObject& body) const;

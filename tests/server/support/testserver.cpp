@@ -1,6 +1,7 @@
 #include "testserver.h"
 
 #include "browsersignin.h"
+#include "postgrescluster.h"
 
 #include "server/auth/passwordhasher.h"
 #include "server/auth/userstore.h"
@@ -21,6 +22,16 @@ TestServer::TestServer(const QMap<QString, QString>& settings, const QString& da
 void TestServer::start(QMap<QString, QString> settings)
 {
     PennibarServer::PasswordHasher::initialize();
+    // The same suites run once on SQLite and once on a throwaway PostgreSQL cluster.
+    if (qEnvironmentVariableIsSet("PENNIBAR_TEST_POSTGRES") &&
+        !settings.contains(QStringLiteral("database"))) {
+        const QString url = PostgresCluster::shared().createDatabase();
+        if (url.isEmpty()) {
+            m_error = PostgresCluster::shared().error();
+            return;
+        }
+        settings.insert(QStringLiteral("database"), url);
+    }
     settings.insert(QStringLiteral("data_dir"), m_dataDir);
     if (!settings.contains(QStringLiteral("listen")))
         settings.insert(QStringLiteral("listen"), QStringLiteral("127.0.0.1:0"));
