@@ -9,6 +9,18 @@
 
 namespace PennibarServer {
 
+namespace {
+
+// A user's feed in order, with each entry's row (if it still exists).
+const QString kFeedFirst =
+    QStringLiteral("sync_feed f LEFT JOIN sync_rows r ON r.server_id = f.row_id");
+// Rows found by client id first, then their feed entries: the few rows with one client id are
+// found through their index instead of walking a long feed. (SQLite keeps CROSS JOIN's order;
+// for PostgreSQL it is an ordinary join.)
+const QString kRowsFirst = QStringLiteral("sync_rows r CROSS JOIN sync_feed f");
+
+} // namespace
+
 bool SyncFeed::publish(const QString& userId, const QString& rowId, qint64 seq)
 {
     return m_database.execute(
@@ -62,13 +74,13 @@ std::optional<bool> SyncFeed::showsRow(const QString& userId, const QString& row
     return !rows->isEmpty() && rows->first().at(0).toInt() == 0;
 }
 
-std::optional<QList<SyncFeed::Entry>>
-SyncFeed::entries(const QString& where, const QVariantList& arguments, const QString& tail)
+std::optional<QList<SyncFeed::Entry>> SyncFeed::entries(const QString& from, const QString& where,
+                                                        const QVariantList& arguments,
+                                                        const QString& tail)
 {
     const auto rows = m_database.select(
-        QStringLiteral("SELECT f.row_id, f.seq, f.gone, f.tombstone, %1 FROM sync_feed f LEFT "
-                       "JOIN sync_rows r ON r.server_id = f.row_id WHERE %2 %3")
-            .arg(SyncRowStore::columns(QStringLiteral("r.")), where, tail),
+        QStringLiteral("SELECT f.row_id, f.seq, f.gone, f.tombstone, %1 FROM %2 WHERE %3 %4")
+            .arg(SyncRowStore::columns(QStringLiteral("r.")), from, where, tail),
         arguments);
     if (!rows)
         return std::nullopt;
@@ -94,7 +106,7 @@ SyncFeed::entries(const QString& where, const QVariantList& arguments, const QSt
 std::optional<QList<SyncFeed::Entry>> SyncFeed::page(const QString& userId,
                                                      const FeedPosition& after, int limit)
 {
-    return entries(QStringLiteral("f.user_id = ? AND (f.seq, f.row_id) > (?, ?)"),
+    return entries(kFeedFirst, QStringLiteral("f.user_id = ? AND (f.seq, f.row_id) > (?, ?)"),
                    {userId, after.seq, after.rowId, limit},
                    QStringLiteral("ORDER BY f.seq, f.row_id LIMIT ?"));
 }
@@ -107,8 +119,9 @@ std::optional<QList<SyncFeed::Entry>> SyncFeed::liveAfter(const QString& userId,
     QList<Entry> found;
     for (const QString& clientId : clientIds) {
         const auto matches = entries(
-            QStringLiteral("f.user_id = ? AND f.gone = 0 AND (f.seq, f.row_id) > (?, ?) AND "
-                           "r.entity_type = ? AND r.client_id = ?"),
+            kRowsFirst,
+            QStringLiteral("f.row_id = r.server_id AND f.user_id = ? AND f.gone = 0 AND (f.seq, "
+                           "f.row_id) > (?, ?) AND r.entity_type = ? AND r.client_id = ?"),
             {userId, after.seq, after.rowId, entityType, clientId}, QString());
         if (!matches)
             return std::nullopt;
@@ -121,9 +134,10 @@ std::optional<QList<SyncRow>> SyncFeed::liveCategoriesOf(const QString& userId,
                                                          const QString& ownerId)
 {
     const auto matches =
-        entries(QStringLiteral("f.user_id = ? AND f.gone = 0 AND r.owner_id = ? AND "
-                               "r.entity_type = 'category'"),
-                {userId, ownerId}, QString());
+        entries(kRowsFirst,
+                QStringLiteral("r.owner_id = ? AND r.entity_type = 'category' AND f.row_id = "
+                               "r.server_id AND f.user_id = ? AND f.gone = 0"),
+                {ownerId, userId}, QString());
     if (!matches)
         return std::nullopt;
     QList<SyncRow> rows;
@@ -134,11 +148,15 @@ std::optional<QList<SyncRow>> SyncFeed::liveCategoriesOf(const QString& userId,
 
 std::optional<int> SyncFeed::liveCategoryCount(const QString& userId)
 {
+    // The user's own categories and those of owners who share accounts with them (the only
+    // others a feed can hold), each looked up through the owner's index, not the whole feed.
     const auto rows = m_database.select(
-        QStringLiteral("SELECT COUNT(DISTINCT r.client_id) FROM sync_feed f JOIN sync_rows r ON "
-                       "r.server_id = f.row_id WHERE f.user_id = ? AND f.gone = 0 AND "
-                       "r.entity_type = 'category' AND r.deleted = 0"),
-        {userId});
+        QStringLiteral("SELECT COUNT(DISTINCT r.client_id) FROM sync_rows r CROSS JOIN sync_feed "
+                       "f WHERE r.owner_id IN (SELECT ? UNION SELECT owner_id FROM "
+                       "account_shares WHERE grantee_id = ?) AND r.entity_type = 'category' AND "
+                       "r.deleted = 0 AND f.row_id = r.server_id AND f.user_id = ? AND f.gone = "
+                       "0"),
+        {userId, userId, userId});
     if (!rows || rows->isEmpty())
         return std::nullopt;
     return rows->first().at(0).toInt();

@@ -55,8 +55,8 @@ public:
     bool removeUser(const QString& userId);
 
 private:
-    std::optional<QList<Entry>> entries(const QString& where, const QVariantList& arguments,
-                                        const QString& tail);
+    std::optional<QList<Entry>> entries(const QString& from, const QString& where,
+                                        const QVariantList& arguments, const QString& tail);
 
     Database& m_database;
 };

@@ -1,5 +1,7 @@
 #include "testserver.h"
 
+#include "server/core/serverconfig.h"
+
 #include <QTest>
 
 class TestServerHttp : public QObject
@@ -12,6 +14,7 @@ private slots:
     void routing();
     void oversizedBodiesAreRefusedEarly();
     void everyRequestLeavesOneLogLineWithoutItsQuery();
+    void servesHttpsWithTheConfiguredCertificate();
 
 private:
     std::unique_ptr<TestServer> m_server;
@@ -85,6 +88,35 @@ void TestServerHttp::everyRequestLeavesOneLogLineWithoutItsQuery()
     QVERIFY(lines.at(1).contains(QLatin1String(" GET /missing 404 ")));
     QVERIFY(lines.at(2).contains(QLatin1String(" HEAD /healthz 200 ")));
     QVERIFY(!lines.join(QLatin1Char('\n')).contains(QLatin1String("do-not-log-me")));
+}
+
+void TestServerHttp::servesHttpsWithTheConfiguredCertificate()
+{
+    const QString data = QStringLiteral(PENNIBAR_SERVER_TEST_DATA);
+    TestServer server(
+        {{QStringLiteral("tls_certificate"), data + QStringLiteral("/localhost-cert.pem")},
+         {QStringLiteral("tls_key"), data + QStringLiteral("/localhost-key.pem")}});
+    QVERIFY2(server.isRunning(), qPrintable(server.startError()));
+    QCOMPARE(server.baseUrl().scheme(), QStringLiteral("https"));
+    HttpClient client = server.client();
+    client.trust(QSslCertificate::fromPath(data + QStringLiteral("/localhost-cert.pem")));
+    const auto reply = client.get(QStringLiteral("/healthz"));
+    QCOMPARE(reply.status, 200);
+    QCOMPARE(reply.json().value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
+    // The sign-in form's cookie is then only sent over TLS.
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("client_id"),
+                       PennibarServer::ServerConfig::defaultClientId());
+    query.addQueryItem(QStringLiteral("redirect_uri"),
+                       QStringLiteral("http://localhost:9/callback"));
+    QVERIFY(client.get(QStringLiteral("/tovarly/account/login"), query)
+                .header("Set-Cookie")
+                .endsWith("; Secure"));
+    // Plain HTTP on the TLS port gets no answer.
+    QUrl plain = server.baseUrl();
+    plain.setScheme(QStringLiteral("http"));
+    plain.setPath(QStringLiteral("/healthz"));
+    QCOMPARE(client.send("GET", plain, {}, {}).status, 0);
 }
 
 QTEST_GUILESS_MAIN(TestServerHttp)

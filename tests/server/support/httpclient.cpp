@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QJsonDocument>
 #include <QNetworkReply>
+#include <QSslConfiguration>
 #include <QTimer>
 
 QJsonObject HttpClient::Reply::json() const
@@ -76,6 +77,11 @@ HttpClient::Reply HttpClient::send(const QByteArray& method, const QUrl& url,
                          QNetworkRequest::ManualRedirectPolicy);
     for (const auto& [name, value] : headers)
         request.setRawHeader(name, value);
+    if (!m_trusted.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(m_trusted);
+        request.setSslConfiguration(tls);
+    }
     // A HEAD sent as a custom verb would make the network layer wait for a body.
     QNetworkReply* reply = method == "HEAD" ? m_network->head(request)
                                             : m_network->sendCustomRequest(request, method, body);

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QNetworkAccessManager>
 #include <QPair>
+#include <QSslCertificate>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -38,6 +39,8 @@ public:
     // Sent as "Authorization: Bearer ..." when not empty.
     void setToken(const QString& token) { m_token = token; }
     const QString& token() const { return m_token; }
+    // Certificates trusted for https, besides the system's.
+    void trust(const QList<QSslCertificate>& certificates) { m_trusted = certificates; }
 
     Reply get(const QString& path, const QUrlQuery& query = {}) const;
     Reply post(const QString& path, const QJsonObject& body) const;
@@ -55,5 +58,6 @@ public:
 private:
     QUrl m_base;
     QString m_token;
+    QList<QSslCertificate> m_trusted;
     std::shared_ptr<QNetworkAccessManager> m_network; // shared by copies
 };
