@@ -8,6 +8,8 @@
 #include "server/auth/sessionstore.h"
 #include "server/auth/userstore.h"
 #include "server/core/isotime.h"
+#include "server/storage/database.h"
+#include "server/storage/databasecopier.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -25,6 +27,9 @@ const char kUsage[] =
     "  user list                      list the users\n"
     "  user disable EMAIL             block a user's sign-in and end their sessions\n"
     "  user enable EMAIL              let a disabled user sign in again\n"
+    "  copy-to DATABASE               copy everything into another, empty database\n"
+    "                                 (\"sqlite:PATH\" or a postgresql:// URL)\n"
+    "  reset-cursors                  make every app pull everything again (after a restore)\n"
     "  group create EMAIL [--name NAME]\n"
     "                                 make a family group owned by that user; others join\n"
     "                                 with the invite codes the owner makes in the app\n"
@@ -164,6 +169,18 @@ int createGroup(ServerInstance& server, QStringList arguments)
     return 0;
 }
 
+int copyTo(ServerInstance& server, const QString& target)
+{
+    QString error;
+    const auto destination = ServerInstance::openDatabase(target, server.config().dataDir, &error);
+    if (!destination)
+        return fail(error);
+    if (!DatabaseCopier::copy(server.database(), *destination, &error))
+        return fail(error);
+    out() << "Copied everything. Set database to the new one and start the server." << Qt::endl;
+    return 0;
+}
+
 int setDisabled(ServerInstance& server, const QStringList& arguments, bool disabled)
 {
     if (arguments.size() != 1)
@@ -213,6 +230,14 @@ int CommandLine::run(const QStringList& arguments, const QProcessEnvironment& en
     const QString command = words.takeFirst();
     if (command == QLatin1String("serve") && words.isEmpty())
         return serve(server);
+    if (command == QLatin1String("reset-cursors") && words.isEmpty()) {
+        if (!server.openStorage(&error))
+            return fail(error);
+        if (!server.resetCursors())
+            return fail(QStringLiteral("cannot update the server settings"));
+        out() << "Every app will pull everything again on its next sync." << Qt::endl;
+        return 0;
+    }
     const QString action = words.isEmpty() ? QString() : words.takeFirst();
     const bool userCommand = command == QLatin1String("user") &&
                              QStringList{QStringLiteral("add"), QStringLiteral("list"),
@@ -220,10 +245,14 @@ int CommandLine::run(const QStringList& arguments, const QProcessEnvironment& en
                                  .contains(action);
     const bool groupCommand =
         command == QLatin1String("group") && action == QLatin1String("create");
-    if (!userCommand && !groupCommand)
+    const bool copyCommand =
+        command == QLatin1String("copy-to") && !action.isEmpty() && words.isEmpty();
+    if (!userCommand && !groupCommand && !copyCommand)
         return usage();
     if (!server.openStorage(&error))
         return fail(error);
+    if (copyCommand)
+        return copyTo(server, action);
     if (groupCommand)
         return createGroup(server, words);
     if (action == QLatin1String("add"))

@@ -10,6 +10,7 @@ namespace PennibarServer {
 //   pennibar-server [--config FILE] user add EMAIL [--name NAME]
 //   pennibar-server [--config FILE] user list | user disable EMAIL | user enable EMAIL
 //   pennibar-server [--config FILE] group create EMAIL [--name NAME]
+//   pennibar-server [--config FILE] copy-to DATABASE | reset-cursors
 // Returns the process exit code: 0 done, 1 failed, 2 wrong usage.
 class CommandLine
 {

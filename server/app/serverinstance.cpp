@@ -48,6 +48,13 @@ namespace PennibarServer {
 
 namespace {
 
+const QString kDatabaseId = QStringLiteral("database_id");
+
+QString newDatabaseId()
+{
+    return QUuid::createUuid().toString(QUuid::Id128).left(12);
+}
+
 std::optional<QSslConfiguration> loadTls(const ServerConfig& config, QString* error)
 {
     QFile certificateFile(config.tlsCertificate);
@@ -74,6 +81,19 @@ std::optional<QSslConfiguration> loadTls(const ServerConfig& config, QString* er
 
 } // namespace
 
+std::unique_ptr<Database> ServerInstance::openDatabase(const QString& setting,
+                                                       const QString& dataDir, QString* error)
+{
+    const auto settings = DatabaseSettings::fromSetting(setting, dataDir, error);
+    if (!settings)
+        return nullptr;
+    auto database = std::make_unique<Database>(QStringLiteral("pennibar-server-") +
+                                               QUuid::createUuid().toString(QUuid::Id128));
+    if (!database->open(*settings, error) || !Migrator::run(*database, error))
+        return nullptr;
+    return database;
+}
+
 ServerInstance::ServerInstance(ServerConfig config, QObject* parent)
     : QObject(parent), m_config(std::move(config))
 {
@@ -94,20 +114,9 @@ bool ServerInstance::openStorage(QString* error)
     }
     QFile::setPermissions(m_config.dataDir,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    DatabaseSettings settings;
-    if (const QString path = m_config.sqlitePath(); !path.isEmpty()) {
-        settings = DatabaseSettings::sqlite(path);
-    } else {
-        const auto postgres = DatabaseSettings::postgres(m_config.database, error);
-        if (!postgres)
-            return false;
-        settings = *postgres;
-    }
-    auto database = std::make_unique<Database>(QStringLiteral("pennibar-server-") +
-                                               QUuid::createUuid().toString(QUuid::Id128));
-    if (!database->open(settings, error) || !Migrator::run(*database, error))
+    m_database = openDatabase(m_config.database, m_config.dataDir, error);
+    if (!m_database)
         return false;
-    m_database = std::move(database);
 
     m_settings = std::make_unique<SettingsStore>(*m_database);
     m_users = std::make_unique<UserStore>(*m_database);
@@ -216,8 +225,7 @@ bool ServerInstance::start(QString* error, QIODevice* accessLog)
             return false;
     }
     // Names this database in pull cursors, so a cursor of another database is recognised.
-    const auto databaseId = m_settings->valueOrInsert(
-        QStringLiteral("database_id"), QUuid::createUuid().toString(QUuid::Id128).left(12));
+    const auto databaseId = m_settings->valueOrInsert(kDatabaseId, newDatabaseId());
     if (!databaseId) {
         *error = QStringLiteral("cannot read the server settings");
         return false;
@@ -235,6 +243,11 @@ bool ServerInstance::start(QString* error, QIODevice* accessLog)
         return false;
     m_housekeeping = std::make_unique<Housekeeping>([this] { runHousekeeping(); });
     return true;
+}
+
+bool ServerInstance::resetCursors()
+{
+    return m_settings->setValue(kDatabaseId, newDatabaseId());
 }
 
 void ServerInstance::runHousekeeping()

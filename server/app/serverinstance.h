@@ -58,6 +58,10 @@ public:
     explicit ServerInstance(ServerConfig config, QObject* parent = nullptr);
     ~ServerInstance() override;
 
+    // Opens a database named as in the "database" setting and brings its schema up to date.
+    static std::unique_ptr<Database> openDatabase(const QString& setting, const QString& dataDir,
+                                                  QString* error);
+
     // Creates the data directory, opens the database, brings its schema up to date and builds
     // the data services (enough for the administration commands).
     bool openStorage(QString* error);
@@ -75,6 +79,9 @@ public:
     UserStore& users() { return *m_users; }
     SessionStore& sessions() { return *m_sessions; }
     GroupService& groups() { return *m_groups; }
+    // Gives the database a new identity, so every app's pull cursor starts over (after a
+    // backup was restored).
+    bool resetCursors();
     // Scheduled deletions that are due, ended sessions, old throttle counts.
     void runHousekeeping();
 

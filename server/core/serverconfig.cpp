@@ -68,15 +68,6 @@ QString ServerConfig::defaultClientId()
     return QStringLiteral("5f0c2b7e9a4d41c68e3b1d2a7c90f4e1");
 }
 
-QString ServerConfig::sqlitePath() const
-{
-    if (database == QLatin1String("sqlite"))
-        return QDir(dataDir).filePath(QStringLiteral("pennibar-server.db"));
-    if (database.startsWith(QLatin1String("sqlite:")))
-        return QDir(dataDir).absoluteFilePath(database.mid(7));
-    return {};
-}
-
 std::optional<ServerConfig>
 ServerConfig::load(const QString& filePath, const QProcessEnvironment& environment, QString* error)
 {

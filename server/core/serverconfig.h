@@ -43,8 +43,6 @@ public:
     QString mailCommand;
 
     bool usesTls() const { return !tlsCertificate.isEmpty(); }
-    // The SQLite file when the database is SQLite, else empty.
-    QString sqlitePath() const;
 
 private:
     bool set(const QString& key, const QString& value, QString* error);

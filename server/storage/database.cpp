@@ -120,11 +120,43 @@ std::optional<SqlRows> Database::select(const QString& sql, const QVariantList& 
         SqlRow row;
         row.reserve(columns);
         for (int i = 0; i < columns; ++i)
-            row.append(query->value(i));
+            row.append(query->isNull(i) ? QVariant() : query->value(i));
         rows.append(std::move(row));
     }
     query->finish();
     return rows;
+}
+
+bool Database::forEachRow(const QString& sql, const std::function<bool(const SqlRow&)>& visit)
+{
+    QSqlQuery* query = run(sql, {});
+    if (!query)
+        return false;
+    const int columns = query->record().count();
+    while (query->next()) {
+        SqlRow row;
+        for (int i = 0; i < columns; ++i)
+            row.append(query->isNull(i) ? QVariant() : query->value(i));
+        if (!visit(row)) {
+            query->finish();
+            return false;
+        }
+    }
+    query->finish();
+    return true;
+}
+
+QStringList Database::columnNames(const QString& table)
+{
+    QSqlQuery* query = run(QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table), {});
+    QStringList names;
+    if (!query)
+        return names;
+    const QSqlRecord record = query->record();
+    for (int i = 0; i < record.count(); ++i)
+        names.append(record.fieldName(i).toLower());
+    query->finish();
+    return names;
 }
 
 bool Database::execute(const QString& sql, const QVariantList& arguments, qint64* rowsAffected)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -33,8 +34,13 @@ public:
     bool open(const DatabaseSettings& settings, QString* error);
     DatabaseSettings::Kind kind() const { return m_kind; }
 
-    // Every row of the result, or nothing when the statement failed.
+    // Every row of the result, or nothing when the statement failed. SQL NULL reads as an
+    // invalid QVariant.
     std::optional<SqlRows> select(const QString& sql, const QVariantList& arguments = {});
+    // Hands the rows of an argument-free query to `visit` one by one, without collecting them;
+    // false when the query failed or `visit` returned false.
+    bool forEachRow(const QString& sql, const std::function<bool(const SqlRow&)>& visit);
+    QStringList columnNames(const QString& table);
     // True when the statement ran; `rowsAffected` receives the number of rows it changed.
     bool execute(const QString& sql, const QVariantList& arguments = {},
                  qint64* rowsAffected = nullptr);

@@ -1,9 +1,20 @@
 #include "server/storage/databasesettings.h"
 
+#include <QDir>
 #include <QUrl>
 #include <QUrlQuery>
 
 namespace PennibarServer {
+
+std::optional<DatabaseSettings>
+DatabaseSettings::fromSetting(const QString& database, const QString& dataDir, QString* error)
+{
+    if (database.isEmpty() || database == QLatin1String("sqlite"))
+        return sqlite(QDir(dataDir).filePath(QStringLiteral("pennibar-server.db")));
+    if (database.startsWith(QLatin1String("sqlite:")))
+        return sqlite(QDir(dataDir).absoluteFilePath(database.mid(7)));
+    return postgres(database, error);
+}
 
 DatabaseSettings DatabaseSettings::sqlite(const QString& path)
 {

@@ -17,6 +17,10 @@ public:
         Postgres
     };
 
+    // From the server's "database" setting: "sqlite" (the default file in `dataDir`),
+    // "sqlite:PATH" (relative to `dataDir`) or a PostgreSQL URL.
+    static std::optional<DatabaseSettings> fromSetting(const QString& database,
+                                                       const QString& dataDir, QString* error);
     static DatabaseSettings sqlite(const QString& path);
     // Nothing, with `error` set, when the URL cannot be used.
     static std::optional<DatabaseSettings> postgres(const QString& url, QString* error);

@@ -90,6 +90,10 @@ void TestServerCli::userCommands_data()
     QTest::newRow("group for somebody unknown")
         << QStringList{"group", "create", "nobody@example.org"} << QByteArray() << QStringList()
         << 1 << "no user has the e-mail";
+    QTest::newRow("reset cursors") << QStringList{"reset-cursors"} << QByteArray() << QStringList()
+                                   << 0 << "pull everything again";
+    QTest::newRow("copy to nowhere") << QStringList{"copy-to", "mysql://host/db"} << QByteArray()
+                                     << QStringList() << 1 << "not a valid postgresql";
     QTest::newRow("disable somebody unknown")
         << QStringList{"user", "disable", "nobody@example.org"} << QByteArray() << QStringList()
         << 1 << "no user has the e-mail";

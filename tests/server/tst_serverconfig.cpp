@@ -50,7 +50,7 @@ void TestServerConfig::defaultsResolveAgainstTheDataDirectory()
     QCOMPARE(config->realm, QStringLiteral("tovarly"));
     QCOMPARE(config->clientIds, QStringList{ServerConfig::defaultClientId()});
     QCOMPARE(config->allowSignup, false);
-    QCOMPARE(config->sqlitePath(), data + QStringLiteral("/pennibar-server.db"));
+    QCOMPARE(config->database, QStringLiteral("sqlite"));
     QCOMPARE(config->releasesDir, data + QStringLiteral("/releases"));
     QCOMPARE(config->jwtSecretFile, data + QStringLiteral("/jwt-secret"));
     QVERIFY(!config->usesTls());

@@ -26,6 +26,7 @@ private slots:
     void instancesMustShareTheTokenSecret();
     void instancesStartingTogetherMigrateOnce();
     void concurrentWritersThroughTwoProcessesLoseNothing();
+    void aHouseholdMovesFromSqliteToPostgres();
 
 private:
     // A pennibar-server process, stopped the way a service manager stops it.
@@ -274,6 +275,81 @@ void TestServerPostgres::concurrentWritersThroughTwoProcessesLoseNothing()
     QCOMPARE(seen.size(), 2 * 8 * 100); // every one of Ann's, none of Bob's
     for (const QString& id : seen)
         QVERIFY(id.startsWith(QLatin1String("ann-")));
+}
+
+void TestServerPostgres::aHouseholdMovesFromSqliteToPostgres()
+{
+    QTemporaryDir data;
+    QString token;
+    QString cursor;
+    QString bob;
+    {
+        TestServer home({}, data.path());
+        QVERIFY2(home.isRunning(), qPrintable(home.startError()));
+        const QString ann = home.addUser(QStringLiteral("ann@example.org"));
+        bob = home.addUser(QStringLiteral("bob@example.org"));
+        PennibarServer::Group group;
+        home.instance().groups().create(ann, QStringLiteral("Anns"), &group);
+        SyncDevice laptop(home.signedIn(QStringLiteral("ann@example.org")));
+        const QString code = laptop.http()
+                                 .postEmpty(QStringLiteral("/group/invite"))
+                                 .json()
+                                 .value(QStringLiteral("invite_code"))
+                                 .toString();
+        home.signedIn(QStringLiteral("bob@example.org"))
+            .postEmpty(QStringLiteral("/group/join/") + code);
+        laptop.push({B::account(QStringLiteral("acc-1"), QStringLiteral("Household")),
+                     B::transaction(QStringLiteral("txn-1"), QStringLiteral("acc-1"),
+                                    QStringLiteral("Market"), -100)});
+        laptop.http().post(QStringLiteral("/accounts/acc-1/share"),
+                           {{QStringLiteral("user_id"), bob}});
+        QVERIFY(laptop.pullAll().ok);
+        token = laptop.http().token();
+        cursor = laptop.cursor();
+    }
+
+    const QString url = PostgresCluster::shared().createDatabase();
+    auto copy = [&] {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PENNIBAR_SERVER_DATA_DIR"), data.path());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(PENNIBAR_SERVER_EXECUTABLE), {QStringLiteral("copy-to"), url});
+        process.waitForFinished(120000);
+        return std::pair(process.exitCode(), QString::fromUtf8(process.readAllStandardError()));
+    };
+    const auto copied = copy();
+    QVERIFY2(copied.first == 0, qPrintable(copied.second));
+
+    TestServer moved({{QStringLiteral("database"), url}}, data.path());
+    QVERIFY2(moved.isRunning(), qPrintable(moved.startError()));
+    // The app notices nothing: its token, its cursor and the share carry on.
+    HttpClient app = moved.client();
+    app.setToken(token);
+    QCOMPARE(app.get(QStringLiteral("/profile")).status, 200);
+    app.post(QStringLiteral("/sync/push"),
+             {{QStringLiteral("changes"),
+               QJsonArray{B::transaction(QStringLiteral("txn-2"), QStringLiteral("acc-1"),
+                                         QStringLiteral("Bakery"), -50)}}});
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("cursor"), cursor);
+    const QJsonObject page = app.get(QStringLiteral("/sync/pull"), query).json();
+    const QJsonArray transactions = page.value(QStringLiteral("transactions")).toArray();
+    QCOMPARE(transactions.size(), 1);
+    QCOMPARE(transactions.first().toObject().value(QStringLiteral("client_id")).toString(),
+             QStringLiteral("txn-2"));
+    QCOMPARE(app.get(QStringLiteral("/accounts/acc-1/members"))
+                 .json()
+                 .value(QStringLiteral("members"))
+                 .toArray()
+                 .size(),
+             2);
+    SyncDevice bobs(moved.signedIn(QStringLiteral("bob@example.org")));
+    QCOMPARE(bobs.pullAll().records.value(QStringLiteral("transactions")).size(), 2);
+    // A second copy into a database that holds data is refused.
+    const auto again = copy();
+    QCOMPARE(again.first, 1);
+    QVERIFY2(again.second.contains(QLatin1String("not empty")), qPrintable(again.second));
 }
 
 QTEST_GUILESS_MAIN(TestServerPostgres)

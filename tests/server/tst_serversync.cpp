@@ -1,4 +1,5 @@
 #include "changebuilder.h"
+#include "postgrescluster.h"
 #include "syncdevice.h"
 #include "testserver.h"
 
@@ -50,6 +51,7 @@ private slots:
     void pullParameters();
     void aCursorOfAnotherDatabaseStartsOver();
     void rowsAPageRefersToComeWithIt();
+    void resettingCursorsAfterARestoreMakesAppsPullEverything();
 
 private:
     std::unique_ptr<TestServer> m_server;
@@ -500,6 +502,50 @@ void TestServerSync::rowsAPageRefersToComeWithIt()
                  .value(QStringLiteral("name"))
                  .toString(),
              QStringLiteral("Main checking"));
+}
+
+void TestServerSync::resettingCursorsAfterARestoreMakesAppsPullEverything()
+{
+    QTemporaryDir data;
+    QString token;
+    QString cursor;
+    QMap<QString, QString> settings;
+    if (qEnvironmentVariableIsSet("PENNIBAR_TEST_POSTGRES"))
+        settings.insert(QStringLiteral("database"), PostgresCluster::shared().createDatabase());
+    {
+        TestServer server(settings, data.path());
+        server.addUser(QStringLiteral("ann@example.org"));
+        SyncDevice laptop(server.signedIn(QStringLiteral("ann@example.org")));
+        laptop.push({B::category(QStringLiteral("c1"), QStringLiteral("One")),
+                     B::category(QStringLiteral("c2"), QStringLiteral("Two"))});
+        QVERIFY(laptop.pullAll().ok);
+        token = laptop.http().token();
+        cursor = laptop.cursor();
+    }
+    {
+        // What `pennibar-server reset-cursors` does, with the server stopped.
+        QString error;
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("PENNIBAR_SERVER_DATA_DIR"), data.path());
+        if (settings.contains(QStringLiteral("database")))
+            environment.insert(QStringLiteral("PENNIBAR_SERVER_DATABASE"),
+                               settings.value(QStringLiteral("database")));
+        PennibarServer::ServerInstance offline(
+            *PennibarServer::ServerConfig::load(QString(), environment, &error));
+        QVERIFY(offline.openStorage(&error));
+        QVERIFY(offline.resetCursors());
+    }
+    TestServer restarted(settings, data.path());
+    HttpClient app = restarted.client();
+    app.setToken(token);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("cursor"), cursor);
+    QCOMPARE(app.get(QStringLiteral("/sync/pull"), query)
+                 .json()
+                 .value(QStringLiteral("categories"))
+                 .toArray()
+                 .size(),
+             2);
 }
 
 QTEST_GUILESS_MAIN(TestServerSync)
