@@ -69,14 +69,23 @@ bool Database::open(const DatabaseSettings& settings, QString* error)
 
 QSqlQuery* Database::run(const QString& sql, const QVariantList& arguments)
 {
+    QSqlQuery* query = attempt(sql, arguments);
+    // A lost PostgreSQL connection (a server restart, a fail-over) is opened again and the
+    // statement tried once more, unless it was part of a transaction, which is lost anyway.
+    if (!query && !m_inTransaction && reconnect())
+        query = attempt(sql, arguments);
+    return query;
+}
+
+QSqlQuery* Database::attempt(const QString& sql, const QVariantList& arguments)
+{
     if (arguments.isEmpty()) {
         // Run as it stands: PostgreSQL cannot prepare DDL such as the migrations' statements.
         m_direct = std::make_unique<QSqlQuery>(handle());
         m_direct->setForwardOnly(true);
         if (m_direct->exec(sql))
             return m_direct.get();
-        qWarning("SQL failed: %s\nStatement: %s", qPrintable(m_direct->lastError().text()),
-                 qPrintable(sql.left(200)));
+        report(m_direct->lastError(), sql);
         return nullptr;
     }
     std::shared_ptr<QSqlQuery>& query = m_statements[sql];
@@ -84,8 +93,7 @@ QSqlQuery* Database::run(const QString& sql, const QVariantList& arguments)
         query = std::make_shared<QSqlQuery>(handle());
         query->setForwardOnly(true);
         if (!query->prepare(sql)) {
-            qWarning("SQL prepare failed: %s\nStatement: %s", qPrintable(query->lastError().text()),
-                     qPrintable(sql.left(200)));
+            report(query->lastError(), sql);
             m_statements.remove(sql);
             return nullptr;
         }
@@ -98,15 +106,39 @@ QSqlQuery* Database::run(const QString& sql, const QVariantList& arguments)
         query->bindValue(i, nullText ? QVariant(QStringLiteral("")) : argument);
     }
     if (!query->exec()) {
-        qWarning("SQL failed: %s\nStatement: %s", qPrintable(query->lastError().text()),
-                 qPrintable(sql.left(200)));
-        const bool connectionLost = query->lastError().type() == QSqlError::ConnectionError;
+        report(query->lastError(), sql);
         query->finish();
-        if (connectionLost)
-            m_statements.clear();
         return nullptr;
     }
     return query.get();
+}
+
+void Database::report(const QSqlError& error, const QString& sql)
+{
+    // PostgreSQL's classes 08 (connection exception) and 57P (server shut down) mean the
+    // connection is gone even before Qt marks it closed.
+    const QString code = error.nativeErrorCode();
+    m_lastErrorLostConnection = error.type() == QSqlError::ConnectionError ||
+                                !handle().isOpen() || code.startsWith(QLatin1String("08")) ||
+                                code.startsWith(QLatin1String("57P"));
+    qWarning("SQL failed: %s\nStatement: %s", qPrintable(error.text()), qPrintable(sql.left(200)));
+}
+
+bool Database::reconnect()
+{
+    if (m_kind != DatabaseSettings::Kind::Postgres || !m_lastErrorLostConnection)
+        return false;
+    m_statements.clear();
+    m_direct.reset();
+    QSqlDatabase db = handle();
+    db.close();
+    if (!db.open()) {
+        qWarning("Database: cannot connect again: %s", qPrintable(db.lastError().text()));
+        return false;
+    }
+    m_lastErrorLostConnection = false;
+    qInfo("Database: connected again");
+    return true;
 }
 
 std::optional<SqlRows> Database::select(const QString& sql, const QVariantList& arguments)
@@ -177,6 +209,12 @@ bool Database::begin()
         return false;
     }
     m_inTransaction = handle().transaction();
+    if (!m_inTransaction) {
+        m_lastErrorLostConnection =
+            !handle().isOpen() || handle().lastError().type() == QSqlError::ConnectionError;
+        if (reconnect())
+            m_inTransaction = handle().transaction();
+    }
     if (!m_inTransaction)
         qWarning("Database: cannot begin a transaction: %s",
                  qPrintable(handle().lastError().text()));

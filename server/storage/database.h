@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QSqlError;
 class QSqlQuery;
 
 namespace PennibarServer {
@@ -53,6 +54,9 @@ public:
 
 private:
     QSqlQuery* run(const QString& sql, const QVariantList& arguments);
+    QSqlQuery* attempt(const QString& sql, const QVariantList& arguments);
+    void report(const QSqlError& error, const QString& sql);
+    bool reconnect();
     QSqlDatabase handle() const;
 
     QString m_connectionName;
@@ -60,6 +64,7 @@ private:
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
     std::unique_ptr<QSqlQuery> m_direct;
     bool m_inTransaction = false;
+    bool m_lastErrorLostConnection = false;
 };
 
 } // namespace PennibarServer

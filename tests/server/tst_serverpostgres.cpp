@@ -27,6 +27,7 @@ private slots:
     void instancesStartingTogetherMigrateOnce();
     void concurrentWritersThroughTwoProcessesLoseNothing();
     void aHouseholdMovesFromSqliteToPostgres();
+    void aRestartedDatabaseIsConnectedAgain();
 
 private:
     // A pennibar-server process, stopped the way a service manager stops it.
@@ -350,6 +351,22 @@ void TestServerPostgres::aHouseholdMovesFromSqliteToPostgres()
     const auto again = copy();
     QCOMPARE(again.first, 1);
     QVERIFY2(again.second.contains(QLatin1String("not empty")), qPrintable(again.second));
+}
+
+void TestServerPostgres::aRestartedDatabaseIsConnectedAgain()
+{
+    TestServer server({{QStringLiteral("database"), PostgresCluster::shared().createDatabase()}});
+    QVERIFY2(server.isRunning(), qPrintable(server.startError()));
+    server.addUser(QStringLiteral("ann@example.org"));
+    SyncDevice laptop(server.signedIn(QStringLiteral("ann@example.org")));
+    QVERIFY(PostgresCluster::shared().restart());
+    // The first request after the restart already succeeds.
+    QCOMPARE(laptop.pushOne(B::category(QStringLiteral("c1"), QStringLiteral("One")))
+                 .value(QStringLiteral("status"))
+                 .toString(),
+             QStringLiteral("ok"));
+    QCOMPARE(server.client().get(QStringLiteral("/healthz")).status, 200);
+    QCOMPARE(laptop.pullAll().records.value(QStringLiteral("categories")).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestServerPostgres)

@@ -49,20 +49,30 @@ PostgresCluster::PostgresCluster() : m_dir(QDir::tempPath() + QStringLiteral("/p
         }
     }
     const QString data = m_dir.filePath(QStringLiteral("data"));
-    m_running =
-        run(QStringLiteral("initdb"),
-            {QStringLiteral("-D"), data, QStringLiteral("-A"), QStringLiteral("trust"),
-             QStringLiteral("-U"), QStringLiteral("pennibar"), QStringLiteral("-E"),
-             QStringLiteral("UTF8"), QStringLiteral("--no-sync")},
-            true) &&
-        run(QStringLiteral("pg_ctl"),
-            {QStringLiteral("-D"), data, QStringLiteral("-l"),
-             m_dir.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"),
-             QStringLiteral("-k %1 -c listen_addresses='' -F -c full_page_writes=off "
-                            "-c max_connections=200")
-                 .arg(m_dir.path()),
-             QStringLiteral("start")},
-            true);
+    m_running = run(QStringLiteral("initdb"),
+                    {QStringLiteral("-D"), data, QStringLiteral("-A"), QStringLiteral("trust"),
+                     QStringLiteral("-U"), QStringLiteral("pennibar"), QStringLiteral("-E"),
+                     QStringLiteral("UTF8"), QStringLiteral("--no-sync")},
+                    true) &&
+                control(QStringLiteral("start"));
+}
+
+bool PostgresCluster::control(const QString& action)
+{
+    return run(QStringLiteral("pg_ctl"),
+               {QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")), QStringLiteral("-l"),
+                m_dir.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-m"),
+                QStringLiteral("fast"), QStringLiteral("-o"),
+                QStringLiteral("-k %1 -c listen_addresses='' -F -c full_page_writes=off "
+                               "-c max_connections=200")
+                    .arg(m_dir.path()),
+                action},
+               true);
+}
+
+bool PostgresCluster::restart()
+{
+    return m_running && control(QStringLiteral("restart"));
 }
 
 PostgresCluster::~PostgresCluster()

@@ -18,10 +18,13 @@ public:
     const QString& error() const { return m_error; }
     // Creates a new empty database and returns its URL for the server's "database" setting.
     QString createDatabase();
+    // Restarts the cluster, ending every connection to it.
+    bool restart();
 
 private:
     PostgresCluster();
     bool run(const QString& program, const QStringList& arguments, bool asOwner);
+    bool control(const QString& action);
 
     QTemporaryDir m_dir;
     QString m_binaries;
