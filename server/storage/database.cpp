@@ -118,8 +118,8 @@ void Database::report(const QSqlError& error, const QString& sql)
     // PostgreSQL's classes 08 (connection exception) and 57P (server shut down) mean the
     // connection is gone even before Qt marks it closed.
     const QString code = error.nativeErrorCode();
-    m_lastErrorLostConnection = error.type() == QSqlError::ConnectionError ||
-                                !handle().isOpen() || code.startsWith(QLatin1String("08")) ||
+    m_lastErrorLostConnection = error.type() == QSqlError::ConnectionError || !handle().isOpen() ||
+                                code.startsWith(QLatin1String("08")) ||
                                 code.startsWith(QLatin1String("57P"));
     qWarning("SQL failed: %s\nStatement: %s", qPrintable(error.text()), qPrintable(sql.left(200)));
 }

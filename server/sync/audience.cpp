@@ -55,15 +55,36 @@ bool Audience::publish(const SyncRow& row, qint64 seq, bool isNew)
         if (!m_feed.publish(viewer, row.serverId, seq))
             return false;
     }
-    for (const QString& member : members) {
-        if (!deliverCategories(member, row.ownerId, row.categoryIds, seq))
+    if (members.isEmpty())
+        return true;
+    // Everyone who sees a shared row must be able to store it: whoever lacks a category it is
+    // booked to gets that category from the owner or from a member who has it (a member may
+    // have booked the row to a category of their own).
+    const QStringList sources = QStringList{row.ownerId} + members;
+    for (const QString& viewer : sources) {
+        if (!deliverCategories(viewer, sources, row.categoryIds, seq))
             return false;
     }
     return true;
 }
 
-bool Audience::deliverCategories(const QString& memberId, const QString& ownerId, QStringList ids,
-                                 qint64 seq)
+std::optional<SyncRow> Audience::categoryFrom(const QStringList& sources, const QString& viewerId,
+                                              const QString& id)
+{
+    for (const QString& source : sources) {
+        if (source == viewerId)
+            continue;
+        const SyncRowStore::Lookup found = m_rows.find(source, QStringLiteral("category"), id);
+        if (!found.ok)
+            return std::nullopt;
+        if (found.row && !found.row->deleted)
+            return found.row;
+    }
+    return SyncRow();
+}
+
+bool Audience::deliverCategories(const QString& viewerId, const QStringList& sources,
+                                 QStringList ids, qint64 seq)
 {
     QSet<QString> seen;
     while (!ids.isEmpty()) {
@@ -71,22 +92,22 @@ bool Audience::deliverCategories(const QString& memberId, const QString& ownerId
         if (seen.contains(id))
             continue;
         seen.insert(id);
-        const SyncRowStore::Lookup own = m_rows.find(memberId, QStringLiteral("category"), id);
+        const SyncRowStore::Lookup own = m_rows.find(viewerId, QStringLiteral("category"), id);
         if (!own.ok)
             return false;
         if (own.row && !own.row->deleted)
             continue;
-        const SyncRowStore::Lookup owners = m_rows.find(ownerId, QStringLiteral("category"), id);
-        if (!owners.ok)
+        const auto category = categoryFrom(sources, viewerId, id);
+        if (!category)
             return false;
-        if (!owners.row)
-            continue;
-        const auto shown = m_feed.showsRow(memberId, owners.row->serverId);
+        if (category->serverId.isEmpty())
+            continue; // nobody has it
+        const auto shown = m_feed.showsRow(viewerId, category->serverId);
         if (!shown)
             return false;
-        if (!*shown && !m_feed.publish(memberId, owners.row->serverId, seq))
+        if (!*shown && !m_feed.publish(viewerId, category->serverId, seq))
             return false;
-        ids.append(owners.row->categoryIds); // the parent
+        ids.append(category->categoryIds); // the parent
     }
     return true;
 }

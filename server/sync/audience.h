@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/sync/syncrow.h"
+
 #include <QHash>
 #include <QStringList>
 
@@ -11,11 +13,11 @@ class Clock;
 class ShareStore;
 class SyncFeed;
 class SyncRowStore;
-struct SyncRow;
 
 // Decides whose feed a changed row goes into. The owner always sees their rows; the members an
-// account is shared with see the account's rows and the owner's categories those rows use when
-// they lack them; anyone who may no longer see a row gets a gone entry for it.
+// account is shared with see the account's rows; whoever sees a shared row and lacks a category
+// it is booked to gets that category (with its parents) from the owner or another member; anyone
+// who may no longer see a row gets a gone entry for it.
 class Audience
 {
 public:
@@ -32,13 +34,18 @@ public:
     }
     // Shares changed within the batch.
     void forgetShares() { m_grantees.clear(); }
-    // Puts the owner's categories with these ids, and their parents, into the member's feed,
-    // except those the member has live categories of their own for or sees already.
-    bool deliverCategories(const QString& memberId, const QString& ownerId, QStringList ids,
+    // Puts categories with these ids, and their parents, into the viewer's feed, taking each
+    // from the first of `sources` that has it live, except those the viewer has live categories
+    // of their own for or sees already.
+    bool deliverCategories(const QString& viewerId, const QStringList& sources, QStringList ids,
                            qint64 seq);
 
 private:
     std::optional<QStringList> grantees(const QString& ownerId, const QString& accountId);
+    // The first live category with that id among the sources other than the viewer; an empty
+    // row when none has it; nothing when the lookup failed.
+    std::optional<SyncRow> categoryFrom(const QStringList& sources, const QString& viewerId,
+                                        const QString& id);
 
     SyncFeed& m_feed;
     ShareStore& m_shares;

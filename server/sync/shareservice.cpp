@@ -56,10 +56,14 @@ bool ShareService::share(const QString& ownerId, const QString& accountId, const
     const auto rows = m_rows.rowsOfAccount(ownerId, accountId);
     if (!published || !rows)
         return false;
+    const auto grantees = m_shares.grantees(ownerId, accountId);
+    if (!grantees)
+        return false;
     QStringList categories;
     for (const SyncRow& row : *rows)
         categories.append(row.categoryIds);
-    if (!m_audience.deliverCategories(granteeId, ownerId, categories, *first + 1))
+    if (!m_audience.deliverCategories(granteeId, QStringList{ownerId} + *grantees, categories,
+                                      *first + 1))
         return false;
     for (const SyncRow& row : *rows) {
         if (!row.schema->isAccount() && !row.deleted &&
@@ -104,10 +108,13 @@ bool ShareService::unshareWithin(const QString& ownerId, const QString& accountI
 
 bool ShareService::dropUnneededCategories(const QString& ownerId, const QString& granteeId)
 {
+    // Still needed: what the member's own rows use (they may have booked rows to the owner's
+    // categories) and what the accounts still shared with them use, with the parents.
     const auto stillShared = m_shares.fromTo(ownerId, granteeId);
-    if (!stillShared)
+    const auto ownUse = m_rows.categoryReferences(granteeId);
+    if (!stillShared || !ownUse)
         return false;
-    QStringList needed;
+    QStringList needed = *ownUse;
     for (const Share& share : *stillShared) {
         const auto rows = m_rows.rowsOfAccount(ownerId, share.accountId);
         if (!rows)

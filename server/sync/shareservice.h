@@ -14,10 +14,10 @@ class SyncRowStore;
 struct SyncRow;
 
 // Sharing an account and taking a share back, with what it means for the feeds: a new member
-// receives the account, every row booked to it and the owner's categories those rows use; a
-// member whose share ends receives gone entries for all of it, and stops receiving the owner's
-// categories no remaining share needs. The account's "is_shared" follows whether any share is
-// left.
+// receives the account, every row booked to it and the categories those rows use; a member whose
+// share ends receives gone entries for all of it, and stops receiving the owner's categories that
+// neither a remaining share nor the member's own rows use. The account's "is_shared" follows
+// whether any share is left.
 class ShareService
 {
 public:

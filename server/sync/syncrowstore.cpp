@@ -91,6 +91,21 @@ std::optional<QList<SyncRow>> SyncRowStore::rowsOfAccount(const QString& ownerId
     return select(QStringLiteral("owner_id = ? AND account_id = ?"), {ownerId, accountId});
 }
 
+std::optional<QStringList> SyncRowStore::categoryReferences(const QString& ownerId)
+{
+    const auto rows = m_database.select(QStringLiteral("SELECT DISTINCT category_ids FROM "
+                                                       "sync_rows WHERE owner_id = ? AND deleted "
+                                                       "= 0 AND category_ids <> ''"),
+                                        {ownerId});
+    if (!rows)
+        return std::nullopt;
+    QStringList ids;
+    for (const SqlRow& row : *rows)
+        ids.append(row.at(0).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    ids.removeDuplicates();
+    return ids;
+}
+
 std::optional<QList<SyncRow>> SyncRowStore::categories(const QString& ownerId,
                                                        const QStringList& clientIds)
 {

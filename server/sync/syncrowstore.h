@@ -29,6 +29,8 @@ public:
     Lookup byServerId(const QString& serverId);
     // Every row of an owner's account: the account row itself and the rows booked to it.
     std::optional<QList<SyncRow>> rowsOfAccount(const QString& ownerId, const QString& accountId);
+    // Every category id the owner's live rows refer to.
+    std::optional<QStringList> categoryReferences(const QString& ownerId);
     // The owner's categories with these client ids.
     std::optional<QList<SyncRow>> categories(const QString& ownerId, const QStringList& clientIds);
 

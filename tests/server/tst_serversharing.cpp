@@ -52,6 +52,8 @@ private slots:
     void aMemberDeletingTheAccountOnlyLeavesTheShare();
     void leavingTheGroupEndsTheShares();
     void theSharedFlagIsTheServers();
+    void aMembersOwnCategoryReachesTheOwner();
+    void categoriesTheMemberStillUsesStayAfterTheShareEnds();
 
 private:
     HttpClient::Reply share(const QString& accountId, const QJsonObject& body);
@@ -430,6 +432,56 @@ void TestServerSharing::theSharedFlagIsTheServers()
                  .value(QStringLiteral("is_shared"))
                  .toBool(),
              false);
+}
+
+void TestServerSharing::aMembersOwnCategoryReachesTheOwner()
+{
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    m_bobsLaptop->push({B::category(QStringLiteral("cat-bob-top"), QStringLiteral("Hobbies")),
+                        B::category(QStringLiteral("cat-bob-hobby"), QStringLiteral("Model trains"),
+                                    QStringLiteral("cat-bob-top"))});
+    // Bob books a shared transaction to a category only he has.
+    QCOMPARE(status(m_bobsLaptop->pushOne(B::transaction(
+                 QStringLiteral("txn-trains"), QStringLiteral("acc-shared"),
+                 QStringLiteral("Train shop"), -4000, QStringLiteral("cat-bob-hobby")))),
+             QStringLiteral("ok"));
+    // A new device of Ann's can store it: the category comes along, parent first.
+    SyncDevice annsNewLaptop(m_server->signedIn(QStringLiteral("ann@example.org")));
+    const SyncDevice::Pull anns = annsNewLaptop.pullAll();
+    const QStringList categories = anns.clientIds(QStringLiteral("categories"));
+    QVERIFY(categories.contains(QStringLiteral("cat-bob-hobby")));
+    QVERIFY(categories.indexOf(QStringLiteral("cat-bob-top")) <
+            categories.indexOf(QStringLiteral("cat-bob-hobby")));
+    QCOMPARE(anns.find(QStringLiteral("transactions"), QStringLiteral("txn-trains"))
+                 .value(QStringLiteral("category_id"))
+                 .toString(),
+             QStringLiteral("cat-bob-hobby"));
+    // Cy, not shared with, gets none of Bob's categories.
+    QVERIFY(m_cysLaptop->pullAll().records.value(QStringLiteral("categories")).isEmpty());
+}
+
+void TestServerSharing::categoriesTheMemberStillUsesStayAfterTheShareEnds()
+{
+    m_annsLaptop->pushOne(B::transaction(QStringLiteral("txn-present"),
+                                         QStringLiteral("acc-shared"), QStringLiteral("Present"),
+                                         -2500, QStringLiteral("cat-gifts")));
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    QVERIFY(m_bobsLaptop->pullAll()
+                .clientIds(QStringLiteral("categories"))
+                .contains(QStringLiteral("cat-gifts")));
+    // Bob books a transaction of his own account to one of Ann's categories.
+    m_bobsLaptop->push(
+        {B::account(QStringLiteral("acc-bob"), QStringLiteral("Bob's")),
+         B::transaction(QStringLiteral("txn-bob"), QStringLiteral("acc-bob"),
+                        QStringLiteral("Tiles"), -700, QStringLiteral("cat-repairs"))});
+    QCOMPARE(m_annsLaptop->http().del(QStringLiteral("/accounts/acc-shared/share/") + m_bob).status,
+             204);
+    // A new device of Bob's can still store his transaction; Ann's other category is gone.
+    SyncDevice bobsNewLaptop(m_server->signedIn(QStringLiteral("bob@example.org")));
+    const QStringList categories = bobsNewLaptop.pullAll().clientIds(QStringLiteral("categories"));
+    QVERIFY(categories.contains(QStringLiteral("cat-repairs")));
+    QVERIFY(categories.contains(QStringLiteral("cat-home")));
+    QVERIFY(!categories.contains(QStringLiteral("cat-gifts")));
 }
 
 QTEST_GUILESS_MAIN(TestServerSharing)
