@@ -168,7 +168,13 @@ GroupService::Outcome GroupService::joinWithCode(const QString& userId, const QS
     SqlTransaction transaction(m_database);
     if (!transaction.isActive())
         return Outcome::Failed;
-    const auto found = code.isEmpty() ? std::nullopt : m_groups.invitationByCode(code, now);
+    auto found = code.isEmpty() ? std::nullopt : m_groups.invitationByCode(code, now);
+    // With the group held, read the invitation again: another join may just have used it.
+    if (found) {
+        if (!m_groups.lock(found->first))
+            return Outcome::Failed;
+        found = m_groups.invitationByCode(code, now);
+    }
     // An invitation for another address looks like no invitation at all.
     if (!found ||
         (!found->second.invitedEmail.isEmpty() && found->second.invitedEmail != user->email))

@@ -44,6 +44,12 @@ std::optional<Group> GroupStore::load(const QString& groupId, qint64 now)
     return group;
 }
 
+bool GroupStore::lock(const QString& groupId)
+{
+    return m_database.execute(
+        QStringLiteral("UPDATE family_groups SET max_seats = max_seats WHERE id = ?"), {groupId});
+}
+
 bool GroupStore::create(const QString& groupId, const QString& name, int maxSeats, qint64 now)
 {
     return m_database.execute(QStringLiteral("INSERT INTO family_groups (id, name, max_seats, "

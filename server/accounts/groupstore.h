@@ -19,6 +19,9 @@ public:
     // The whole group; pending invitations are those not expired at `now`.
     std::optional<Group> load(const QString& groupId, qint64 now);
 
+    // Inside a transaction: holds the group until commit, so that two joins at once on
+    // PostgreSQL cannot both take the last seat or the same code (SQLite has one writer anyway).
+    bool lock(const QString& groupId);
     bool create(const QString& groupId, const QString& name, int maxSeats, qint64 now);
     bool addMember(const QString& groupId, const QString& userId, const QString& role, qint64 now);
     bool removeMember(const QString& userId);
