@@ -81,6 +81,7 @@ bool AuthService::startSession(const QString& userId, const Caller& caller, Toke
     session.expiresAt = session.createdAt + m_lifetimes.sessionSeconds;
     if (!m_sessions.create(&session, &tokens->refreshToken))
         return false;
+    qInfo("User %s signed in (session %s)", qPrintable(userId), qPrintable(session.id));
     tokens->accessToken = accessToken(session);
     tokens->expiresIn = m_lifetimes.accessSeconds;
     return true;
