@@ -77,9 +77,10 @@ HttpResponse LoginRoutes::formPage(int status, LoginPage::Form form) const
                        "base-uri 'none'");
     response.setHeader("X-Frame-Options", "DENY");
     response.setHeader("Referrer-Policy", "no-referrer");
-    response.setHeader("Set-Cookie", kCookie + '=' + form.csrf.toLatin1() + "; Path=/" +
-                                         m_options.realm.toLatin1() +
-                                         "/account; HttpOnly; SameSite=Strict" +
+    // No Path attribute: the browser scopes the cookie to the page's own directory, which is
+    // right also when a proxy serves the server under a path prefix.
+    response.setHeader("Set-Cookie", kCookie + '=' + form.csrf.toLatin1() +
+                                         "; HttpOnly; SameSite=Strict" +
                                          (m_options.secureCookie ? "; Secure" : ""));
     return response;
 }
