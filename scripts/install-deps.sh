@@ -17,6 +17,9 @@ packages=(
     # The account library keeps sign-in tokens in the Secret Service on Linux (its test runs
     # one of its own when gnome-keyring is there).
     pkg-config libsecret-1-dev gnome-keyring dbus
+    # pennibar-server: HTTP on Qt HTTP Server, Argon2id passwords through libsodium, SQLite or
+    # PostgreSQL storage; its tests start a throwaway PostgreSQL cluster.
+    libsodium-dev libqt6sql6-psql postgresql
 )
 
 missing=()

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <vector>
+
+// A pennibar-server started as its own process for a benchmark, so its memory is its own.
+class ServerProcess
+{
+public:
+    // `database` is empty for SQLite in the data directory, or a PostgreSQL URL.
+    ServerProcess(const QString& executable, const QString& database);
+    ~ServerProcess();
+
+    bool isRunning() const { return m_base.isValid(); }
+    const QUrl& base() const { return m_base; }
+    // Creates a user through the command line ("user add"); false on failure.
+    bool addUser(const QString& email, const QString& password) const;
+    // The server's peak resident memory since start or the last reset, in MiB.
+    double peakMemoryMiB() const;
+    void resetPeakMemory() const;
+    // From the access log: the milliseconds the server spent on each request, per
+    // "METHOD PATH".
+    QHash<QString, std::vector<double>> handlingTimes() const;
+
+private:
+    QProcessEnvironment environment() const;
+
+    QString m_executable;
+    QString m_database;
+    QTemporaryDir m_data;
+    QProcess m_process;
+    QUrl m_base;
+};

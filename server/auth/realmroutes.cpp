@@ -1,0 +1,164 @@
+#include "server/auth/realmroutes.h"
+
+#include "server/auth/authenticator.h"
+#include "server/auth/authservice.h"
+#include "server/auth/sessionstore.h"
+#include "server/auth/userstore.h"
+#include "server/core/clock.h"
+#include "server/http/jsonbody.h"
+
+#include <QJsonArray>
+
+namespace PennibarServer {
+
+namespace {
+
+constexpr int kMaximumNameLength = 100;
+
+} // namespace
+
+RealmRoutes::RealmRoutes(AuthService& auth, Authenticator& authenticator, UserStore& users,
+                         SessionStore& sessions, const Clock& clock)
+    : m_auth(auth), m_authenticator(authenticator), m_users(users), m_sessions(sessions),
+      m_clock(clock)
+{
+}
+
+void RealmRoutes::addTo(Router& router, const QString& realm)
+{
+    const QString base = QStringLiteral("/api/v1/realms/") + realm;
+    router.add("POST", base + QStringLiteral("/auth/token/refresh"),
+               [this](const HttpRequest& request, const QStringList&) { return refresh(request); });
+    router.add("POST", base + QStringLiteral("/auth/logout"),
+               m_authenticator.guard(
+                   [this](const HttpRequest&, const AuthContext& caller, const QStringList&) {
+                       if (!m_sessions.revoke(caller.sessionId, m_clock.now()))
+                           return HttpResponse::serverError();
+                       return HttpResponse::noContent();
+                   }));
+    router.add(
+        "GET", base + QStringLiteral("/users/me"),
+        m_authenticator.guard([this](const HttpRequest&, const AuthContext& caller,
+                                     const QStringList&) { return currentUser(caller.userId); }));
+    router.add("PATCH", base + QStringLiteral("/users/me"),
+               m_authenticator.guard(
+                   [this](const HttpRequest& request, const AuthContext& caller,
+                          const QStringList&) { return updateUser(request, caller.userId); }));
+    router.add("POST", base + QStringLiteral("/users/me/password"),
+               m_authenticator.guard([this](const HttpRequest& request, const AuthContext& caller,
+                                            const QStringList&) {
+                   return changePassword(request, caller.userId, caller.sessionId);
+               }));
+    router.add("GET", base + QStringLiteral("/users/me/sessions"),
+               m_authenticator.guard(
+                   [this](const HttpRequest&, const AuthContext& caller, const QStringList&) {
+                       return sessions(caller.userId, caller.sessionId);
+                   }));
+    router.add("DELETE", base + QStringLiteral("/users/me/sessions/{}"),
+               m_authenticator.guard([this](const HttpRequest&, const AuthContext& caller,
+                                            const QStringList& captures) {
+                   return revokeSession(caller.userId, captures.at(0));
+               }));
+}
+
+HttpResponse RealmRoutes::refresh(const HttpRequest& request)
+{
+    const auto body = JsonBody::parse(request);
+    if (!body)
+        return JsonBody::malformed();
+    const QJsonValue token = body->value(QStringLiteral("refresh_token"));
+    if (!token.isString() || token.toString().isEmpty())
+        return JsonBody::wrongType(QStringLiteral("refresh_token"), tr("a non-empty string"));
+    TokenPair tokens;
+    switch (m_auth.refresh(token.toString(), &tokens)) {
+    case AuthService::Refresh::Refreshed:
+        return HttpResponse::ok(tokens.toJson());
+    case AuthService::Refresh::Rejected:
+        return HttpResponse::error(401, tr("This sign-in has ended. Sign in again."));
+    case AuthService::Refresh::Failed:
+        break;
+    }
+    return HttpResponse::serverError();
+}
+
+HttpResponse RealmRoutes::currentUser(const QString& userId)
+{
+    const auto user = m_users.byId(userId);
+    return user ? HttpResponse::ok(user->toJson()) : HttpResponse::serverError();
+}
+
+HttpResponse RealmRoutes::updateUser(const HttpRequest& request, const QString& userId)
+{
+    const auto body = JsonBody::parse(request);
+    if (!body)
+        return JsonBody::malformed();
+    const auto name = JsonBody::optionalString(*body, QStringLiteral("display_name"));
+    if (!name)
+        return JsonBody::wrongType(QStringLiteral("display_name"), tr("a string"));
+    const QString displayName = name->trimmed();
+    const bool printable = std::none_of(displayName.cbegin(), displayName.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control;
+    });
+    if (displayName.size() > kMaximumNameLength || !printable)
+        return HttpResponse::error(
+            400, tr("A display name has at most %1 characters and no control characters.")
+                     .arg(kMaximumNameLength));
+    if (body->contains(QStringLiteral("display_name")) &&
+        !m_users.setDisplayName(userId, displayName))
+        return HttpResponse::serverError();
+    return currentUser(userId);
+}
+
+HttpResponse RealmRoutes::changePassword(const HttpRequest& request, const QString& userId,
+                                         const QString& sessionId)
+{
+    const auto body = JsonBody::parse(request);
+    if (!body)
+        return JsonBody::malformed();
+    const QJsonValue current = body->value(QStringLiteral("current_password"));
+    const QJsonValue replacement = body->value(QStringLiteral("new_password"));
+    if (!current.isString())
+        return JsonBody::wrongType(QStringLiteral("current_password"), tr("a string"));
+    if (!replacement.isString())
+        return JsonBody::wrongType(QStringLiteral("new_password"), tr("a string"));
+    qint64 retryAfter = 0;
+    switch (m_auth.changePassword(userId, sessionId, current.toString(), replacement.toString(),
+                                  &retryAfter)) {
+    case AuthService::Outcome::Ok:
+        return HttpResponse::noContent();
+    case AuthService::Outcome::WrongCredentials:
+        // Not 401: the app would take that for an expired token and sign the user out.
+        return HttpResponse::error(403, tr("The current password is wrong."));
+    case AuthService::Outcome::WeakPassword:
+        return HttpResponse::error(400, tr("The new password must have 8 to 1024 characters."));
+    case AuthService::Outcome::Throttled:
+        return HttpResponse::error(429, tr("Too many attempts. Try again later."))
+            .setHeader("Retry-After", QByteArray::number(retryAfter));
+    default:
+        break;
+    }
+    return HttpResponse::serverError();
+}
+
+HttpResponse RealmRoutes::sessions(const QString& userId, const QString& currentSessionId)
+{
+    const auto sessions = m_sessions.active(userId, m_clock.now());
+    if (!sessions)
+        return HttpResponse::serverError();
+    QJsonArray list;
+    for (const Session& session : *sessions)
+        list.append(session.toJson(session.id == currentSessionId));
+    return HttpResponse::ok({{QStringLiteral("sessions"), list}});
+}
+
+HttpResponse RealmRoutes::revokeSession(const QString& userId, const QString& sessionId)
+{
+    const auto session = m_sessions.byId(sessionId);
+    if (!session || session->userId != userId || !session->isActive(m_clock.now()))
+        return HttpResponse::error(404, tr("No such session."));
+    if (!m_sessions.revoke(sessionId, m_clock.now()))
+        return HttpResponse::serverError();
+    return HttpResponse::noContent();
+}
+
+} // namespace PennibarServer

@@ -1,0 +1,150 @@
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The pennibar-server program as an operator runs it.
+class TestServerCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void userCommands_data();
+    void userCommands();
+    void storageIsPrivateToTheServerUser();
+    void serveStopsCleanlyOnTerminate();
+
+private:
+    struct Result
+    {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
+    Result run(const QStringList& arguments, const QByteArray& input = {},
+               const QStringList& environment = {});
+
+    QTemporaryDir m_dir;
+};
+
+TestServerCli::Result TestServerCli::run(const QStringList& arguments, const QByteArray& input,
+                                         const QStringList& environment)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PENNIBAR_SERVER_DATA_DIR"), m_dir.path());
+    for (const QString& entry : environment)
+        env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(PENNIBAR_SERVER_EXECUTABLE), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+void TestServerCli::userCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected");
+
+    // The rows run in order against one data directory.
+    QTest::newRow("add") << QStringList{"user", "add", "Ann@Example.org", "--name", "Ann"}
+                         << QByteArray("correct horse\n") << QStringList() << 0
+                         << "Created ann@example.org";
+    QTest::newRow("add without a display name")
+        << QStringList{"user", "add", "dee@example.org"} << QByteArray("correct horse\n")
+        << QStringList() << 0 << "Created dee@example.org";
+    QTest::newRow("add the same address again")
+        << QStringList{"user", "add", "ann@example.org"} << QByteArray("another pass\n")
+        << QStringList() << 1 << "exists already";
+    QTest::newRow("password too short")
+        << QStringList{"user", "add", "bo@example.org"} << QByteArray("short\n") << QStringList()
+        << 1 << "8 to 1024 characters";
+    QTest::newRow("not an address")
+        << QStringList{"user", "add", "bo.example.org"} << QByteArray("long enough\n")
+        << QStringList() << 1 << "is not an e-mail address";
+    QTest::newRow("no password at all") << QStringList{"user", "add", "cy@example.org"}
+                                        << QByteArray() << QStringList() << 1 << "no password";
+    QTest::newRow("list") << QStringList{"user", "list"} << QByteArray() << QStringList() << 0
+                          << "ann@example.org\\s+[0-9a-f-]{36}\\s+active\\s+\\S+Z\\s+Ann";
+    QTest::newRow("disable") << QStringList{"user", "disable", "ANN@example.org"} << QByteArray()
+                             << QStringList() << 0 << "Disabled ann@example.org";
+    QTest::newRow("listed as disabled") << QStringList{"user", "list"} << QByteArray()
+                                        << QStringList() << 0 << "ann@example.org.*disabled";
+    QTest::newRow("enable") << QStringList{"user", "enable", "ann@example.org"} << QByteArray()
+                            << QStringList() << 0 << "Enabled ann@example.org";
+    QTest::newRow("group for a user")
+        << QStringList{"group", "create", "ann@example.org"} << QByteArray() << QStringList() << 0
+        << "Created the family group \"Ann's family\"";
+    QTest::newRow("second group for the same user")
+        << QStringList{"group", "create", "ann@example.org", "--name", "Other"} << QByteArray()
+        << QStringList() << 1 << "in a family group already";
+    QTest::newRow("named group for a user without a name")
+        << QStringList{"group", "create", "dee@example.org", "--name", "The Dees"} << QByteArray()
+        << QStringList() << 0 << "Created the family group \"The Dees\"";
+    QTest::newRow("group for somebody unknown")
+        << QStringList{"group", "create", "nobody@example.org"} << QByteArray() << QStringList()
+        << 1 << "no user has the e-mail";
+    QTest::newRow("reset cursors") << QStringList{"reset-cursors"} << QByteArray() << QStringList()
+                                   << 0 << "pull everything again";
+    QTest::newRow("copy to nowhere") << QStringList{"copy-to", "mysql://host/db"} << QByteArray()
+                                     << QStringList() << 1 << "not a valid postgresql";
+    QTest::newRow("disable somebody unknown")
+        << QStringList{"user", "disable", "nobody@example.org"} << QByteArray() << QStringList()
+        << 1 << "no user has the e-mail";
+    QTest::newRow("unknown command")
+        << QStringList{"users"} << QByteArray() << QStringList() << 2 << "Usage:";
+    QTest::newRow("configuration mistake")
+        << QStringList{"user", "list"} << QByteArray()
+        << QStringList{"PENNIBAR_SERVER_LISTEN=localhost"} << 1 << "PENNIBAR_SERVER_LISTEN";
+}
+
+void TestServerCli::userCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, environment);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    const Result result = run(arguments, input, environment);
+    QCOMPARE(result.exitCode, exitCode);
+    const QString text = result.out + result.err;
+    QVERIFY2(text.contains(QRegularExpression(expected)), qPrintable(text));
+}
+
+void TestServerCli::storageIsPrivateToTheServerUser()
+{
+    QCOMPARE(run({QStringLiteral("user"), QStringLiteral("list")}).exitCode, 0);
+    QCOMPARE(QFileInfo(m_dir.filePath(QStringLiteral("pennibar-server.db"))).permissions() &
+                 (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
+             QFileDevice::Permissions());
+}
+
+void TestServerCli::serveStopsCleanlyOnTerminate()
+{
+#ifdef Q_OS_UNIX
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PENNIBAR_SERVER_DATA_DIR"), m_dir.path());
+    env.insert(QStringLiteral("PENNIBAR_SERVER_LISTEN"), QStringLiteral("127.0.0.1:0"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(PENNIBAR_SERVER_EXECUTABLE), {QStringLiteral("serve")});
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += process.readAllStandardError()).contains("listening on"),
+                             20000);
+    process.terminate();
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+#else
+    QSKIP("Unix signals only");
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestServerCli)
+#include "tst_servercli.moc"

@@ -1,0 +1,488 @@
+#include "tests/server/support/changebuilder.h"
+#include "tests/server/support/syncdevice.h"
+#include "tests/server/support/testserver.h"
+
+#include "server/accounts/groupservice.h"
+#include "server/storage/database.h"
+
+#include <QJsonArray>
+#include <QTest>
+
+using B = ChangeBuilder;
+using PennibarServer::Group;
+
+namespace {
+
+QString status(const QJsonValue& result)
+{
+    return result.toObject().value(QStringLiteral("status")).toString();
+}
+
+// How many people the owner's members list names for the account.
+int withAccess(const SyncDevice& owner, const QString& accountId)
+{
+    return int(owner.http()
+                   .get(QStringLiteral("/accounts/%1/members").arg(accountId))
+                   .json()
+                   .value(QStringLiteral("members"))
+                   .toArray()
+                   .size());
+}
+
+bool isDeleted(const QJsonObject& record)
+{
+    return !record.value(QStringLiteral("deleted_at")).toString().isEmpty();
+}
+
+} // namespace
+
+// Ann shares her "acc-shared" with Bob. Cy is in the same family group, Dee is not.
+class TestServerSharing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void aMemberPullsTheSharedAccountAndNothingElse();
+    void bothSeeWhoHasAccess();
+    void aMembersEditsReachTheOwner();
+    void withdrawingAShareDeletesItOnTheMembersSide();
+    void sharesThatAreRefused_data();
+    void sharesThatAreRefused();
+    void aMemberDeletingTheAccountOnlyLeavesTheShare();
+    void leavingTheGroupEndsTheShares();
+    void theSharedFlagIsTheServers();
+    void aMembersOwnCategoryReachesTheOwner();
+    void categoriesTheMemberStillUsesStayAfterTheShareEnds();
+
+private:
+    HttpClient::Reply share(const QString& accountId, const QJsonObject& body);
+
+    std::unique_ptr<TestServer> m_server;
+    QString m_ann, m_bob, m_cy, m_dee;
+    std::unique_ptr<SyncDevice> m_annsLaptop, m_bobsLaptop, m_cysLaptop, m_deesLaptop;
+};
+
+void TestServerSharing::init()
+{
+    m_server = std::make_unique<TestServer>();
+    QVERIFY2(m_server->isRunning(), qPrintable(m_server->startError()));
+    m_ann = m_server->addUser(QStringLiteral("ann@example.org"), QStringLiteral("password1"),
+                              QStringLiteral("Ann"));
+    m_bob = m_server->addUser(QStringLiteral("bob@example.org"), QStringLiteral("password1"),
+                              QStringLiteral("Bob"));
+    m_cy = m_server->addUser(QStringLiteral("cy@example.org"));
+    m_dee = m_server->addUser(QStringLiteral("dee@example.org"));
+    Group group;
+    m_server->instance().groups().create(m_ann, QStringLiteral("Anns"), &group);
+    m_annsLaptop =
+        std::make_unique<SyncDevice>(m_server->signedIn(QStringLiteral("ann@example.org")));
+    m_bobsLaptop =
+        std::make_unique<SyncDevice>(m_server->signedIn(QStringLiteral("bob@example.org")));
+    m_cysLaptop =
+        std::make_unique<SyncDevice>(m_server->signedIn(QStringLiteral("cy@example.org")));
+    m_deesLaptop =
+        std::make_unique<SyncDevice>(m_server->signedIn(QStringLiteral("dee@example.org")));
+    for (SyncDevice* member : {m_bobsLaptop.get(), m_cysLaptop.get()}) {
+        const QString code = m_annsLaptop->http()
+                                 .postEmpty(QStringLiteral("/group/invite"))
+                                 .json()
+                                 .value(QStringLiteral("invite_code"))
+                                 .toString();
+        QCOMPARE(member->http().postEmpty(QStringLiteral("/group/join/") + code).status, 200);
+    }
+
+    // Bob has the default categories too; the household category is Ann's own.
+    const QString groceries = QStringLiteral("default-groceries");
+    QCOMPARE(status(m_bobsLaptop->pushOne(B::category(groceries, QStringLiteral("Groceries")))),
+             QStringLiteral("ok"));
+    const QJsonArray results = m_annsLaptop->push({
+        B::account(QStringLiteral("acc-shared"), QStringLiteral("Household")),
+        B::account(QStringLiteral("acc-private"), QStringLiteral("Ann's own")),
+        B::category(groceries, QStringLiteral("Groceries")),
+        B::category(QStringLiteral("cat-home"), QStringLiteral("Home")),
+        B::category(QStringLiteral("cat-repairs"), QStringLiteral("Repairs"),
+                    QStringLiteral("cat-home")),
+        B::category(QStringLiteral("cat-gifts"), QStringLiteral("Gifts")),
+        B::recurring(QStringLiteral("rec-rent"), QStringLiteral("acc-shared"),
+                     QStringLiteral("Rent")),
+        B::transaction(QStringLiteral("txn-market"), QStringLiteral("acc-shared"),
+                       QStringLiteral("Market"), -5000, QString(),
+                       {groceries, QStringLiteral("cat-repairs")}),
+        B::transaction(QStringLiteral("txn-plumber"), QStringLiteral("acc-shared"),
+                       QStringLiteral("Plumber"), -9000, QStringLiteral("cat-repairs")),
+        B::reconciliation(QStringLiteral("rcn-1"), QStringLiteral("acc-shared")),
+        B::transaction(QStringLiteral("txn-secret"), QStringLiteral("acc-private"),
+                       QStringLiteral("Present"), -3000, QStringLiteral("cat-gifts")),
+    });
+    for (const QJsonValue& result : results)
+        QCOMPARE(status(result), QStringLiteral("ok"));
+}
+
+HttpClient::Reply TestServerSharing::share(const QString& accountId, const QJsonObject& body)
+{
+    return m_annsLaptop->http().post(QStringLiteral("/accounts/%1/share").arg(accountId), body);
+}
+
+void TestServerSharing::aMemberPullsTheSharedAccountAndNothingElse()
+{
+    m_bobsLaptop->pullAll();
+    QCOMPARE(
+        share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob},
+                                             {QStringLiteral("role"), QStringLiteral("member")}})
+            .status,
+        200);
+    const SyncDevice::Pull bobs = m_bobsLaptop->pullAll();
+    QVERIFY(bobs.ok);
+    QCOMPARE(bobs.clientIds(QStringLiteral("accounts")), QStringList{QStringLiteral("acc-shared")});
+    const QJsonObject account = bobs.find(QStringLiteral("accounts"), QStringLiteral("acc-shared"));
+    QCOMPARE(account.value(QStringLiteral("is_shared")).toBool(), true);
+    QCOMPARE(account.value(QStringLiteral("name")).toString(), QStringLiteral("Household"));
+    QStringList transactions = bobs.clientIds(QStringLiteral("transactions"));
+    transactions.sort();
+    QCOMPARE(transactions,
+             (QStringList{QStringLiteral("txn-market"), QStringLiteral("txn-plumber")}));
+    QCOMPARE(bobs.find(QStringLiteral("transactions"), QStringLiteral("txn-market"))
+                 .value(QStringLiteral("split_lines"))
+                 .toArray()
+                 .size(),
+             2);
+    QCOMPARE(bobs.clientIds(QStringLiteral("recurring_transactions")),
+             QStringList{QStringLiteral("rec-rent")});
+    QCOMPARE(bobs.clientIds(QStringLiteral("reconciliations")),
+             QStringList{QStringLiteral("rcn-1")});
+    // The categories Bob lacks, parent first; not Bob's own Groceries again, not Ann's Gifts.
+    QCOMPARE(bobs.clientIds(QStringLiteral("categories")),
+             (QStringList{QStringLiteral("cat-home"), QStringLiteral("cat-repairs")}));
+    QCOMPARE(bobs.lastPage.value(QStringLiteral("integrity"))
+                 .toObject()
+                 .value(QStringLiteral("category_count"))
+                 .toInt(),
+             3);
+
+    // Ann's devices learn that the account is shared now.
+    const QJsonObject annsView =
+        m_annsLaptop->pullAll().find(QStringLiteral("accounts"), QStringLiteral("acc-shared"));
+    QCOMPARE(annsView.value(QStringLiteral("is_shared")).toBool(), true);
+    // Cy, in the same group but not shared with, and Dee see none of it.
+    for (SyncDevice* other : {m_cysLaptop.get(), m_deesLaptop.get()}) {
+        const SyncDevice::Pull pull = other->pullAll();
+        for (const QString& key : {QStringLiteral("accounts"), QStringLiteral("transactions"),
+                                   QStringLiteral("categories")})
+            QVERIFY(pull.records.value(key).isEmpty());
+    }
+}
+
+void TestServerSharing::bothSeeWhoHasAccess()
+{
+    share(QStringLiteral("acc-shared"),
+          {{QStringLiteral("email"), QStringLiteral("bob@example.org")},
+           {QStringLiteral("user_id"), QStringLiteral("bob@example.org")},
+           {QStringLiteral("role"), QStringLiteral("member")}});
+    for (SyncDevice* viewer : {m_annsLaptop.get(), m_bobsLaptop.get()}) {
+        const auto reply = viewer->http().get(QStringLiteral("/accounts/acc-shared/members"));
+        QCOMPARE(reply.status, 200);
+        const QJsonArray members = reply.json().value(QStringLiteral("members")).toArray();
+        QCOMPARE(members.size(), 2);
+        QCOMPARE(members.at(0).toObject().value(QStringLiteral("user_id")).toString(), m_ann);
+        QCOMPARE(members.at(0).toObject().value(QStringLiteral("role")).toString(),
+                 QStringLiteral("owner"));
+        const QJsonObject bob = members.at(1).toObject();
+        QCOMPARE(bob.value(QStringLiteral("user_id")).toString(), m_bob);
+        QCOMPARE(bob.value(QStringLiteral("email")).toString(), QStringLiteral("bob@example.org"));
+        QCOMPARE(bob.value(QStringLiteral("display_name")).toString(), QStringLiteral("Bob"));
+        QCOMPARE(bob.value(QStringLiteral("role")).toString(), QStringLiteral("member"));
+    }
+    QCOMPARE(withAccess(*m_annsLaptop, QStringLiteral("acc-private")), 1);
+    for (SyncDevice* outsider : {m_cysLaptop.get(), m_deesLaptop.get()}) {
+        QCOMPARE(outsider->http().get(QStringLiteral("/accounts/acc-shared/members")).status, 404);
+        QCOMPARE(outsider->http().get(QStringLiteral("/accounts/acc-private/members")).status, 404);
+    }
+}
+
+void TestServerSharing::aMembersEditsReachTheOwner()
+{
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    const SyncDevice::Pull bobs = m_bobsLaptop->pullAll();
+    const QJsonObject plumber =
+        bobs.find(QStringLiteral("transactions"), QStringLiteral("txn-plumber"));
+    m_annsLaptop->pullAll();
+
+    // Bob edits what he pulled (with its server id and version) and adds a transaction.
+    QJsonObject edit =
+        B::withServerId(B::transaction(QStringLiteral("txn-plumber"), QStringLiteral("acc-shared"),
+                                       QStringLiteral("Plumber (paid by Bob)"), -9000,
+                                       QStringLiteral("cat-repairs"), {},
+                                       plumber.value(QStringLiteral("version")).toInteger()),
+                        plumber.value(QStringLiteral("id")).toString());
+    const QJsonArray results = m_bobsLaptop->push(
+        {edit, B::transaction(QStringLiteral("txn-bobs"), QStringLiteral("acc-shared"),
+                              QStringLiteral("Hardware store"), -1200)});
+    QCOMPARE(status(results.at(0)), QStringLiteral("ok"));
+    QCOMPARE(results.at(0).toObject().value(QStringLiteral("server_id")).toString(),
+             plumber.value(QStringLiteral("id")).toString());
+    QCOMPARE(status(results.at(1)), QStringLiteral("ok"));
+
+    const SyncDevice::Pull anns = m_annsLaptop->pullAll();
+    QCOMPARE(anns.find(QStringLiteral("transactions"), QStringLiteral("txn-plumber"))
+                 .value(QStringLiteral("payee"))
+                 .toString(),
+             QStringLiteral("Plumber (paid by Bob)"));
+    QCOMPARE(anns.find(QStringLiteral("transactions"), QStringLiteral("txn-bobs"))
+                 .value(QStringLiteral("payee"))
+                 .toString(),
+             QStringLiteral("Hardware store"));
+    // Bob's laptop gets the new row back like any other change; it lives in Ann's data only.
+    QVERIFY(!m_bobsLaptop->pullAll()
+                 .find(QStringLiteral("transactions"), QStringLiteral("txn-bobs"))
+                 .isEmpty());
+    const auto owners = m_server->instance().database().select(
+        QStringLiteral("SELECT owner_id FROM sync_rows WHERE client_id = 'txn-bobs'"));
+    QCOMPARE(owners->size(), 1);
+    QCOMPARE(owners->first().at(0).toString(), m_ann);
+    QCOMPARE(withAccess(*m_annsLaptop, QStringLiteral("acc-shared")), 2);
+    // Moving a shared row into an account that is not shared is refused.
+    const QJsonObject moved =
+        B::withPayload(edit, QStringLiteral("account_id"), QStringLiteral("acc-private"));
+    QCOMPARE(status(m_bobsLaptop->pushOne(B::withVersion(moved, 99))), QStringLiteral("not_found"));
+}
+
+void TestServerSharing::withdrawingAShareDeletesItOnTheMembersSide()
+{
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    m_bobsLaptop->pullAll();
+    QCOMPARE(m_annsLaptop->http().del(QStringLiteral("/accounts/acc-shared/share/") + m_bob).status,
+             204);
+    QCOMPARE(m_annsLaptop->http().del(QStringLiteral("/accounts/acc-shared/share/") + m_bob).status,
+             404);
+
+    const SyncDevice::Pull after = m_bobsLaptop->pullAll();
+    QStringList gone;
+    for (const QString& key :
+         {QStringLiteral("accounts"), QStringLiteral("transactions"),
+          QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations")}) {
+        for (const QJsonObject& record : after.records.value(key)) {
+            QVERIFY2(isDeleted(record), qPrintable(key));
+            gone.append(record.value(QStringLiteral("client_id")).toString());
+        }
+    }
+    gone.sort();
+    QCOMPARE(gone, (QStringList{QStringLiteral("acc-shared"), QStringLiteral("rcn-1"),
+                                QStringLiteral("rec-rent"), QStringLiteral("txn-market"),
+                                QStringLiteral("txn-plumber")}));
+    // Deleted records keep their key dates, so the app can apply them.
+    QCOMPARE(after.find(QStringLiteral("transactions"), QStringLiteral("txn-market"))
+                 .value(QStringLiteral("date"))
+                 .toString(),
+             QStringLiteral("2024-03-01"));
+
+    // Nothing Ann does later reaches Bob, and Bob cannot write to it any more.
+    m_annsLaptop->pushOne(
+        B::withVersion(B::transaction(QStringLiteral("txn-plumber"), QStringLiteral("acc-shared"),
+                                      QStringLiteral("After"), -1),
+                       5));
+    m_annsLaptop->pushOne(B::transaction(QStringLiteral("txn-new"), QStringLiteral("acc-shared"),
+                                         QStringLiteral("New"), -1));
+    const SyncDevice::Pull later = m_bobsLaptop->pullAll();
+    QVERIFY(later.records.value(QStringLiteral("transactions")).isEmpty());
+    QCOMPARE(status(m_bobsLaptop->pushOne(B::withVersion(
+                 B::transaction(QStringLiteral("txn-plumber"), QStringLiteral("acc-shared"),
+                                QStringLiteral("Bob"), -1),
+                 50))),
+             QStringLiteral("ok")); // lands in Bob's own data, not Ann's
+    QCOMPARE(m_annsLaptop->pullAll()
+                 .find(QStringLiteral("transactions"), QStringLiteral("txn-plumber"))
+                 .value(QStringLiteral("payee"))
+                 .toString(),
+             QStringLiteral("After"));
+    // With nobody left to share with, the account is no longer shared.
+    QCOMPARE(m_annsLaptop->pullAll()
+                 .find(QStringLiteral("accounts"), QStringLiteral("acc-shared"))
+                 .value(QStringLiteral("is_shared"))
+                 .toBool(),
+             false);
+    QCOMPARE(withAccess(*m_annsLaptop, QStringLiteral("acc-shared")), 1);
+}
+
+void TestServerSharing::sharesThatAreRefused_data()
+{
+    QTest::addColumn<QString>("who");
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<QJsonObject>("body");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("with somebody outside the group")
+        << "ann"
+        << "acc-shared" << QJsonObject{{"user_id", "DEE"}} << 400;
+    QTest::newRow("with an outsider's address")
+        << "ann"
+        << "acc-shared" << QJsonObject{{"email", "dee@example.org"}} << 400;
+    QTest::newRow("with an unknown address")
+        << "ann"
+        << "acc-shared" << QJsonObject{{"email", "zed@example.org"}} << 400;
+    QTest::newRow("with oneself") << "ann"
+                                  << "acc-shared" << QJsonObject{{"user_id", "ANN"}} << 400;
+    QTest::newRow("with nobody") << "ann"
+                                 << "acc-shared" << QJsonObject{} << 400;
+    QTest::newRow("with an unknown role")
+        << "ann"
+        << "acc-shared" << QJsonObject{{"user_id", "CY"}, {"role", "admin"}} << 400;
+    QTest::newRow("with a number for an id") << "ann"
+                                             << "acc-shared" << QJsonObject{{"user_id", 7}} << 400;
+    QTest::newRow("an account that does not exist")
+        << "ann"
+        << "acc-none" << QJsonObject{{"user_id", "CY"}} << 404;
+    QTest::newRow("by the member it is shared with")
+        << "bob"
+        << "acc-shared" << QJsonObject{{"user_id", "CY"}} << 403;
+    QTest::newRow("by a group member it is not shared with")
+        << "cy"
+        << "acc-shared" << QJsonObject{{"user_id", "CY"}} << 404;
+    QTest::newRow("by an outsider") << "dee"
+                                    << "acc-private" << QJsonObject{{"user_id", "DEE"}} << 404;
+}
+
+void TestServerSharing::sharesThatAreRefused()
+{
+    QFETCH(QString, who);
+    QFETCH(QString, accountId);
+    QFETCH(QJsonObject, body);
+    QFETCH(int, status);
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    for (auto it = body.begin(); it != body.end(); ++it) {
+        const QString text = it.value().toString();
+        if (text == QLatin1String("ANN") || text == QLatin1String("CY") ||
+            text == QLatin1String("DEE"))
+            it.value() = text == QLatin1String("ANN")  ? m_ann
+                         : text == QLatin1String("CY") ? m_cy
+                                                       : m_dee;
+    }
+    SyncDevice* caller = who == QLatin1String("ann")   ? m_annsLaptop.get()
+                         : who == QLatin1String("bob") ? m_bobsLaptop.get()
+                         : who == QLatin1String("cy")  ? m_cysLaptop.get()
+                                                       : m_deesLaptop.get();
+    const auto reply =
+        caller->http().post(QStringLiteral("/accounts/%1/share").arg(accountId), body);
+    QCOMPARE(reply.status, status);
+    QVERIFY(!reply.error().isEmpty());
+    // Still shared with Bob alone; the others pull nothing of Ann's.
+    QCOMPARE(withAccess(*m_annsLaptop, QStringLiteral("acc-shared")), 2);
+    QVERIFY(m_cysLaptop->pullAll().records.value(QStringLiteral("transactions")).isEmpty());
+    QVERIFY(m_deesLaptop->pullAll().records.value(QStringLiteral("transactions")).isEmpty());
+}
+
+void TestServerSharing::aMemberDeletingTheAccountOnlyLeavesTheShare()
+{
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    const SyncDevice::Pull bobs = m_bobsLaptop->pullAll();
+    // Bob deletes the account in his app: the app deletes its transactions with it.
+    QJsonArray deletions;
+    for (const QString& key : {QStringLiteral("accounts"), QStringLiteral("transactions")}) {
+        for (const QJsonObject& record : bobs.records.value(key)) {
+            const QString type = key == QLatin1String("accounts") ? QStringLiteral("account")
+                                                                  : QStringLiteral("transaction");
+            QJsonObject change{{"entity_type", type},
+                               {"entity_id", record.value("client_id")},
+                               {"action", "delete"},
+                               {"version", record.value("version")}};
+            QJsonObject payload = record;
+            payload.insert(QStringLiteral("server_id"), payload.take(QStringLiteral("id")));
+            payload.insert(QStringLiteral("deleted_at"), QStringLiteral("2024-04-01T00:00:00Z"));
+            change.insert(QStringLiteral("payload"), payload);
+            deletions.append(change);
+        }
+    }
+    for (const QJsonValue& result : m_bobsLaptop->push(deletions))
+        QCOMPARE(status(result), QStringLiteral("ok"));
+    const SyncDevice::Pull anns = m_annsLaptop->pullAll();
+    QVERIFY(!isDeleted(anns.find(QStringLiteral("accounts"), QStringLiteral("acc-shared"))));
+    QVERIFY(!isDeleted(anns.find(QStringLiteral("transactions"), QStringLiteral("txn-market"))));
+    QCOMPARE(withAccess(*m_annsLaptop, QStringLiteral("acc-shared")), 1);
+    QCOMPARE(m_bobsLaptop->http().get(QStringLiteral("/accounts/acc-shared/members")).status, 404);
+}
+
+void TestServerSharing::leavingTheGroupEndsTheShares()
+{
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    m_bobsLaptop->pullAll();
+    QCOMPARE(m_bobsLaptop->http().postEmpty(QStringLiteral("/group/leave")).status, 204);
+    const SyncDevice::Pull after = m_bobsLaptop->pullAll();
+    QVERIFY(isDeleted(after.find(QStringLiteral("accounts"), QStringLiteral("acc-shared"))));
+    QVERIFY(isDeleted(after.find(QStringLiteral("transactions"), QStringLiteral("txn-market"))));
+    QCOMPARE(withAccess(*m_annsLaptop, QStringLiteral("acc-shared")), 1);
+    QCOMPARE(share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}}).status, 400);
+}
+
+void TestServerSharing::theSharedFlagIsTheServers()
+{
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_cy}});
+    // Ann's laptop, not yet aware of the share, pushes the account as not shared.
+    const QJsonObject pushed = m_annsLaptop->pushOne(
+        B::withVersion(B::account(QStringLiteral("acc-shared"), QStringLiteral("Household")), 10));
+    QCOMPARE(status(pushed), QStringLiteral("ok"));
+    QCOMPARE(m_cysLaptop->pullAll()
+                 .find(QStringLiteral("accounts"), QStringLiteral("acc-shared"))
+                 .value(QStringLiteral("is_shared"))
+                 .toBool(),
+             true);
+    QCOMPARE(m_annsLaptop->http().del(QStringLiteral("/accounts/acc-shared/share/") + m_cy).status,
+             204);
+    QCOMPARE(m_annsLaptop->pullAll()
+                 .find(QStringLiteral("accounts"), QStringLiteral("acc-shared"))
+                 .value(QStringLiteral("is_shared"))
+                 .toBool(),
+             false);
+}
+
+void TestServerSharing::aMembersOwnCategoryReachesTheOwner()
+{
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    m_bobsLaptop->push({B::category(QStringLiteral("cat-bob-top"), QStringLiteral("Hobbies")),
+                        B::category(QStringLiteral("cat-bob-hobby"), QStringLiteral("Model trains"),
+                                    QStringLiteral("cat-bob-top"))});
+    // Bob books a shared transaction to a category only he has.
+    QCOMPARE(status(m_bobsLaptop->pushOne(B::transaction(
+                 QStringLiteral("txn-trains"), QStringLiteral("acc-shared"),
+                 QStringLiteral("Train shop"), -4000, QStringLiteral("cat-bob-hobby")))),
+             QStringLiteral("ok"));
+    // A new device of Ann's can store it: the category comes along, parent first.
+    SyncDevice annsNewLaptop(m_server->signedIn(QStringLiteral("ann@example.org")));
+    const SyncDevice::Pull anns = annsNewLaptop.pullAll();
+    const QStringList categories = anns.clientIds(QStringLiteral("categories"));
+    QVERIFY(categories.contains(QStringLiteral("cat-bob-hobby")));
+    QVERIFY(categories.indexOf(QStringLiteral("cat-bob-top")) <
+            categories.indexOf(QStringLiteral("cat-bob-hobby")));
+    QCOMPARE(anns.find(QStringLiteral("transactions"), QStringLiteral("txn-trains"))
+                 .value(QStringLiteral("category_id"))
+                 .toString(),
+             QStringLiteral("cat-bob-hobby"));
+    // Cy, not shared with, gets none of Bob's categories.
+    QVERIFY(m_cysLaptop->pullAll().records.value(QStringLiteral("categories")).isEmpty());
+}
+
+void TestServerSharing::categoriesTheMemberStillUsesStayAfterTheShareEnds()
+{
+    m_annsLaptop->pushOne(B::transaction(QStringLiteral("txn-present"),
+                                         QStringLiteral("acc-shared"), QStringLiteral("Present"),
+                                         -2500, QStringLiteral("cat-gifts")));
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    QVERIFY(m_bobsLaptop->pullAll()
+                .clientIds(QStringLiteral("categories"))
+                .contains(QStringLiteral("cat-gifts")));
+    // Bob books a transaction of his own account to one of Ann's categories.
+    m_bobsLaptop->push(
+        {B::account(QStringLiteral("acc-bob"), QStringLiteral("Bob's")),
+         B::transaction(QStringLiteral("txn-bob"), QStringLiteral("acc-bob"),
+                        QStringLiteral("Tiles"), -700, QStringLiteral("cat-repairs"))});
+    QCOMPARE(m_annsLaptop->http().del(QStringLiteral("/accounts/acc-shared/share/") + m_bob).status,
+             204);
+    // A new device of Bob's can still store his transaction; Ann's other category is gone.
+    SyncDevice bobsNewLaptop(m_server->signedIn(QStringLiteral("bob@example.org")));
+    const QStringList categories = bobsNewLaptop.pullAll().clientIds(QStringLiteral("categories"));
+    QVERIFY(categories.contains(QStringLiteral("cat-repairs")));
+    QVERIFY(categories.contains(QStringLiteral("cat-home")));
+    QVERIFY(!categories.contains(QStringLiteral("cat-gifts")));
+}
+
+QTEST_GUILESS_MAIN(TestServerSharing)
+#include "tst_serversharing.moc"
