@@ -244,8 +244,11 @@ void ReconciliationScreen::setAccount(const QString& accountId)
 {
     m_accountId = accountId;
     const std::optional<Account> account = m_appState->accountRepository()->byId(accountId);
-    if (!account)
+    m_accountFound = account.has_value();
+    if (!account) {
+        updateDifference();
         return;
+    }
     m_currency = account->currency;
     showMoneyIn(m_statementBalance, m_currency, true);
     const ReconciledTotal reconciled = ReconciledTotal::of(
@@ -356,7 +359,8 @@ void ReconciliationScreen::updateDifference()
     const bool balanced = difference == 0;
     m_differenceLabel->setStyleSheet(
         Styles::textColor(balanced ? ThemeColors::positive() : ThemeColors::negative()));
-    m_finishButton->setEnabled(balanced);
+    // Without an account there is nothing to finish, however the figures stand.
+    m_finishButton->setEnabled(balanced && m_accountFound);
 }
 
 // The ticked transactions and the reconciliation are stored together or not at all; on a

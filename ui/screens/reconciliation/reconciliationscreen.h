@@ -97,6 +97,7 @@ private:
 
     AppState* m_appState;
     QString m_accountId;
+    bool m_accountFound = false;
     Currency m_currency = Currency::USD;
     qint64 m_previousBalance = 0;
     QList<Transaction> m_rows;

@@ -42,6 +42,8 @@ RecurringFormDialog::RecurringFormDialog(AppState* appState, const RecurringTran
     setWindowTitle(tr("Edit Recurring Transaction"));
     buildForm();
     fillFrom(recurring);
+    // A stored row stays in its account: an edit never moves it.
+    m_account->setEnabled(false);
 }
 
 RecurringFormDialog* RecurringFormDialog::createFromSeed(AppState* appState,
@@ -52,6 +54,7 @@ RecurringFormDialog* RecurringFormDialog::createFromSeed(AppState* appState,
     dialog->m_editMode = false;
     dialog->m_createFromSeed = true;
     dialog->setWindowTitle(tr("Memorize Transaction"));
+    dialog->m_account->setEnabled(true);
     return dialog;
 }
 
@@ -191,7 +194,8 @@ RecurringTransaction RecurringFormDialog::recurring() const
         result.createdAt = now;
     }
 
-    result.accountId = m_account->currentData().toString();
+    if (!m_editMode)
+        result.accountId = m_account->currentData().toString();
     result.payee = m_payee->text().trimmed();
     const qint64 amount = toMinorUnits(
         m_amount->value(), m_appState->accountRepository()->currencyOf(result.accountId));

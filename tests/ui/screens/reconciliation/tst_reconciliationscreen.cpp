@@ -165,12 +165,15 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void startsFromTheReconciledBalance();
+    void unknownAccountLeavesNothingToFinish();
     void statementDateFollowsTheHistory_data();
     void statementDateFollowsTheHistory();
     void figuresFollowTheTicksAndTheStatement();
     void keysInvertTheCurrentTick_data();
     void keysInvertTheCurrentTick();
     void ticksSurviveEditsAndDeletes();
+    void keysAddEditAndDelete_data();
+    void keysAddEditAndDelete();
     void finishStoresOnlyTheTicked();
     void failedFinishKeepsTheScreenAndTheData();
     void yenAccountReconcilesInWholeYen();
@@ -192,6 +195,16 @@ void TestReconciliationScreen::startsFromTheReconciledBalance()
     // The stored cleared flag seeds the tick.
     QCOMPARE(fixture.ticked(), QStringList{QStringLiteral("Grocer")});
     QCOMPARE(fixture.figureText(QStringLiteral("Cleared Balance")), QStringLiteral("$145.00"));
+    QVERIFY(!fixture.finishButton()->isEnabled());
+}
+
+// An account that is not there leaves nothing to finish, even at a zero difference.
+void TestReconciliationScreen::unknownAccountLeavesNothingToFinish()
+{
+    ReconcileFixture fixture(false);
+    fixture.screen.setAccount(QStringLiteral("nowhere"));
+    QCOMPARE(fixture.table()->rowCount(), 0);
+    QCOMPARE(fixture.figureText(QStringLiteral("Difference")), QStringLiteral("$0.00"));
     QVERIFY(!fixture.finishButton()->isEnabled());
 }
 
@@ -346,6 +359,41 @@ void TestReconciliationScreen::ticksSurviveEditsAndDeletes()
     QCOMPARE(fixture.ticked(), QStringList{QStringLiteral("Tax Refund")});
     QVERIFY(
         fixture.app.state()->transactionRepository()->byId(QStringLiteral("cafe"))->isDeleted());
+}
+
+void TestReconciliationScreen::keysAddEditAndDelete_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("New") << QKeySequence(QKeySequence::New) << "New Transaction";
+    QTest::newRow("Insert") << QKeySequence(Qt::Key_Insert) << "New Transaction";
+    QTest::newRow("F2") << QKeySequence(Qt::Key_F2) << "Edit Transaction";
+    QTest::newRow("Delete") << QKeySequence(Qt::Key_Delete) << "Delete Transaction";
+}
+
+// The keys work from anywhere in the window; the table's current row is the one they act on.
+void TestReconciliationScreen::keysAddEditAndDelete()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, opened);
+    ReconcileFixture fixture;
+    fixture.screen.show();
+    QApplication::setActiveWindow(&fixture.screen);
+    fixture.table()->setCurrentCell(fixture.rowOf(QStringLiteral("Cafe")),
+                                    ReconciliationScreen::PayeeColumn);
+    fixture.table()->setFocus();
+
+    QString title;
+    whenModalOpens([&title](QWidget* modal) {
+        title = modal->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->button(QMessageBox::No)->click();
+        else
+            static_cast<QDialog*>(modal)->reject();
+    });
+    QTest::keySequence(fixture.table(), keys);
+    QTRY_COMPARE(title, opened);
+    QCOMPARE(fixture.table()->rowCount(), 3);
 }
 
 // Finish writes the ticked rows and the statement; a cleared row left unticked is not touched

@@ -178,6 +178,8 @@ void TestRecurringForm::editKeepsOrRestartsTheSchedule()
     const RecurringTransaction original = FormFixture::stored();
     RecurringFormDialog dialog(fixture.app.state(), original);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Recurring Transaction"));
+    // A stored row never moves to another account.
+    QVERIFY(!field<QComboBox>(dialog, QStringLiteral("Account:"))->isEnabled());
     QCOMPARE(field<QDoubleSpinBox>(dialog, QStringLiteral("Amount:"))->value(), 1450.0);
     QCOMPARE(field<QComboBox>(dialog, QStringLiteral("Category:"))->currentText(),
              QStringLiteral("Auto > Fuel"));
@@ -302,6 +304,7 @@ void TestRecurringForm::memorizingAlwaysMakesANewRow()
     QVERIFY(dialog->isCreateFromSeed());
     QCOMPARE(field<QComboBox>(*dialog, QStringLiteral("Account:"))->currentText(),
              QStringLiteral("Tokyo"));
+    QVERIFY(field<QComboBox>(*dialog, QStringLiteral("Account:"))->isEnabled());
     QCOMPARE(field<QDoubleSpinBox>(*dialog, QStringLiteral("Amount:"))->text(),
              QStringLiteral("¥ 1500"));
 
