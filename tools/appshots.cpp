@@ -1,21 +1,30 @@
 // appshots <directory>: starts the application on a temporary database holding the sample
 // household and writes PNG screenshots of the welcome screen, the no-accounts panel, the main
 // window, its menus and context menus, the Keyboard Shortcuts box, the register while a row is
-// being edited, and every dialog, in the light and the dark theme.
+// being edited, the recurring, reconciliation and reconciliation history windows, and every
+// dialog, in the light and the dark theme.
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/ledger/accountservice.h"
 #include "services/ledger/transactionservice.h"
+#include "services/recurring/recurringservice.h"
 #include "services/sampledata/sampledataservice.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
 #include "ui/screens/accountformdialog.h"
 #include "ui/screens/categoryformdialog.h"
+#include "ui/screens/reconciliation/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliation/reconciliationscreen.h"
+#include "ui/screens/recurring/recurringformdialog.h"
+#include "ui/screens/recurring/recurringmodel.h"
+#include "ui/screens/recurring/recurringscreen.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/welcomescreen.h"
 #include "ui/theme/thememanager.h"
@@ -25,6 +34,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFontDatabase>
 #include <QListWidget>
 #include <QMenu>
@@ -32,6 +42,8 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -102,6 +114,86 @@ template <typename Dialog> void saveDialog(Dialog& dialog, const QString& name)
     dialog.close();
 }
 
+// The recurring window with its context menu and forms, the reconciliation window part-way
+// through (some rows ticked, a statement balance typed) at its own size and at 1024 x 700, and
+// the reconciliation history with rows and empty.
+void saveRecurringAndReconciliation(MainWindow& window, AppState& state, const QString& checking,
+                                    const QString& theme)
+{
+    window.showRecurringWindow();
+    auto* recurring = window.findChild<RecurringScreen*>();
+    recurring->view()->setCurrentIndex(QModelIndex()); // the last shots' menu chose a row
+    save(recurring, QStringLiteral("recurring-%1").arg(theme));
+    const QModelIndex first = recurring->model()->index(0, RecurringModel::PayeeColumn);
+    saveWhileOpen(QStringLiteral("recurring-context-menu-%1").arg(theme), [recurring, first] {
+        recurring->onContextMenu(recurring->view()->visualRect(first).center());
+    });
+    RecurringFormDialog newRecurring(&state, recurring);
+    saveDialog(newRecurring, QStringLiteral("dialog-new-recurring-%1").arg(theme));
+    RecurringFormDialog editRecurring(&state, *recurring->model()->rowAt(0), recurring);
+    saveDialog(editRecurring, QStringLiteral("dialog-edit-recurring-%1").arg(theme));
+    RecurringTransaction seed = *recurring->model()->rowAt(0);
+    seed.autoPost = true;
+    seed.leadDays = 3;
+    std::unique_ptr<RecurringFormDialog> memorize(
+        RecurringFormDialog::createFromSeed(&state, seed, &window));
+    saveDialog(*memorize, QStringLiteral("dialog-memorize-%1").arg(theme));
+    recurring->close();
+
+    window.showReconciliationWindow();
+    auto* reconcile = window.findChild<ReconciliationScreen*>();
+    QTableWidget* table = reconcile->table();
+    for (int row = 0; row < table->rowCount(); row += 2)
+        table->item(row, ReconciliationScreen::TickColumn)->setCheckState(Qt::Checked);
+    table->setCurrentCell(1, ReconciliationScreen::PayeeColumn);
+    reconcile->findChild<QDoubleSpinBox*>()->setValue(4210.55);
+    save(reconcile, QStringLiteral("reconcile-%1").arg(theme));
+    reconcile->resize(1024, 700);
+    save(reconcile, QStringLiteral("reconcile-1024x700-%1").arg(theme));
+    reconcile->close(); // deletes itself
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    window.showReconciliationHistoryWindow();
+    auto* history = window.findChild<ReconciliationHistoryScreen*>();
+    save(history, QStringLiteral("reconciliation-history-%1").arg(theme));
+    window.selectAccount(QStringLiteral("sample-acct-visa"));
+    window.showReconciliationHistoryWindow();
+    save(history, QStringLiteral("reconciliation-history-empty-%1").arg(theme));
+    history->close();
+    window.selectAccount(checking);
+}
+
+// An overdue row and a paused one beside the sample's, so the recurring window shows its colours.
+void addRecurringStates(AppState& state, const QString& accountId)
+{
+    for (const auto& [payee, amount, dueInDays, active] :
+         {std::tuple{"NetConnect ISP", -7999, -2, true},
+          std::tuple{"Summit Fitness", -4500, 12, false}}) {
+        RecurringTransaction row;
+        row.accountId = accountId;
+        row.payee = QString::fromUtf8(payee);
+        row.amount = amount;
+        row.startDate = row.nextDueDate = QDate::currentDate().addDays(dueInDays);
+        row.isActive = active;
+        state.recurringService()->add(row);
+    }
+}
+
+// Two past statements of the account, so that the history has rows.
+void addPastReconciliations(AppState& state, const QString& accountId)
+{
+    const QDate today = QDate::currentDate();
+    for (const auto& [months, balance] : {std::pair{2, 381244}, std::pair{1, -12050}}) {
+        Reconciliation past;
+        past.id = QStringLiteral("shot-reconciliation-%1").arg(months);
+        past.accountId = accountId;
+        past.statementDate = today.addMonths(-months);
+        past.statementBalance = past.reconciledBalance = balance;
+        past.completedAt = QDateTime(past.statementDate.addDays(3), QTime(19, 42)).toUTC();
+        state.reconciliationRepository()->insert(past);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -164,6 +256,9 @@ int main(int argc, char** argv)
         state.splitLineRepository()->insert(line);
     }
 
+    addPastReconciliations(state, checking);
+    addRecurringStates(state, checking);
+
     MainWindow window(&state);
     window.resize(1280, 900);
     window.selectAccount(checking);
@@ -219,6 +314,8 @@ int main(int argc, char** argv)
         TransactionDetailsDialog details(&state, *state.transactionRepository()->byId(split.id),
                                          &window);
         saveDialog(details, QStringLiteral("dialog-transaction-details-%1").arg(theme));
+
+        saveRecurringAndReconciliation(window, state, checking, theme);
     }
 
     // A yen account beside the dollar ones: whole yen in the register, "¥" in the list.
@@ -239,11 +336,26 @@ int main(int argc, char** argv)
         transaction.amount = amount;
         state.transactionService()->add(transaction);
     }
+    RecurringTransaction rent;
+    rent.accountId = yen.id;
+    rent.payee = QStringLiteral("Sakura Heights");
+    rent.amount = -98000;
+    rent.startDate = rent.nextDueDate = QDate::currentDate().addDays(4);
+    state.recurringService()->add(rent);
     window.selectAccount(yen.id);
     for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
         state.themeManager()->setThemeFromString(theme);
         window.registerScreen()->reload();
         save(&window, QStringLiteral("register-yen-%1").arg(theme));
+        window.showRecurringWindow();
+        save(window.findChild<RecurringScreen*>(), QStringLiteral("recurring-yen-%1").arg(theme));
+        window.findChild<RecurringScreen*>()->close();
+        window.showReconciliationWindow();
+        auto* reconcile = window.findChild<ReconciliationScreen*>();
+        reconcile->table()->item(0, ReconciliationScreen::TickColumn)->setCheckState(Qt::Checked);
+        save(reconcile, QStringLiteral("reconcile-yen-%1").arg(theme));
+        reconcile->close(); // deletes itself
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return 0;
 }

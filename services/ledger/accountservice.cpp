@@ -1,6 +1,7 @@
 #include "services/ledger/accountservice.h"
 
 #include "services/ledger/localchange.h"
+#include "services/ledger/reconciledtotal.h"
 
 #include "app/core/isodates.h"
 #include "data/accountrepository.h"
@@ -87,4 +88,43 @@ bool AccountService::restore(const QString& accountId)
         m_reconciliations->restoreByAccount(accountId, since);
     }
     return m_accounts->restore(accountId) && unit.commit();
+}
+
+bool AccountService::reconcile(Reconciliation statement, const QList<Transaction>& ticked)
+{
+    UnitOfWork unit(m_database);
+    if (!unit.isActive())
+        return false;
+    const std::optional<Account> account = m_accounts->byId(statement.accountId);
+    if (!account || account->isDeleted())
+        return false;
+
+    const QDateTime now = nowUtc();
+    qint64 reconciled =
+        ReconciledTotal::of(*account, m_transactions->listByAccount(account->id)).balance;
+    for (const Transaction& seen : ticked) {
+        std::optional<Transaction> stored = m_transactions->byId(seen.id);
+        if (!stored || stored->isDeleted() || stored->accountId != account->id ||
+            stored->reconciled || stored->amount != seen.amount) {
+            qWarning() << "AccountService: not reconciling" << account->id << "— transaction"
+                       << seen.id << "changed since it was ticked";
+            return false;
+        }
+        stored->cleared = true;
+        stored->reconciled = true;
+        stampChanged(*stored, now);
+        if (!m_transactions->update(*stored))
+            return false;
+        reconciled += stored->amount;
+    }
+    if (reconciled != statement.statementBalance) {
+        qWarning() << "AccountService: not reconciling" << account->id << "— it reconciles to"
+                   << reconciled << "against a statement balance of" << statement.statementBalance;
+        return false;
+    }
+
+    stampNew(statement, now);
+    statement.reconciledBalance = reconciled;
+    statement.completedAt = now;
+    return m_reconciliations->insert(statement) && unit.commit();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/account.h"
+#include "data/reconciliation.h"
+#include "data/transaction.h"
 
 #include <QDate>
 #include <QObject>
@@ -50,6 +52,14 @@ public:
     // Brings back a deleted account and what its deletion took with it; rows deleted one by
     // one earlier stay deleted.
     bool restore(const QString& accountId);
+
+    // Finishes the reconciliation of the statement's account against its statement date and
+    // balance: every ticked transaction becomes cleared and reconciled, and the statement is
+    // stored with the balance they reconcile to, all or nothing. Refused, with nothing written,
+    // when a ticked transaction is gone, moved, reconciled already or no longer holds the
+    // amount it was ticked with, or when the account would not reconcile to the statement
+    // balance: what the user agreed to is what gets stored.
+    bool reconcile(Reconciliation statement, const QList<Transaction>& ticked);
 
 private:
     Database* m_database;

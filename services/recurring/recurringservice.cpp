@@ -1,5 +1,6 @@
 #include "services/recurring/recurringservice.h"
 
+#include "services/ledger/localchange.h"
 #include "services/ledger/transactionservice.h"
 
 #include "app/core/ids.h"
@@ -234,6 +235,23 @@ int RecurringService::autoPostDue()
         }
     }
     return total;
+}
+
+bool RecurringService::add(RecurringTransaction record)
+{
+    stampNew(record, nowUtc());
+    return m_recurring->insert(record);
+}
+
+bool RecurringService::edit(RecurringTransaction record)
+{
+    stampChanged(record, nowUtc());
+    return m_recurring->update(record);
+}
+
+bool RecurringService::remove(const QString& id)
+{
+    return m_recurring->softDelete(id);
 }
 
 void RecurringService::quarantine(const RecurringTransaction& row, const QString& reason)

@@ -40,6 +40,14 @@ public:
     int enterDueThrough(const QDate& limit);
     int autoPostDue();
 
+    // The recurring form's writes. A new row gets the bookkeeping of a local change (version 1,
+    // pending, created and updated now) and keeps its id (a random one when empty).
+    bool add(RecurringTransaction record);
+    // An edited row: pending and updated now; the version is the form's to decide.
+    bool edit(RecurringTransaction record);
+    // Soft-deletes the row; the transactions already posted from it stay.
+    bool remove(const QString& id);
+
 signals:
     void pendingCountChanged(int count);
 

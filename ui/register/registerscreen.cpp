@@ -4,6 +4,7 @@
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
+#include "ui/screens/recurring/recurringformdialog.h"
 #include "ui/transactions/spliteditordialog.h"
 #include "ui/transactions/transactiondeleter.h"
 #include "ui/transactions/transactiondetailsdialog.h"
@@ -18,6 +19,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/ledger/transactionservice.h"
+#include "services/recurring/recurringservice.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/theme/fontroles.h"
 #include "ui/theme/styles.h"
@@ -33,6 +35,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedPointer>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
@@ -119,7 +122,8 @@ void RegisterScreen::defineCommands()
     m_commands.add(NewTransaction, {.text = tr("&New Transaction..."),
                                     .shortcuts = {QKeySequence(QKeySequence::New)},
                                     .refusedModifiers = Qt::ShiftModifier});
-    m_commands.add(Memorize, {.shortcuts = {keys(Qt::Key_M, Qt::ControlModifier)}});
+    m_commands.add(Memorize, {.text = tr("&Memorize Transaction..."),
+                              .shortcuts = {keys(Qt::Key_M, Qt::ControlModifier)}});
     // Inside an open line editor the apostrophe is typed: the editor keeps the key.
     m_commands.add(CopyAbove, {.shortcuts = {QKeySequence(Qt::Key_Apostrophe)},
                                .refusedModifiers = Qt::ControlModifier});
@@ -952,7 +956,19 @@ void RegisterScreen::memorize(int row)
     seed.autoPost = false;
     seed.leadDays = 0;
     seed.isActive = true;
-    emit memorizeRequested(seed);
+
+    // Deleted later in any case, once the events it still has in flight are done.
+    const QScopedPointer<RecurringFormDialog, QScopedPointerDeleteLater> dialog(
+        RecurringFormDialog::createFromSeed(m_appState, seed, this));
+    if (dialog->exec() != QDialog::Accepted)
+        return;
+    RecurringTransaction memorized = dialog->recurring();
+    memorized.updatedAt = memorized.createdAt;
+    if (!m_appState->recurringService()->add(memorized)) {
+        emit errorMessage(tr("The recurring transaction could not be saved"));
+        return;
+    }
+    showMessage(tr("Transaction memorized as recurring"), 3000);
 }
 
 void RegisterScreen::fillFromLastPayee(const QString& payee)
@@ -993,9 +1009,10 @@ void RegisterScreen::onContextMenu(const QPoint& position)
         m_commands.addToMenu(&menu, {EditInDialog});
     if (registerRow && !registerRow->transaction.id.isEmpty()) {
         const Transaction& transaction = registerRow->transaction;
-        m_commands.addToMenu(
-            &menu, {Separator, ShowDetails, transaction.isSplit ? EditSplits : SplitTransaction,
-                    EditInDialog, transaction.cleared ? MarkUncleared : MarkCleared, Delete});
+        m_commands.addToMenu(&menu,
+                             {Separator, ShowDetails,
+                              transaction.isSplit ? EditSplits : SplitTransaction, EditInDialog,
+                              Memorize, transaction.cleared ? MarkUncleared : MarkCleared, Delete});
     }
     // The entries act on the row under the menu, which need not be the current one.
     connect(&menu, &QMenu::triggered, this, [this, row](QAction* chosen) {

@@ -3,7 +3,6 @@
 #include "ui/commands/commandset.h"
 #include "ui/register/registernavigator.h"
 
-#include "data/recurringtransaction.h"
 #include "data/transaction.h"
 
 #include <QWidget>
@@ -50,8 +49,6 @@ signals:
     void editTransactionRequested(const QString& transactionId);
     void reconcileRequested(const QString& accountId);
     void errorMessage(const QString& text);
-    // A register row to be memorized as a recurring transaction, already checked.
-    void memorizeRequested(const RecurringTransaction& seed);
 
 public slots:
     void onContextMenu(const QPoint& position);

@@ -4,17 +4,15 @@
 #include "app/core/isodates.h"
 #include "app/core/money.h"
 #include "data/enumerations.h"
-#include "ui/theme/displaysettings.h"
+#include "ui/widgets/formfields.h"
 #include "ui/widgets/moneyspinbox.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QVBoxLayout>
 
 AccountFormDialog::AccountFormDialog(QWidget* parent) : QDialog(parent)
@@ -56,12 +54,7 @@ void AccountFormDialog::buildForm()
     connect(m_currency, &QComboBox::currentIndexChanged, this,
             [this] { showMoneyIn(m_startingBalance, chosenCurrency(), true); });
 
-    m_asOf = new QDateEdit(QDate::currentDate(), this);
-    m_asOf->setLocale(QLocale::system());
-    m_asOf->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
-    m_asOf->setCalendarPopup(true);
-    m_asOf->calendarWidget()->setFirstDayOfWeek(DisplaySettings::weekStartDay());
-    m_asOf->calendarWidget()->setLocale(QLocale::system());
+    m_asOf = newFormDateEdit(QDate::currentDate(), this);
 
     m_institution = new QLineEdit(this);
     m_institution->setPlaceholderText(tr("Bank name (optional)"));

@@ -24,6 +24,9 @@
 #include "services/sampledata/sampledataservice.h"
 #include "ui/register/registerscreen.h"
 #include "ui/screens/accountformdialog.h"
+#include "ui/screens/reconciliation/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliation/reconciliationscreen.h"
+#include "ui/screens/recurring/recurringscreen.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/elidedlabel.h"
@@ -112,6 +115,8 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     buildMenus();
 
     m_registerScreen = new RegisterScreen(m_appState, this);
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this,
+            &MainWindow::showReconciliationWindow);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString& text) { m_statusBar->showMessage(text, 5000); });
 
@@ -202,10 +207,10 @@ void MainWindow::defineCommands()
     add(Reconcile, {.text = tr("&Reconcile..."),
                     .contextText = tr("Reconcile..."),
                     .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_R)},
-                    .enabled = false});
+                    .run = [this] { showReconciliationWindow(); }});
     add(ReconciliationHistory, {.text = tr("Reconciliation &History..."),
                                 .contextText = tr("Reconciliation History..."),
-                                .enabled = false});
+                                .run = [this] { showReconciliationHistoryWindow(); }});
     add(RenamePayees,
         {.text = tr("Rename &Payees..."), .contextText = tr("Rename Payees..."), .enabled = false});
     add(ShareAccount, {.text = tr("&Share..."), .contextText = tr("Share..."), .enabled = false});
@@ -218,7 +223,7 @@ void MainWindow::defineCommands()
                   .enabled = false});
     add(RecurringTransactions, {.text = tr("Re&curring Transactions"),
                                 .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_3)},
-                                .enabled = false});
+                                .run = [this] { showRecurringWindow(); }});
     add(Categories, {.text = tr("C&ategories"),
                      .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_4)},
                      .enabled = false});
@@ -639,6 +644,77 @@ void MainWindow::deleteCurrentAccount()
         return;
     }
     deleteAccount(current);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tool windows
+
+// Each is a window of its own, owned by this one; it keeps the size the user gave it.
+void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& firstSize)
+{
+    if (!window->isWindow())
+        window->setWindowFlag(Qt::Window);
+    window->setWindowTitle(title);
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->resize(firstSize);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// What a posting changed shows in the register and the account list.
+void MainWindow::reloadLedgerViews()
+{
+    m_registerScreen->reload();
+    refreshAccountList();
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurringScreen) {
+        m_recurringScreen = new RecurringScreen(m_appState, this);
+        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this,
+                &MainWindow::reloadLedgerViews);
+        connect(m_appState->recurringRepository(), &RecurringRepository::recurringChanged,
+                m_recurringScreen, [this] {
+                    if (m_recurringScreen->isVisible())
+                        m_recurringScreen->refresh();
+                });
+    }
+    m_recurringScreen->refresh();
+    showToolWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+void MainWindow::showReconciliationWindow()
+{
+    const std::optional<Account> account =
+        m_appState->accountRepository()->byId(m_appState->currentAccountId());
+    if (!account || account->isDeleted()) {
+        m_statusBar->showMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    auto* screen = new ReconciliationScreen(m_appState, this);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
+        reloadLedgerViews();
+        screen->close();
+    });
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    screen->setAccount(account->id);
+    showToolWindow(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720));
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    const QString current = m_appState->currentAccountId();
+    if (current.isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    if (!m_reconciliationHistoryScreen)
+        m_reconciliationHistoryScreen = new ReconciliationHistoryScreen(m_appState, this);
+    m_reconciliationHistoryScreen->setAccount(current);
+    showToolWindow(m_reconciliationHistoryScreen, tr("Reconciliation History"), QSize(750, 500));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -12,6 +12,8 @@ class QListWidgetItem;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
+class ReconciliationHistoryScreen;
+class RecurringScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -39,6 +41,9 @@ public slots:
     void onAccountContextMenu(const QPoint& position);
     void deleteAccount(const QString& accountId);
     void deleteCurrentAccount();
+    void showRecurringWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +93,8 @@ private:
     void checkAutoPosted();
     void refreshRecurringDue();
     void showSignedOutPage();
+    void showToolWindow(QWidget* window, const QString& title, const QSize& firstSize);
+    void reloadLedgerViews();
     void showKeyboardShortcuts();
     void showAbout();
     void loadSampleData();
@@ -109,4 +116,6 @@ private:
     QAction* m_signOutAction = nullptr;
     QAction* m_accountAction = nullptr;
     StatusBar* m_statusBar = nullptr;
+    RecurringScreen* m_recurringScreen = nullptr;
+    ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
 };

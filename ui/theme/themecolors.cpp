@@ -45,6 +45,9 @@ constexpr char lightOrange[] = "#FFA726";
 constexpr char plainGreen[] = "green";
 constexpr char plainRed[] = "#cc0000";
 constexpr char plainWhite[] = "white";
+// The recurring screen's due green and Qt's grey for inactive rows:
+constexpr char dueGreen[] = "#008800";
+constexpr char qtGray[] = "#A0A0A4";
 
 ThemeColor pick(bool dark, const char* light, const char* darkColour)
 {
@@ -189,6 +192,16 @@ ThemeColor ThemeColors::splitBalanced()
 ThemeColor ThemeColors::splitOverAssigned()
 {
     return ThemeColor(plainRed);
+}
+
+ThemeColor ThemeColors::dueRecurring()
+{
+    return ThemeColor(dueGreen);
+}
+
+ThemeColor ThemeColors::inactiveRecurring()
+{
+    return ThemeColor(qtGray);
 }
 
 ThemeColor ThemeColors::sidebarBackground()

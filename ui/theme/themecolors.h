@@ -55,6 +55,9 @@ public:
     // The split editor's remaining amount: nothing left to assign, or more assigned than the total.
     static ThemeColor splitBalanced();
     static ThemeColor splitOverAssigned();
+    // Recurring transactions that are due (their date and the due count), and those switched off.
+    static ThemeColor dueRecurring();
+    static ThemeColor inactiveRecurring();
 
     // The account list beside the register, dark whatever the theme.
     static ThemeColor sidebarBackground();

@@ -11,10 +11,10 @@
 #include "ui/widgets/categorycombobox.h"
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/dateshortcuts.h"
+#include "ui/widgets/formfields.h"
 #include "ui/widgets/moneyspinbox.h"
 #include "ui/widgets/smartamountfield.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
@@ -64,25 +64,14 @@ void TransactionFormDialog::buildForm()
 
     m_payment = new QRadioButton(tr("Payment"), this);
     m_deposit = new QRadioButton(tr("Deposit"), this);
-    auto* type = new QButtonGroup(this);
-    type->addButton(m_payment);
-    type->addButton(m_deposit);
-    m_payment->setChecked(true);
-    auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(m_payment);
-    typeRow->addWidget(m_deposit);
-    typeRow->addStretch();
+    QHBoxLayout* typeRow = newChoiceRow(this, {m_payment, m_deposit});
 
     m_date = new DateField(this);
 
     m_payee = new QLineEdit(this);
     m_payee->setPlaceholderText(tr("Start typing to search payees..."));
     auto* payees = new QCompleter(m_appState->transactionRepository()->distinctPayees(), this);
-    payees->setCaseSensitivity(Qt::CaseInsensitive);
-    payees->setFilterMode(Qt::MatchContains);
-    payees->setCompletionMode(QCompleter::PopupCompletion);
-    payees->setMaxVisibleItems(10);
-    m_payee->setCompleter(payees);
+    attachPayeeCompleter(m_payee, payees);
     connect(payees, qOverload<const QString&>(&QCompleter::activated), this,
             &TransactionFormDialog::onPayeeSelected);
 

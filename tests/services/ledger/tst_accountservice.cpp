@@ -4,12 +4,15 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/ledger/accountservice.h"
+#include "tests/common/tabledump.h"
 #include "tests/common/testdatabase.h"
 #include "tests/common/testrecords.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -40,6 +43,49 @@ struct Ledger
         reconciliations.insert(reconciliation);
     }
 
+    // "bank" holding 100.00 and a reconciled 50.00 (150.00 reconciled), a cleared payment of
+    // 25.00, a deposit of 20.00 and a cleared 7.00 nobody ticks.
+    void addAccountToReconcile()
+    {
+        accounts.insert(testAccount(QStringLiteral("bank"), QStringLiteral("Bank"), 10000));
+        Transaction opening = testTransaction(QStringLiteral("opening"), QStringLiteral("bank"),
+                                              QDate(2024, 1, 5), QStringLiteral("Opening"), 5000);
+        opening.cleared = opening.reconciled = true;
+        transactions.insert(opening);
+        Transaction payment = testTransaction(QStringLiteral("pay"), QStringLiteral("bank"),
+                                              QDate(2024, 1, 20), QStringLiteral("Grocer"), -2500);
+        payment.cleared = true;
+        transactions.insert(payment);
+        transactions.insert(testTransaction(QStringLiteral("deposit"), QStringLiteral("bank"),
+                                            QDate(2024, 1, 25), QStringLiteral("Refund"), 2000));
+        Transaction other = testTransaction(QStringLiteral("other"), QStringLiteral("bank"),
+                                            QDate(2024, 1, 28), QStringLiteral("Cafe"), -700);
+        other.cleared = true;
+        transactions.insert(other);
+    }
+
+    // The statement the ticked payment and deposit reconcile to: 150.00 - 25.00 + 20.00.
+    static Reconciliation statement(qint64 balance = 14500)
+    {
+        Reconciliation statement;
+        statement.accountId = QStringLiteral("bank");
+        statement.statementDate = QDate(2024, 1, 31);
+        statement.statementBalance = balance;
+        return statement;
+    }
+
+    QList<Transaction> ticked() const
+    {
+        return {*transactions.byId(QStringLiteral("pay")),
+                *transactions.byId(QStringLiteral("deposit"))};
+    }
+
+    QStringList reconciliationTables() const
+    {
+        return TableDump::rows(db, QStringLiteral("transactions")) +
+               TableDump::rows(db, QStringLiteral("reconciliations"));
+    }
+
     bool isLive(const QString& table, const QString& id) const
     {
         return db
@@ -49,9 +95,12 @@ struct Ledger
     }
 };
 
+using Interference = std::function<void(Ledger&)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Currency)
+Q_DECLARE_METATYPE(Interference)
 
 class TestAccountService : public QObject
 {
@@ -65,6 +114,9 @@ private slots:
     void removeOfAnUnknownAccountDoesNothing();
     void restoreBringsBackWhatTheCascadeTook_data();
     void restoreBringsBackWhatTheCascadeTook();
+    void reconcileStoresTheTickedAndTheStatement();
+    void reconcileIsAllOrNothing_data();
+    void reconcileIsAllOrNothing();
 };
 
 void TestAccountService::createTurnsTheBalanceIntoAnOpeningTransaction_data()
@@ -191,6 +243,102 @@ void TestAccountService::restoreBringsBackWhatTheCascadeTook()
     QCOMPARE(ledger.isLive(QStringLiteral("transactions"), QStringLiteral("t")), restored);
     QVERIFY(ledger.isLive(QStringLiteral("recurring_transactions"), QStringLiteral("r")));
     QVERIFY(ledger.isLive(QStringLiteral("reconciliations"), QStringLiteral("c")));
+}
+
+// The ticked transactions become cleared and reconciled and the statement is stored with the
+// balance they reconcile to; what nobody ticked stays exactly as it was.
+void TestAccountService::reconcileStoresTheTickedAndTheStatement()
+{
+    Ledger ledger;
+    ledger.addAccountToReconcile();
+    const QStringList untouched = TableDump::rows(ledger.db, QStringLiteral("transactions"))
+                                      .filter(QStringLiteral("id=QString:other|"));
+    QCOMPARE(untouched.size(), 1);
+    QSignalSpy transactionsChanged(&ledger.transactions,
+                                   &TransactionRepository::transactionsChanged);
+    QSignalSpy reconciliationsChanged(&ledger.reconciliations,
+                                      &ReconciliationRepository::reconciliationsChanged);
+
+    QVERIFY(ledger.service.reconcile(Ledger::statement(), ledger.ticked()));
+
+    for (const QString& id : {QStringLiteral("pay"), QStringLiteral("deposit")}) {
+        const Transaction stored = *ledger.transactions.byId(id);
+        QVERIFY(stored.cleared && stored.reconciled);
+        QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+        QCOMPARE(stored.version, 1);
+    }
+    QCOMPARE(TableDump::rows(ledger.db, QStringLiteral("transactions"))
+                 .filter(QStringLiteral("id=QString:other|")),
+             untouched);
+    const QList<Reconciliation> stored =
+        ledger.reconciliations.listByAccount(QStringLiteral("bank"));
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().id.size(), 36);
+    QCOMPARE(stored.first().statementDate, QDate(2024, 1, 31));
+    QCOMPARE(stored.first().statementBalance, qint64(14500));
+    QCOMPARE(stored.first().reconciledBalance, qint64(14500));
+    QVERIFY(stored.first().completedAt.isValid());
+    QCOMPARE(stored.first().createdAt, stored.first().completedAt);
+    QCOMPARE(stored.first().version, 1);
+    QCOMPARE(stored.first().syncStatus, SyncStatus::Pending);
+    QCOMPARE(transactionsChanged.count(), 1);
+    QCOMPARE(reconciliationsChanged.count(), 1);
+}
+
+// Whatever goes wrong on the way, the account is reconciled entirely or not at all, and what
+// the user ticked must still be what is stored.
+void TestAccountService::reconcileIsAllOrNothing_data()
+{
+    QTest::addColumn<Interference>("interference");
+    QTest::addColumn<qint64>("statementBalance");
+    QTest::addColumn<QString>("warning");
+
+    const auto exec = [](const char* sql) {
+        return Interference([sql](Ledger& ledger) { ledger.db.exec(QString::fromUtf8(sql)); });
+    };
+    const QString stale = QStringLiteral("^AccountService: not reconciling");
+    QTest::newRow("the second ticked write fails")
+        << exec("CREATE TRIGGER refuse BEFORE UPDATE ON transactions WHEN NEW.id = 'deposit' "
+                "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+        << qint64(14500) << QStringLiteral("^TransactionRepository::update failed:");
+    QTest::newRow("the reconciliation cannot be stored")
+        << exec("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
+                "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+        << qint64(14500) << QStringLiteral("^ReconciliationRepository::insert failed:");
+    QTest::newRow("a ticked transaction was deleted meanwhile") << Interference([](Ledger& ledger) {
+        ledger.transactions.softDelete(QStringLiteral("deposit"));
+    }) << qint64(14500) << stale;
+    QTest::newRow("a ticked amount changed meanwhile")
+        << exec("UPDATE transactions SET amount = -2600 WHERE id = 'pay'") << qint64(14500)
+        << stale;
+    QTest::newRow("a ticked transaction was reconciled meanwhile")
+        << exec("UPDATE transactions SET reconciled = 1 WHERE id = 'pay'") << qint64(14500)
+        << stale;
+    QTest::newRow("the statement is a cent off") << Interference() << qint64(14501) << stale;
+}
+
+void TestAccountService::reconcileIsAllOrNothing()
+{
+    QFETCH(Interference, interference);
+    QFETCH(qint64, statementBalance);
+    QFETCH(QString, warning);
+    Ledger ledger;
+    ledger.addAccountToReconcile();
+    const QList<Transaction> ticked = ledger.ticked();
+    if (interference)
+        interference(ledger);
+    const QStringList before = ledger.reconciliationTables();
+    QSignalSpy transactionsChanged(&ledger.transactions,
+                                   &TransactionRepository::transactionsChanged);
+    QSignalSpy reconciliationsChanged(&ledger.reconciliations,
+                                      &ReconciliationRepository::reconciliationsChanged);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    QVERIFY(!ledger.service.reconcile(Ledger::statement(statementBalance), ticked));
+
+    QCOMPARE(ledger.reconciliationTables(), before);
+    QCOMPARE(transactionsChanged.count(), 0);
+    QCOMPARE(reconciliationsChanged.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestAccountService)

@@ -81,6 +81,7 @@ private slots:
     void autoPostCatchesUpWithinLeadDays();
     void autoPostQuarantinesBrokenRows();
     void dueCountIgnoresLeadDays();
+    void formWritesKeepTheBookkeeping();
 };
 
 void TestRecurringService::advanceFollowsTheCalendar_data()
@@ -371,6 +372,43 @@ void TestRecurringService::dueCountIgnoresLeadDays()
                7);
     engine.add(QStringLiteral("now"), Frequency::Monthly, QDate::currentDate(), false, 0);
     QCOMPARE(engine.service.dueCount(), 1);
+}
+
+// A new row is a fresh local row whatever the record carried; an edit keeps the version the
+// form chose; a delete leaves what was posted from the row.
+void TestRecurringService::formWritesKeepTheBookkeeping()
+{
+    Engine engine;
+    RecurringTransaction typed =
+        testRecurring({}, QStringLiteral("checking"), QStringLiteral("Gym"), -4000,
+                      Frequency::Monthly, QDate::currentDate());
+    typed.version = 5;
+    typed.syncStatus = SyncStatus::Synced;
+    typed.serverId = QStringLiteral("server-7");
+    QVERIFY(engine.service.add(typed));
+    const QList<RecurringTransaction> rows = engine.service.listAll();
+    QCOMPARE(rows.size(), 1);
+    RecurringTransaction stored = rows.first();
+    QCOMPARE(stored.id.size(), 36);
+    QCOMPARE(stored.version, 1);
+    QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+    QVERIFY(stored.serverId.isEmpty());
+    QCOMPARE(stored.updatedAt, stored.createdAt);
+
+    engine.db.exec(QStringLiteral("UPDATE recurring_transactions SET sync_status = 'synced'"));
+    stored.payee = QStringLiteral("Gym & Spa");
+    stored.version = 2;
+    QVERIFY(engine.service.edit(stored));
+    stored = engine.row(stored.id);
+    QCOMPARE(stored.payee, QStringLiteral("Gym & Spa"));
+    QCOMPARE(stored.version, 2);
+    QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+
+    QVERIFY(engine.service.confirm(stored));
+    QVERIFY(engine.service.remove(stored.id));
+    QVERIFY(engine.service.listAll().isEmpty());
+    QVERIFY(engine.row(stored.id).isDeleted());
+    QCOMPARE(engine.postedDates(), QList<QDate>{QDate::currentDate()});
 }
 
 QTEST_GUILESS_MAIN(TestRecurringService)

@@ -2,6 +2,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "tests/common/testapp.h"
@@ -153,6 +154,8 @@ private slots:
     void contextMenuListsTheRowsCommands_data();
     void contextMenuListsTheRowsCommands();
     void contextMenuActsOnTheRowUnderIt();
+    void memorizeStoresANewRecurringRow_data();
+    void memorizeStoresANewRecurringRow();
 };
 
 void TestRegisterScreen::typingAPaymentStoresIt()
@@ -620,9 +623,10 @@ void TestRegisterScreen::keysRunTheirCommands_data()
         << int(Qt::Key_N) << ctrl << false << "New Transaction";
     QTest::newRow("Ctrl+Shift+N is left to the window")
         << int(Qt::Key_N) << (ctrl | shift) << false << "";
-    QTest::newRow("Ctrl+M memorizes the row") << int(Qt::Key_M) << ctrl << true << "memorized";
+    QTest::newRow("Ctrl+M memorizes the row")
+        << int(Qt::Key_M) << ctrl << true << "Memorize Transaction";
     QTest::newRow("Ctrl+Shift+M memorizes too")
-        << int(Qt::Key_M) << (ctrl | shift) << true << "memorized";
+        << int(Qt::Key_M) << (ctrl | shift) << true << "Memorize Transaction";
     QTest::newRow("Ctrl+' is not the apostrophe") << int(Qt::Key_Apostrophe) << ctrl << false << "";
 }
 
@@ -640,7 +644,6 @@ void TestRegisterScreen::keysRunTheirCommands()
         testTransaction(QStringLiteral("t1"), QStringLiteral("checking"), QDate(2026, 3, 2),
                         QStringLiteral("Bakery"), -400));
     fixture.screen->reload();
-    QSignalSpy memorized(fixture.screen, &RegisterScreen::memorizeRequested);
     fixture.view()->setFocus();
     const int row = onTransaction ? fixture.model()->viewRowOf(QStringLiteral("t1"))
                                   : fixture.model()->entryRow();
@@ -654,8 +657,6 @@ void TestRegisterScreen::keysRunTheirCommands()
         QTest::keyClick(fixture.view(), Qt::Key(key), modifiers);
         happened = modal.title();
     }
-    if (happened.isEmpty() && !memorized.isEmpty())
-        happened = QStringLiteral("memorized");
     if (happened.isEmpty())
         happened = fixture.message();
     if (happened.isEmpty() && !onTransaction && fixture.model()->entry().payee.isEmpty())
@@ -680,6 +681,8 @@ void TestRegisterScreen::contextMenuListsTheRowsCommands_data()
         QKeySequence(Qt::ALT | Qt::Key_Return).toString(QKeySequence::NativeText);
     const QString remove = QStringLiteral("&Delete\t") +
                            QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText);
+    const QString memorize = QStringLiteral("&Memorize Transaction...\t") +
+                             QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText);
     const QString rule = QStringLiteral("—");
     QTest::newRow("entry row") << QStringLiteral("entry") << QStringList{insert, dialog, edit};
     QTest::newRow("plain transaction") << QStringLiteral("plain")
@@ -689,6 +692,7 @@ void TestRegisterScreen::contextMenuListsTheRowsCommands_data()
                                                       details,
                                                       QStringLiteral("&Split Transaction...\t"),
                                                       edit,
+                                                      memorize,
                                                       QStringLiteral("Mark &Cleared\t"),
                                                       remove};
     QTest::newRow("cleared split transaction") << QStringLiteral("split")
@@ -698,6 +702,7 @@ void TestRegisterScreen::contextMenuListsTheRowsCommands_data()
                                                               details,
                                                               QStringLiteral("Edit &Splits...\t"),
                                                               edit,
+                                                              memorize,
                                                               QStringLiteral("Mark &Uncleared\t"),
                                                               remove};
 }
@@ -771,6 +776,71 @@ void TestRegisterScreen::contextMenuActsOnTheRowUnderIt()
 
     QVERIFY(transactions->byId(QStringLiteral("second"))->cleared);
     QVERIFY(!transactions->byId(QStringLiteral("first"))->cleared);
+}
+
+// Memorizing opens the form on the row; accepting it stores a recurring row of its own, never
+// one dated before 2000.
+void TestRegisterScreen::memorizeStoresANewRecurringRow_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("accepted") << QDate(2026, 3, 2) << true << "Transaction memorized as recurring"
+                              << 1;
+    QTest::newRow("cancelled") << QDate(2026, 3, 2) << false << "" << 0;
+    QTest::newRow("dated 1999") << QDate(1999, 12, 31) << true
+                                << "Cannot memorize: source transaction has an invalid date" << 0;
+}
+
+void TestRegisterScreen::memorizeStoresANewRecurringRow()
+{
+    QFETCH(QDate, date);
+    QFETCH(bool, accept);
+    QFETCH(QString, message);
+    QFETCH(int, stored);
+    RegisterFixture fixture;
+    Transaction source = testTransaction(QStringLiteral("t1"), QStringLiteral("checking"), date,
+                                         QStringLiteral("Bakery"), -400);
+    source.memo = QStringLiteral("Bread");
+    fixture.app.state()->transactionRepository()->insert(source);
+    fixture.screen->reload();
+    fixture.view()->setFocus();
+    fixture.view()->setCurrentIndex(fixture.model()->index(
+        fixture.model()->viewRowOf(QStringLiteral("t1")), RegisterModel::PayeeColumn));
+
+    QString title;
+    if (date.year() >= 2000) {
+        whenModalOpens([&title, accept](QWidget* dialog) {
+            title = dialog->windowTitle();
+            accept ? static_cast<QDialog*>(dialog)->accept()
+                   : static_cast<QDialog*>(dialog)->reject();
+        });
+    }
+    fixture.press(Qt::Key_M, Qt::ControlModifier);
+
+    QString shown;
+    for (QLabel* label : fixture.screen->findChildren<QLabel*>()) {
+        if (label->text() == message)
+            shown = label->text();
+    }
+    QCOMPARE(shown, message);
+    const QList<RecurringTransaction> rows = fixture.app.state()->recurringRepository()->listAll();
+    QCOMPARE(rows.size(), stored);
+    if (stored == 0)
+        return;
+    QCOMPARE(title, QStringLiteral("Memorize Transaction"));
+    const RecurringTransaction& row = rows.first();
+    QCOMPARE(row.id.size(), 36);
+    QVERIFY(row.id != source.id);
+    QCOMPARE(row.accountId, QStringLiteral("checking"));
+    QCOMPARE(row.payee, QStringLiteral("Bakery"));
+    QCOMPARE(row.memo, QStringLiteral("Bread"));
+    QCOMPARE(row.amount, qint64(-400));
+    QCOMPARE(row.frequency, Frequency::Monthly);
+    QCOMPARE(row.startDate, date);
+    QCOMPARE(row.nextDueDate, date);
+    QCOMPARE(row.updatedAt, row.createdAt);
 }
 
 QTEST_MAIN(TestRegisterScreen)

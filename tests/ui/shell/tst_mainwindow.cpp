@@ -8,6 +8,10 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
+#include "ui/screens/reconciliation/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliation/reconciliationscreen.h"
+#include "ui/screens/recurring/recurringmodel.h"
+#include "ui/screens/recurring/recurringscreen.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/statusbar.h"
 
@@ -19,10 +23,14 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -162,6 +170,8 @@ private slots:
     void shortcutsBoxListsTheRegisterAndAccountKeys();
     void accountContextMenuFollowsTheMenu();
     void accountContextMenuActsOnItsRow();
+    void toolWindowsNeedACurrentAccount();
+    void toolWindowsOpenAsTheirOwnWindows();
 };
 
 // The General section is made of the menus' own entries: each key a menu carries is listed
@@ -551,6 +561,85 @@ void TestMainWindow::statusBarFollowsCounts()
         testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Rent"), -1,
                       Frequency::Monthly, QDate::currentDate()));
     QVERIFY(labelTexts().contains(QStringLiteral("  •  1 recurring due")));
+}
+
+void TestMainWindow::toolWindowsNeedACurrentAccount()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    for (const char* entry : {"&Reconcile...", "Reconciliation &History..."}) {
+        QVERIFY(menuAction(window, QString::fromUtf8(entry))->isEnabled());
+        window.statusBarWidget()->showMessage(QString(), 0);
+        menuAction(window, QString::fromUtf8(entry))->trigger();
+        QCOMPARE(window.statusBarWidget()->currentMessage(),
+                 QStringLiteral("Select an account first"));
+    }
+    QVERIFY(!window.findChild<ReconciliationScreen*>());
+    QVERIFY(!window.findChild<ReconciliationHistoryScreen*>());
+}
+
+// Recurring and history windows are made once and kept; every Reconcile makes a new window that
+// goes when it closes. Postings and a finished reconciliation show in the register at once.
+void TestMainWindow::toolWindowsOpenAsTheirOwnWindows()
+{
+    TestApp app;
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("a"), QStringLiteral("Everyday")));
+    app.state()->recurringRepository()->insert(
+        testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Rent"), -90000,
+                      Frequency::Monthly, QDate::currentDate()));
+    MainWindow window(app.state());
+    window.show();
+
+    menuAction(window, QStringLiteral("Re&curring Transactions"))->trigger();
+    auto* recurring = window.findChild<RecurringScreen*>();
+    QVERIFY(recurring && recurring->isWindow() && recurring->isVisible());
+    QCOMPARE(recurring->windowTitle(), QStringLiteral("Recurring Transactions"));
+    QCOMPARE(recurring->size(), QSize(700, 500));
+    recurring->resize(760, 540);
+    menuAction(window, QStringLiteral("Re&curring Transactions"))->trigger();
+    QCOMPARE(window.findChildren<RecurringScreen*>().size(), 1);
+    QCOMPARE(recurring->size(), QSize(760, 540));
+    const int registerRows = window.registerScreen()->model()->rowCount();
+    recurring->view()->setCurrentIndex(recurring->model()->index(0, 0));
+    recurring->confirmSelected();
+    QCOMPARE(window.registerScreen()->model()->rowCount(), registerRows + 1);
+    QVERIFY(accountLabels(window.accountList()).first().contains(QStringLiteral("-$900.00")));
+
+    menuAction(window, QStringLiteral("Reconciliation &History..."))->trigger();
+    auto* history = window.findChild<ReconciliationHistoryScreen*>();
+    QVERIFY(history && history->isWindow());
+    QCOMPARE(history->windowTitle(), QStringLiteral("Reconciliation History"));
+    QCOMPARE(history->size(), QSize(750, 500));
+
+    menuAction(window, QStringLiteral("&Reconcile..."))->trigger();
+    QPointer<ReconciliationScreen> cancelled = window.findChild<ReconciliationScreen*>();
+    QVERIFY(cancelled && cancelled->isWindow());
+    QCOMPARE(cancelled->windowTitle(), QStringLiteral("Reconcile — Everyday"));
+    QCOMPARE(cancelled->size(), QSize(1100, 720));
+    emit cancelled->cancelled();
+    QTRY_VERIFY(!cancelled);
+
+    // The register's own Reconcile button opens the same window.
+    for (QPushButton* button : window.registerScreen()->findChildren<QPushButton*>()) {
+        if (button->text() == QLatin1String("Reconcile"))
+            button->click();
+    }
+    QPointer<ReconciliationScreen> finished = window.findChild<ReconciliationScreen*>();
+    QVERIFY(finished);
+    finished->table()->item(0, ReconciliationScreen::TickColumn)->setCheckState(Qt::Checked);
+    finished->findChild<QDoubleSpinBox*>()->setValue(-900.0);
+    answerNextMessageBox(QMessageBox::Ok);
+    finished->finish();
+    QTRY_VERIFY(!finished);
+    RegisterModel* model = window.registerScreen()->model();
+    bool reconciledShown = false;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const RegisterRow* shown = model->rowAt(row);
+        if (shown && shown->transaction.payee == QLatin1String("Rent"))
+            reconciledShown = shown->transaction.reconciled;
+    }
+    QVERIFY(reconciledShown);
 }
 
 QTEST_MAIN(TestMainWindow)
