@@ -7,6 +7,7 @@
 
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/splitlinerepository.h"
@@ -73,10 +74,11 @@ int main(int argc, char** argv)
     double importPeak = 0;
     ImportResult result;
     {
+        AccountRepository accounts(database.get());
         TransactionRepository transactions(database.get());
         CategoryRepository categories(database.get());
         SplitLineRepository splitLines(database.get());
-        ImportService service(&transactions, &categories, &splitLines);
+        ImportService service(&accounts, &transactions, &categories, &splitLines);
         const double before = BenchTools::peakMemoryMiB();
         BenchTools::resetPeakMemory();
         QElapsedTimer timer;
