@@ -24,6 +24,7 @@
 #include "services/sampledata/sampledataservice.h"
 #include "ui/register/registerscreen.h"
 #include "ui/screens/accountformdialog.h"
+#include "ui/screens/import/importscreen.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/elidedlabel.h"
@@ -182,7 +183,7 @@ void MainWindow::defineCommands()
                      .contextText = tr("New Account..."),
                      .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
                      .run = [this] { showNewAccountDialog(); }});
-    add(Import, {.text = tr("&Import..."), .enabled = false});
+    add(Import, {.text = tr("&Import..."), .run = [this] { showImportWindow(); }});
     add(TovarlyAccount, {.text = tr("Tovarly &Account..."), .enabled = false});
     add(SignOut, {.text = tr("Sign &Out")});
     add(Quit, {.text = tr("&Quit"),
@@ -639,6 +640,36 @@ void MainWindow::deleteCurrentAccount()
         return;
     }
     deleteAccount(current);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Secondary screens
+
+void MainWindow::showToolWindow(QWidget* widget, const QString& title, const QSize& firstSize)
+{
+    widget->setWindowTitle(title);
+    if (!widget->parent()) {
+        widget->setParent(this, Qt::Window);
+        widget->resize(firstSize);
+    }
+    widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+    if (widget->isHidden())
+        widget->show();
+    widget->raise();
+    widget->activateWindow();
+}
+
+void MainWindow::showImportWindow()
+{
+    if (!m_importScreen) {
+        m_importScreen = new ImportScreen(m_appState);
+        connect(m_importScreen, &ImportScreen::importCompleted, this, [this] {
+            m_registerScreen->reload();
+            refreshAccountList();
+        });
+    }
+    m_importScreen->refresh();
+    showToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class AppState;
+class ImportScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -39,6 +40,7 @@ public slots:
     void onAccountContextMenu(const QPoint& position);
     void deleteAccount(const QString& accountId);
     void deleteCurrentAccount();
+    void showImportWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +91,8 @@ private:
     void refreshRecurringDue();
     void showSignedOutPage();
     void showKeyboardShortcuts();
+    // Shows a secondary screen as a window of its own, sized the first time it is shown.
+    void showToolWindow(QWidget* widget, const QString& title, const QSize& firstSize);
     void showAbout();
     void loadSampleData();
     void clearSampleData();
@@ -109,4 +113,5 @@ private:
     QAction* m_signOutAction = nullptr;
     QAction* m_accountAction = nullptr;
     StatusBar* m_statusBar = nullptr;
+    ImportScreen* m_importScreen = nullptr;
 };
