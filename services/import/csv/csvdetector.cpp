@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 // Enough lines to see past a preamble and into the table.
@@ -83,19 +85,26 @@ QString CsvDetector::dateFormat(const QStringList& samples)
         if (dates.size() == sampledDates)
             break;
     }
+    const auto reader = [](const QString& format) {
+        return [&format](const QString& date) {
+            return CsvReader::dateInFormat(date, format).isValid();
+        };
+    };
+    const auto readsAll = [&dates, &reader](const QString& format) {
+        return std::all_of(dates.cbegin(), dates.cend(), reader(format));
+    };
+    const QStringList& formats = CsvReader::detectedDateFormats();
+    // Most formats fail on the first date, so looking for one that reads all is quick.
+    if (!dates.isEmpty()) {
+        const auto all = std::find_if(formats.cbegin(), formats.cend(), readsAll);
+        if (all != formats.cend())
+            return *all;
+    }
+
     QString best;
-    int bestCount = 0;
-    for (const QString& format : CsvReader::detectedDateFormats()) {
-        int count = 0;
-        for (qsizetype i = 0; i < dates.size(); ++i) {
-            // A format that can no longer beat the best one is dropped early.
-            if (count + (dates.size() - i) <= bestCount)
-                break;
-            if (CsvReader::dateInFormat(dates.at(i), format).isValid())
-                ++count;
-        }
-        if (count == dates.size() && count > 0)
-            return format;
+    qsizetype bestCount = 0;
+    for (const QString& format : formats) {
+        const qsizetype count = std::count_if(dates.cbegin(), dates.cend(), reader(format));
         if (count > bestCount) {
             best = format;
             bestCount = count;

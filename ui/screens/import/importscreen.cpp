@@ -227,6 +227,7 @@ void ImportScreen::openQifFiles(const QStringList& paths)
 {
     m_qifPaths = paths;
     m_csvPath.clear();
+    m_csvPanel->clear();
     if (paths.size() == 1)
         setFileLabel(fileNameOf(paths.first()), paths.first());
     else
