@@ -50,8 +50,8 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService = new RecurringService(m_recurringRepository, m_transactionService, this);
     m_reportService = new ReportService(m_database, this);
-    m_importService = new ImportService(m_transactionRepository, m_categoryRepository,
-                                        m_splitLineRepository, this);
+    m_importService = new ImportService(m_accountRepository, m_transactionRepository,
+                                        m_categoryRepository, m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
 
     DisplaySettings::baseFont(); // taken now, before anything scales the application font

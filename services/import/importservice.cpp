@@ -6,6 +6,8 @@
 #include "services/import/qif/qifimporter.h"
 #include "services/import/qif/qifparser.h"
 
+#include "data/accountrepository.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSet>
@@ -33,9 +35,10 @@ AccountType suggestedType(const QifAccount& account)
 
 } // namespace
 
-ImportService::ImportService(TransactionRepository* transactions, CategoryRepository* categories,
-                             SplitLineRepository* splitLines, QObject* parent)
-    : QObject(parent), m_transactions(transactions), m_categories(categories),
+ImportService::ImportService(AccountRepository* accounts, TransactionRepository* transactions,
+                             CategoryRepository* categories, SplitLineRepository* splitLines,
+                             QObject* parent)
+    : QObject(parent), m_accounts(accounts), m_transactions(transactions), m_categories(categories),
       m_splitLines(splitLines)
 {
 }
@@ -60,9 +63,9 @@ QDate ImportService::parseQifDate(const QString& text, int dateOrder)
     return QifParser::parseDate(text, dateOrder);
 }
 
-QList<QStringList> ImportService::parseCsv(const QString& text)
+QList<QStringList> ImportService::parseCsv(const QString& text, QChar delimiter)
 {
-    return CsvReader::parse(text);
+    return CsvReader::parse(text, delimiter);
 }
 
 QDate ImportService::detectCsvDate(const QString& text)
@@ -111,7 +114,7 @@ void ImportService::forwardProgress(ImportRun& run)
 ImportResult ImportService::importQif(const QStringList& files,
                                       const QHash<QString, QString>& mapping)
 {
-    QifImporter run(m_transactions, m_categories, m_splitLines);
+    QifImporter run(m_accounts, m_transactions, m_categories, m_splitLines);
     forwardProgress(run);
     return run.run(files, mapping);
 }
@@ -121,5 +124,5 @@ ImportResult ImportService::importCsv(const QString& path, const QString& accoun
 {
     CsvImporter run(m_transactions, m_categories);
     forwardProgress(run);
-    return run.run(path, accountId, options);
+    return run.run(path, accountId, m_accounts->currencyOf(accountId), options);
 }

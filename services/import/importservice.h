@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class AccountRepository;
 class CategoryRepository;
 class ImportRun;
 class SplitLineRepository;
@@ -23,8 +24,10 @@ class ImportService : public QObject
     Q_OBJECT
 
 public:
-    ImportService(TransactionRepository* transactions, CategoryRepository* categories,
-                  SplitLineRepository* splitLines, QObject* parent = nullptr);
+    // Accounts are only read: their currency tells how imported amounts are stored.
+    ImportService(AccountRepository* accounts, TransactionRepository* transactions,
+                  CategoryRepository* categories, SplitLineRepository* splitLines,
+                  QObject* parent = nullptr);
 
     // UTF-8 (with or without byte-order mark), UTF-16 with a byte-order mark, else code
     // page 1252.
@@ -32,7 +35,7 @@ public:
     static QifParseResult parseQif(const QString& text, int dateOrder = 0);
     static std::optional<qint64> parseQifAmount(const QString& text);
     static QDate parseQifDate(const QString& text, int dateOrder);
-    static QList<QStringList> parseCsv(const QString& text);
+    static QList<QStringList> parseCsv(const QString& text, QChar delimiter = QLatin1Char(','));
     static QDate detectCsvDate(const QString& text);
     static QString duplicateKey(const QDate& date, qint64 amount, const QString& payee);
 
@@ -50,6 +53,7 @@ signals:
 private:
     void forwardProgress(ImportRun& run);
 
+    AccountRepository* m_accounts;
     TransactionRepository* m_transactions;
     CategoryRepository* m_categories;
     SplitLineRepository* m_splitLines;

@@ -24,6 +24,7 @@
 #include "services/sampledata/sampledataservice.h"
 #include "ui/register/registerscreen.h"
 #include "ui/screens/accountformdialog.h"
+#include "ui/screens/import/importscreen.h"
 #include "ui/screens/reconciliation/reconciliationhistoryscreen.h"
 #include "ui/screens/reconciliation/reconciliationscreen.h"
 #include "ui/screens/recurring/recurringscreen.h"
@@ -187,7 +188,7 @@ void MainWindow::defineCommands()
                      .contextText = tr("New Account..."),
                      .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
                      .run = [this] { showNewAccountDialog(); }});
-    add(Import, {.text = tr("&Import..."), .enabled = false});
+    add(Import, {.text = tr("&Import..."), .run = [this] { showImportWindow(); }});
     add(TovarlyAccount, {.text = tr("Tovarly &Account..."), .enabled = false});
     add(SignOut, {.text = tr("Sign &Out")});
     add(Quit, {.text = tr("&Quit"),
@@ -657,6 +658,7 @@ void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSi
     window->setWindowTitle(title);
     if (!window->testAttribute(Qt::WA_Resized))
         window->resize(firstSize);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
@@ -715,6 +717,17 @@ void MainWindow::showReconciliationHistoryWindow()
         m_reconciliationHistoryScreen = new ReconciliationHistoryScreen(m_appState, this);
     m_reconciliationHistoryScreen->setAccount(current);
     showToolWindow(m_reconciliationHistoryScreen, tr("Reconciliation History"), QSize(750, 500));
+}
+
+void MainWindow::showImportWindow()
+{
+    if (!m_importScreen) {
+        m_importScreen = new ImportScreen(m_appState, this);
+        connect(m_importScreen, &ImportScreen::importCompleted, this,
+                &MainWindow::reloadLedgerViews);
+    }
+    m_importScreen->refresh();
+    showToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class AppState;
+class ImportScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -44,6 +45,7 @@ public slots:
     void showRecurringWindow();
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    void showImportWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,4 +120,5 @@ private:
     StatusBar* m_statusBar = nullptr;
     RecurringScreen* m_recurringScreen = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
+    ImportScreen* m_importScreen = nullptr;
 };

@@ -41,6 +41,9 @@ constexpr char red[] = "#C62828";
 constexpr char lightRed[] = "#FF8A80";
 constexpr char orange[] = "#E65100";
 constexpr char lightOrange[] = "#FFA726";
+// Backgrounds that mark a cell the program cannot read:
+constexpr char paleRose[] = "#FCE4E2";
+constexpr char darkRose[] = "#4D2427";
 // The split editor's plain colours:
 constexpr char plainGreen[] = "green";
 constexpr char plainRed[] = "#cc0000";
@@ -147,6 +150,11 @@ ThemeColor ThemeColors::statusText(bool dark)
 ThemeColor ThemeColors::divider(bool dark)
 {
     return pick(dark, lightRule, darkRule);
+}
+
+ThemeColor ThemeColors::unreadableCell(bool dark)
+{
+    return pick(dark, paleRose, darkRose);
 }
 
 ThemeColor ThemeColors::mutedText()

@@ -32,6 +32,8 @@ public:
     static ThemeColor statusText(bool dark);
     // Borders of cards and separating rules.
     static ThemeColor divider(bool dark);
+    // The background of an imported cell that will not read as a date or an amount.
+    static ThemeColor unreadableCell(bool dark);
 
     // The same for the application palette's theme.
     static ThemeColor positive() { return positive(isDark()); }

@@ -1,9 +1,9 @@
 #include "services/import/csv/csvimporter.h"
 
 #include "services/import/csv/csvreader.h"
+#include "services/import/csv/csvrowreader.h"
 #include "services/import/importcategories.h"
 #include "services/import/importtextdecoder.h"
-#include "services/import/qif/qifparser.h"
 
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
@@ -12,58 +12,36 @@
 #include <QDebug>
 #include <QFile>
 
-#include <optional>
-
-namespace {
-
-std::optional<QString> fieldAt(const QStringList& row, int column)
-{
-    if (column < 0 || column >= row.size())
-        return std::nullopt;
-    return row.at(column);
-}
-
-} // namespace
-
 CsvImporter::CsvImporter(TransactionRepository* transactions, CategoryRepository* categories)
     : ImportRun(transactions, categories)
 {
 }
 
-ImportResult CsvImporter::run(const QString& path, const QString& accountId,
+ImportResult CsvImporter::run(const QString& path, const QString& accountId, Currency currency,
                               const CsvImportOptions& options)
 {
     ImportResult result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    const QList<QStringList> rows = CsvReader::parse(ImportTextDecoder::decode(file.readAll()));
+    const QList<QStringList> rows =
+        CsvReader::parse(ImportTextDecoder::decode(file.readAll()), options.delimiter);
+    const CsvRowReader reader(options, rows, currency);
 
     QSet<QString> keys = duplicateKeys(transactions()->listByAccount(accountId));
     ImportCategories categoryIds(categories());
-    const int firstRow = options.hasHeader ? 1 : 0;
+    const int firstRow = options.firstDataRow();
     const int total = qMax(0, int(rows.size()) - firstRow);
     begin(total);
 
     for (int index = firstRow; index < rows.size(); ++index) {
         step(index - firstRow + 1);
-        const QStringList& row = rows.at(index);
-        const std::optional<QString> dateField = fieldAt(row, options.dateColumn);
-        const std::optional<QString> payee = fieldAt(row, options.payeeColumn);
-        const std::optional<QString> amountField = fieldAt(row, options.amountColumn);
-        if (!dateField || !payee || !amountField) {
+        const CsvRowReading reading = reader.read(rows.at(index));
+        if (!reading.isImportable()) {
             ++result.unparseable;
             continue;
         }
-        const QDate date = CsvReader::readDate(*dateField, options.dateFormat);
-        // Amounts are read like QIF amounts, so "(12.00)" and "12,50" keep their value; a
-        // field that is no amount at all makes the row unparseable instead of a zero.
-        const std::optional<qint64> amount = QifParser::parseAmount(*amountField);
-        if (!date.isValid() || !amount) {
-            ++result.unparseable;
-            continue;
-        }
-        const QString key = duplicateKey(date, *amount, *payee);
+        const QString key = duplicateKey(reading.date, *reading.amount, reading.payee);
         if (keys.contains(key)) {
             ++result.duplicates;
             continue;
@@ -72,17 +50,17 @@ ImportResult CsvImporter::run(const QString& path, const QString& accountId,
         Transaction transaction;
         transaction.id = newId();
         transaction.accountId = accountId;
-        transaction.date = date;
-        transaction.payee = *payee;
-        transaction.amount = *amount;
+        transaction.date = reading.date;
+        transaction.payee = reading.payee;
+        transaction.amount = *reading.amount;
         transaction.createdAt = transaction.updatedAt = nowUtc();
-        transaction.memo = fieldAt(row, options.memoColumn).value_or(QString());
-        transaction.categoryId =
-            categoryIds.idFor(fieldAt(row, options.categoryColumn).value_or(QString()));
+        transaction.memo = reading.memo;
+        transaction.categoryId = categoryIds.idFor(reading.category);
 
         if (!transactions()->insert(transaction)) {
-            qWarning().noquote() << "CSV import: insert failed for" << toIsoDate(date) << *payee
-                                 << "amount" << *amount << "account" << accountId;
+            qWarning().noquote() << "CSV import: insert failed for" << toIsoDate(reading.date)
+                                 << reading.payee << "amount" << *reading.amount << "account"
+                                 << accountId;
             ++result.failedInserts;
             continue;
         }

@@ -4,6 +4,8 @@
 #include "services/import/importresult.h"
 #include "services/import/importrun.h"
 
+#include "app/core/currency.h"
+
 // One CSV import: the rows of one file become transactions of one account, all in one
 // database transaction. Rows already in the account (same date, amount and payee) are
 // skipped; rows without a readable date or amount are counted as unparseable.
@@ -14,6 +16,7 @@ class CsvImporter : public ImportRun
 public:
     CsvImporter(TransactionRepository* transactions, CategoryRepository* categories);
 
-    ImportResult run(const QString& path, const QString& accountId,
+    // Amounts are stored in the account's currency.
+    ImportResult run(const QString& path, const QString& accountId, Currency currency,
                      const CsvImportOptions& options);
 };

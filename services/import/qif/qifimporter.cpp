@@ -1,10 +1,12 @@
 #include "services/import/qif/qifimporter.h"
 
+#include "services/import/importedamount.h"
 #include "services/import/importtextdecoder.h"
 #include "services/import/qif/qifparser.h"
 
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "data/accountrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 
@@ -67,9 +69,9 @@ QString pairKey(const QDate& date, qint64 amount, const QString& source, const Q
 
 } // namespace
 
-QifImporter::QifImporter(TransactionRepository* transactions, CategoryRepository* categories,
-                         SplitLineRepository* splitLines)
-    : ImportRun(transactions, categories), m_splitLines(splitLines)
+QifImporter::QifImporter(AccountRepository* accounts, TransactionRepository* transactions,
+                         CategoryRepository* categories, SplitLineRepository* splitLines)
+    : ImportRun(transactions, categories), m_accounts(accounts), m_splitLines(splitLines)
 {
 }
 
@@ -106,12 +108,22 @@ void QifImporter::readFile(const QString& path)
         WorkItem item;
         item.sourceName = record.accountName.isEmpty() ? path : record.accountName;
         item.target = m_targetBySource.value(item.sourceName.toLower());
+        item.currency = currencyOf(item.target);
+        item.amount = importedAmount(record.amount, item.currency);
         item.id = newId();
         item.payee = payeeOf(record);
-        item.key = duplicateKey(record.date, record.amount, item.payee);
+        item.key = duplicateKey(record.date, item.amount, item.payee);
         item.record = std::move(record);
         m_items.append(std::move(item));
     }
+}
+
+Currency QifImporter::currencyOf(const QString& accountId)
+{
+    auto found = m_currencyByAccount.constFind(accountId);
+    if (found == m_currencyByAccount.constEnd())
+        found = m_currencyByAccount.insert(accountId, m_accounts->currencyOf(accountId));
+    return found.value();
 }
 
 QifImporter::AccountCache& QifImporter::cacheFor(const QString& accountId)
@@ -182,7 +194,9 @@ void QifImporter::pairTransfers()
             ++bucket->cursor;
         for (qsizetype k = bucket->cursor; k < candidates.size(); ++k) {
             WorkItem& second = m_items[candidates.at(k)];
-            if (candidates.at(k) > i && second.partner < 0 && second.target != first.target) {
+            // A transfer stays within one currency, as the ledger keeps it.
+            if (candidates.at(k) > i && second.partner < 0 && second.target != first.target &&
+                second.currency == first.currency) {
                 first.partner = candidates.at(k);
                 second.partner = i;
                 ++m_result.transfersLinked;
@@ -215,7 +229,8 @@ bool QifImporter::resolveTransfer(const WorkItem& item, Transaction& transaction
         return true;
 
     const QString partnerAccount = m_targetBySource.value(transferAccount.toLower());
-    if (partnerAccount.isEmpty() || partnerAccount == item.target) {
+    if (partnerAccount.isEmpty() || partnerAccount == item.target ||
+        currencyOf(partnerAccount) != item.currency) {
         transaction.memo = withHint(transferAccount, transaction.memo);
         return true;
     }
@@ -253,7 +268,7 @@ void QifImporter::insertSplits(const WorkItem& item, const Transaction& transact
         line.id = newId();
         line.transactionId = transaction.id;
         line.categoryId = m_categories->idFor(split.categoryName);
-        line.amount = split.amount;
+        line.amount = importedAmount(split.amount, item.currency);
         line.memo = split.transferAccount.isEmpty() ? split.memo
                                                     : withHint(split.transferAccount, split.memo);
         line.createdAt = line.updatedAt = transaction.createdAt;
@@ -289,7 +304,7 @@ bool QifImporter::importItem(WorkItem& item)
     transaction.accountId = item.target;
     transaction.date = record.date;
     transaction.payee = item.payee;
-    transaction.amount = record.amount;
+    transaction.amount = item.amount;
     transaction.memo = record.memo;
     transaction.checkNumber = record.checkNumber;
     transaction.cleared = record.cleared;

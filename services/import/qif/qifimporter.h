@@ -5,11 +5,14 @@
 #include "services/import/importrun.h"
 #include "services/import/qif/qiftypes.h"
 
+#include "app/core/currency.h"
+
 #include <QHash>
 #include <QStringList>
 
 #include <map>
 
+class AccountRepository;
 class SplitLineRepository;
 
 // One QIF import: every record of the files becomes a transaction of the account its source
@@ -21,8 +24,8 @@ class QifImporter : public ImportRun
     Q_OBJECT
 
 public:
-    QifImporter(TransactionRepository* transactions, CategoryRepository* categories,
-                SplitLineRepository* splitLines);
+    QifImporter(AccountRepository* accounts, TransactionRepository* transactions,
+                CategoryRepository* categories, SplitLineRepository* splitLines);
 
     // mapping: lower-cased or not, source key (account name or file path) to target account
     // id; an empty target skips the source.
@@ -38,6 +41,8 @@ private:
         QifTransaction record;
         QString sourceName;
         QString target;
+        Currency currency = Currency::USD; // the target's
+        qint64 amount = 0;                 // the record's amount in the target's minor unit
         QString id;
         QString payee;
         QString key;
@@ -53,6 +58,7 @@ private:
     };
 
     void readFile(const QString& path);
+    Currency currencyOf(const QString& accountId);
     AccountCache& cacheFor(const QString& accountId);
     void markDuplicates();
     void pairTransfers();
@@ -68,8 +74,10 @@ private:
     // Marks the import aborted with the logged reason; always false.
     bool abortWith(const char* reason);
 
+    AccountRepository* m_accounts;
     SplitLineRepository* m_splitLines;
     QHash<QString, QString> m_targetBySource; // lower-cased source key
+    QHash<QString, Currency> m_currencyByAccount;
     QList<WorkItem> m_items;
     QList<QifCategoryDefinition> m_definitions;
     std::map<QString, AccountCache> m_caches; // node-based: references stay valid

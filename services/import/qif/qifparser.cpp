@@ -253,8 +253,7 @@ void QifParser::readLine(QStringView line)
     m_hasContent = true;
     switch (m_section) {
     case Section::AccountList:
-        if (letter == QLatin1Char('N'))
-            m_pendingAccountName = value;
+        m_accountListFields.append({letter, value});
         break;
     case Section::CategoryList:
         readCategoryField(letter, value);
@@ -390,14 +389,14 @@ void QifParser::closeSplit()
     }
 }
 
-void QifParser::endTransactionRecord()
+void QifParser::endTransactionRecord(int typeIndex)
 {
     closeSplit();
     if (m_dated && m_hasAmount) {
         m_transaction.accountName = m_accountName;
         if (!m_accountName.isEmpty() && !m_knownAccounts.contains(m_accountName.toLower())) {
             m_knownAccounts.insert(m_accountName.toLower());
-            m_result.accounts.append({m_accountName, m_typeIndex});
+            m_result.accounts.append({m_accountName, typeIndex});
         }
         m_result.transactions.append(std::move(m_transaction));
     } else if (m_hasContent) {
@@ -405,13 +404,49 @@ void QifParser::endTransactionRecord()
     }
 }
 
+void QifParser::endAccountListRecord()
+{
+    // Some exports go straight from an account's record to its transactions, without a
+    // "!Type:" line between them. A record with a date and an amount is such a transaction;
+    // one with only one of the two is a broken transaction rather than an account.
+    bool dated = false;
+    bool hasAmount = false;
+    for (const auto& [letter, value] : std::as_const(m_accountListFields)) {
+        if (letter == QLatin1Char('D'))
+            dated = dated || parseDate(value, m_dateOrder).isValid();
+        else if (letter == QLatin1Char('T') || letter == QLatin1Char('U'))
+            hasAmount = hasAmount || parseAmount(value).has_value();
+    }
+    if (dated && hasAmount) {
+        for (const auto& [letter, value] : std::as_const(m_accountListFields))
+            readTransactionField(letter, value);
+        endTransactionRecord(m_accountTypeIndex);
+        return;
+    }
+    if (dated || hasAmount) {
+        ++m_result.unparseable;
+        return;
+    }
+
+    QString name;
+    QString type;
+    for (const auto& [letter, value] : std::as_const(m_accountListFields)) {
+        if (letter == QLatin1Char('N'))
+            name = value;
+        else if (letter == QLatin1Char('T'))
+            type = value;
+    }
+    if (!name.isEmpty()) {
+        m_accountName = name;
+        m_accountTypeIndex = typeIndexOf(type.toLower());
+    }
+}
+
 void QifParser::endRecord()
 {
     switch (m_section) {
     case Section::AccountList:
-        if (!m_pendingAccountName.isEmpty())
-            m_accountName = m_pendingAccountName;
-        m_pendingAccountName.clear();
+        endAccountListRecord();
         break;
     case Section::CategoryList:
         if (m_hasContent && !m_category.name.isEmpty())
@@ -423,7 +458,7 @@ void QifParser::endRecord()
         break;
     case Section::Transactions:
     case Section::NoHeader:
-        endTransactionRecord();
+        endTransactionRecord(m_typeIndex);
         break;
     }
     m_hasContent = false;
@@ -432,4 +467,5 @@ void QifParser::endRecord()
     m_transaction = QifTransaction();
     m_split.reset();
     m_category = QifCategoryDefinition();
+    m_accountListFields.clear();
 }

@@ -39,14 +39,15 @@ private:
     void readCategoryField(QChar letter, const QString& value);
     void closeSplit();
     void endRecord();
-    void endTransactionRecord();
+    void endAccountListRecord();
+    void endTransactionRecord(int typeIndex);
 
     QifParseResult m_result;
     int m_dateOrder;
     Section m_section = Section::NoHeader;
     int m_typeIndex = 0;
     QString m_accountName;
-    QString m_pendingAccountName;
+    int m_accountTypeIndex = 0;    // from the "T" line of the account in force
     QSet<QString> m_knownAccounts; // lower-case names already in m_result.accounts
 
     // The record being read.
@@ -56,4 +57,5 @@ private:
     QifTransaction m_transaction;
     std::optional<QifSplit> m_split;
     QifCategoryDefinition m_category;
+    QList<std::pair<QChar, QString>> m_accountListFields; // letter and value, in order
 };

@@ -1,3 +1,4 @@
+#include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
@@ -17,6 +18,7 @@ class TestCsvImport : public QObject
 
 private:
     std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<AccountRepository> m_accounts;
     std::unique_ptr<TransactionRepository> m_transactions;
     std::unique_ptr<CategoryRepository> m_categories;
     std::unique_ptr<SplitLineRepository> m_splitLines;
@@ -70,11 +72,12 @@ void TestCsvImport::init()
 {
     m_db = std::make_unique<TestDatabase>();
     QVERIFY(m_db->isReady());
+    m_accounts = std::make_unique<AccountRepository>(m_db->database());
     m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_categories = std::make_unique<CategoryRepository>(m_db->database());
     m_splitLines = std::make_unique<SplitLineRepository>(m_db->database());
-    m_import = std::make_unique<ImportService>(m_transactions.get(), m_categories.get(),
-                                               m_splitLines.get());
+    m_import = std::make_unique<ImportService>(m_accounts.get(), m_transactions.get(),
+                                               m_categories.get(), m_splitLines.get());
     m_files = std::make_unique<QTemporaryDir>();
     m_db->exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('chk', 'Checking', "
                "'x', 'x')");
@@ -86,6 +89,7 @@ void TestCsvImport::cleanup()
     m_splitLines.reset();
     m_categories.reset();
     m_transactions.reset();
+    m_accounts.reset();
     m_db.reset();
     m_files.reset();
 }

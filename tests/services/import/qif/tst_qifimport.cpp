@@ -1,3 +1,4 @@
+#include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
@@ -45,6 +46,7 @@ class TestQifImport : public QObject
 
 private:
     std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<AccountRepository> m_accounts;
     std::unique_ptr<TransactionRepository> m_transactions;
     std::unique_ptr<CategoryRepository> m_categories;
     std::unique_ptr<SplitLineRepository> m_splitLines;
@@ -125,17 +127,21 @@ private slots:
     void fileWithoutAccountHeader();
     void splitLineWithoutCategoryIsCounted();
     void analysis();
+    void amountsInTheAccountCurrency();
+    void transfersStayInOneCurrency();
+    void recordsRightAfterAnAccount();
 };
 
 void TestQifImport::init()
 {
     m_db = std::make_unique<TestDatabase>();
     QVERIFY(m_db->isReady());
+    m_accounts = std::make_unique<AccountRepository>(m_db->database());
     m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_categories = std::make_unique<CategoryRepository>(m_db->database());
     m_splitLines = std::make_unique<SplitLineRepository>(m_db->database());
-    m_import = std::make_unique<ImportService>(m_transactions.get(), m_categories.get(),
-                                               m_splitLines.get());
+    m_import = std::make_unique<ImportService>(m_accounts.get(), m_transactions.get(),
+                                               m_categories.get(), m_splitLines.get());
     m_files = std::make_unique<QTemporaryDir>();
     for (const char* id : {"chk", "sav"})
         m_db->exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
@@ -149,6 +155,7 @@ void TestQifImport::cleanup()
     m_splitLines.reset();
     m_categories.reset();
     m_transactions.reset();
+    m_accounts.reset();
     m_db.reset();
     m_files.reset();
 }
@@ -395,6 +402,68 @@ void TestQifImport::analysis()
                                     "Broker|Broker|account|investment",
                                     plain + "|plain.qif (no account header)|file|checking"}));
     QCOMPARE(analysis.totalTransactions, 10);
+}
+
+void TestQifImport::amountsInTheAccountCurrency()
+{
+    m_db->exec("INSERT INTO accounts (id, name, currency, created_at, updated_at) VALUES ('yen', "
+               "'Tokyo', 'JPY', 'x', 'x')");
+    const QString path =
+        writeFile("tokyo.qif", "!Account\nNTokyo\nTCash\n^\n!Type:Cash\n"
+                               "D4/1/24\nT-1,500\nPKonbini\nSFood\n$-1,000\nSHome\n$-500\n^\n"
+                               "D4/2/24\nT-980.00\nPRamen\n^\n"
+                               "!Account\nNChecking\n^\n!Type:Bank\nD4/3/24\nT-1,500\nPDiner\n^\n");
+    const Mapping mapping{{"Tokyo", "yen"}, {"Checking", "chk"}};
+    QCOMPARE(m_import->importQif({path}, mapping).imported, 3);
+    QCOMPARE(storedTransactions(), (QStringList{"2024-04-01|yen|Konbini|-1500||||0|1||1|pending",
+                                                "2024-04-02|yen|Ramen|-980||||0|0||1|pending",
+                                                "2024-04-03|chk|Diner|-150000||||0|0||1|pending"}));
+    QCOMPARE(m_db->scalar("SELECT group_concat(amount) FROM split_lines").toString(),
+             QString("-1000,-500"));
+
+    const ImportResult again = m_import->importQif({path}, mapping);
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicates, 3);
+}
+
+void TestQifImport::transfersStayInOneCurrency()
+{
+    // The ledger keeps a transfer within one currency; an import does not link across two.
+    m_db->exec("INSERT INTO accounts (id, name, currency, created_at, updated_at) VALUES ('yen', "
+               "'Tokyo', 'JPY', 'x', 'x')");
+    const QString path = writeFile(
+        "move.qif", "!Account\nNChecking\n^\n!Type:Bank\nD01/06/2024\nT-100.00\nPTo Tokyo\n"
+                    "L[Tokyo]\n^\n!Account\nNTokyo\n^\n!Type:Cash\nD01/06/2024\nT100\n"
+                    "PFrom checking\nL[Checking]\n^\n");
+    const ImportResult result =
+        m_import->importQif({path}, {{"Checking", "chk"}, {"Tokyo", "yen"}});
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.transfersLinked, 0);
+    QCOMPARE(linkOf("To Tokyo"), QString());
+    QCOMPARE(m_db->scalar("SELECT group_concat(memo, ' / ') FROM (SELECT memo FROM transactions "
+                          "ORDER BY payee)")
+                 .toString(),
+             QString("[→ Checking] / [→ Tokyo]"));
+}
+
+void TestQifImport::recordsRightAfterAnAccount()
+{
+    // An export that leaves out the "!Type:" line after each account record.
+    const QString path = writeFile("visa.qif", "!Account\nNVisa\nTCCard\n^\n"
+                                               "D02/01/2024\nT-45.00\nPCafe\n^\n"
+                                               "D02/02/2024\nU-12.00\nPBus\nN7\n^\n"
+                                               "D02/03/2024\nPNo amount\n^\n");
+    const QifAnalysis analysis = m_import->analyzeQif({path});
+    QCOMPARE(analysis.totalTransactions, 2);
+    QCOMPARE(analysis.accounts.size(), 1);
+    QCOMPARE(analysis.accounts.first().key, QString("Visa"));
+    QCOMPARE(analysis.accounts.first().suggestedType, AccountType::CreditCard);
+
+    const ImportResult result = m_import->importQif({path}, {{"Visa", "chk"}});
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.unparseable, 1);
+    QCOMPARE(storedTransactions(), (QStringList{"2024-02-01|chk|Cafe|-4500||||0|0||1|pending",
+                                                "2024-02-02|chk|Bus|-1200|||7|0|0||1|pending"}));
 }
 
 QTEST_GUILESS_MAIN(TestQifImport)

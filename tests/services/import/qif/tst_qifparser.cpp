@@ -41,6 +41,8 @@ private slots:
     void everySectionAndLetter();
     void recordsWithoutHeader_data();
     void recordsWithoutHeader();
+    void transactionsInAnAccountList_data();
+    void transactionsInAnAccountList();
     void decoding_data();
     void decoding();
 };
@@ -221,6 +223,57 @@ void TestQifParser::recordsWithoutHeader()
     QCOMPARE(result.unparseable, unparseable);
     QCOMPARE(result.metadata, metadata);
     QVERIFY(result.accounts.isEmpty());
+}
+
+void TestQifParser::transactionsInAnAccountList_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("transactions"); // date|account|payee|amount|check number
+    QTest::addColumn<QStringList>("accounts");
+    QTest::addColumn<int>("unparseable");
+
+    QTest::newRow("records right after the account are its transactions")
+        << "!Account\nNVisa\nTCCard\n^\nD01/09/2024\nT-45.00\nPCafe\nN1001\n^\n"
+           "D01/10/2024\nU-5.00\nPBus\n^\n"
+        << QStringList{"2024-01-09|Visa|Cafe|-4500|1001", "2024-01-10|Visa|Bus|-500|"}
+        << QStringList{"Visa 1"} << 0;
+    QTest::newRow("each account followed by its own records")
+        << "!Account\nNChecking\nTBank\n^\nD1/2/24\nT-5\nPShop\n^\n"
+           "!Account\nNCash box\nTCash\n^\nD1/3/24\nT-1\nPBus\n^\n"
+        << QStringList{"2024-01-02|Checking|Shop|-500|", "2024-01-03|Cash box|Bus|-100|"}
+        << QStringList{"Checking 0", "Cash box 3"} << 0;
+    QTest::newRow("a record with only a date or only an amount is broken")
+        << "!Account\nNChecking\nTBank\n^\nD1/2/24\nPNo amount\n^\nT-5\nPNo date\n^\n"
+        << QStringList{} << QStringList{} << 2;
+    QTest::newRow("an account with its statement balance stays an account")
+        << "!Account\nNSavings\nTBank\nDRainy day fund\n/12/31/2023\n$1,000.00\n^\n"
+           "!Type:Bank\nD1/2/24\nT5\nPInterest\n^\n"
+        << QStringList{"2024-01-02|Savings|Interest|500|"} << QStringList{"Savings 0"} << 0;
+    QTest::newRow("a type line after the account still sets the type")
+        << "!Account\nNVisa\nTCCard\n^\n!Type:Bank\nD1/2/24\nT5\nPRefund\n^\n"
+        << QStringList{"2024-01-02|Visa|Refund|500|"} << QStringList{"Visa 0"} << 0;
+}
+
+void TestQifParser::transactionsInAnAccountList()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, transactions);
+    QFETCH(QStringList, accounts);
+    QFETCH(int, unparseable);
+
+    const QifParseResult result = ImportService::parseQif(text);
+    QStringList read;
+    for (const QifTransaction& t : result.transactions)
+        read << QStringLiteral("%1|%2|%3|%4|%5")
+                    .arg(t.date.toString(Qt::ISODate), t.accountName, t.payee)
+                    .arg(t.amount)
+                    .arg(t.checkNumber);
+    QCOMPARE(read, transactions);
+    QStringList met;
+    for (const QifAccount& account : result.accounts)
+        met << QStringLiteral("%1 %2").arg(account.name).arg(account.typeIndex);
+    QCOMPARE(met, accounts);
+    QCOMPARE(result.unparseable, unparseable);
 }
 
 void TestQifParser::decoding_data()
