@@ -7,6 +7,7 @@
 
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "app/core/singleline.h"
 #include "data/transactionrepository.h"
 
 #include <QDebug>
@@ -20,7 +21,7 @@ std::optional<QString> fieldAt(const QStringList& row, int column)
 {
     if (column < 0 || column >= row.size())
         return std::nullopt;
-    return row.at(column);
+    return singleLine(row.at(column));
 }
 
 } // namespace
