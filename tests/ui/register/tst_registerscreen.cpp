@@ -430,7 +430,10 @@ void TestRegisterScreen::splitFromTheFormIsStoredWithItsLines()
     const QString groceries = categories->byName(QStringLiteral("Groceries"))->id;
     const QString household = categories->byName(QStringLiteral("Household"))->id;
     whenModalOpens([&](QWidget* dialog) {
-        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Big Store"));
+        for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+            if (field->placeholderText() == QLatin1String("Start typing to search payees..."))
+                field->setText(QStringLiteral("Big Store"));
+        }
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
             if (button->text() == QLatin1String("Split..."))
                 button->click();
@@ -451,6 +454,7 @@ void TestRegisterScreen::splitFromTheFormIsStoredWithItsLines()
     QVERIFY(stored.first().isSplit);
     QVERIFY(stored.first().categoryId.isEmpty());
     QCOMPARE(stored.first().amount, qint64(-4250));
+    QCOMPARE(stored.first().payee, QStringLiteral("Big Store"));
     const QList<SplitLine> lines =
         fixture.app.state()->splitLineRepository()->listForTransaction(stored.first().id);
     QCOMPARE(lines.size(), 2);
