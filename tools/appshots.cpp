@@ -3,6 +3,8 @@
 // window, its menus and context menus, the Keyboard Shortcuts box, the register while a row is
 // being edited, and every dialog, in the light and the dark theme.
 
+#include "tools/shots.h"
+
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -25,16 +27,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStackedWidget>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -107,20 +104,9 @@ template <typename Dialog> void saveDialog(Dialog& dialog, const QString& name)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    application.setOrganizationName(QStringLiteral("Tovarly"));
-    application.setApplicationName(QStringLiteral("PennibarShots"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
-    QTranslator english;
-    if (english.load(QStringLiteral(":/i18n/pennibar_en.qm")))
-        application.installTranslator(&english);
+    const ShotEnvironment environment(application);
     outputDirectory = application.arguments().value(1, QStringLiteral("."));
     QDir().mkpath(outputDirectory);
-
-    QTemporaryDir data;
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       data.filePath(QStringLiteral("settings")));
-    qputenv("PENNIBAR_DATA_DIR", data.path().toUtf8());
 
     AppState state;
     if (!state.initialize())

@@ -4,17 +4,15 @@
 #include "app/core/isodates.h"
 #include "app/core/money.h"
 #include "data/enumerations.h"
-#include "ui/theme/displaysettings.h"
+#include "ui/widgets/dateeditsetup.h"
 #include "ui/widgets/moneyspinbox.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QVBoxLayout>
 
 AccountFormDialog::AccountFormDialog(QWidget* parent) : QDialog(parent)
@@ -57,11 +55,7 @@ void AccountFormDialog::buildForm()
             [this] { showMoneyIn(m_startingBalance, chosenCurrency(), true); });
 
     m_asOf = new QDateEdit(QDate::currentDate(), this);
-    m_asOf->setLocale(QLocale::system());
-    m_asOf->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
-    m_asOf->setCalendarPopup(true);
-    m_asOf->calendarWidget()->setFirstDayOfWeek(DisplaySettings::weekStartDay());
-    m_asOf->calendarWidget()->setLocale(QLocale::system());
+    setUpDateEdit(m_asOf);
 
     m_institution = new QLineEdit(this);
     m_institution->setPlaceholderText(tr("Bank name (optional)"));

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 
 class AppState;
+class CategoriesScreen;
+class PayeeScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -13,6 +15,8 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class RegisterScreen;
+class ReportsScreen;
+class SearchScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -39,6 +43,12 @@ public slots:
     void onAccountContextMenu(const QPoint& position);
     void deleteAccount(const QString& accountId);
     void deleteCurrentAccount();
+    void showReportsWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showPayeesWindow();
+    // Shows the transaction in its account's register, with this window brought to the front.
+    void openTransaction(const QString& transactionId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +100,8 @@ private:
     void showSignedOutPage();
     void showKeyboardShortcuts();
     void showAbout();
+    // Shows a secondary screen as a window of its own; the size applies to its first showing.
+    void showToolWindow(QWidget* screen, const QString& title, const QSize& firstSize);
     void loadSampleData();
     void clearSampleData();
     QString accountListStyle() const;
@@ -109,4 +121,9 @@ private:
     QAction* m_signOutAction = nullptr;
     QAction* m_accountAction = nullptr;
     StatusBar* m_statusBar = nullptr;
+    // Secondary screens, each created on first use and kept.
+    ReportsScreen* m_reportsScreen = nullptr;
+    SearchScreen* m_searchScreen = nullptr;
+    CategoriesScreen* m_categoriesScreen = nullptr;
+    PayeeScreen* m_payeeScreen = nullptr;
 };
