@@ -61,6 +61,7 @@ CategoriesScreen::CategoriesScreen(AppState* appState, QWidget* parent)
     m_tree->setSortingEnabled(true);
     m_tree->sortByColumn(CategoryTreeModel::NameColumn, Qt::AscendingOrder);
     m_tree->header()->setStretchLastSection(false);
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tree->header()->setSectionResizeMode(CategoryTreeModel::NameColumn, QHeaderView::Stretch);
     connect(m_tree, &QWidget::customContextMenuRequested, this, &CategoriesScreen::showContextMenu);
 
@@ -98,13 +99,13 @@ void CategoriesScreen::expandCategory(const QString& id)
         m_tree->expand(index);
 }
 
-const Category* CategoriesScreen::selectedCategory() const
+std::optional<Category> CategoriesScreen::selectedCategory() const
 {
     const QModelIndex current = m_tree->currentIndex();
     if (!current.isValid() ||
         !m_tree->selectionModel()->isRowSelected(current.row(), current.parent()))
-        return nullptr;
-    return m_model->categoryAt(m_proxy->mapToSource(current));
+        return std::nullopt;
+    return *m_model->categoryAt(m_proxy->mapToSource(current));
 }
 
 void CategoriesScreen::showContextMenu(const QPoint& position)
@@ -132,10 +133,9 @@ void CategoriesScreen::onCreateCategory()
 
 void CategoriesScreen::onCreateSubcategory()
 {
-    const Category* parent = selectedCategory();
-    if (!parent || !parent->parentId.isEmpty())
-        return;
-    createUnder(parent->id, parent->name);
+    const std::optional<Category> parent = selectedCategory();
+    if (parent && parent->parentId.isEmpty())
+        createUnder(parent->id, parent->name);
 }
 
 void CategoriesScreen::createUnder(const QString& parentId, const QString& parentName)
@@ -158,10 +158,10 @@ void CategoriesScreen::createUnder(const QString& parentId, const QString& paren
 
 void CategoriesScreen::onEditCategory()
 {
-    const Category* selected = selectedCategory();
+    const std::optional<Category> selected = selectedCategory();
     if (!selected)
         return;
-    const Category category = *selected;
+    const Category& category = *selected;
     QString parentName;
     if (!category.parentId.isEmpty()) {
         if (const auto parent = m_appState->categoryRepository()->byId(category.parentId))
@@ -183,10 +183,10 @@ void CategoriesScreen::onEditCategory()
 
 void CategoriesScreen::onDeleteCategory()
 {
-    const Category* selected = selectedCategory();
+    const std::optional<Category> selected = selectedCategory();
     if (!selected)
         return;
-    const Category category = *selected;
+    const Category& category = *selected;
     const QMessageBox::StandardButton answer = QMessageBox::question(
         this, tr("Delete Category"),
         tr("Delete \"%1\"? Transactions using this category will become uncategorized.")

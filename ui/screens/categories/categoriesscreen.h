@@ -1,13 +1,16 @@
 #pragma once
 
+#include "data/category.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class AppState;
 class CategoryTreeModel;
 class QLineEdit;
 class QSortFilterProxyModel;
 class QTreeView;
-struct Category;
 
 // The category tree with a filter: categories and subcategories are created, edited and
 // deleted through the category form and the category service.
@@ -33,8 +36,8 @@ public slots:
 private:
     void showContextMenu(const QPoint& position);
     void applyFilter(const QString& text);
-    // The selected category; null when nothing is selected.
-    const Category* selectedCategory() const;
+    // A copy of the selected category (the tree's own rows go with every reload).
+    std::optional<Category> selectedCategory() const;
     void createUnder(const QString& parentId, const QString& parentName);
     void expandCategory(const QString& id);
 
