@@ -117,11 +117,7 @@ ReportOutput taxReport(const ReportService& reports, const ReportFilters& filter
     QList<ChartItem> items;
     for (const TaxLine& row : reports.taxReport(filters.start, filters.end)) {
         output.table.rows.append({row.categoryName, row.taxCategory, money(row.total)});
-        const QString label =
-            row.taxCategory.isEmpty()
-                ? row.categoryName
-                : QStringLiteral("%1 (%2)").arg(row.categoryName, row.taxCategory);
-        items.append({label, {units(row.total)}});
+        items.append({row.categoryName, {units(row.total)}});
     }
     output.chart = barsOf(
         keepLargest(items, ReportBuilder::barsShown, ReportBuilder::tr("All other categories")),

@@ -57,6 +57,20 @@ QString shortLabel(const QString& label)
     return label.size() <= longestLabel ? label : label.left(longestLabel - 1) + QChar(0x2026);
 }
 
+// A bar axis takes each name once: a name met again (two accounts called alike, two long names
+// cut to the same start) is numbered.
+QStringList distinct(const QStringList& labels)
+{
+    QStringList names;
+    for (const QString& label : labels) {
+        QString name = label;
+        for (int n = 2; names.contains(name); ++n)
+            name = QStringLiteral("%1 (%2)").arg(label).arg(n);
+        names << name;
+    }
+    return names;
+}
+
 QDate monthStart(const QString& month)
 {
     return QDate::fromString(month + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
@@ -199,7 +213,7 @@ void ReportChartView::buildHorizontalBars(QChart* chart)
     chart->legend()->setAlignment(Qt::AlignRight);
 
     auto* names = new QBarCategoryAxis;
-    names->append(shortLabels);
+    names->append(distinct(shortLabels));
     // Qt shortens a name to "..." as soon as its line is taller than the bar's share of the
     // height; the names are short enough to stand whole beside their bars.
     names->setTruncateLabels(false);

@@ -9,6 +9,7 @@
 #include "ui/theme/thememanager.h"
 
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QChart>
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,6 +17,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
+#include <QSet>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -157,6 +159,7 @@ private slots:
     void failedExportSaysSo();
     void chartFollowsFiltersAndTheme();
     void chartExportsAsPng();
+    void chartNamesEveryBarOnce();
 };
 
 void TestReportsScreen::monthlyReportsEndWithABoldTotal_data()
@@ -418,6 +421,25 @@ void TestReportsScreen::chartExportsAsPng()
     const QImage image(path);
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), screen.chartView(ReportKind::CategorySpending)->size());
+}
+
+// Two accounts called alike, or two long names cut to the same start, still get a bar each.
+void TestReportsScreen::chartNamesEveryBarOnce()
+{
+    ReportChartData data;
+    data.shape = ReportChartData::Shape::HorizontalBars;
+    const QString longName = QStringLiteral("Transfer to the emergency savings account at ");
+    data.labels = {QStringLiteral("Checking"), QStringLiteral("Checking"), longName + "A",
+                   longName + "B"};
+    data.bars = {{QStringLiteral("Balance"), ReportChartData::Colour::Bar, {1, 2, 3, 4}}};
+    ReportChartView view;
+    view.setData(data);
+
+    const QList<QAbstractAxis*> axes = view.chart()->axes(Qt::Vertical);
+    QCOMPARE(axes.size(), 1);
+    const QStringList names = static_cast<QBarCategoryAxis*>(axes.first())->categories();
+    QCOMPARE(names.size(), 4);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 4);
 }
 
 QTEST_MAIN(TestReportsScreen)
