@@ -6,6 +6,8 @@
 
 class AppState;
 class ImportScreen;
+class CategoriesScreen;
+class PayeeScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -16,6 +18,8 @@ class QStackedWidget;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
 class RegisterScreen;
+class ReportsScreen;
+class SearchScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -50,6 +54,12 @@ public slots:
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showImportWindow();
+    void showReportsWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showPayeesWindow();
+    // Shows the transaction in its account's register, with this window brought to the front.
+    void openTransaction(const QString& transactionId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -131,4 +141,9 @@ private:
     RecurringScreen* m_recurringScreen = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
     ImportScreen* m_importScreen = nullptr;
+    // Secondary screens, each created on first use and kept.
+    ReportsScreen* m_reportsScreen = nullptr;
+    SearchScreen* m_searchScreen = nullptr;
+    CategoriesScreen* m_categoriesScreen = nullptr;
+    PayeeScreen* m_payeeScreen = nullptr;
 };
