@@ -36,17 +36,8 @@ int main(int argc, char** argv)
         runs, [&] { rowCount = transactions.registerRows(account).size(); });
     const double registerFloorMs = BenchTools::sqliteShellMilliseconds(
         path,
-        QStringLiteral(
-            "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
-            "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, "
-            "t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-            "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE "
-            "WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p "
-            "WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END AS "
-            "category_name FROM transactions t LEFT JOIN categories c ON t.category_id = "
-            "c.id WHERE t.account_id = '%1' AND t.deleted_at IS NULL ORDER BY t.date ASC, "
-            "t.created_at ASC")
-            .arg(account),
+        TransactionRepository::registerRowsQuery().replace(QLatin1Char('?'),
+                                                           QStringLiteral("'%1'").arg(account)),
         runs);
 
     qsizetype hits = 0;
@@ -55,6 +46,8 @@ int main(int argc, char** argv)
     qsizetype payeeCount = 0;
     const double payeesMs = BenchTools::medianMilliseconds(
         runs, [&] { payeeCount = transactions.distinctPayees().size(); });
+    const double payeesFloorMs = BenchTools::sqliteShellMilliseconds(
+        path, TransactionRepository::distinctPayeesQuery(), runs);
     int due = 0;
     const double dueMs = BenchTools::medianMilliseconds(runs, [&] { due = service.dueCount(); });
 
@@ -64,8 +57,8 @@ int main(int argc, char** argv)
                 registerFloorMs > 0 ? registerMs / registerFloorMs : 0.0);
     std::printf("search(\"market\"): %lld rows, median %.2f ms\n", static_cast<long long>(hits),
                 searchMs);
-    std::printf("distinctPayees: %lld payees, median %.2f ms\n", static_cast<long long>(payeeCount),
-                payeesMs);
+    std::printf("distinctPayees: %lld payees, median %.2f ms; sqlite3 shell floor %.2f ms\n",
+                static_cast<long long>(payeeCount), payeesMs, payeesFloorMs);
     std::printf("dueCount: %d due, median %.3f ms\n", due, dueMs);
     std::printf("peak memory: %.1f MiB\n", BenchTools::peakMemoryMiB());
     return 0;

@@ -33,6 +33,11 @@ bool Database::open(const QString& path)
     QSqlQuery pragma(m_db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    // A register reads its account's rows in date order, which visits the table's pages in no
+    // order at all; read through the small page cache, each visit costs a system call. Mapping
+    // the file lets SQLite read the pages straight from memory. Where mapping is unavailable
+    // SQLite reads as before.
+    pragma.exec(QStringLiteral("PRAGMA mmap_size=268435456"));
     m_open = true;
     return true;
 }

@@ -8,5 +8,7 @@ QList<Migration> applicationMigrations()
          QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
         {3, QStringLiteral("recurring_lead_days"),
          QStringLiteral(":/sql/sql/migrations/003_recurring_lead_days.sql")},
+        {4, QStringLiteral("register_indexes"),
+         QStringLiteral(":/sql/sql/migrations/004_register_indexes.sql")},
     };
 }

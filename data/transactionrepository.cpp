@@ -82,38 +82,64 @@ QList<Transaction> TransactionRepository::listByAccount(const QString& accountId
                 {accountId}, readTransaction);
 }
 
+QString TransactionRepository::registerRowsQuery()
+{
+    // Rows of one date and creation time (typed within one second) keep the order in which
+    // they were added.
+    return select(QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY "
+                                 "t.date ASC, t.created_at ASC, t.rowid ASC"));
+}
+
+QHash<QString, QString> TransactionRepository::categoryNames() const
+{
+    // The same expression as the search's, worked out once per category rather than once per
+    // transaction; deleted categories keep their names, as in the join.
+    QHash<QString, QString> names;
+    QSqlQuery query =
+        run(QStringLiteral("SELECT c.id, %1 FROM categories c").arg(categoryName), {});
+    while (query.next())
+        names.insert(query.value(0).toString(), query.value(1).toString());
+    return names;
+}
+
 QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId) const
 {
-    QList<RegisterRow> rows =
-        list(QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON "
-                            "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                            "ORDER BY t.date ASC, t.created_at ASC")
-                 .arg(columns, categoryName),
-             {accountId}, readRegisterRow);
-
     QSqlQuery account =
         run(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId});
     const qint64 startingBalance = account.next() ? account.value(0).toLongLong() : 0;
 
-    qint64 balance = startingBalance;
-    for (RegisterRow& row : rows) {
-        balance += row.transaction.amount;
-        row.balance = balance;
-    }
-
+    // The running balance is added up as the rows arrive; the opening row, when there is
+    // one, takes the first slot and its date from the oldest row once that has been read.
+    QList<RegisterRow> rows;
     if (startingBalance != 0) {
         RegisterRow openingRow;
         openingRow.transaction.payee = QStringLiteral("Opening Balance");
         openingRow.transaction.amount = startingBalance;
         openingRow.transaction.cleared = true;
         openingRow.transaction.reconciled = true;
-        // The rows above are the account's live transactions oldest first, so the first one
-        // carries the oldest date.
-        openingRow.transaction.date =
-            rows.isEmpty() ? QDate::currentDate() : rows.first().transaction.date;
         openingRow.balance = startingBalance;
-        rows.prepend(openingRow);
+        rows.append(openingRow);
     }
+    const qsizetype firstTransaction = rows.size();
+
+    const QHash<QString, QString> names = categoryNames();
+    qint64 balance = startingBalance;
+    QSqlQuery query = run(registerRowsQuery(), {accountId});
+    while (query.next()) {
+        RowReader reader(query);
+        RegisterRow row;
+        row.transaction = readTransaction(reader);
+        if (!row.transaction.categoryId.isEmpty())
+            row.categoryName = names.value(row.transaction.categoryId);
+        balance += row.transaction.amount;
+        row.balance = balance;
+        rows.append(std::move(row));
+    }
+
+    if (startingBalance != 0)
+        rows.first().transaction.date = rows.size() > firstTransaction
+                                            ? rows.at(firstTransaction).transaction.date
+                                            : QDate::currentDate();
     return rows;
 }
 
@@ -147,12 +173,21 @@ std::optional<Transaction> TransactionRepository::lastForPayee(const QString& pa
                  {payee, accountId}, readTransaction);
 }
 
+QString TransactionRepository::distinctPayeesQuery()
+{
+    // Steps from each live payee to the next greater one, one index seek per payee, instead
+    // of reading every transaction and removing the duplicates.
+    return QStringLiteral(
+        "WITH RECURSIVE live(payee) AS (SELECT MIN(payee) FROM transactions WHERE deleted_at IS "
+        "NULL AND payee != '' UNION ALL SELECT (SELECT MIN(t.payee) FROM transactions t WHERE "
+        "t.deleted_at IS NULL AND t.payee != '' AND t.payee > live.payee) FROM live WHERE "
+        "live.payee IS NOT NULL) SELECT payee FROM live WHERE payee IS NOT NULL");
+}
+
 QStringList TransactionRepository::distinctPayees() const
 {
     QStringList payees;
-    QSqlQuery query = run(QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at "
-                                         "IS NULL AND payee != '' ORDER BY payee"),
-                          {});
+    QSqlQuery query = run(distinctPayeesQuery(), {});
     while (query.next())
         payees.append(query.value(0).toString());
     return payees;

@@ -4,6 +4,8 @@
 #include "data/repository.h"
 #include "data/searchfilter.h"
 
+#include <QHash>
+
 // The only code that reads and writes the transactions table. It never touches the other
 // side of a transfer nor split lines: callers look after both.
 class TransactionRepository : public Repository
@@ -23,6 +25,7 @@ public:
     QList<Transaction> unreconciled(const QString& accountId) const;
     std::optional<Transaction> byId(const QString& id) const; // deleted rows too
     std::optional<Transaction> lastForPayee(const QString& payee, const QString& accountId) const;
+    // Every live payee once, in ascending (binary) order, over all accounts.
     QStringList distinctPayees() const;
     // Every word of the text as a prefix (FTS5) over payee, memo and check number; newest
     // first, at most 200 rows, balance 0.
@@ -31,6 +34,10 @@ public:
 
     // "Acme, Inc." becomes "Acme* Inc*"; empty when the text has no letters or digits.
     static QString fullTextQuery(const QString& text);
+    // The statements behind registerRows (its one binding: the account id) and distinctPayees,
+    // for checking how SQLite runs them.
+    static QString registerRowsQuery();
+    static QString distinctPayeesQuery();
 
     bool insert(const Transaction& transaction);
     // Never moves a transaction to another account: account_id is not written.
@@ -46,6 +53,10 @@ public:
 
 protected:
     void emitChange(const QString& key) override;
+
+private:
+    // Each category's name as the register shows it ("Parent > Child"), by id.
+    QHash<QString, QString> categoryNames() const;
 
 signals:
     // The account whose register must reload; empty when rows of several accounts changed.

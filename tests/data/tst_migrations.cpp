@@ -45,6 +45,7 @@ private slots:
     void emptyFileGetsEveryMigrationInOrder();
     void upToDateFileReadsNoScript();
     void versionOneReconciliationsAreBackfilled();
+    void versionThreeFileGainsTheRegisterIndexes();
     void failingStatementRollsBackItsMigration();
     void unreadableScriptIsReported();
     void splitterKeepsTriggerBodiesWhole();
@@ -62,17 +63,18 @@ void TestMigrations::emptyFileGetsEveryMigrationInOrder()
     QVERIFY(bare.database.runMigrations());
 
     QCOMPARE(failed.count(), 0);
-    QCOMPARE(applied.count(), 3);
+    QCOMPARE(applied.count(), 4);
     const QStringList names = {QStringLiteral("initial"), QStringLiteral("recon_sync"),
-                               QStringLiteral("recurring_lead_days")};
-    for (int i = 0; i < 3; ++i) {
+                               QStringLiteral("recurring_lead_days"),
+                               QStringLiteral("register_indexes")};
+    for (int i = 0; i < 4; ++i) {
         QCOMPARE(applied.at(i).at(0).toInt(), i + 1);
         QCOMPARE(applied.at(i).at(1).toString(), names.at(i));
     }
     QSqlQuery rows(
         QStringLiteral("SELECT version, name, applied_at FROM schema_version ORDER BY version"),
         bare.database.connection());
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         QVERIFY(rows.next());
         QCOMPARE(rows.value(0).toInt(), i + 1);
         QCOMPARE(rows.value(1).toString(), names.at(i));
@@ -92,7 +94,8 @@ void TestMigrations::upToDateFileReadsNoScript()
     const QList<Migration> missing = {
         {1, QStringLiteral("initial"), QStringLiteral("/nonexistent/1.sql")},
         {2, QStringLiteral("recon_sync"), QStringLiteral("/nonexistent/2.sql")},
-        {3, QStringLiteral("recurring_lead_days"), QStringLiteral("/nonexistent/3.sql")}};
+        {3, QStringLiteral("recurring_lead_days"), QStringLiteral("/nonexistent/3.sql")},
+        {4, QStringLiteral("register_indexes"), QStringLiteral("/nonexistent/4.sql")}};
     QSignalSpy applied(&bare.database, &Database::migrationApplied);
     QSignalSpy failed(&bare.database, &Database::migrationError);
     QVERIFY(bare.database.runMigrations(missing));
@@ -128,6 +131,39 @@ void TestMigrations::versionOneReconciliationsAreBackfilled()
     QVERIFY(row.value(5).isNull());
     QCOMPARE(bare.scalar(QStringLiteral("SELECT lead_days FROM recurring_transactions")).toInt(),
              0);
+}
+
+void TestMigrations::versionThreeFileGainsTheRegisterIndexes()
+{
+    BareDatabase bare;
+    QVERIFY(bare.database.runMigrations(applicationMigrations().mid(0, 3)));
+    QSqlQuery setup(bare.database.connection());
+    QVERIFY(setup.exec(QStringLiteral(
+        "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')")));
+    QVERIFY(setup.exec(QStringLiteral(
+        "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
+        "VALUES ('t1', 'a', '2024-01-02', 'Grocer', -500, 'x', 'x'), ('t2', 'a', '2024-01-01', "
+        "'Bakery', -200, 'x', 'x')")));
+    QSignalSpy applied(&bare.database, &Database::migrationApplied);
+
+    QVERIFY(bare.database.runMigrations());
+
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.at(0).at(0).toInt(), 4);
+    QCOMPARE(
+        bare.scalar(QStringLiteral("SELECT name FROM schema_version WHERE version = 4")).toString(),
+        QStringLiteral("register_indexes"));
+    QCOMPARE(bare.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' "
+                                        "AND name IN ('idx_transactions_account_live_date', "
+                                        "'idx_transactions_live_payee')"))
+                 .toInt(),
+             2);
+    QCOMPARE(bare.scalar(QStringLiteral("SELECT group_concat(id) FROM (SELECT id FROM "
+                                        "transactions ORDER BY id)"))
+                 .toString(),
+             QStringLiteral("t1,t2"));
+    QCOMPARE(bare.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
+             QStringLiteral("ok"));
 }
 
 void TestMigrations::failingStatementRollsBackItsMigration()

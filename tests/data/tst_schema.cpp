@@ -194,8 +194,10 @@ void TestSchema::indexesAndTriggers()
                           query.value(2).toString());
     QCOMPARE(found, (QStringList{"index idx_split_lines_transaction_id split_lines",
                                  "index idx_transactions_account_id transactions",
+                                 "index idx_transactions_account_live_date transactions",
                                  "index idx_transactions_category_id transactions",
                                  "index idx_transactions_date transactions",
+                                 "index idx_transactions_live_payee transactions",
                                  "index idx_transactions_sync_status transactions",
                                  "index idx_transactions_transfer_link_id transactions",
                                  "trigger transactions_ad transactions",

@@ -4,8 +4,10 @@
 #include "tests/common/testdatabase.h"
 #include "tests/common/testrecords.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 // An account "a" (and "b") with the repositories over one fresh database.
@@ -32,6 +34,58 @@ struct Ledger
     }
 };
 
+// A few hundred rows over three accounts in random insertion order: many share a date, a few
+// are deleted, some carry a sub-category, one payee lives only in deleted rows and another
+// differs from a third only in case. Creation times are unique, so the order is fully defined.
+void fillRandomLedger(Ledger& ledger)
+{
+    QVERIFY(ledger.categories.insert(testCategory(QStringLiteral("food"), QStringLiteral("Food"))));
+    QVERIFY(ledger.categories.insert(
+        testCategory(QStringLiteral("dining"), QStringLiteral("Dining"), QStringLiteral("food"))));
+    QVERIFY(ledger.accounts.insert(testAccount(QStringLiteral("c"), QStringLiteral("Card"), -750)));
+    const QStringList payees = {"Grocer", "grocer", "Bakery", "Café Lune", "Zoo", "", "Ärzte"};
+    const QStringList accounts = {"a", "b", "c"};
+    const QStringList categories = {"", "food", "dining", "missing"};
+    QRandomGenerator random(7);
+    const QDateTime base(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC);
+    QList<Transaction> all;
+    for (int i = 0; i < 600; ++i) {
+        Transaction t = testTransaction(
+            QStringLiteral("t%1").arg(random.bounded(1000000) * 1000 + i),
+            accounts.at(random.bounded(3)), QDate(2024, 1, 1).addDays(random.bounded(40)),
+            payees.at(random.bounded(int(payees.size()))), qint64(random.bounded(20000)) - 15000);
+        t.createdAt = t.updatedAt = base.addSecs(random.bounded(86400) * 1000 + i);
+        t.categoryId = categories.at(random.bounded(int(categories.size())));
+        t.cleared = random.bounded(2) == 1;
+        all.append(t);
+    }
+    Transaction ghost = testTransaction(QStringLiteral("ghost"), QStringLiteral("a"),
+                                        QDate(2023, 12, 1), QStringLiteral("Only Deleted"), -5);
+    all.append(ghost);
+    ledger.db.exec(QStringLiteral("PRAGMA foreign_keys=OFF")); // the "missing" category
+    for (const Transaction& t : std::as_const(all))
+        QVERIFY(ledger.transactions.insert(t));
+    ledger.db.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    QVERIFY(ledger.transactions.softDelete(QStringLiteral("ghost")));
+    for (int i = 0; i < 40; ++i)
+        ledger.transactions.softDelete(all.at(random.bounded(600)).id);
+}
+
+// EXPLAIN QUERY PLAN of a statement, its detail lines joined.
+QString queryPlan(const Ledger& ledger, const QString& sql, const QVariantList& bindings)
+{
+    QSqlQuery query(ledger.db.database()->connection());
+    query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + sql);
+    for (const QVariant& value : bindings)
+        query.addBindValue(value);
+    if (!query.exec())
+        return QStringLiteral("failed");
+    QStringList details;
+    while (query.next())
+        details << query.value(3).toString();
+    return details.join(QLatin1Char('\n'));
+}
+
 class TestTransactionRepository : public QObject
 {
     Q_OBJECT
@@ -49,6 +103,11 @@ private slots:
     void openingRowFollowsTheOldestTransaction();
     void openingRowWithoutTransactionsIsDatedToday();
     void runningBalanceKeepsSameDayCreationOrder();
+    void rowsOfOneSecondKeepTheirInsertionOrder();
+    void registerRowsMatchAPlainReadingOfTheTable();
+    void distinctPayeesMatchAPlainReadingOfTheTable();
+    void queriesUseTheirIndexes_data();
+    void queriesUseTheirIndexes();
     void categoryNamesShowTheirParent();
     void emptyCategoryIsStoredAsNull();
     void missingAccountFailsWithItsWarning();
@@ -116,6 +175,117 @@ void TestTransactionRepository::runningBalanceKeepsSameDayCreationOrder()
     QCOMPARE(payees(rows), (QStringList{"Payment", "Deposit"}));
     QCOMPARE(rows.at(0).balance, qint64(-2000));
     QCOMPARE(rows.at(1).balance, qint64(3000));
+}
+
+void TestTransactionRepository::rowsOfOneSecondKeepTheirInsertionOrder()
+{
+    Ledger ledger;
+    const QDateTime second(QDate(2024, 5, 1), QTime(9, 30), Qt::UTC);
+    // Neither id nor amount may decide between rows typed within the same second.
+    for (const auto& [id, amount] : {std::pair{"m", -100}, {"z", -300}, {"a", -200}}) {
+        Transaction t = testTransaction(QString::fromLatin1(id), QStringLiteral("a"),
+                                        QDate(2024, 5, 1), QString::fromLatin1(id), amount);
+        t.createdAt = t.updatedAt = second;
+        QVERIFY(ledger.transactions.insert(t));
+    }
+    QCOMPARE(payees(ledger.transactions.registerRows(QStringLiteral("a"))),
+             (QStringList{"m", "z", "a"}));
+}
+
+// The register of each account against the same rows read without any index (a full scan and
+// a sort) and balanced here.
+void TestTransactionRepository::registerRowsMatchAPlainReadingOfTheTable()
+{
+    Ledger ledger(125000);
+    fillRandomLedger(ledger);
+    for (const QString accountId : {"a", "b", "c"}) {
+        QSqlQuery plain(ledger.db.database()->connection());
+        plain.prepare(QStringLiteral(
+            "SELECT t.id, t.date, t.amount, CASE WHEN c.parent_id IS NOT NULL THEN "
+            "COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' "
+            "|| c.name ELSE c.name END FROM transactions t NOT INDEXED LEFT JOIN categories c ON "
+            "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY "
+            "t.date ASC, t.created_at ASC, t.rowid ASC"));
+        plain.addBindValue(accountId);
+        QVERIFY(plain.exec());
+        const qint64 starting =
+            ledger.accounts.byId(accountId) ? ledger.accounts.byId(accountId)->startingBalance : 0;
+        QStringList expected;
+        qint64 balance = starting;
+        QDate oldest;
+        while (plain.next()) {
+            balance += plain.value(2).toLongLong();
+            if (!oldest.isValid())
+                oldest = fromIsoDate(plain.value(1).toString());
+            expected << QStringLiteral("%1 %2 %3 %4 [%5]")
+                            .arg(plain.value(0).toString(), plain.value(1).toString())
+                            .arg(plain.value(2).toLongLong())
+                            .arg(balance)
+                            .arg(plain.value(3).toString());
+        }
+        if (starting != 0)
+            expected.prepend(QStringLiteral(" %1 %2 %2 []").arg(toIsoDate(oldest)).arg(starting));
+
+        QStringList actual;
+        for (const RegisterRow& row : ledger.transactions.registerRows(accountId))
+            actual << QStringLiteral("%1 %2 %3 %4 [%5]")
+                          .arg(row.transaction.id, toIsoDate(row.transaction.date))
+                          .arg(row.transaction.amount)
+                          .arg(row.balance)
+                          .arg(row.categoryName);
+        QVERIFY2(expected.size() > 100, qPrintable(accountId));
+        QCOMPARE(actual, expected);
+    }
+}
+
+void TestTransactionRepository::distinctPayeesMatchAPlainReadingOfTheTable()
+{
+    {
+        Ledger empty;
+        QVERIFY(empty.transactions.distinctPayees().isEmpty());
+    }
+    Ledger ledger;
+    fillRandomLedger(ledger);
+    QSqlQuery plain(QStringLiteral("SELECT DISTINCT payee FROM transactions NOT INDEXED WHERE "
+                                   "deleted_at IS NULL AND payee != '' ORDER BY payee"),
+                    ledger.db.database()->connection());
+    QStringList expected;
+    while (plain.next())
+        expected << plain.value(0).toString();
+    QCOMPARE(expected.size(), 6);
+    QCOMPARE(ledger.transactions.distinctPayees(), expected);
+}
+
+// The register's rows come from their index already in order (no sort), and the payee list
+// seeks from payee to payee, whether or not SQLite has gathered statistics on the table.
+void TestTransactionRepository::queriesUseTheirIndexes_data()
+{
+    QTest::addColumn<bool>("analyzed");
+    QTest::newRow("fresh file") << false;
+    QTest::newRow("after ANALYZE") << true;
+}
+
+void TestTransactionRepository::queriesUseTheirIndexes()
+{
+    QFETCH(bool, analyzed);
+    Ledger ledger;
+    fillRandomLedger(ledger);
+    if (analyzed)
+        ledger.db.exec(QStringLiteral("ANALYZE"));
+
+    const QString registerPlan =
+        queryPlan(ledger, TransactionRepository::registerRowsQuery(), {QStringLiteral("a")});
+    QVERIFY2(
+        registerPlan.contains(QStringLiteral("USING INDEX idx_transactions_account_live_date")),
+        qPrintable(registerPlan));
+    QVERIFY2(!registerPlan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(registerPlan));
+
+    const QString payeePlan = queryPlan(ledger, TransactionRepository::distinctPayeesQuery(), {});
+    QVERIFY2(payeePlan.contains(QStringLiteral("idx_transactions_live_payee")),
+             qPrintable(payeePlan));
+    QVERIFY2(!payeePlan.contains(QRegularExpression(QStringLiteral("SCAN (t|transactions)\\b"))),
+             qPrintable(payeePlan));
+    QVERIFY2(!payeePlan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(payeePlan));
 }
 
 void TestTransactionRepository::categoryNamesShowTheirParent()

@@ -388,21 +388,24 @@ void RegisterModel::sortRows()
 {
     const int column = m_sortColumn;
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
-    std::stable_sort(m_rows.begin(), m_rows.end(),
-                     [column, ascending](const RegisterRow& x, const RegisterRow& y) {
-                         const bool xLess = lessInColumn(x, y, column);
-                         const bool yLess = lessInColumn(y, x, column);
-                         if (xLess != yLess)
-                             return ascending ? xLess : yLess;
-                         // Equal in the column: the later date first, whatever the direction.
-                         return x.transaction.date > y.transaction.date;
-                     });
+    const auto comesFirst = [column, ascending](const RegisterRow& x, const RegisterRow& y) {
+        const bool xLess = lessInColumn(x, y, column);
+        const bool yLess = lessInColumn(y, x, column);
+        if (xLess != yLess)
+            return ascending ? xLess : yLess;
+        // Equal in the column: the later date first, whatever the direction.
+        return x.transaction.date > y.transaction.date;
+    };
+    // A reload hands the rows over oldest first, the order of the default sort: checking that
+    // takes one pass over the rows, sorting them many.
+    if (!std::is_sorted(m_rows.cbegin(), m_rows.cend(), comesFirst))
+        std::stable_sort(m_rows.begin(), m_rows.end(), comesFirst);
 }
 
-void RegisterModel::setRows(const QList<RegisterRow>& rows)
+void RegisterModel::setRows(QList<RegisterRow> rows)
 {
     beginResetModel();
-    m_rows = rows;
+    m_rows = std::move(rows);
     sortRows();
     m_editingRow = -1;
     clearEntry();

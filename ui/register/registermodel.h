@@ -64,7 +64,7 @@ public:
 
     // Replaces the rows (oldest first, balances computed) and sorts them; the entry is reset
     // and no row is being edited afterwards.
-    void setRows(const QList<RegisterRow>& rows);
+    void setRows(QList<RegisterRow> rows);
     // The account's currency: amounts are shown and typed in it (whole yen, or two decimals).
     void setCurrency(Currency currency) { m_currency = currency; }
     Currency currency() const { return m_currency; }

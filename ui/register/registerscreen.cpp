@@ -336,10 +336,10 @@ void RegisterScreen::reload()
     const QModelIndex current = m_view->currentIndex();
     const QString currentId = idAt(current.row());
 
-    const QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
+    QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
     applyThemeColours();
     setTwoLineMode(m_appState->preferencesRepository()->getBool(twoLineKey, false));
-    m_model->setRows(rows);
+    m_model->setRows(std::move(rows));
     updateSummary();
     fitColumns();
 
