@@ -730,6 +730,15 @@ void MainWindow::showImportWindow()
     showToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
 }
 
+bool MainWindow::openQifFiles(const QStringList& paths)
+{
+    if (QApplication::activeModalWidget() || (m_importScreen && m_importScreen->isBusy()))
+        return false;
+    showImportWindow();
+    m_importScreen->openQifFiles(paths);
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Sign-in state, recurring and status
 
