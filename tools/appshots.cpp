@@ -32,13 +32,16 @@
 #include "ui/transactions/transactiondetailsdialog.h"
 #include "ui/transactions/transactionformdialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFontDatabase>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -317,6 +320,45 @@ int main(int argc, char** argv)
 
         saveRecurringAndReconciliation(window, state, checking, theme);
     }
+
+    // The register at the smallest window it is made for and at a common laptop size: every
+    // column fits. At the smaller one, the category list opened over its narrow column.
+    for (const QSize& size : {QSize(1024, 700), QSize(1440, 900)}) {
+        window.resize(size);
+        for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+            state.themeManager()->setThemeFromString(theme);
+            window.registerScreen()->reload();
+            const QString suffix =
+                QStringLiteral("%1x%2-%3").arg(size.width()).arg(size.height()).arg(theme);
+            save(&window, QStringLiteral("register-%1").arg(suffix));
+
+            RegisterScreen* screen = window.registerScreen();
+            const QModelIndex category =
+                screen->model()->index(screen->model()->entryRow(), RegisterModel::CategoryColumn);
+            screen->view()->setCurrentIndex(category);
+            screen->view()->edit(category);
+            if (auto* combo = qobject_cast<QComboBox*>(screen->view()->indexWidget(category))) {
+                combo->showPopup();
+                QApplication::processEvents();
+                // The list is a window of its own: drawn over the main window where it opened.
+                QWidget* list = combo->view()->window();
+                QPixmap shot = window.grab();
+                QPainter painter(&shot);
+                painter.drawPixmap(window.mapFromGlobal(list->mapToGlobal(QPoint(0, 0))),
+                                   list->grab());
+                painter.end();
+                const QString path =
+                    QDir(outputDirectory)
+                        .filePath(QStringLiteral("category-list-%1.png").arg(suffix));
+                shot.save(path);
+                std::printf("wrote %s\n", qPrintable(path));
+                combo->hidePopup();
+            }
+            screen->view()->setCurrentIndex(QModelIndex()); // closes the cell
+            screen->reload();
+        }
+    }
+    window.resize(1280, 900);
 
     // A yen account beside the dollar ones: whole yen in the register, "¥" in the list.
     Account yen;

@@ -1149,6 +1149,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Import Transactions</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The account could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QifMappingPanel</name>
@@ -1522,6 +1526,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Memo</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Enter a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterModel</name>
@@ -1714,6 +1722,46 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a category: pick one from the list or clear the cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or a deposit, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter an amount up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Before 2000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date %1 is before 2000. Transactions dated before 1/1/2000 are not synchronised to your other devices.
+
+Save the transaction with this date?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction being typed in &quot;%1&quot; has not been saved.
+
+Save it in &quot;%1&quot;?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2009,6 +2057,13 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>SmartAmountField</name>
+    <message>
+        <source>Enter an amount up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -2027,6 +2082,10 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1 but the transaction is %2. Change them until nothing remains.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2345,6 +2404,10 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid date</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "services/ledger/reconciledtotal.h"
 
 #include "app/core/isodates.h"
+#include "app/core/singleline.h"
 #include "data/accountrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
@@ -11,6 +12,25 @@
 #include "data/unitofwork.h"
 
 #include <QDebug>
+
+namespace {
+
+void putOnOneLine(Account& account)
+{
+    account.name = singleLine(account.name);
+    account.institution = singleLine(account.institution);
+    account.accountNumberLast4 = singleLine(account.accountNumberLast4);
+}
+
+// The payee create() gives the opening transaction, in English or in the language it was
+// created in.
+bool isOpeningPayee(const QString& payee)
+{
+    return payee == QLatin1String("Opening Balance") ||
+           payee == AccountService::tr("Opening Balance");
+}
+
+} // namespace
 
 AccountService::AccountService(Database* database, AccountRepository* accounts,
                                TransactionRepository* transactions, RecurringRepository* recurring,
@@ -24,6 +44,7 @@ bool AccountService::create(Account account, const QDate& openingDate)
 {
     const QDateTime now = nowUtc();
     stampNew(account, now);
+    putOnOneLine(account);
     const qint64 openingBalance = account.startingBalance;
     account.startingBalance = 0;
 
@@ -45,10 +66,47 @@ bool AccountService::create(Account account, const QDate& openingDate)
     return unit.commit();
 }
 
-bool AccountService::update(Account account)
+std::optional<Transaction> AccountService::openingTransaction(const QString& accountId) const
 {
-    stampChanged(account, nowUtc());
-    return m_accounts->update(account);
+    const QList<RegisterRow> rows = m_transactions->registerRows(accountId);
+    for (const RegisterRow& row : rows) {
+        const Transaction& t = row.transaction;
+        if (!t.id.isEmpty() && isOpeningPayee(t.payee) && t.cleared && t.reconciled && !t.isSplit &&
+            t.transferLinkId.isEmpty())
+            return t;
+    }
+    return std::nullopt;
+}
+
+bool AccountService::update(Account account, const std::optional<Opening>& opening)
+{
+    const QDateTime now = nowUtc();
+    stampChanged(account, now);
+    putOnOneLine(account);
+    UnitOfWork unit(m_database);
+    if (!unit.isActive())
+        return false;
+    std::optional<Transaction> openingRow;
+    if (opening) {
+        openingRow = openingTransaction(account.id);
+        if (openingRow) {
+            const std::optional<Account> stored = m_accounts->byId(account.id);
+            account.startingBalance = stored ? stored->startingBalance : 0;
+        } else {
+            account.startingBalance = opening->amount;
+        }
+    }
+    if (!m_accounts->update(account))
+        return false;
+    if (openingRow &&
+        (openingRow->amount != opening->amount || openingRow->date != opening->date)) {
+        openingRow->amount = opening->amount;
+        openingRow->date = opening->date;
+        stampChanged(*openingRow, now);
+        if (!m_transactions->update(*openingRow))
+            return false;
+    }
+    return unit.commit();
 }
 
 bool AccountService::reorder(const QList<QPair<QString, int>>& positions)

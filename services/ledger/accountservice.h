@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPair>
 
+#include <optional>
+
 class AccountRepository;
 class Database;
 class ReconciliationRepository;
@@ -16,6 +18,7 @@ class TransactionRepository;
 
 // The one write path for accounts, each operation one unit of work: a new account with its
 // opening transaction, the deletion of an account with everything in it, and its restoration.
+// Names, institutions and account numbers are stored on one line.
 class AccountService : public QObject
 {
     Q_OBJECT
@@ -42,8 +45,23 @@ public:
     // balance becomes a cleared and reconciled "Opening Balance" transaction dated
     // openingDate, and the account itself starts from 0.
     bool create(Account account, const QDate& openingDate);
-    // An edit in the account form: Pending, updatedAt now, the version kept.
-    bool update(Account account);
+    // The balance an account opens with and its date, as the account form shows them.
+    struct Opening
+    {
+        qint64 amount = 0;
+        QDate date;
+    };
+
+    // The account's opening-balance transaction: its first cleared and reconciled "Opening
+    // Balance" row, as create() writes it; none for an account opened without a balance.
+    std::optional<Transaction> openingTransaction(const QString& accountId) const;
+
+    // An edit in the account form: Pending, updatedAt now, the version kept. With an opening
+    // balance, an account that has its opening-balance transaction has that transaction take
+    // the amount and date in the same write, its starting balance staying as stored (so the
+    // balance is never counted twice); an account without one takes the amount as its starting
+    // balance.
+    bool update(Account account, const std::optional<Opening>& opening = std::nullopt);
     // Stores each account's position in the list.
     bool reorder(const QList<QPair<QString, int>>& positions);
     // Soft-deletes the account's transactions, recurring rows and reconciliations, then the

@@ -4,6 +4,8 @@
 
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "app/core/money.h"
+#include "app/core/singleline.h"
 #include "data/accountrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
@@ -21,6 +23,8 @@ TransactionService::TransactionService(Database* database, AccountRepository* ac
 
 bool TransactionService::add(Transaction transaction, const QList<SplitLine>& lines)
 {
+    if (!makeStorable(transaction))
+        return false;
     stampNew(transaction, nowUtc());
     UnitOfWork unit(m_database);
     return unit.isActive() && m_transactions->insert(transaction) &&
@@ -34,6 +38,8 @@ bool TransactionService::addTransfer(Transaction source, Transaction destination
                    << destination.accountId << "— their currencies differ";
         return false;
     }
+    if (!makeStorable(source) || !makeStorable(destination))
+        return false;
     const QDateTime now = nowUtc();
     stampNew(source, now);
     stampNew(destination, now);
@@ -63,14 +69,15 @@ Transaction TransactionService::transferPartner(const Transaction& source, const
 bool TransactionService::editInPlace(Transaction transaction)
 {
     transaction.version += 1;
-    return update(transaction);
+    UnitOfWork unit(m_database);
+    return unit.isActive() && updateWithPartner(transaction, true) && unit.commit();
 }
 
 bool TransactionService::edit(Transaction transaction, const QList<SplitLine>& lines)
 {
     UnitOfWork unit(m_database);
-    return unit.isActive() && update(transaction) && writeSplitLines(transaction.id, lines) &&
-           unit.commit();
+    return unit.isActive() && updateWithPartner(transaction, false) &&
+           writeSplitLines(transaction.id, lines) && unit.commit();
 }
 
 bool TransactionService::replaceSplitLines(Transaction transaction, const QList<SplitLine>& lines)
@@ -110,6 +117,42 @@ bool TransactionService::currenciesDiffer(const QString& accountId,
     return account && other && account->currency != other->currency;
 }
 
+bool TransactionService::makeStorable(Transaction& transaction) const
+{
+    transaction.payee = singleLine(transaction.payee);
+    transaction.memo = singleLine(transaction.memo);
+    transaction.checkNumber = singleLine(transaction.checkNumber);
+    if (isWithinEnteredRange(transaction.amount, m_accounts->currencyOf(transaction.accountId)))
+        return true;
+    qWarning() << "TransactionService: refusing an amount of" << transaction.amount << "in"
+               << transaction.accountId << "— beyond what can be entered";
+    return false;
+}
+
+// Only a change of this side's amount or date moves the other side: an edit of the payee
+// alone leaves the partner as it is, whatever it holds.
+bool TransactionService::updateWithPartner(Transaction transaction, bool newVersion)
+{
+    if (!makeStorable(transaction))
+        return false;
+    const std::optional<Transaction> before = m_transactions->byId(transaction.id);
+    if (!update(transaction))
+        return false;
+    const bool moved =
+        !before || before->amount != transaction.amount || before->date != transaction.date;
+    if (!moved || transaction.transferLinkId.isEmpty())
+        return true;
+    std::optional<Transaction> partner = m_transactions->byId(transaction.transferLinkId);
+    if (!partner || partner->isDeleted() ||
+        (partner->amount == -transaction.amount && partner->date == transaction.date))
+        return true;
+    partner->amount = -transaction.amount;
+    partner->date = transaction.date;
+    if (newVersion)
+        partner->version += 1;
+    return update(*partner);
+}
+
 // The opening row of a register has no id: there is nothing stored to change.
 bool TransactionService::update(Transaction transaction)
 {
@@ -129,6 +172,7 @@ bool TransactionService::writeSplitLines(const QString& transactionId,
         if (line.id.isEmpty())
             line.id = newId();
         line.transactionId = transactionId;
+        line.memo = singleLine(line.memo);
         if (!line.createdAt.isValid())
             line.createdAt = now;
         if (!line.updatedAt.isValid())

@@ -18,6 +18,11 @@ class TransactionRepository;
 // The bookkeeping of a local change is applied here: a new transaction gets version 1 and
 // Pending with both timestamps now; a change sets Pending and updatedAt, and only the register's
 // in-place edit counts a new version.
+//
+// Whatever the caller, payee, memo and check number are stored on one line, and an amount
+// beyond what a field takes (99,999,999.99) is refused. An edit of the amount or the date of
+// one side of a transfer moves the other side with it (the amount negated, the same date), so
+// that no money appears from nowhere; the other side keeps its own payee, memo and category.
 class TransactionService : public QObject
 {
     Q_OBJECT
@@ -39,7 +44,8 @@ public:
     static Transaction transferPartner(const Transaction& source, const QString& accountId,
                                        const QString& payee);
 
-    // The register's in-place edit: a new version of the row.
+    // The register's in-place edit: a new version of the row (and of a transfer's other side
+    // when it moves with it).
     bool editInPlace(Transaction transaction);
     // A form's edit: the transaction and its split set (empty: not split) replaced together.
     bool edit(Transaction transaction, const QList<SplitLine>& lines);
@@ -55,7 +61,11 @@ public:
     bool currenciesDiffer(const QString& accountId, const QString& otherAccountId) const;
 
 private:
+    // Puts the text fields on one line; false (with a warning) for an amount out of range.
+    bool makeStorable(Transaction& transaction) const;
     bool update(Transaction transaction);
+    // An edit of a stored transaction, its transfer partner following its amount and date.
+    bool updateWithPartner(Transaction transaction, bool newVersion);
     bool writeSplitLines(const QString& transactionId, const QList<SplitLine>& lines);
 
     Database* m_database;

@@ -33,6 +33,14 @@ public:
         return entry ? entry->action : nullptr;
     }
 
+    // Turns the command's action on or off with what it acts on being there (an account, say);
+    // a command whose screen is still to come stays off.
+    void setAvailable(Id id, bool available)
+    {
+        if (const Entry* entry = find(id))
+            entry->action->setEnabled(entry->command.enabled && available);
+    }
+
     std::optional<Id> idOf(const QAction* action) const
     {
         for (const Entry& entry : m_entries) {

@@ -3,7 +3,6 @@
 #include "ui/register/registercombobox.h"
 #include "ui/register/registerlineedit.h"
 #include "ui/register/registermodel.h"
-#include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/registerdate.h"
 #include "ui/widgets/smartdateedit.h"
 #include "ui/widgets/tabcompleter.h"
@@ -18,7 +17,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHash>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -219,6 +220,7 @@ QWidget* RegisterDelegate::createCategoryEditor(QWidget* parent) const
     auto* completer = new TabCompleter(combo->model(), combo);
     configurePopupCompleter(completer);
     combo->setCompleter(completer);
+    widenCategoryLists(combo);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), combo,
             [combo](const QString& text) {
                 const int item = combo->findText(text, Qt::MatchFixedString);
@@ -235,6 +237,22 @@ QWidget* RegisterDelegate::createCategoryEditor(QWidget* parent) const
     return combo;
 }
 
+void RegisterDelegate::widenCategoryLists(QComboBox* combo)
+{
+    const QFontMetrics metrics = combo->view()->fontMetrics();
+    int widest = 0;
+    for (int item = 0; item < combo->count(); ++item)
+        widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(item)));
+    // Room for the item's margins, the list's frame and its scroll bar.
+    const QStyle* style = combo->style();
+    const int chrome = 4 * style->pixelMetric(QStyle::PM_FocusFrameHMargin) +
+                       2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                       style->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    const int width = std::min(widest + chrome, combo->screen()->availableGeometry().width());
+    combo->view()->setMinimumWidth(width);
+    combo->completer()->popup()->setMinimumWidth(width);
+}
+
 void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     const QString text = index.data(Qt::EditRole).toString();
@@ -243,6 +261,8 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
         const QDate parsed = RegisterDate::fromText(text);
         if (parsed.isValid())
             date->setDate(parsed);
+        else if (!text.isEmpty())
+            date->setText(text); // a date refused earlier, shown as it was typed
     } else if (editor->objectName() == payeeMemoEditorName) {
         if (auto* payee = editor->findChild<QLineEdit*>(payeeEditName))
             payee->setText(text);
@@ -267,7 +287,11 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     const bool onEntryRow = target && target->isEntryRow(index.row());
 
     if (auto* date = qobject_cast<SmartDateEdit*>(editor)) {
-        model->setData(index, RegisterDate::toText(parseDateText(date)), Qt::EditRole);
+        // Text that is no date is kept as typed, never replaced by the date shown before it:
+        // the row is refused when saved.
+        const QDate typed = RegisterDate::fromTypedText(date->text().trimmed());
+        model->setData(index, typed.isValid() ? RegisterDate::toText(typed) : date->text(),
+                       Qt::EditRole);
     } else if (editor->objectName() == payeeMemoEditorName) {
         auto* payee = editor->findChild<QLineEdit*>(payeeEditName);
         auto* memo = editor->findChild<QLineEdit*>(memoEditName);
@@ -291,6 +315,22 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
         if (written && onEntryRow && index.column() == RegisterModel::PayeeColumn)
             fillFromLastPayee(target, line->text());
     }
+}
+
+bool RegisterDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* date = qobject_cast<SmartDateEdit*>(object);
+    if (date && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool leaves = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                            ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
+        if (leaves && !RegisterDate::fromTypedText(date->text().trimmed()).isValid()) {
+            emit entryRefused(tr("Enter a valid date"));
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 bool RegisterDelegate::fillFromLastPayee(RegisterModel* model, const QString& payee) const

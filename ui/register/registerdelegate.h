@@ -52,10 +52,19 @@ signals:
     // A payee was chosen from the completion list (the register screen fills the row and the
     // open memo line from it).
     void payeeChosen(const QString& payee) const;
+    // A cell refused to be left as typed (a date that does not exist); the text says why.
+    void entryRefused(const QString& reason) const;
+
+protected:
+    // Tab, Shift+Tab and Enter do not leave a date cell whose text is no date: the cell stays
+    // open on what was typed. Saving the row refuses it likewise.
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     QWidget* createPayeeEditor(QWidget* parent) const;
     QWidget* createCategoryEditor(QWidget* parent) const;
+    // The category list and its suggestions as wide as their longest item, within the screen.
+    static void widenCategoryLists(QComboBox* combo);
     void paintTwoLine(QPainter* painter, const QStyleOptionViewItem& option,
                       const QModelIndex& index) const;
 

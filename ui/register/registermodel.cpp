@@ -3,6 +3,7 @@
 #include "ui/widgets/registerdate.h"
 
 #include "app/core/money.h"
+#include "app/core/singleline.h"
 #include "ui/theme/fontroles.h"
 #include "ui/theme/themecolors.h"
 
@@ -233,6 +234,19 @@ QString RegisterModel::displayText(const RegisterRow& row, int column) const
     }
 }
 
+QString RegisterModel::longestAmount(int column) const
+{
+    QString longest;
+    if (!isAmountColumn(column))
+        return longest;
+    for (const RegisterRow& row : m_rows) {
+        const QString text = displayText(row, column);
+        if (text.size() > longest.size())
+            longest = text;
+    }
+    return longest;
+}
+
 QVariant RegisterModel::rowData(const RegisterRow& row, int column, int role) const
 {
     switch (role) {
@@ -285,7 +299,7 @@ bool RegisterModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!text)
         return false;
 
-    const QString newText = value.toString();
+    const QString newText = bufferText(index.column(), value.toString());
     if (newText != *text)
         m_autoFilled.remove(index.column());
     *text = newText;
@@ -429,7 +443,41 @@ void RegisterModel::clearEntry()
     m_entry = Entry();
     m_entry.stickyDate = sticky;
     m_entry.date = sticky.isEmpty() ? RegisterDate::toText(QDate::currentDate()) : sticky;
+    m_entryAtStart = m_entry;
     m_autoFilled.clear();
+}
+
+// Pasted text keeps to one line in the cells, as it will when stored.
+QString RegisterModel::bufferText(int column, const QString& text)
+{
+    switch (column) {
+    case CheckNumberColumn:
+    case PayeeColumn:
+    case CategoryColumn:
+    case MemoColumn:
+        return singleLine(text);
+    default:
+        return text;
+    }
+}
+
+bool RegisterModel::hasUnsavedEntry() const
+{
+    const Entry& now = m_entry;
+    if (m_editingRow < 0) {
+        for (const QString* typed : {&now.checkNumber, &now.payee, &now.memo, &now.category,
+                                     &now.payment, &now.deposit, &now.cleared}) {
+            if (!typed->trimmed().isEmpty())
+                return true;
+        }
+        return false;
+    }
+    const Entry& loaded = m_entryAtStart;
+    return now.date != loaded.date || now.checkNumber != loaded.checkNumber ||
+           now.payee != loaded.payee || now.memo != loaded.memo ||
+           now.category != loaded.category || now.categoryId != loaded.categoryId ||
+           now.payment != loaded.payment || now.deposit != loaded.deposit ||
+           now.cleared != loaded.cleared;
 }
 
 void RegisterModel::resetEntry()
@@ -456,6 +504,7 @@ void RegisterModel::loadEntryFrom(const Transaction& transaction, const QString&
     else
         m_entry.deposit = plainAmount(transaction.amount);
     m_entry.cleared = clearedText(transaction);
+    m_entryAtStart = m_entry;
     m_autoFilled.clear();
     emitRowChanged(bufferRow());
 }
@@ -487,11 +536,12 @@ void RegisterModel::setCategoryId(const QString& categoryId)
     m_entry.categoryId = categoryId;
 }
 
-void RegisterModel::setBuffer(int column, const QString& text)
+void RegisterModel::setBuffer(int column, const QString& typed)
 {
     QString* target = buffer(column);
     if (!target)
         return;
+    const QString text = bufferText(column, typed);
     if (*target != text)
         m_autoFilled.remove(column);
     *target = text;

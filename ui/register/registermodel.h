@@ -68,7 +68,7 @@ public:
     // The account's currency: amounts are shown and typed in it (whole yen, or two decimals).
     void setCurrency(Currency currency) { m_currency = currency; }
     Currency currency() const { return m_currency; }
-    // A typed amount in the account's minor unit.
+    // A typed amount in the account's minor unit; text that is no amount reads as 0.
     qint64 readAmount(const QString& text) const;
 
     // The register row shown at a view row; null for the entry row and out of range.
@@ -79,6 +79,10 @@ public:
     // The view row showing the transaction with this id; -1 when none does.
     int viewRowOf(const QString& transactionId) const;
 
+    // The longest text an amount column shows in any row; amounts are drawn in a monospaced
+    // font, so it is also the widest.
+    QString longestAmount(int column) const;
+
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
 
@@ -88,13 +92,16 @@ public:
     int bufferRow() const { return m_editingRow >= 0 ? m_editingRow : entryRow(); }
 
     const Entry& entry() const { return m_entry; }
+    // Whether the buffers hold typing the user would lose: a new row with anything besides
+    // its date, or an existing row with a field changed.
+    bool hasUnsavedEntry() const;
     void resetEntry();
     void loadEntryFrom(const Transaction& transaction, const QString& categoryText);
     Transaction entryToTransaction(const QString& accountId) const;
     void setStickyDate(const QString& text);
     void setCategoryId(const QString& categoryId);
     // Writes one column buffer (columns 0-7) directly, as a user's edit would.
-    void setBuffer(int column, const QString& text);
+    void setBuffer(int column, const QString& typed);
 
     // Quick-fill of a new transaction from the payee's previous one: amount, category (when
     // categoryText is not empty, meaning the category still exists) and memo. Only the entry
@@ -111,6 +118,8 @@ signals:
 private:
     // The plain column name: header text and the entry row's placeholder.
     static QString columnName(int column);
+    // What a buffer keeps of the text written to it.
+    static QString bufferText(int column, const QString& text);
     // Sorts m_rows in place, stably; callers wrap it in a model reset.
     void sortRows();
     int registerIndexOf(int viewRow) const;
@@ -134,6 +143,8 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     int m_editingRow = -1;
     Entry m_entry;
+    // The buffers as last loaded or reset, before any typing.
+    Entry m_entryAtStart;
     // Buffers last written by a quick-fill rather than by the user.
     QSet<int> m_autoFilled;
 };

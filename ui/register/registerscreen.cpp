@@ -1,6 +1,7 @@
 #include "ui/register/registerscreen.h"
 
 #include "ui/register/balancelabel.h"
+#include "ui/register/columnfitter.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
@@ -38,6 +39,7 @@
 #include <QScopedPointer>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -48,26 +50,35 @@ const QString twoLineKey = QStringLiteral("registerTwoLine");
 const QString newestFirstKey = QStringLiteral("registerNewestFirst");
 const int defaultWidths[RegisterModel::ColumnCount] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
 const int lastEntryColumn = RegisterModel::ClearedColumn;
-const int textColumns[] = {RegisterModel::PayeeColumn, RegisterModel::CategoryColumn,
-                           RegisterModel::MemoColumn};
-const int narrowestTextColumn = 90;
+// Payee and Memo give way first when the register is narrow, then Category, the date and the
+// check number, the amounts and Clr; the balance last.
+const int yieldRounds[RegisterModel::ColumnCount] = {2, 2, 0, 1, 0, 3, 3, 3, 4};
+// The narrowest each column goes before the balance gives way, at 100 % font scale: the text
+// columns this far, the others also as far as their content and header text need (the date
+// also has its calendar button).
+const int leastWidths[RegisterModel::ColumnCount] = {92, 0, 90, 80, 60, 0, 0, 0, 0};
+
+bool isTextColumn(int column)
+{
+    return column == RegisterModel::PayeeColumn || column == RegisterModel::CategoryColumn ||
+           column == RegisterModel::MemoColumn;
+}
 
 // The default widths grow with the font scale above 100 %.
-int defaultColumnWidth(int column)
+int scaledWidth(int width)
 {
     const int scale = DisplaySettings::fontScale();
-    return scale > 100 ? defaultWidths[column] * scale / 100 : defaultWidths[column];
+    return scale > 100 ? width * scale / 100 : width;
+}
+
+int defaultColumnWidth(int column)
+{
+    return scaledWidth(defaultWidths[column]);
 }
 
 QString settingsKey(const char* name, int column)
 {
     return QStringLiteral("register/%1/%2").arg(QLatin1String(name)).arg(column);
-}
-
-QDate parseRegisterDate(const QString& text)
-{
-    const QDate date = RegisterDate::fromText(text);
-    return date.isValid() ? date : QDate::currentDate();
 }
 
 bool isPlainEnter(const QKeyEvent* event)
@@ -131,6 +142,8 @@ void RegisterScreen::defineCommands()
     m_commands.add(EditSplits, {.text = tr("Edit &Splits...")});
     m_commands.add(MarkCleared, {.text = tr("Mark &Cleared")});
     m_commands.add(MarkUncleared, {.text = tr("Mark &Uncleared")});
+    // The keyboard's other context-menu key, beside the Menu key that Qt handles itself.
+    m_commands.add(ContextMenu, {.shortcuts = {keys(Qt::Key_F10, Qt::ShiftModifier)}});
 }
 
 ShortcutSection RegisterScreen::shortcutSection() const
@@ -162,7 +175,7 @@ void RegisterScreen::buildLayout()
         block->setSpacing(4);
         auto* captionLabel = new QLabel(caption, this);
         applyFontRole(captionLabel, FontRoles::Small);
-        captionLabel->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
+        Styles::setMuted(captionLabel);
         captionLabel->setAlignment(Qt::AlignRight);
         value = new BalanceLabel(this);
         if (bold)
@@ -186,7 +199,7 @@ void RegisterScreen::buildLayout()
 
     m_subtitleLabel = new QLabel(this);
     applyFontRole(m_subtitleLabel, FontRoles::Small);
-    m_subtitleLabel->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
+    Styles::setMuted(m_subtitleLabel);
     m_subtitleLabel->hide();
     layout->addWidget(m_subtitleLabel);
     layout->addSpacing(8);
@@ -196,23 +209,34 @@ void RegisterScreen::buildLayout()
 
     auto* bottom = new QHBoxLayout;
     m_messageLabel = new QLabel(this);
+    m_messageLabel->setObjectName(QStringLiteral("registerMessage"));
     applyFontRole(m_messageLabel, FontRoles::Body);
-    m_messageLabel->setStyleSheet(
-        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeColors::mutedText().name()));
     const auto key = [this](CommandId command) {
         return m_commands.action(command)->shortcut().toString(QKeySequence::NativeText);
     };
-    auto* hint =
+    m_hintLabel =
         new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
                        .arg(key(CommandId::Save), key(CommandId::Delete), key(CommandId::Memorize)),
                    this);
-    applyFontRole(hint, FontRoles::Body);
-    hint->setStyleSheet(
-        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeColors::hintText().name()));
+    applyFontRole(m_hintLabel, FontRoles::Body);
     bottom->addWidget(m_messageLabel);
     bottom->addStretch();
-    bottom->addWidget(hint);
+    bottom->addWidget(m_hintLabel);
     layout->addLayout(bottom);
+    applyThemeColours();
+}
+
+// The muted texts take the colours of the theme shown; the register reloads on a change.
+void RegisterScreen::applyThemeColours()
+{
+    Styles::restyleMuted(this);
+    const auto padded = [](QLabel* label, const ThemeColor& colour) {
+        const QString style = QStringLiteral("color: %1; padding: 2px 4px;").arg(colour.name());
+        if (label->styleSheet() != style)
+            label->setStyleSheet(style);
+    };
+    padded(m_messageLabel, ThemeColors::mutedText());
+    padded(m_hintLabel, ThemeColors::hintText());
 }
 
 void RegisterScreen::setUpTable()
@@ -272,6 +296,8 @@ void RegisterScreen::setUpTable()
                     startEditingRow(current.row());
             });
     connect(m_delegate, &RegisterDelegate::payeeChosen, this, &RegisterScreen::fillFromLastPayee);
+    connect(m_delegate, &RegisterDelegate::entryRefused, this,
+            [this](const QString& reason) { showMessage(reason, 3000); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -311,9 +337,11 @@ void RegisterScreen::reload()
     const QString currentId = idAt(current.row());
 
     const QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
+    applyThemeColours();
     setTwoLineMode(m_appState->preferencesRepository()->getBool(twoLineKey, false));
     m_model->setRows(rows);
     updateSummary();
+    fitColumns();
 
     const int lastRow = m_model->rowCount() - 1;
     if (current.isValid()) {
@@ -365,7 +393,7 @@ void RegisterScreen::applyColumnLayout()
                 column, settings.value(settingsKey("colHidden", column), false).toBool());
     }
     m_restoringLayout = false;
-    fitDefaultTextColumns();
+    fitColumns();
 
     const QString sortKey = QStringLiteral("register/sortColumn");
     if (settings.contains(sortKey)) {
@@ -383,35 +411,56 @@ void RegisterScreen::applyColumnLayout()
 }
 
 // The default widths add up to more than a register beside the account list has on a common
-// screen, which would hide the amounts and the balance behind a scroll bar. Text columns the
-// user has never sized give up room, in proportion, until every column fits.
-void RegisterScreen::fitDefaultTextColumns()
+// screen, which would hide the amounts and the balance behind a scroll bar. Columns the user
+// has never sized give way until every column fits, the text columns first.
+void RegisterScreen::fitColumns()
 {
     QSettings settings;
-    int fixedWidth = 0;
-    int flexibleDefaults = 0;
-    QList<int> flexible;
+    QList<ColumnFitter::Column> columns;
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        if (m_view->isColumnHidden(column))
-            continue;
-        const bool isText = std::find(std::begin(textColumns), std::end(textColumns), column) !=
-                            std::end(textColumns);
-        if (isText && !settings.contains(settingsKey("colWidth", column))) {
-            flexible << column;
-            flexibleDefaults += defaultColumnWidth(column);
-        } else {
-            fixedWidth += m_view->columnWidth(column);
-        }
+        ColumnFitter::Column fit;
+        const bool hidden = m_view->isColumnHidden(column);
+        fit.fixed = hidden || settings.contains(settingsKey("colWidth", column));
+        fit.preferred = hidden      ? 0
+                        : fit.fixed ? m_view->columnWidth(column)
+                                    : defaultColumnWidth(column);
+        fit.least = leastColumnWidth(column);
+        fit.round = yieldRounds[column];
+        columns.append(fit);
     }
-    if (flexible.isEmpty())
-        return;
-    const int room = m_view->viewport()->width() - fixedWidth;
-    const double share = std::min(1.0, double(room) / flexibleDefaults);
+    const QList<int> widths = ColumnFitter::fit(columns, m_view->viewport()->width(),
+                                                m_view->horizontalHeader()->minimumSectionSize());
     m_restoringLayout = true;
-    for (const int column : std::as_const(flexible))
-        m_view->setColumnWidth(
-            column, std::max(narrowestTextColumn, int(defaultColumnWidth(column) * share)));
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        if (!columns.at(column).fixed && m_view->columnWidth(column) != widths.at(column))
+            m_view->setColumnWidth(column, widths.at(column));
+    }
     m_restoringLayout = false;
+}
+
+// Text columns may cut their text short; the others show it whole: the rows scrolled into
+// view, the longest amount in any row, and the header's text (its sort arrow may go).
+int RegisterScreen::leastColumnWidth(int column) const
+{
+    const int least = scaledWidth(leastWidths[column]);
+    if (isTextColumn(column))
+        return least;
+    const QStyle* style = m_view->style();
+    const int cellMargins =
+        2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1) + 2;
+    const QHeaderView* header = m_view->horizontalHeader();
+    const int headerText = header->fontMetrics().horizontalAdvance(
+                               m_model->headerData(column, Qt::Horizontal).toString()) +
+                           2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const QString longestAmount = m_model->longestAmount(column);
+    const int amount =
+        longestAmount.isEmpty()
+            ? 0
+            : QFontMetrics(FontRoles::font(FontRoles::Monospace)).horizontalAdvance(longestAmount) +
+                  cellMargins;
+    // Public as an item view's: the width the rows scrolled into view need.
+    const QAbstractItemView* rows = m_view;
+    return std::max({least, rows->sizeHintForColumn(column), headerText, amount});
 }
 
 void RegisterScreen::resetColumnLayout()
@@ -702,41 +751,148 @@ void RegisterScreen::copyFromAbove()
 // ---------------------------------------------------------------------------------------------
 // Committing
 
-void RegisterScreen::commitCurrentRow()
+std::optional<RegisterScreen::TypedRow> RegisterScreen::readTypedRow()
+{
+    const RegisterModel::Entry& entry = m_model->entry();
+    const int row = m_model->bufferRow();
+    TypedRow typed;
+    typed.payee = entry.payee.trimmed();
+    if (typed.payee.isEmpty()) {
+        refuseAt(row, RegisterModel::PayeeColumn, tr("Payee is required"));
+        return std::nullopt;
+    }
+    const std::optional<qint64> amount = typedAmount(row);
+    if (!amount)
+        return std::nullopt;
+    typed.amount = *amount;
+    typed.date = RegisterDate::fromTypedText(entry.date.trimmed());
+    if (!typed.date.isValid()) {
+        refuseAt(row, RegisterModel::DateColumn, tr("Enter a valid date"));
+        return std::nullopt;
+    }
+    const QString categoryText = entry.category.trimmed();
+    const std::optional<QString> categoryId = resolveCategory(categoryText, entry.categoryId);
+    if (!categoryId) {
+        refuseAt(row, RegisterModel::CategoryColumn,
+                 tr("\"%1\" is not a category: pick one from the list or clear the cell")
+                     .arg(categoryText));
+        return std::nullopt;
+    }
+    typed.categoryId = *categoryId;
+    return typed;
+}
+
+// One amount, in the payment or in the deposit column, that reads as an amount a field takes.
+std::optional<qint64> RegisterScreen::typedAmount(int row)
+{
+    const RegisterModel::Entry& entry = m_model->entry();
+    const QString payment = entry.payment.trimmed();
+    const QString deposit = entry.deposit.trimmed();
+    if (payment.isEmpty() && deposit.isEmpty()) {
+        refuseAt(row, RegisterModel::PaymentColumn, tr("Enter a payment or deposit amount"));
+        return std::nullopt;
+    }
+    if (!payment.isEmpty() && !deposit.isEmpty()) {
+        refuseAt(row, RegisterModel::PaymentColumn, tr("Enter a payment or a deposit, not both"));
+        return std::nullopt;
+    }
+    const bool isPayment = !payment.isEmpty();
+    const int column = isPayment ? RegisterModel::PaymentColumn : RegisterModel::DepositColumn;
+    const Currency currency = m_model->currency();
+    const TypedAmount typed = readTypedAmount(isPayment ? payment : deposit, currency);
+    switch (typed.reading) {
+    case TypedAmount::Reading::Amount:
+        return isPayment ? -typed.amount : typed.amount;
+    case TypedAmount::Reading::NotAnAmount:
+        refuseAt(row, column, tr("Enter a valid amount"));
+        break;
+    case TypedAmount::Reading::TooLarge:
+        refuseAt(row, column,
+                 tr("Enter an amount up to %1")
+                     .arg(formatAmount(largestEnteredAmount(currency), currency)));
+        break;
+    }
+    return std::nullopt;
+}
+
+// The category the cell names: the item chosen in it while the cell still shows it, an item
+// or a category of that name in any case, else the one category whose name contains the text.
+// None (nullopt) when the text names no category or several.
+std::optional<QString> RegisterScreen::resolveCategory(const QString& text,
+                                                       const QString& categoryId) const
+{
+    if (text.isEmpty())
+        return QString();
+    const QList<QPair<QString, QString>> items = m_delegate->categoryItems();
+    const auto shows = [&text](const QPair<QString, QString>& item) {
+        return !item.second.isEmpty() && item.first.compare(text, Qt::CaseInsensitive) == 0;
+    };
+    for (const auto& item : items) {
+        if (item.second == categoryId && shows(item))
+            return categoryId;
+    }
+    for (const auto& item : items) {
+        if (shows(item))
+            return item.second;
+    }
+    // A category typed with a parent it does not have: "Auto > Fuel" for a Fuel on its own.
+    CategoryRepository* categories = m_appState->categoryRepository();
+    std::optional<Category> named = categories->byName(text);
+    const qsizetype separator = text.indexOf(QStringLiteral(" > "));
+    if (!named && separator >= 0)
+        named = categories->byName(text.mid(separator + 3).trimmed());
+    if (named)
+        return named->id;
+
+    std::optional<QString> only;
+    for (const auto& item : items) {
+        if (item.second.isEmpty() || !item.first.contains(text, Qt::CaseInsensitive))
+            continue;
+        if (only)
+            return std::nullopt;
+        only = item.second;
+    }
+    return only;
+}
+
+// The sync leaves rows dated before 2000 out on other devices: such a date is meant, or not.
+bool RegisterScreen::confirmEarlyDate(const QDate& date)
+{
+    if (date >= QDate(2000, 1, 1))
+        return true;
+    return QMessageBox::question(
+               this, tr("Date Before 2000"),
+               tr("The date %1 is before 2000. Transactions dated before 1/1/2000 are not "
+                  "synchronised to your other devices.\n\nSave the transaction with this date?")
+                   .arg(RegisterDate::toText(date)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void RegisterScreen::refuseAt(int row, int column, const QString& reason)
+{
+    if (!reason.isEmpty())
+        showMessage(reason, 3000);
+    if (row < 0 || row >= m_model->rowCount() || m_view->isColumnHidden(column))
+        return;
+    const QModelIndex cell = m_model->index(row, column);
+    m_view->setCurrentIndex(cell);
+    m_view->scrollTo(cell);
+    m_view->setFocus();
+    if (cell.flags().testFlag(Qt::ItemIsEditable))
+        m_view->edit(cell);
+}
+
+bool RegisterScreen::commitCurrentRow()
 {
     flushEditor();
+    const int bufferRow = m_model->bufferRow();
     m_view->setCurrentIndex(QModelIndex());
 
+    const std::optional<TypedRow> typed = readTypedRow();
+    if (!typed)
+        return false;
     const RegisterModel::Entry& entry = m_model->entry();
-    QString payee = entry.payee.trimmed();
-    if (payee.isEmpty()) {
-        showMessage(tr("Payee is required"), 3000);
-        return;
-    }
-    const QString paymentText = entry.payment.trimmed();
-    const QString depositText = entry.deposit.trimmed();
-    qint64 amount = 0;
-    if (!paymentText.isEmpty())
-        amount = -m_model->readAmount(paymentText);
-    else if (!depositText.isEmpty())
-        amount = m_model->readAmount(depositText);
-    if (amount == 0 && paymentText.isEmpty() && depositText.isEmpty()) {
-        showMessage(tr("Enter a payment or deposit amount"), 3000);
-        return;
-    }
-    const QDate date = parseRegisterDate(entry.date);
-
-    QString categoryId = entry.categoryId;
-    const QString categoryText = entry.category.trimmed();
-    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        CategoryRepository* categories = m_appState->categoryRepository();
-        std::optional<Category> found = categories->byName(categoryText);
-        const int separator = categoryText.indexOf(QStringLiteral(" > "));
-        if (!found && separator >= 0)
-            found = categories->byName(categoryText.mid(separator + 3).trimmed());
-        if (found)
-            categoryId = found->id;
-    }
+    QString payee = typed->payee;
 
     const QString clr = entry.cleared.trimmed().toUpper();
     const bool cleared = clr == QLatin1String("C") || clr == QLatin1String("R");
@@ -755,24 +911,28 @@ void RegisterScreen::commitCurrentRow()
             }
         }
         if (!target) {
-            showMessage(tr("Transfer account not found"), 3000);
-            return;
+            refuseAt(bufferRow, RegisterModel::PayeeColumn, tr("Transfer account not found"));
+            return false;
         }
         if (account && account->currency != target->currency) {
             emit errorMessage(tr("Transfers require both accounts to use the same currency"));
-            return;
+            return false;
         }
         payee = tr("Transfer to %1").arg(targetName);
+    }
+    if (!confirmEarlyDate(typed->date)) {
+        refuseAt(bufferRow, RegisterModel::DateColumn, QString());
+        return false;
     }
 
     // What the row says, written over a new or an existing transaction alike.
     const auto applyTyped = [&](Transaction& transaction) {
-        transaction.date = date;
+        transaction.date = typed->date;
         transaction.payee = payee;
         transaction.checkNumber = entry.checkNumber.trimmed();
         transaction.memo = entry.memo.trimmed();
-        transaction.amount = amount;
-        transaction.categoryId = categoryId;
+        transaction.amount = typed->amount;
+        transaction.categoryId = typed->categoryId;
         transaction.cleared = cleared;
         transaction.reconciled = reconciled;
     };
@@ -792,29 +952,56 @@ void RegisterScreen::commitCurrentRow()
         // A row that could not be stored stays as typed.
         if (!saved) {
             emit errorMessage(tr("The transaction could not be saved"));
-            return;
+            return false;
         }
-        m_model->setStickyDate(entry.date);
+        m_model->setStickyDate(RegisterDate::toText(typed->date));
         reload();
         focusEntryRow();
-        return;
+        return true;
     }
 
     const RegisterRow* row = m_model->rowAt(editingRow);
     if (!row || row->transaction.id.isEmpty()) {
         // The opening row is not stored: there is nothing to write.
         reload();
-        return;
+        return true;
     }
     Transaction transaction = row->transaction;
     applyTyped(transaction);
     if (!ledger->editInPlace(transaction)) {
         emit errorMessage(tr("The transaction could not be saved"));
-        return;
+        return false;
     }
     reload();
     if (editingRow + 1 < m_model->rowCount())
         m_view->setCurrentIndex(m_model->index(editingRow + 1, 0));
+    return true;
+}
+
+bool RegisterScreen::settleTypedRow()
+{
+    if (m_accountId.isEmpty())
+        return true;
+    flushEditor();
+    const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
+    if (!m_model->hasUnsavedEntry() || !account || account->isDeleted())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, tr("Unsaved Transaction"),
+        tr("The transaction being typed in \"%1\" has not been saved.\n\nSave it in \"%1\"?")
+            .arg(account->name),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    switch (answer) {
+    case QMessageBox::Save:
+        return commitCurrentRow();
+    case QMessageBox::Discard:
+        closeOpenEditor();
+        m_model->resetEntry();
+        m_model->setEditingRow(-1);
+        return true;
+    default:
+        return false;
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -983,6 +1170,15 @@ void RegisterScreen::fillFromLastPayee(const QString& payee)
     }
 }
 
+void RegisterScreen::showContextMenuForCurrentCell()
+{
+    const QModelIndex current = m_view->currentIndex();
+    const QModelIndex cell = current.isValid()
+                                 ? current
+                                 : m_model->index(m_model->entryRow(), RegisterModel::DateColumn);
+    onContextMenu(m_view->visualRect(cell).center());
+}
+
 void RegisterScreen::showMessage(const QString& text, int milliseconds)
 {
     m_messageLabel->setText(text);
@@ -1025,7 +1221,7 @@ void RegisterScreen::onContextMenu(const QPoint& position)
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_view->viewport() && event->type() == QEvent::Resize)
-        fitDefaultTextColumns();
+        fitColumns();
     if ((watched == m_view || watched == m_view->viewport()) && event->type() == QEvent::KeyPress) {
         if (handleKey(static_cast<QKeyEvent*>(event)))
             return true;
@@ -1093,6 +1289,9 @@ bool RegisterScreen::runCommand(CommandId command, int row)
     case MarkCleared:
     case MarkUncleared:
         toggleCleared(row);
+        return true;
+    case ContextMenu:
+        showContextMenuForCurrentCell();
         return true;
     case Separator:
         break;

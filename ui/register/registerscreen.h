@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class AppState;
 class BalanceLabel;
 class QLabel;
@@ -29,6 +31,10 @@ public:
 
     void setAccount(const QString& accountId);
     QString accountId() const { return m_accountId; }
+    // Before the register shows another account: a row being typed is saved into this
+    // account, dropped, or kept as the user answers. False when the user keeps it (or it
+    // could not be saved), and the register must stay where it is.
+    bool settleTypedRow();
     // Reads the account's rows again; does nothing while a cell editor is open.
     void reload();
     void beginNewTransaction();
@@ -52,7 +58,9 @@ signals:
 
 public slots:
     void onContextMenu(const QPoint& position);
-    void commitCurrentRow();
+    // Saves the row being typed; false, with the reason shown and the row kept, when it is
+    // refused.
+    bool commitCurrentRow();
     void deleteCurrentRow();
     void copyFromAbove();
     void advanceToNextField();
@@ -85,14 +93,32 @@ private:
         EditSplits,
         MarkCleared,
         MarkUncleared,
+        ContextMenu,
+    };
+
+    // What the typed row says, read and checked before anything is written.
+    struct TypedRow
+    {
+        QString payee;
+        qint64 amount = 0;
+        QDate date;
+        QString categoryId;
     };
 
     void defineCommands();
     void buildLayout();
+    void applyThemeColours();
     void setUpTable();
     bool handleKey(QKeyEvent* event);
     bool runCommand(CommandId command, int row);
     int currentRow() const;
+
+    std::optional<TypedRow> readTypedRow();
+    std::optional<qint64> typedAmount(int bufferRow);
+    std::optional<QString> resolveCategory(const QString& text, const QString& categoryId) const;
+    bool confirmEarlyDate(const QDate& date);
+    // Shows why the row was not saved and opens the cell to put right.
+    void refuseAt(int bufferRow, int column, const QString& reason);
 
     void flushEditor();
     QWidget* openEditor() const;
@@ -112,9 +138,11 @@ private:
     void editSplits(int row);
     void toggleCleared(int row);
     void memorize(int row);
+    void showContextMenuForCurrentCell();
 
     void applyColumnLayout();
-    void fitDefaultTextColumns();
+    void fitColumns();
+    int leastColumnWidth(int column) const;
     void setTwoLineMode(bool on);
     void showMessage(const QString& text, int milliseconds);
     void fillFromLastPayee(const QString& payee);
@@ -129,6 +157,7 @@ private:
     BalanceLabel* m_balanceLabel = nullptr;
     QLabel* m_subtitleLabel = nullptr;
     QLabel* m_messageLabel = nullptr;
+    QLabel* m_hintLabel = nullptr;
     QPushButton* m_reconcileButton = nullptr;
     RegisterTableView* m_view = nullptr;
     RegisterModel* m_model = nullptr;

@@ -6,13 +6,15 @@
 #include "data/enumerations.h"
 #include "ui/widgets/formfields.h"
 #include "ui/widgets/moneyspinbox.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 AccountFormDialog::AccountFormDialog(QWidget* parent) : QDialog(parent)
@@ -48,7 +50,7 @@ void AccountFormDialog::buildForm()
         m_currency->addItem(Enumerations::displayName(currency),
                             Enumerations::storageString(currency));
 
-    m_startingBalance = new QDoubleSpinBox(this);
+    m_startingBalance = new SmartAmountField(this);
     showMoneyIn(m_startingBalance, chosenCurrency(), true);
     m_startingBalance->setValue(0);
     connect(m_currency, &QComboBox::currentIndexChanged, this,
@@ -75,11 +77,29 @@ void AccountFormDialog::buildForm()
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    // An account needs a name: without one OK stays off, so Enter does not close the form.
+    const auto followName = [this] { m_ok->setEnabled(!m_name->text().trimmed().isEmpty()); };
+    connect(m_name, &QLineEdit::textChanged, this, followName);
+    followName();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     m_name->setFocus();
+}
+
+void AccountFormDialog::setOpeningBalance(qint64 amount, const QDate& date)
+{
+    m_startingBalance->setValue(toMajorUnits(amount, chosenCurrency()));
+    m_asOf->setDate(date);
+}
+
+void AccountFormDialog::accept()
+{
+    if (m_name->text().trimmed().isEmpty())
+        return;
+    QDialog::accept();
 }
 
 void AccountFormDialog::fill(const Account& account)

@@ -7,12 +7,13 @@
 
 class QComboBox;
 class QDateEdit;
-class QDoubleSpinBox;
 class QLineEdit;
+class QPushButton;
+class SmartAmountField;
 
 // Creates or edits an account. It writes nothing: the caller stores account() and turns a new
 // account's starting balance into an opening transaction dated openingDate(). The starting
-// balance is typed in the currency chosen in the form.
+// balance is typed in the currency chosen in the form. OK waits for a name.
 class AccountFormDialog : public QDialog
 {
     Q_OBJECT
@@ -21,8 +22,15 @@ public:
     explicit AccountFormDialog(QWidget* parent = nullptr);
     AccountFormDialog(const Account& account, QWidget* parent = nullptr);
 
+    // For an account that holds its opening balance as a transaction: the form shows that
+    // transaction's amount and date as the starting balance and its date.
+    void setOpeningBalance(qint64 amount, const QDate& date);
+
     Account account() const;
     QDate openingDate() const;
+
+    // Refused while the name is empty.
+    void accept() override;
 
 private:
     void buildForm();
@@ -34,8 +42,9 @@ private:
     QLineEdit* m_name = nullptr;
     QComboBox* m_type = nullptr;
     QComboBox* m_currency = nullptr;
-    QDoubleSpinBox* m_startingBalance = nullptr;
+    SmartAmountField* m_startingBalance = nullptr;
     QDateEdit* m_asOf = nullptr;
     QLineEdit* m_institution = nullptr;
     QLineEdit* m_accountNumber = nullptr;
+    QPushButton* m_ok = nullptr;
 };

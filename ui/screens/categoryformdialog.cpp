@@ -2,6 +2,7 @@
 
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "app/core/singleline.h"
 #include "data/enumerations.h"
 
 #include <QCheckBox>
@@ -96,11 +97,12 @@ Category CategoryFormDialog::category() const
         category.id = newId();
         category.createdAt = nowUtc();
     }
-    category.name = m_name->text().trimmed();
+    category.name = singleLine(m_name->text()).trimmed();
     category.categoryType = Enumerations::categoryTypeFromStorage(m_type->currentData().toString());
     category.parentId = m_parentId;
     category.isTaxRelevant = m_taxRelevant->isChecked();
-    category.taxCategory = category.isTaxRelevant ? m_taxCode->text().trimmed() : QString();
+    category.taxCategory =
+        category.isTaxRelevant ? singleLine(m_taxCode->text()).trimmed() : QString();
     category.updatedAt = nowUtc();
     category.syncStatus = SyncStatus::Pending;
     return category;

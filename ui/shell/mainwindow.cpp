@@ -42,6 +42,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
@@ -54,6 +55,9 @@ namespace {
 const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int autoPostIntervalMs = 3600000;
+const QSize firstWindowSize(1280, 900);
+// A title bar and borders, which a window gets only once it is shown.
+const QSize frameAllowance(16, 48);
 constexpr int maximumAccountShortcuts = 10;
 // The list's item style pads each row 7 px above and below, and a row's widget is laid inside
 // that padding, so the row is made taller by as much to keep the widget's own height.
@@ -109,8 +113,12 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
 {
     setWindowTitle(BuildConfig::applicationTitle());
     const QByteArray geometry = QSettings().value(geometryKey).toByteArray();
-    if (geometry.isEmpty() || !restoreGeometry(geometry))
-        resize(1280, 900);
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        const QRect available = screen()->availableGeometry();
+        resize(firstSize(available.size()));
+        move(available.x() + (available.width() - width()) / 2,
+             available.y() + (available.height() - height() - frameAllowance.height()) / 2);
+    }
 
     defineCommands();
     buildMenus();
@@ -150,6 +158,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     connect(m_appState->themeManager(), &ThemeManager::themeChanged, this, [this] {
         m_statusBar->restyle();
         m_accountList->setStyleSheet(accountListStyle());
+        Styles::restyleMuted(m_emptyPanel);
     });
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::onAccountsChanged);
@@ -170,6 +179,12 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
             &MainWindow::refreshRecurringDue);
 
     restoreLastViewedAccount();
+    updateAccountCommands();
+}
+
+QSize MainWindow::firstSize(const QSize& availableOnScreen)
+{
+    return firstWindowSize.boundedTo(availableOnScreen - frameAllowance);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -289,7 +304,7 @@ QWidget* MainWindow::buildEmptyPanel()
     auto* subtitle = new QLabel(tr("Create your first account to get started."), panel);
     applyFontRole(subtitle, FontRoles::Subheading);
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
+    Styles::setMuted(subtitle);
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
@@ -307,7 +322,7 @@ QWidget* MainWindow::buildEmptyPanel()
     import->setAlignment(Qt::AlignCenter);
     import->setWordWrap(true);
     import->setMaximumWidth(480);
-    import->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
+    Styles::setMuted(import);
     applyFontRole(import, FontRoles::Small);
     layout->addWidget(import, 0, Qt::AlignCenter);
     return panel;
@@ -459,13 +474,17 @@ void MainWindow::refreshAccountList()
                               ? tr("No accounts")
                               : tr("Total: %1").arg(formatMoney(total, totalCurrency)));
 
-    const QString current = m_appState->currentAccountId();
-    if (!current.isEmpty()) {
-        for (int i = 0; i < m_accountList->count(); ++i) {
-            if (m_accountList->item(i)->data(Qt::UserRole).toString() == current) {
-                m_accountList->setCurrentRow(i);
-                break;
-            }
+    highlightAccount(m_appState->currentAccountId());
+}
+
+void MainWindow::highlightAccount(const QString& accountId)
+{
+    if (accountId.isEmpty())
+        return;
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(i);
+            break;
         }
     }
 }
@@ -473,6 +492,16 @@ void MainWindow::refreshAccountList()
 void MainWindow::onAccountsChanged()
 {
     refreshAccountList();
+    keepAnAccountShown();
+}
+
+void MainWindow::keepAnAccountShown()
+{
+    const QString current = m_appState->currentAccountId();
+    const std::optional<Account> account =
+        current.isEmpty() ? std::nullopt : m_appState->accountRepository()->byId(current);
+    if (!account || account->isDeleted())
+        restoreLastViewedAccount();
 }
 
 void MainWindow::rebuildAccountShortcuts()
@@ -520,15 +549,19 @@ void MainWindow::onAccountClicked(QListWidgetItem* item)
 
 void MainWindow::selectAccount(const QString& accountId)
 {
+    // A row typed in the register is settled in the account it was typed in before another
+    // account is shown. Kept, the register stays, and so does the list's highlight.
+    const bool leavesRegister =
+        m_stack->currentWidget() == m_registerScreen && accountId != m_registerScreen->accountId();
+    if (leavesRegister && !m_registerScreen->settleTypedRow()) {
+        highlightAccount(m_registerScreen->accountId());
+        return;
+    }
     m_appState->setCurrentAccountId(accountId);
     m_registerScreen->setAccount(accountId);
     m_stack->setCurrentWidget(m_registerScreen);
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(i);
-            break;
-        }
-    }
+    highlightAccount(accountId);
+    updateAccountCommands();
 }
 
 void MainWindow::restoreLastViewedAccount()
@@ -541,10 +574,12 @@ void MainWindow::restoreLastViewedAccount()
         return;
     }
     const QList<Account> accounts = m_appState->accountRepository()->listAll();
-    if (!accounts.isEmpty())
+    if (!accounts.isEmpty()) {
         selectAccount(accounts.first().id);
-    else
-        showSignedOutPage();
+        return;
+    }
+    m_appState->setCurrentAccountId(QString());
+    showSignedOutPage();
 }
 
 void MainWindow::onAccountContextMenu(const QPoint& position)
@@ -604,10 +639,17 @@ void MainWindow::showEditAccountDialog()
     const std::optional<Account> account = m_appState->accountRepository()->byId(current);
     if (!account)
         return;
+    AccountService* accounts = m_appState->accountService();
     AccountFormDialog dialog(*account, this);
+    // An account opened with a balance holds it as its opening transaction, edited here.
+    if (const std::optional<Transaction> opening = accounts->openingTransaction(current))
+        dialog.setOpeningBalance(opening->amount, opening->date);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_appState->accountService()->update(dialog.account());
+    const Account edited = dialog.account();
+    if (!accounts->update(edited,
+                          AccountService::Opening{edited.startingBalance, dialog.openingDate()}))
+        m_statusBar->showMessage(tr("The account could not be saved"), 5000);
     m_registerScreen->reload();
 }
 
@@ -630,11 +672,8 @@ void MainWindow::deleteAccount(const QString& accountId)
         return;
     }
 
-    if (m_appState->currentAccountId() == accountId) {
-        m_appState->setCurrentAccountId(QString());
-        showSignedOutPage();
-    }
     refreshAccountList();
+    keepAnAccountShown();
 }
 
 void MainWindow::deleteCurrentAccount()
@@ -751,6 +790,16 @@ bool MainWindow::isSignedIn() const
 void MainWindow::showSignedOutPage()
 {
     m_stack->setCurrentWidget(isSignedIn() ? m_emptyPanel : static_cast<QWidget*>(m_welcomeScreen));
+    updateAccountCommands();
+}
+
+void MainWindow::updateAccountCommands()
+{
+    using enum CommandId;
+    const bool hasAccount = !m_appState->currentAccountId().isEmpty();
+    for (const CommandId command : {NewTransaction, EditAccount, Reconcile, ReconciliationHistory,
+                                    RenamePayees, ShareAccount, DeleteAccount})
+        m_commands.setAvailable(command, hasAccount);
 }
 
 void MainWindow::updateAuthUi()
@@ -842,7 +891,7 @@ void MainWindow::clearSampleData()
     }
     samples.clear();
     refreshAccountList();
-    showSignedOutPage();
+    keepAnAccountShown();
     m_statusBar->showMessage(tr("Sample data cleared"), 3000);
 }
 

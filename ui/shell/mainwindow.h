@@ -29,6 +29,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(AppState* appState, QWidget* parent = nullptr);
 
+    // The window's size when no geometry was saved: 1280 x 900, or less on a smaller screen,
+    // leaving room for a title bar and borders.
+    static QSize firstSize(const QSize& availableOnScreen);
+
     RegisterScreen* registerScreen() const { return m_registerScreen; }
     ImportScreen* importScreen() const { return m_importScreen; }
 
@@ -97,6 +101,12 @@ private:
     void fitAccountItemWidths();
     void saveAccountOrder();
     void restoreLastViewedAccount();
+    // When the account shown is gone (deleted, or cleared with the sample data), another one
+    // is shown; the welcome screen only when there is none.
+    void keepAnAccountShown();
+    void highlightAccount(const QString& accountId);
+    // Commands that act on an account are on while there is one.
+    void updateAccountCommands();
     void updateAuthUi();
     void checkAutoPosted();
     void refreshRecurringDue();

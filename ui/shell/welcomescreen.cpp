@@ -78,7 +78,7 @@ WelcomeScreen::WelcomeScreen(AppState* appState, QWidget* parent)
 
     auto* offline = centredLabel(tr("Works fully offline. Your data stays on this device."),
                                  FontRoles::Small, column);
-    offline->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
+    Styles::setMuted(offline);
     layout->addWidget(offline);
     layout->addSpacing(24);
 
@@ -180,4 +180,5 @@ void WelcomeScreen::restyle()
     m_howItWorks->setStyleSheet(
         QStringLiteral("#HowItWorksCard { border: 1px solid %1; border-radius: 10px; }")
             .arg(ThemeColors::divider(dark).name()));
+    Styles::restyleMuted(this);
 }

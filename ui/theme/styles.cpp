@@ -2,6 +2,21 @@
 
 #include "ui/theme/themecolors.h"
 
+#include <QLabel>
+
+namespace {
+
+const char* const mutedProperty = "tovMutedText";
+
+void applyMuted(QLabel* label)
+{
+    const QString style = Styles::textColor(ThemeColors::mutedText());
+    if (label->styleSheet() != style)
+        label->setStyleSheet(style);
+}
+
+} // namespace
+
 QString Styles::primaryButton()
 {
     return QStringLiteral("QPushButton {  background-color: %1;  color: %2;  border: none;  "
@@ -15,4 +30,18 @@ QString Styles::primaryButton()
 QString Styles::textColor(const ThemeColor& colour)
 {
     return QStringLiteral("color: %1;").arg(colour.name());
+}
+
+void Styles::setMuted(QLabel* label)
+{
+    label->setProperty(mutedProperty, true);
+    applyMuted(label);
+}
+
+void Styles::restyleMuted(QWidget* root)
+{
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->property(mutedProperty).toBool())
+            applyMuted(label);
+    }
 }

@@ -18,12 +18,15 @@ constexpr char deepSage[] = "#4A6358";
 constexpr char statusInk[] = "#2A3D33";
 constexpr char ink[] = "#1B2D26";
 // The dark theme's:
+// Text on the dark backgrounds reads at 4.5:1 at least.
 constexpr char moonlight[] = "#D8E8DF";
 constexpr char paleSage[] = "#8FAF9F";
+constexpr char mutedSage[] = "#84A295";
 constexpr char hintSage[] = "#5A7A6E";
+constexpr char lightHintSage[] = "#7F9C8F";
 constexpr char disabledForest[] = "#3A5A4A";
 constexpr char darkRule[] = "#2A4038";
-constexpr char selectedForest[] = "#26574A";
+constexpr char selectedForest[] = "#1C4439";
 constexpr char forest[] = "#1E3530";
 constexpr char sidebarBorder[] = "#1E3028";
 constexpr char nightAlternate[] = "#1A2E28";
@@ -157,14 +160,24 @@ ThemeColor ThemeColors::unreadableCell(bool dark)
     return pick(dark, paleRose, darkRose);
 }
 
-ThemeColor ThemeColors::mutedText()
+ThemeColor ThemeColors::mutedText(bool dark)
 {
-    return ThemeColor(sage);
+    return pick(dark, sage, mutedSage);
 }
 
-ThemeColor ThemeColors::hintText()
+ThemeColor ThemeColors::hintText(bool dark)
 {
-    return ThemeColor(hintSage);
+    return pick(dark, hintSage, lightHintSage);
+}
+
+ThemeColor ThemeColors::splitBalanced(bool dark)
+{
+    return pick(dark, plainGreen, lightGreen);
+}
+
+ThemeColor ThemeColors::splitOverAssigned(bool dark)
+{
+    return pick(dark, plainRed, lightRed);
 }
 
 ThemeColor ThemeColors::brightAccent()
@@ -190,16 +203,6 @@ ThemeColor ThemeColors::primaryButtonPressed()
 ThemeColor ThemeColors::primaryButtonText()
 {
     return ThemeColor(plainWhite);
-}
-
-ThemeColor ThemeColors::splitBalanced()
-{
-    return ThemeColor(plainGreen);
-}
-
-ThemeColor ThemeColors::splitOverAssigned()
-{
-    return ThemeColor(plainRed);
 }
 
 ThemeColor ThemeColors::dueRecurring()
@@ -239,7 +242,7 @@ ThemeColor ThemeColors::sidebarStrongText()
 
 ThemeColor ThemeColors::sidebarHeading()
 {
-    return ThemeColor(hintSage);
+    return ThemeColor(lightHintSage);
 }
 
 ThemeColor ThemeColors::sidebarRule()

@@ -42,11 +42,19 @@ public:
     static ThemeColor accent() { return accent(isDark()); }
     static ThemeColor secondary() { return secondary(isDark()); }
 
-    // Colours that stay the same in both themes.
-    // Captions, notes and timestamps: the light theme's secondary text.
-    static ThemeColor mutedText();
+    // Captions, notes and timestamps: the light theme's secondary text, lighter on dark.
+    static ThemeColor mutedText(bool dark);
+    static ThemeColor mutedText() { return mutedText(isDark()); }
     // The register's key hint.
-    static ThemeColor hintText();
+    static ThemeColor hintText(bool dark);
+    static ThemeColor hintText() { return hintText(isDark()); }
+    // The split editor's remaining amount: nothing left to assign, or more assigned than the total.
+    static ThemeColor splitBalanced(bool dark);
+    static ThemeColor splitBalanced() { return splitBalanced(isDark()); }
+    static ThemeColor splitOverAssigned(bool dark);
+    static ThemeColor splitOverAssigned() { return splitOverAssigned(isDark()); }
+
+    // Colours that stay the same in both themes.
     // The teal of icons and link-like buttons, readable on light and dark backgrounds alike.
     static ThemeColor brightAccent();
     // The filled button of a screen's main action.
@@ -54,9 +62,6 @@ public:
     static ThemeColor primaryButtonHover();
     static ThemeColor primaryButtonPressed();
     static ThemeColor primaryButtonText();
-    // The split editor's remaining amount: nothing left to assign, or more assigned than the total.
-    static ThemeColor splitBalanced();
-    static ThemeColor splitOverAssigned();
     // Recurring transactions that are due (their date and the due count), and those switched off.
     static ThemeColor dueRecurring();
     static ThemeColor inactiveRecurring();

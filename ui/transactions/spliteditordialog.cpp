@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 amount, Currency currency,
@@ -44,9 +45,19 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 amount, Currency
 
 void SplitEditorDialog::accept()
 {
-    // Lines that do not add up are the user's choice: the remaining label shows it.
     if (!m_lines->checkCategories())
         return;
+    // Lines that do not add up would be stored under the transaction as they are. Lines that
+    // are all empty drop the split instead.
+    const qint64 total = m_lines->total();
+    if (total != 0 && total != qAbs(m_amount)) {
+        QMessageBox::warning(
+            this, tr("Split Transaction"),
+            tr("The split lines add up to %1 but the transaction is %2. Change "
+               "them until nothing remains.")
+                .arg(formatMoney(total, m_currency), formatMoney(qAbs(m_amount), m_currency)));
+        return;
+    }
     QDialog::accept();
 }
 

@@ -10,8 +10,8 @@ class QLabel;
 class SplitLinesWidget;
 
 // Edits the split lines of an existing transaction against its fixed amount, in its account's
-// currency, showing what is still to be distributed. It writes nothing: the caller replaces the
-// stored lines by lines().
+// currency, showing what is still to be distributed; OK waits until nothing is. It writes nothing:
+// the caller replaces the stored lines by lines().
 class SplitEditorDialog : public QDialog
 {
     Q_OBJECT
@@ -23,8 +23,8 @@ public:
     // The lines with the transaction's sign, without transaction id.
     QList<SplitLine> lines() const;
 
-    // Refused while a line with an amount has no category; lines that do not add up to the
-    // amount are accepted.
+    // Refused while a line with an amount has no category, and while the lines do not add up
+    // to the amount (unless no line has an amount: the transaction is no longer split).
     void accept() override;
 
 public slots:

@@ -42,7 +42,7 @@ QLabel* noteLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     applyFontRole(label, FontRoles::Small);
-    label->setStyleSheet(Styles::textColor(ThemeColors::mutedText()));
+    Styles::setMuted(label);
     return label;
 }
 

@@ -13,6 +13,7 @@
 #include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/formfields.h"
 #include "ui/widgets/moneyspinbox.h"
+#include "ui/widgets/registerdate.h"
 #include "ui/widgets/smartamountfield.h"
 
 #include <QCheckBox>
@@ -21,6 +22,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -204,6 +206,12 @@ Transaction TransactionFormDialog::transaction() const
 
 void TransactionFormDialog::accept()
 {
+    // A date that does not exist would be stored as the date shown before it.
+    if (!RegisterDate::fromTypedText(m_date->text().trimmed()).isValid()) {
+        QMessageBox::warning(this, windowTitle(), tr("Enter a valid date"));
+        m_date->setFocus();
+        return;
+    }
     if (m_splitMode && !m_lines->checkCategories())
         return;
     QDialog::accept();

@@ -41,7 +41,8 @@ public:
     // empty when the transaction is not split.
     QList<SplitLine> splitLines() const;
 
-    // Refused in split mode while a line with an amount has no category.
+    // Refused while the date is no date, and in split mode while a line with an amount has no
+    // category.
     void accept() override;
 
 public slots:

@@ -16,6 +16,6 @@ bool applyDateShortcut(QKeyEvent* event, QDate& date);
 // Those keys as the Keyboard Shortcuts box lists them.
 ShortcutSection dateShortcutSection();
 
-// The date typed into a date editor ("M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy"; two-digit
-// years are 1900-1999), or the editor's stored "date" property when the text is no date.
+// The date typed into a date editor (as RegisterDate::fromTypedText reads it), or the editor's
+// stored "date" property when the text is no date.
 QDate parseDateText(QLineEdit* edit);

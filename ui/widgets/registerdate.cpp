@@ -1,8 +1,12 @@
 #include "ui/widgets/registerdate.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString registerFormat = QStringLiteral("M/d/yyyy");
+// Two-digit years below this one are of this century, as QIF files read them.
+constexpr int centuryPivot = 70;
 
 } // namespace
 
@@ -11,7 +15,6 @@ QString RegisterDate::toText(const QDate& date)
     return date.toString(registerFormat);
 }
 
-// QDate::fromString reads a two-digit "yy" year as 19yy, which is the rule the register wants.
 QDate RegisterDate::fromText(const QString& text)
 {
     return QDate::fromString(text, registerFormat);
@@ -19,12 +22,18 @@ QDate RegisterDate::fromText(const QString& text)
 
 QDate RegisterDate::fromTypedText(const QString& text)
 {
-    static const QString formats[] = {registerFormat, QStringLiteral("MM/dd/yyyy"),
-                                      QStringLiteral("M/d/yy"), QStringLiteral("MM/dd/yy")};
-    for (const QString& format : formats) {
+    for (const QString& format : {registerFormat, QStringLiteral("MM/dd/yyyy")}) {
         const QDate date = QDate::fromString(text, format);
         if (date.isValid())
             return date;
     }
-    return {};
+    // Read by hand: QDate's "yy" is 1900-1999, where 2/29/00 does not exist.
+    static const QRegularExpression twoDigitYear(
+        QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2})$"));
+    const QRegularExpressionMatch match = twoDigitYear.match(text);
+    if (!match.hasMatch())
+        return {};
+    const int year = match.captured(3).toInt();
+    return QDate(year < centuryPivot ? 2000 + year : 1900 + year, match.captured(1).toInt(),
+                 match.captured(2).toInt());
 }

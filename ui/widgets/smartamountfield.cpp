@@ -2,6 +2,11 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
 
 SmartAmountField::SmartAmountField(QWidget* parent) : QDoubleSpinBox(parent)
 {
@@ -38,4 +43,31 @@ void SmartAmountField::keyPressEvent(QKeyEvent* event)
         }
     }
     QDoubleSpinBox::keyPressEvent(event);
+}
+
+QValidator::State SmartAmountField::validate(QString& text, int& position) const
+{
+    const QValidator::State state = QDoubleSpinBox::validate(text, position);
+    if (state == QValidator::Invalid && isBeyondRange(text)) {
+        const QLocale english(QLocale::English);
+        const double largest = std::max(std::abs(minimum()), std::abs(maximum()));
+        const QString explanation =
+            tr("Enter an amount up to %1").arg(english.toString(largest, 'f', decimals()));
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), explanation, lineEdit());
+        emit amountRefused(explanation);
+    }
+    return state;
+}
+
+bool SmartAmountField::isBeyondRange(const QString& text) const
+{
+    QString number = text;
+    if (number.startsWith(prefix()))
+        number.remove(0, prefix().size());
+    if (!suffix().isEmpty() && number.endsWith(suffix()))
+        number.chop(suffix().size());
+    number.remove(locale().groupSeparator());
+    bool ok = false;
+    const double value = locale().toDouble(number.trimmed(), &ok);
+    return ok && (value > maximum() || value < minimum());
 }

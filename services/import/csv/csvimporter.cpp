@@ -7,6 +7,7 @@
 
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
+#include "app/core/singleline.h"
 #include "data/transactionrepository.h"
 
 #include <QDebug>

@@ -1,5 +1,7 @@
 #include "services/import/csv/csvrowreader.h"
 
+#include "app/core/money.h"
+#include "app/core/singleline.h"
 #include "services/import/csv/csvdetector.h"
 #include "services/import/csv/csvreader.h"
 #include "services/import/importedamount.h"
@@ -11,9 +13,19 @@ bool hasColumn(const QStringList& row, int column)
     return column >= 0 && column < row.size();
 }
 
+// Fields are single lines: a line break pasted into a bank's payee or memo becomes a space.
 QString fieldAt(const QStringList& row, int column)
 {
-    return hasColumn(row, column) ? row.at(column) : QString();
+    return hasColumn(row, column) ? singleLine(row.at(column)) : QString();
+}
+
+// An amount beyond what can be typed is no amount either.
+std::optional<qint64> readAmountInRange(const QString& text)
+{
+    const std::optional<qint64> cents = CsvReader::readAmount(text);
+    if (!cents || !isWithinEnteredRange(*cents, Currency::USD))
+        return std::nullopt;
+    return cents;
 }
 
 } // namespace
@@ -43,7 +55,7 @@ CsvRowReading CsvRowReader::read(const QStringList& row) const
     reading.date = CsvReader::readDate(row.at(m_options.dateColumn), m_dateFormat);
     if (!reading.date.isValid())
         reading.unreadableColumns.append(m_options.dateColumn);
-    reading.payee = row.at(m_options.payeeColumn);
+    reading.payee = fieldAt(row, m_options.payeeColumn);
     reading.amount =
         twoColumns ? readTwoColumnAmount(row, reading) : readSignedAmount(row, reading);
     reading.memo = fieldAt(row, m_options.memoColumn);
@@ -56,7 +68,7 @@ std::optional<qint64> CsvRowReader::readSignedAmount(const QStringList& row,
 {
     // Amounts are read like QIF amounts, so "(12.00)" and "12,50" keep their value; a field
     // that is no amount at all makes the row unparseable instead of a zero.
-    const std::optional<qint64> cents = CsvReader::readAmount(row.at(m_options.amountColumn));
+    const std::optional<qint64> cents = readAmountInRange(row.at(m_options.amountColumn));
     if (!cents) {
         reading.unreadableColumns.append(m_options.amountColumn);
         return std::nullopt;
@@ -78,7 +90,7 @@ std::optional<qint64> CsvRowReader::readTwoColumnAmount(const QStringList& row,
         const QString text = fieldAt(row, column);
         if (text.isEmpty())
             continue;
-        const std::optional<qint64> size = CsvReader::readAmount(text);
+        const std::optional<qint64> size = readAmountInRange(text);
         if (!size) {
             reading.unreadableColumns.append(column);
             unreadable = true;

@@ -1,5 +1,8 @@
 #include "services/import/qif/qifparser.h"
 
+#include "app/core/money.h"
+#include "app/core/singleline.h"
+
 namespace {
 
 constexpr int monthFirst = 1;
@@ -198,7 +201,7 @@ std::optional<qint64> QifParser::parseAmount(const QString& text)
     if (!decimal.isNull())
         number.replace(decimal, QLatin1Char('.'));
     const std::optional<qint64> cents = decimalCents(number);
-    if (!cents)
+    if (!cents || !isWithinEnteredRange(*cents, Currency::USD))
         return std::nullopt;
     return negative ? -*cents : *cents;
 }
@@ -249,7 +252,7 @@ void QifParser::readLine(QStringView line)
     }
 
     const QChar letter = cleaned.at(0);
-    const QString value = cleaned.sliced(1).trimmed().toString();
+    const QString value = singleLine(cleaned.sliced(1).trimmed().toString());
     m_hasContent = true;
     switch (m_section) {
     case Section::AccountList:

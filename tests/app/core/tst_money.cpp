@@ -18,6 +18,8 @@ private slots:
     void parsing();
     void typedUnits_data();
     void typedUnits();
+    void typedAmounts_data();
+    void typedAmounts();
     void nameBasedIdsAreStable();
     void randomIdsAreLowerCaseUuids();
     void timestampsRoundTripInUtc();
@@ -78,6 +80,8 @@ void TestMoney::parsing_data()
     QTest::newRow("leading plus") << "+7.25" << Currency::USD << qint64(725);
     QTest::newRow("negative euro with symbol") << "-€0.05" << Currency::EUR << qint64(-5);
     QTest::newRow("surrounding blanks") << "  42.10 " << Currency::GBP << qint64(4210);
+    QTest::newRow("too many digits for any amount")
+        << "99999999999999999999999.99" << Currency::USD << qint64(0);
 }
 
 void TestMoney::parsing()
@@ -113,6 +117,59 @@ void TestMoney::typedUnits()
     QCOMPARE(formatAmount(largestEnteredAmount(currency), currency),
              currency == Currency::JPY ? QStringLiteral("99,999,999")
                                        : QStringLiteral("99,999,999.99"));
+}
+
+Q_DECLARE_METATYPE(TypedAmount::Reading)
+
+// Typed amounts are read strictly: text that is no amount and amounts no field takes are told
+// apart from a zero.
+void TestMoney::typedAmounts_data()
+{
+    using Reading = TypedAmount::Reading;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<Reading>("reading");
+    QTest::addColumn<qint64>("amount");
+
+    QTest::newRow("plain") << "12.50" << Currency::USD << Reading::Amount << qint64(1250);
+    QTest::newRow("grouped with symbol")
+        << " $1,234.56 " << Currency::USD << Reading::Amount << qint64(123456);
+    QTest::newRow("zero") << "0" << Currency::USD << Reading::Amount << qint64(0);
+    QTest::newRow("signed") << "-5" << Currency::EUR << Reading::Amount << qint64(-500);
+    QTest::newRow("cents rounded") << "12.345" << Currency::USD << Reading::Amount << qint64(1235);
+    QTest::newRow("no whole part") << ".5" << Currency::USD << Reading::Amount << qint64(50);
+    QTest::newRow("largest") << "99,999,999.99" << Currency::USD << Reading::Amount
+                             << qint64(9'999'999'999);
+    QTest::newRow("largest payment")
+        << "-99999999.99" << Currency::USD << Reading::Amount << qint64(-9'999'999'999);
+    QTest::newRow("whole yen") << "¥1,500" << Currency::JPY << Reading::Amount << qint64(1500);
+    QTest::newRow("letters and digits")
+        << "abc12x.5" << Currency::USD << Reading::NotAnAmount << qint64(0);
+    QTest::newRow("letters") << "abc" << Currency::USD << Reading::NotAnAmount << qint64(0);
+    QTest::newRow("two points") << "1.2.3" << Currency::USD << Reading::NotAnAmount << qint64(0);
+    QTest::newRow("point alone") << "." << Currency::USD << Reading::NotAnAmount << qint64(0);
+    QTest::newRow("empty") << "" << Currency::USD << Reading::NotAnAmount << qint64(0);
+    QTest::newRow("exponent") << "1e5" << Currency::USD << Reading::NotAnAmount << qint64(0);
+    QTest::newRow("yen with cents") << "12.5" << Currency::JPY << Reading::NotAnAmount << qint64(0);
+    QTest::newRow("foreign symbol") << "€5" << Currency::USD << Reading::NotAnAmount << qint64(0);
+    QTest::newRow("one cent too many")
+        << "100,000,000.00" << Currency::USD << Reading::TooLarge << qint64(0);
+    QTest::newRow("rounds up past the largest")
+        << "99999999.999" << Currency::USD << Reading::TooLarge << qint64(0);
+    QTest::newRow("beyond any integer")
+        << "99999999999999999999999.99" << Currency::USD << Reading::TooLarge << qint64(0);
+    QTest::newRow("too many yen") << "100000000" << Currency::JPY << Reading::TooLarge << qint64(0);
+}
+
+void TestMoney::typedAmounts()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(TypedAmount::Reading, reading);
+    QFETCH(qint64, amount);
+    const TypedAmount typed = readTypedAmount(text, currency);
+    QCOMPARE(typed.reading, reading);
+    QCOMPARE(typed.amount, amount);
 }
 
 void TestMoney::nameBasedIdsAreStable()

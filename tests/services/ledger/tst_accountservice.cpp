@@ -117,6 +117,9 @@ private slots:
     void reconcileStoresTheTickedAndTheStatement();
     void reconcileIsAllOrNothing_data();
     void reconcileIsAllOrNothing();
+    void openingBalanceIsEditedWhereItIsStored_data();
+    void openingBalanceIsEditedWhereItIsStored();
+    void namesAreStoredOnOneLine();
 };
 
 void TestAccountService::createTurnsTheBalanceIntoAnOpeningTransaction_data()
@@ -339,6 +342,79 @@ void TestAccountService::reconcileIsAllOrNothing()
     QCOMPARE(ledger.reconciliationTables(), before);
     QCOMPARE(transactionsChanged.count(), 0);
     QCOMPARE(reconciliationsChanged.count(), 0);
+}
+
+// An account opened with a balance holds it as its "Opening Balance" transaction: the account
+// form edits that transaction, so the balance is never counted twice. Only an account without
+// one keeps the balance as its starting balance.
+void TestAccountService::openingBalanceIsEditedWhereItIsStored_data()
+{
+    QTest::addColumn<qint64>("openedWith");
+    QTest::addColumn<qint64>("typed");
+    QTest::addColumn<qint64>("openingAmount");
+    QTest::addColumn<qint64>("startingBalance");
+
+    QTest::newRow("opened with a balance")
+        << qint64(100000) << qint64(150000) << qint64(150000) << qint64(0);
+    QTest::newRow("balance unchanged")
+        << qint64(100000) << qint64(100000) << qint64(100000) << qint64(0);
+    QTest::newRow("opened without one") << qint64(0) << qint64(20000) << qint64(0) << qint64(20000);
+}
+
+void TestAccountService::openingBalanceIsEditedWhereItIsStored()
+{
+    QFETCH(qint64, openedWith);
+    QFETCH(qint64, typed);
+    QFETCH(qint64, openingAmount);
+    QFETCH(qint64, startingBalance);
+    Ledger ledger;
+    Account account = testAccount(QStringLiteral("new"), QStringLiteral("Wallet"), openedWith);
+    QVERIFY(ledger.service.create(account, openingDay));
+    QVERIFY(ledger.transactions.insert(testTransaction(QStringLiteral("later"),
+                                                       QStringLiteral("new"), openingDay.addDays(3),
+                                                       QStringLiteral("Opening Balance"), 700)));
+
+    const std::optional<Transaction> opening =
+        ledger.service.openingTransaction(QStringLiteral("new"));
+    QCOMPARE(bool(opening), openedWith != 0);
+    if (opening) {
+        QCOMPARE(opening->amount, openedWith);
+        QCOMPARE(opening->date, openingDay);
+    }
+
+    Account edited = *ledger.accounts.byId(QStringLiteral("new"));
+    edited.name = QStringLiteral("Travel Wallet");
+    const QDate movedTo = openingDay.addDays(-10);
+    QVERIFY(ledger.service.update(edited, AccountService::Opening{typed, movedTo}));
+
+    const Account stored = *ledger.accounts.byId(QStringLiteral("new"));
+    QCOMPARE(stored.name, QStringLiteral("Travel Wallet"));
+    QCOMPARE(stored.startingBalance, startingBalance);
+    QCOMPARE(ledger.transactions.accountBalance(QStringLiteral("new")), typed + 700);
+    const QList<Transaction> rows = ledger.transactions.listByAccount(QStringLiteral("new"));
+    QCOMPARE(rows.size(), openedWith != 0 ? 2 : 1);
+    if (opening) {
+        const Transaction changed = *ledger.transactions.byId(opening->id);
+        QCOMPARE(changed.amount, openingAmount);
+        QCOMPARE(changed.date, movedTo);
+        QCOMPARE(changed.syncStatus, SyncStatus::Pending);
+    }
+}
+
+void TestAccountService::namesAreStoredOnOneLine()
+{
+    Ledger ledger;
+    Account account = testAccount(QStringLiteral("new"), QStringLiteral("Joint\r\nChecking"));
+    account.institution = QStringLiteral("First\tBank");
+    QVERIFY(ledger.service.create(account, openingDay));
+    QCOMPARE(ledger.accounts.byId(QStringLiteral("new"))->name, QStringLiteral("Joint Checking"));
+
+    account = *ledger.accounts.byId(QStringLiteral("new"));
+    account.name = QStringLiteral("Joint\nSavings");
+    QVERIFY(ledger.service.update(account));
+    const Account stored = *ledger.accounts.byId(QStringLiteral("new"));
+    QCOMPARE(stored.name, QStringLiteral("Joint Savings"));
+    QCOMPARE(stored.institution, QStringLiteral("First Bank"));
 }
 
 QTEST_GUILESS_MAIN(TestAccountService)

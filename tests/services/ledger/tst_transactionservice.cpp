@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -94,6 +95,13 @@ private slots:
     void failedSplitEditKeepsTheOldLines();
     void removingATransferRemovesBothSides();
     void openingRowIsNeverWritten();
+    void editingATransferMovesItsPartner_data();
+    void editingATransferMovesItsPartner();
+    void failedPartnerWriteKeepsBothSides();
+    void textFieldsAreStoredOnOneLine_data();
+    void textFieldsAreStoredOnOneLine();
+    void amountsBeyondTheLimitAreRefused_data();
+    void amountsBeyondTheLimitAreRefused();
 };
 
 void TestTransactionService::addStampsANewRowWithItsLines()
@@ -291,6 +299,168 @@ void TestTransactionService::openingRowIsNeverWritten()
     QVERIFY(!ledger.service.setCleared(opening, false));
     QVERIFY(!ledger.service.remove(opening));
     QCOMPARE(ledger.transactionCount(), 0);
+}
+
+namespace {
+
+// "out" in checking (-250.00, payee, memo and category of its own) linked to "in" in savings.
+void addLinkedTransfer(Ledger& ledger)
+{
+    Transaction source = typed(QStringLiteral("checking"), -25000, QStringLiteral("out"));
+    source.memo = QStringLiteral("rent reserve");
+    Transaction partner = TransactionService::transferPartner(
+        source, QStringLiteral("savings"), QStringLiteral("Transfer from Checking"));
+    partner.id = QStringLiteral("in");
+    partner.memo = QStringLiteral("kept for the roof");
+    partner.categoryId = QStringLiteral("home");
+    QVERIFY(ledger.service.addTransfer(source, partner));
+}
+
+} // namespace
+
+// An edit of one side's amount or date moves the other side with it (negated amount, same
+// date), in the same write; the other side's own payee, memo and category stay its own.
+void TestTransactionService::editingATransferMovesItsPartner_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("edited");
+    QTest::addColumn<qint64>("partnerAmount");
+    QTest::addColumn<QDate>("partnerDate");
+    QTest::addColumn<int>("partnerVersion");
+
+    const QDate later = day.addDays(5);
+    QTest::newRow("amount in place") << Edit([](TransactionService& service, Transaction t) {
+        t.amount = -30000;
+        return service.editInPlace(t);
+    }) << "out" << qint64(30000) << day
+                                     << 2;
+    QTest::newRow("date in the form") << Edit([later](TransactionService& service, Transaction t) {
+        t.date = later;
+        return service.edit(t, {});
+    }) << "out" << qint64(25000) << later
+                                      << 1;
+    QTest::newRow("the receiving side") << Edit([](TransactionService& service, Transaction t) {
+        t.amount = 12345;
+        return service.edit(t, {});
+    }) << "in" << qint64(-12345) << day << 1;
+    QTest::newRow("payee only leaves the partner alone")
+        << Edit([](TransactionService& service, Transaction t) {
+               t.payee = QStringLiteral("Transfer to Savings (roof)");
+               return service.editInPlace(t);
+           })
+        << "out" << qint64(25000) << day << 1;
+}
+
+void TestTransactionService::editingATransferMovesItsPartner()
+{
+    QFETCH(Edit, edit);
+    QFETCH(QString, edited);
+    QFETCH(qint64, partnerAmount);
+    QFETCH(QDate, partnerDate);
+    QFETCH(int, partnerVersion);
+    Ledger ledger;
+    addLinkedTransfer(ledger);
+    const QString other =
+        edited == QLatin1String("out") ? QStringLiteral("in") : QStringLiteral("out");
+    const Transaction before = ledger.stored(other);
+
+    QVERIFY(edit(ledger.service, ledger.stored(edited)));
+
+    const Transaction partner = ledger.stored(other);
+    QCOMPARE(partner.amount, partnerAmount);
+    QCOMPARE(partner.date, partnerDate);
+    QCOMPARE(partner.version, partnerVersion);
+    QCOMPARE(partner.amount, -ledger.stored(edited).amount);
+    QCOMPARE(partner.payee, before.payee);
+    QCOMPARE(partner.memo, before.memo);
+    QCOMPARE(partner.categoryId, before.categoryId);
+    QCOMPARE(partner.transferLinkId, edited);
+}
+
+void TestTransactionService::failedPartnerWriteKeepsBothSides()
+{
+    Ledger ledger;
+    addLinkedTransfer(ledger);
+    ledger.db.exec(
+        QStringLiteral("CREATE TRIGGER refuse_in BEFORE UPDATE ON transactions WHEN NEW.id = 'in' "
+                       "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    Transaction out = ledger.stored(QStringLiteral("out"));
+    out.amount = -30000;
+
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::update failed:")));
+    QVERIFY(!ledger.service.editInPlace(out));
+
+    QCOMPARE(ledger.stored(QStringLiteral("out")).amount, qint64(-25000));
+    QCOMPARE(ledger.stored(QStringLiteral("in")).amount, qint64(25000));
+}
+
+// Pasted line breaks and control characters would be stored and break the row's painting:
+// every single-line field keeps one line, each run of them a single space.
+void TestTransactionService::textFieldsAreStoredOnOneLine_data()
+{
+    QTest::addColumn<Edit>("write");
+
+    QTest::newRow("new") << Edit(
+        [](TransactionService& service, Transaction t) { return service.add(t, {}); });
+    QTest::newRow("in place") << Edit([](TransactionService& service, Transaction t) {
+        return service.add(testTransaction(t.id, t.accountId, t.date, QStringLiteral("Old"), -1)) &&
+               service.editInPlace(t);
+    });
+    QTest::newRow("form") << Edit([](TransactionService& service, Transaction t) {
+        return service.add(testTransaction(t.id, t.accountId, t.date, QStringLiteral("Old"), -1)) &&
+               service.edit(t, {});
+    });
+}
+
+void TestTransactionService::textFieldsAreStoredOnOneLine()
+{
+    QFETCH(Edit, write);
+    Ledger ledger;
+    Transaction transaction = typed(QStringLiteral("checking"), -555, QStringLiteral("t"));
+    transaction.payee = QStringLiteral("Corner\r\nMarket");
+    transaction.memo = QStringLiteral("milk\n\n\teggs");
+    transaction.checkNumber = QStringLiteral("10\a01");
+
+    QVERIFY(write(ledger.service, transaction));
+
+    const Transaction stored = ledger.stored(QStringLiteral("t"));
+    QCOMPARE(stored.payee, QStringLiteral("Corner Market"));
+    QCOMPARE(stored.memo, QStringLiteral("milk eggs"));
+    QCOMPARE(stored.checkNumber, QStringLiteral("10 01"));
+}
+
+// What no field lets the user type is not stored either: beyond 99,999,999.99 an amount is
+// refused, whoever asks.
+void TestTransactionService::amountsBeyondTheLimitAreRefused_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<bool>("stored");
+
+    QTest::newRow("largest payment") << qint64(-9'999'999'999) << true;
+    QTest::newRow("largest deposit") << qint64(9'999'999'999) << true;
+    QTest::newRow("one cent more") << qint64(10'000'000'000) << false;
+    QTest::newRow("overflowed text") << std::numeric_limits<qint64>::min() << false;
+}
+
+void TestTransactionService::amountsBeyondTheLimitAreRefused()
+{
+    QFETCH(qint64, amount);
+    QFETCH(bool, stored);
+    Ledger ledger;
+    QVERIFY(ledger.service.add(typed(QStringLiteral("checking"), -100, QStringLiteral("t"))));
+    if (!stored)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("refusing an amount of")));
+    QCOMPARE(ledger.service.add(typed(QStringLiteral("checking"), amount)), stored);
+
+    Transaction edited = ledger.stored(QStringLiteral("t"));
+    edited.amount = amount;
+    if (!stored)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("refusing an amount of")));
+    QCOMPARE(ledger.service.edit(edited, {}), stored);
+    QCOMPARE(ledger.transactionCount(), stored ? 2 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestTransactionService)

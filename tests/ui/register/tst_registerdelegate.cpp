@@ -69,6 +69,7 @@ private slots:
     void tabMovesThroughTheOwner();
     void tabAcceptsACompletionInTheCell_data();
     void tabAcceptsACompletionInTheCell();
+    void categoryListsAreAsWideAsTheirItems();
 
 private:
     QWidget* openEditor(const QModelIndex& index);
@@ -313,7 +314,8 @@ void TestRegisterDelegate::dateCellRoundTrip()
     editor->setText(QStringLiteral("4/5/26"));
     QTest::keyClick(editor, Qt::Key_Return);
 
-    QTRY_COMPARE(m_model->entry().date, QStringLiteral("4/5/1926"));
+    // A two-digit year below 70 is of this century.
+    QTRY_COMPARE(m_model->entry().date, QStringLiteral("4/5/2026"));
 }
 
 void TestRegisterDelegate::categoryCellFollowsItsText_data()
@@ -492,6 +494,32 @@ void TestRegisterDelegate::tabAcceptsACompletionInTheCell()
         QCOMPARE(m_model->entry().payee, QStringLiteral("Market"));
         QVERIFY(!m_view->indexWidget(cell));
     }
+}
+
+// A narrow Category column used to cut the names in its drop-down list and in its suggestions.
+void TestRegisterDelegate::categoryListsAreAsWideAsTheirItems()
+{
+    QVERIFY(m_state->categoryRepository()->insert(
+        testCategory("cat-long", "Comprehensive insurance for the family car", "cat-car")));
+    m_view->setColumnWidth(RegisterModel::CategoryColumn, 90);
+    const QModelIndex cell = m_model->index(m_model->entryRow(), RegisterModel::CategoryColumn);
+    auto* combo = qobject_cast<QComboBox*>(openEditor(cell));
+    QVERIFY(combo);
+    const int longest = combo->view()->fontMetrics().horizontalAdvance(
+        QStringLiteral("Car > Comprehensive insurance for the family car"));
+
+    combo->showPopup();
+    QTRY_VERIFY(combo->view()->isVisible());
+    QVERIFY2(combo->view()->width() >= longest,
+             qPrintable(QStringLiteral("%1 < %2").arg(combo->view()->width()).arg(longest)));
+    combo->hidePopup();
+
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("family"));
+    QAbstractItemView* suggestions = combo->completer()->popup();
+    QTRY_VERIFY(suggestions->isVisible());
+    QVERIFY2(suggestions->width() >= longest,
+             qPrintable(QStringLiteral("%1 < %2").arg(suggestions->width()).arg(longest)));
+    suggestions->hide();
 }
 
 QTEST_MAIN(TestRegisterDelegate)

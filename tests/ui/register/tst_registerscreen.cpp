@@ -13,6 +13,7 @@
 #include "ui/transactions/splitlineswidget.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -74,15 +75,27 @@ struct RegisterFixture
 
     QString message() const
     {
-        for (QLabel* label : screen->findChildren<QLabel*>()) {
-            if (label->text().endsWith(QLatin1String("required")) ||
-                label->text().startsWith(QLatin1String("Enter a")) ||
-                label->text().startsWith(QLatin1String("Transfer account")) ||
-                label->text() == QLatin1String("Fields cleared"))
-                return label->text();
-        }
-        return {};
+        const auto* label = screen->findChild<QLabel*>(QStringLiteral("registerMessage"));
+        return label ? label->text() : QString();
     }
+
+    // Opens the cell's editor on the entry row and types into it, replacing what it shows.
+    void typeInto(int column, const QString& text)
+    {
+        view()->setFocus();
+        const QModelIndex cell = model()->index(model()->entryRow(), column);
+        view()->setCurrentIndex(cell);
+        view()->edit(cell);
+        QWidget* widget = view()->indexWidget(cell);
+        auto* editor = qobject_cast<QLineEdit*>(widget);
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            editor = combo->lineEdit();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+    }
+
+    QWidget* openEditor() const { return view()->indexWidget(view()->currentIndex()); }
 
     // Fills the entry row as the user's typing would, then commits with Ctrl+Return.
     void commitEntry(const QString& payee, const QString& payment, const QString& deposit = {})
@@ -131,7 +144,17 @@ private slots:
     void typingAPaymentStoresIt();
     void validationKeepsTheTypedValues_data();
     void validationKeepsTheTypedValues();
-    void zeroAndUnreadableAmountsAreAccepted();
+    void zeroIsAnAmount();
+    void typedDatesAreStoredAsRead_data();
+    void typedDatesAreStoredAsRead();
+    void impossibleDateKeepsTheCellOpen();
+    void earlyDateIsConfirmed_data();
+    void earlyDateIsConfirmed();
+    void typedCategoryIsResolvedOrRefused_data();
+    void typedCategoryIsResolvedOrRefused();
+    void categoryFollowsTheShownText();
+    void pastedLineBreaksAreStoredAsSpaces();
+    void shiftF10OpensTheContextMenu();
     void transferCreatesTwoLinkedTransactions();
     void transferToAnotherCurrencyIsRefused();
     void deletingOneSideOfATransferDeletesBoth();
@@ -200,40 +223,243 @@ void TestRegisterScreen::validationKeepsTheTypedValues_data()
 {
     QTest::addColumn<QString>("payee");
     QTest::addColumn<QString>("payment");
+    QTest::addColumn<QString>("deposit");
     QTest::addColumn<QString>("message");
     QTest::newRow("no payee") << "  "
                               << "5.00"
+                              << ""
                               << "Payee is required";
     QTest::newRow("no amount") << "Bakery"
+                               << ""
                                << ""
                                << "Enter a payment or deposit amount";
     QTest::newRow("unknown transfer account") << "[Transfer] Nowhere"
                                               << "5.00"
+                                              << ""
                                               << "Transfer account not found";
+    // Text that is no amount used to be stored as 0.00, an amount too long for a number as
+    // -92,233,720,368,547,758.08, and a row with both amounts kept one of them.
+    QTest::newRow("letters are no amount") << "Bakery"
+                                           << "abc12x.5"
+                                           << ""
+                                           << "Enter a valid amount";
+    QTest::newRow("letters in the deposit") << "Refund"
+                                            << ""
+                                            << "abc"
+                                            << "Enter a valid amount";
+    QTest::newRow("beyond what can be entered") << "Lottery"
+                                                << "99999999999999999999999.99"
+                                                << ""
+                                                << "Enter an amount up to 99,999,999.99";
+    QTest::newRow("one cent too many") << "Lottery"
+                                       << ""
+                                       << "100,000,000.00"
+                                       << "Enter an amount up to 99,999,999.99";
+    QTest::newRow("payment and deposit") << "Bakery"
+                                         << "10"
+                                         << "20"
+                                         << "Enter a payment or a deposit, not both";
 }
 
 void TestRegisterScreen::validationKeepsTheTypedValues()
 {
     QFETCH(QString, payee);
     QFETCH(QString, payment);
+    QFETCH(QString, deposit);
     QFETCH(QString, message);
     RegisterFixture fixture;
-    fixture.commitEntry(payee, payment);
+    fixture.commitEntry(payee, payment, deposit);
     QCOMPARE(fixture.message(), message);
     QVERIFY(fixture.stored().isEmpty());
     QCOMPARE(fixture.model()->entry().payee, payee);
     QCOMPARE(fixture.model()->entry().payment, payment);
+    QCOMPARE(fixture.model()->entry().deposit, deposit);
 }
 
-void TestRegisterScreen::zeroAndUnreadableAmountsAreAccepted()
+// A typed zero is an amount like any other.
+void TestRegisterScreen::zeroIsAnAmount()
 {
     RegisterFixture fixture;
     fixture.commitEntry(QStringLiteral("Zero"), QStringLiteral("0"));
-    fixture.commitEntry(QStringLiteral("Letters"), QStringLiteral("abc"));
+    fixture.commitEntry(QStringLiteral("Waived"), QString(), QStringLiteral("0.00"));
     const QList<Transaction> stored = fixture.stored();
     QCOMPARE(stored.size(), 2);
     QCOMPARE(stored.at(0).amount, qint64(0));
     QCOMPARE(stored.at(1).amount, qint64(0));
+}
+
+// Two-digit years are read as QIF files read them: below 70 in this century.
+void TestRegisterScreen::typedDatesAreStoredAsRead_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("stored");
+    QTest::newRow("two-digit year") << "12/4/26" << QDate(2026, 12, 4);
+    QTest::newRow("two-digit year 69") << "1/5/69" << QDate(2069, 1, 5);
+    QTest::newRow("padded") << "03/15/2026" << QDate(2026, 3, 15);
+}
+
+void TestRegisterScreen::typedDatesAreStoredAsRead()
+{
+    QFETCH(QString, typed);
+    QFETCH(QDate, stored);
+    RegisterFixture fixture;
+    fixture.typeInto(RegisterModel::DateColumn, typed);
+    fixture.press(Qt::Key_Tab);
+    fixture.commitEntry(QStringLiteral("Bakery"), QStringLiteral("4.00"));
+    QCOMPARE(fixture.stored().size(), 1);
+    QCOMPARE(fixture.stored().first().date, stored);
+}
+
+// A date that does not exist used to turn silently back into the date shown before it. It is
+// refused with a message, and its cell stays open with what was typed.
+void TestRegisterScreen::impossibleDateKeepsTheCellOpen()
+{
+    RegisterFixture fixture;
+    fixture.typeInto(RegisterModel::DateColumn, QStringLiteral("2/31/2026"));
+    fixture.press(Qt::Key_Tab);
+    QCOMPARE(fixture.message(), QStringLiteral("Enter a valid date"));
+    QCOMPARE(fixture.view()->currentIndex().column(), int(RegisterModel::DateColumn));
+    auto* editor = qobject_cast<QLineEdit*>(fixture.openEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("2/31/2026"));
+
+    fixture.press(Qt::Key_Return);
+    QCOMPARE(fixture.view()->currentIndex().column(), int(RegisterModel::DateColumn));
+    QVERIFY(fixture.openEditor());
+
+    // Saving from the open cell is refused too, and leaves the cell open on the typed text.
+    fixture.model()->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Gym"));
+    fixture.model()->setBuffer(RegisterModel::PaymentColumn, QStringLiteral("30.00"));
+    fixture.press(Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(fixture.stored().isEmpty());
+    QCOMPARE(fixture.message(), QStringLiteral("Enter a valid date"));
+    QCOMPARE(fixture.view()->currentIndex().column(), int(RegisterModel::DateColumn));
+    editor = qobject_cast<QLineEdit*>(fixture.openEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("2/31/2026"));
+}
+
+// Rows dated before 2000 are skipped by the sync on other devices: such a date is confirmed.
+void TestRegisterScreen::earlyDateIsConfirmed_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("kept") << int(QMessageBox::Yes) << 1;
+    QTest::newRow("taken back") << int(QMessageBox::No) << 0;
+}
+
+void TestRegisterScreen::earlyDateIsConfirmed()
+{
+    QFETCH(int, answer);
+    QFETCH(int, stored);
+    RegisterFixture fixture;
+    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->entryRow(), 0));
+    fixture.model()->setBuffer(RegisterModel::DateColumn, QStringLiteral("12/31/1999"));
+    QString asked;
+    answerNextMessageBox(QMessageBox::StandardButton(answer), &asked);
+    fixture.commitEntry(QStringLiteral("Party"), QStringLiteral("19.99"));
+    QVERIFY2(asked.contains(QStringLiteral("12/31/1999")), qPrintable(asked));
+    QCOMPARE(fixture.stored().size(), stored);
+    if (stored == 0)
+        QCOMPARE(fixture.model()->entry().payee, QStringLiteral("Party"));
+    else
+        QCOMPARE(fixture.stored().first().date, QDate(1999, 12, 31));
+
+    // A date from 2000 on is not asked about.
+    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->entryRow(), 0));
+    fixture.model()->setBuffer(RegisterModel::DateColumn, QStringLiteral("1/1/2000"));
+    fixture.commitEntry(QStringLiteral("New year"), QStringLiteral("1.00"));
+    QCOMPARE(fixture.stored().size(), stored + 1);
+}
+
+// A category typed and not picked from the list used to be dropped without a word.
+void TestRegisterScreen::typedCategoryIsResolvedOrRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("category"); // empty: refused
+    QTest::newRow("part of one name") << "Groc"
+                                      << "Groceries";
+    QTest::newRow("any case") << "PETS"
+                              << "Pets";
+    QTest::newRow("as the list shows it") << "insurance > auto"
+                                          << "Auto";
+    QTest::newRow("a whole name before parts of others") << "Gifts"
+                                                         << "Gifts";
+    QTest::newRow("part of several names") << "Insur"
+                                           << "";
+    QTest::newRow("part of no name") << "Grocceries"
+                                     << "";
+}
+
+void TestRegisterScreen::typedCategoryIsResolvedOrRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, category);
+    RegisterFixture fixture;
+    fixture.typeInto(RegisterModel::CategoryColumn, typed);
+    fixture.press(Qt::Key_Tab);
+    fixture.commitEntry(QStringLiteral("Corner Market"), QStringLiteral("12.00"));
+
+    if (category.isEmpty()) {
+        QVERIFY(fixture.stored().isEmpty());
+        QCOMPARE(
+            fixture.message(),
+            QStringLiteral("\"%1\" is not a category: pick one from the list or clear the cell")
+                .arg(typed));
+        QCOMPARE(fixture.model()->entry().category, typed);
+        return;
+    }
+    QCOMPARE(fixture.stored().size(), 1);
+    const std::optional<Category> stored =
+        fixture.app.state()->categoryRepository()->byId(fixture.stored().first().categoryId);
+    QVERIFY(stored);
+    QCOMPARE(stored->name, category);
+}
+
+// The category stored is always the one the cell shows, never one chosen earlier.
+void TestRegisterScreen::categoryFollowsTheShownText()
+{
+    RegisterFixture fixture;
+    CategoryRepository* categories = fixture.app.state()->categoryRepository();
+    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->entryRow(), 0));
+    fixture.model()->setCategoryId(categories->byName(QStringLiteral("Groceries"))->id);
+    fixture.model()->setBuffer(RegisterModel::CategoryColumn, QStringLiteral("Pets"));
+    fixture.commitEntry(QStringLiteral("Vet"), QStringLiteral("80.00"));
+    QCOMPARE(fixture.stored().first().categoryId, categories->byName(QStringLiteral("Pets"))->id);
+}
+
+void TestRegisterScreen::pastedLineBreaksAreStoredAsSpaces()
+{
+    RegisterFixture fixture;
+    fixture.view()->setCurrentIndex(fixture.model()->index(fixture.model()->entryRow(), 0));
+    fixture.model()->setBuffer(RegisterModel::MemoColumn, QStringLiteral("milk\r\neggs"));
+    fixture.commitEntry(QStringLiteral("Corner\nMarket"), QStringLiteral("3.50"));
+    QCOMPARE(fixture.stored().first().payee, QStringLiteral("Corner Market"));
+    QCOMPARE(fixture.stored().first().memo, QStringLiteral("milk eggs"));
+}
+
+// Shift+F10 is the keyboard's other context-menu key.
+void TestRegisterScreen::shiftF10OpensTheContextMenu()
+{
+    RegisterFixture fixture;
+    fixture.app.state()->transactionRepository()->insert(
+        testTransaction(QStringLiteral("t1"), QStringLiteral("checking"), QDate(2026, 3, 2),
+                        QStringLiteral("Bakery"), -400));
+    fixture.screen->reload();
+    fixture.view()->setFocus();
+    fixture.view()->setCurrentIndex(fixture.model()->index(
+        fixture.model()->viewRowOf(QStringLiteral("t1")), RegisterModel::PayeeColumn));
+
+    QStringList shown;
+    QTimer::singleShot(50, [&shown] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions())
+            shown << action->text();
+        menu->close();
+    });
+    QTest::keyClick(fixture.view(), Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY2(shown.contains(QStringLiteral("Show &Details...")), qPrintable(shown.join(u'|')));
 }
 
 void TestRegisterScreen::transferCreatesTwoLinkedTransactions()
@@ -433,7 +659,10 @@ void TestRegisterScreen::splitFromTheFormIsStoredWithItsLines()
     const QString groceries = categories->byName(QStringLiteral("Groceries"))->id;
     const QString household = categories->byName(QStringLiteral("Household"))->id;
     whenModalOpens([&](QWidget* dialog) {
-        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Big Store"));
+        for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+            if (field->placeholderText() == QLatin1String("Start typing to search payees..."))
+                field->setText(QStringLiteral("Big Store"));
+        }
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
             if (button->text() == QLatin1String("Split..."))
                 button->click();
@@ -454,6 +683,7 @@ void TestRegisterScreen::splitFromTheFormIsStoredWithItsLines()
     QVERIFY(stored.first().isSplit);
     QVERIFY(stored.first().categoryId.isEmpty());
     QCOMPARE(stored.first().amount, qint64(-4250));
+    QCOMPARE(stored.first().payee, QStringLiteral("Big Store"));
     const QList<SplitLine> lines =
         fixture.app.state()->splitLineRepository()->listForTransaction(stored.first().id);
     QCOMPARE(lines.size(), 2);

@@ -7,9 +7,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 // Finds the dialog's widgets the way a user finds them: by their labels.
@@ -32,6 +34,9 @@ private slots:
     void editingAnAccountKeepsItsIdentity();
     void editingAYenAccountShowsWholeYen();
     void unknownAccountTypeReadsAsOther();
+    void accountFormNeedsAName_data();
+    void accountFormNeedsAName();
+    void editingShowsTheOpeningTransaction();
     void categoryTitlesAndParentRow();
     void uncheckingTaxRelevantClearsTheCode();
     void editingATransferCategoryOffersExpense();
@@ -125,6 +130,47 @@ void TestFormDialogs::unknownAccountTypeReadsAsOther()
     stored.accountType = AccountType(42);
     AccountFormDialog dialog(stored);
     QCOMPARE(dialog.account().accountType, AccountType::Other);
+}
+
+// Enter in an empty name used to close the form and lose what was typed.
+void TestFormDialogs::accountFormNeedsAName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("blanks") << "   " << false;
+    QTest::newRow("named") << "Wallet" << true;
+}
+
+void TestFormDialogs::accountFormNeedsAName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, accepted);
+    AccountFormDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* nameField = fieldOf<QLineEdit>(dialog, QStringLiteral("&Name:"));
+    fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"))->setValue(250.0);
+    nameField->setText(name);
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QCOMPARE(ok->isEnabled(), accepted);
+
+    QTest::keyClick(nameField, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(dialog.isVisible(), !accepted);
+}
+
+// An account opened with a balance holds it as its opening transaction: the form shows that
+// transaction's amount and date rather than a starting balance of 0 as of today.
+void TestFormDialogs::editingShowsTheOpeningTransaction()
+{
+    AccountFormDialog dialog(testAccount(QStringLiteral("a"), QStringLiteral("Everyday")));
+    dialog.setOpeningBalance(-123456, QDate(2024, 2, 1));
+    QCOMPARE(fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"))->value(),
+             -1234.56);
+    QCOMPARE(fieldOf<QDateEdit>(dialog, QStringLiteral("&As of:"))->date(), QDate(2024, 2, 1));
+    QCOMPARE(dialog.account().startingBalance, qint64(-123456));
+    QCOMPARE(dialog.openingDate(), QDate(2024, 2, 1));
 }
 
 void TestFormDialogs::categoryTitlesAndParentRow()

@@ -3,6 +3,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/ledger/accountservice.h"
 #include "tests/common/testapp.h"
 #include "tests/common/testrecords.h"
 #include "ui/register/registermodel.h"
@@ -26,6 +27,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -172,7 +175,36 @@ private slots:
     void accountContextMenuActsOnItsRow();
     void toolWindowsNeedACurrentAccount();
     void toolWindowsOpenAsTheirOwnWindows();
+    void switchingAccountsSettlesTheTypedRow_data();
+    void switchingAccountsSettlesTheTypedRow();
+    void losingTheViewedAccountShowsAnother();
+    void editFormEditsTheOpeningTransaction();
+    void accountCommandsNeedAnAccount();
+    void registerFitsTheWindow_data();
+    void registerFitsTheWindow();
+    void firstSizeFitsTheScreen_data();
+    void firstSizeFitsTheScreen();
 };
+
+namespace {
+
+// "Cash Wallet" (viewed) and "Checking" beside it.
+void addTwoAccounts(AppState* state)
+{
+    Account cash = testAccount(QStringLiteral("cash"), QStringLiteral("Cash Wallet"));
+    cash.accountType = AccountType::Cash;
+    Account checking = testAccount(QStringLiteral("checking"), QStringLiteral("Checking"));
+    checking.sortOrder = 1;
+    state->accountRepository()->insert(cash);
+    state->accountRepository()->insert(checking);
+}
+
+QWidget* pageShown(QMainWindow& window)
+{
+    return window.findChild<QStackedWidget*>()->currentWidget();
+}
+
+} // namespace
 
 // The General section is made of the menus' own entries: each key a menu carries is listed
 // with its meaning, except the platform's standard Quit key.
@@ -341,7 +373,8 @@ void TestMainWindow::firstStartShowsTheWelcomeScreen()
 {
     TestApp app;
     MainWindow window(app.state());
-    QCOMPARE(window.size(), QSize(1280, 900));
+    // 1280 x 900, or less on a smaller screen.
+    QCOMPARE(window.size(), MainWindow::firstSize(window.screen()->availableGeometry().size()));
     auto* stack = window.findChild<QStackedWidget*>();
     QCOMPARE(stack->currentIndex(), 0);
     QVERIFY(accountLabels(window.accountList()).isEmpty());
@@ -567,15 +600,18 @@ void TestMainWindow::toolWindowsNeedACurrentAccount()
 {
     TestApp app;
     MainWindow window(app.state());
-    for (const char* entry : {"&Reconcile...", "Reconciliation &History..."}) {
-        QVERIFY(menuAction(window, QString::fromUtf8(entry))->isEnabled());
-        window.statusBarWidget()->showMessage(QString(), 0);
-        menuAction(window, QString::fromUtf8(entry))->trigger();
-        QCOMPARE(window.statusBarWidget()->currentMessage(),
-                 QStringLiteral("Select an account first"));
+    const QStringList entries = {QStringLiteral("&Reconcile..."),
+                                 QStringLiteral("Reconciliation &History...")};
+    for (const QString& entry : entries) {
+        QVERIFY2(!menuAction(window, entry)->isEnabled(), qPrintable(entry));
+        menuAction(window, entry)->trigger();
     }
     QVERIFY(!window.findChild<ReconciliationScreen*>());
     QVERIFY(!window.findChild<ReconciliationHistoryScreen*>());
+
+    addTwoAccounts(app.state());
+    for (const QString& entry : entries)
+        QVERIFY2(menuAction(window, entry)->isEnabled(), qPrintable(entry));
 }
 
 // Recurring and history windows are made once and kept; every Reconcile makes a new window that
@@ -640,6 +676,235 @@ void TestMainWindow::toolWindowsOpenAsTheirOwnWindows()
             reconciledShown = shown->transaction.reconciled;
     }
     QVERIFY(reconciledShown);
+}
+
+
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+
+// A row typed in one account used to be saved into the account switched to. Switching while a
+// row is typed saves it where it was typed, drops it, or stays, as the user answers; the list
+// and the register always show the same account.
+void TestMainWindow::switchingAccountsSettlesTheTypedRow_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("byClick");
+    QTest::addColumn<int>("savedInCash");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("save, Alt+2") << QMessageBox::Save << false << 1 << "checking";
+    QTest::newRow("save, click") << QMessageBox::Save << true << 1 << "checking";
+    QTest::newRow("discard") << QMessageBox::Discard << false << 0 << "checking";
+    QTest::newRow("cancel, Alt+2") << QMessageBox::Cancel << false << 0 << "cash";
+    QTest::newRow("cancel, click") << QMessageBox::Cancel << true << 0 << "cash";
+}
+
+void TestMainWindow::switchingAccountsSettlesTheTypedRow()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, byClick);
+    QFETCH(int, savedInCash);
+    QFETCH(QString, shown);
+    TestApp app;
+    addTwoAccounts(app.state());
+    MainWindow window(app.state());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    RegisterScreen* screen = window.registerScreen();
+    QCOMPARE(screen->accountId(), QStringLiteral("cash"));
+
+    // Ctrl+N, the payee, Tab to the payment and 5.55, not saved.
+    menuAction(window, QStringLiteral("&New Transaction"))->trigger();
+    screen->tabForward();
+    screen->tabForward();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Corner Market"));
+    for (int i = 0; i < 3; ++i)
+        screen->tabForward();
+    QCOMPARE(screen->view()->currentIndex().column(), int(RegisterModel::PaymentColumn));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5.55"));
+
+    QString asked;
+    answerNextMessageBox(answer, &asked);
+    if (byClick) {
+        QListWidget* list = window.accountList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+    } else {
+        QTest::keyClick(&window, Qt::Key_2, Qt::AltModifier);
+    }
+
+    QVERIFY2(asked.contains(QStringLiteral("Cash Wallet")), qPrintable(asked));
+    const QList<Transaction> inCash =
+        app.state()->transactionRepository()->listByAccount(QStringLiteral("cash"));
+    QCOMPARE(inCash.size(), savedInCash);
+    if (savedInCash) {
+        QCOMPARE(inCash.first().payee, QStringLiteral("Corner Market"));
+        QCOMPARE(inCash.first().amount, qint64(-555));
+    }
+    QVERIFY(
+        app.state()->transactionRepository()->listByAccount(QStringLiteral("checking")).isEmpty());
+    QCOMPARE(screen->accountId(), shown);
+    QCOMPARE(app.state()->currentAccountId(), shown);
+    QCOMPARE(currentAccountOf(window.accountList()), shown);
+    if (shown == QLatin1String("cash")) {
+        QCOMPARE(screen->model()->entry().payee, QStringLiteral("Corner Market"));
+        QCOMPARE(screen->model()->entry().payment, QStringLiteral("5.55"));
+    }
+
+    // Nothing typed: nothing asked.
+    if (shown == QLatin1String("cash"))
+        return; // the typed row is still there
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_1, Qt::AltModifier);
+    QCOMPARE(screen->accountId(), QStringLiteral("cash"));
+}
+
+// The welcome screen is for a first start: while accounts exist, losing the one shown (deleted,
+// or cleared as sample data) shows another.
+void TestMainWindow::losingTheViewedAccountShowsAnother()
+{
+    qputenv("PENNIBAR_DEV", "1");
+    TestApp app;
+    addTwoAccounts(app.state());
+    MainWindow window(app.state());
+    qunsetenv("PENNIBAR_DEV");
+
+    answerNextMessageBox(QMessageBox::Yes);
+    window.deleteCurrentAccount();
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("checking"));
+    QCOMPARE(window.registerScreen()->accountId(), QStringLiteral("checking"));
+    QCOMPARE(currentAccountOf(window.accountList()), QStringLiteral("checking"));
+    QCOMPARE(pageShown(window), window.registerScreen());
+
+    menuAction(window, QStringLiteral("Load &Sample Data"))->trigger();
+    const QString sample = window.accountList()->item(0)->data(Qt::UserRole).toString();
+    QVERIFY(sample != QLatin1String("checking"));
+    window.selectAccount(sample);
+    menuAction(window, QStringLiteral("&Clear Sample Data"))->trigger();
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("checking"));
+    QCOMPARE(window.registerScreen()->accountId(), QStringLiteral("checking"));
+    QCOMPARE(pageShown(window), window.registerScreen());
+
+    // Clearing sample data while another account is shown keeps that one.
+    menuAction(window, QStringLiteral("Load &Sample Data"))->trigger();
+    menuAction(window, QStringLiteral("&Clear Sample Data"))->trigger();
+    QCOMPARE(window.registerScreen()->accountId(), QStringLiteral("checking"));
+    QCOMPARE(pageShown(window), window.registerScreen());
+
+    // The last one gone, the welcome screen.
+    answerNextMessageBox(QMessageBox::Yes);
+    window.deleteCurrentAccount();
+    QVERIFY(app.state()->currentAccountId().isEmpty());
+    QVERIFY(pageShown(window) != window.registerScreen());
+}
+
+// The account form used to show a starting balance of $0.00 as of today for an account opened
+// with a balance, and typing the balance there counted it twice.
+void TestMainWindow::editFormEditsTheOpeningTransaction()
+{
+    TestApp app;
+    Account account = testAccount(QStringLiteral("a"), QStringLiteral("Everyday"), 100000);
+    QVERIFY(app.state()->accountService()->create(account, QDate(2024, 2, 1)));
+    MainWindow window(app.state());
+
+    double shownBalance = 0;
+    QDate shownDate;
+    whenModalOpens([&](QWidget* dialog) {
+        auto* balance = dialog->findChild<QDoubleSpinBox*>();
+        auto* date = dialog->findChild<QDateEdit*>();
+        shownBalance = balance->value();
+        shownDate = date->date();
+        balance->setValue(1500.00);
+        date->setDate(QDate(2024, 1, 15));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    menuAction(window, QStringLiteral("&Edit..."))->trigger();
+
+    QCOMPARE(shownBalance, 1000.00);
+    QCOMPARE(shownDate, QDate(2024, 2, 1));
+    const QList<Transaction> rows =
+        app.state()->transactionRepository()->listByAccount(QStringLiteral("a"));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().amount, qint64(150000));
+    QCOMPARE(rows.first().date, QDate(2024, 1, 15));
+    QCOMPARE(app.state()->accountRepository()->byId(QStringLiteral("a"))->startingBalance,
+             qint64(0));
+    QVERIFY(accountLabels(window.accountList()).first().contains(QStringLiteral("|$1,500.00|")));
+}
+
+// Commands that act on an account are off while there is none.
+void TestMainWindow::accountCommandsNeedAnAccount()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    const QStringList accountCommands = {QStringLiteral("&New Transaction"),
+                                         QStringLiteral("&Edit..."), QStringLiteral("&Delete")};
+    for (const QString& text : accountCommands)
+        QVERIFY2(!menuAction(window, text)->isEnabled(), qPrintable(text));
+    QVERIFY(menuAction(window, QStringLiteral("New &Account"))->isEnabled());
+
+    addTwoAccounts(app.state());
+    QCOMPARE(app.state()->currentAccountId(), QStringLiteral("cash"));
+    QCOMPARE(pageShown(window), window.registerScreen());
+    for (const QString& text : accountCommands)
+        QVERIFY2(menuAction(window, text)->isEnabled(), qPrintable(text));
+}
+
+// At 1024 px the Balance column used to hide behind a horizontal scroll bar.
+void TestMainWindow::registerFitsTheWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("1024 x 700") << QSize(1024, 700);
+    QTest::newRow("1280 x 900") << QSize(1280, 900);
+    QTest::newRow("1440 x 900") << QSize(1440, 900);
+}
+
+void TestMainWindow::registerFitsTheWindow()
+{
+    QFETCH(QSize, size);
+    TestApp app;
+    addTwoAccounts(app.state());
+    for (int day = 1; day <= 40; ++day)
+        app.state()->transactionRepository()->insert(testTransaction(
+            QStringLiteral("t%1").arg(day), QStringLiteral("cash"), QDate(2024, 1, 1).addDays(day),
+            QStringLiteral("Payee %1").arg(day), -12345678));
+    MainWindow window(app.state());
+    window.resize(size);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+
+    RegisterTableView* view = window.registerScreen()->view();
+    int total = 0;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        total += view->isColumnHidden(column) ? 0 : view->columnWidth(column);
+    QVERIFY2(total <= view->viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(total).arg(view->viewport()->width())));
+    QVERIFY(!view->horizontalScrollBar()->isVisible());
+    // The widest balance shows whole.
+    const QModelIndex balance = view->model()->index(0, RegisterModel::BalanceColumn);
+    const QString widest = balance.siblingAtRow(39).data().toString();
+    QVERIFY2(view->columnWidth(RegisterModel::BalanceColumn) >
+                 QFontMetrics(balance.data(Qt::FontRole).value<QFont>()).horizontalAdvance(widest),
+             qPrintable(widest));
+}
+
+// The first window used to be 1280 x 900 on any screen, taller than a 900-pixel screen once
+// the title bar is added.
+void TestMainWindow::firstSizeFitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("first");
+    QTest::newRow("room to spare") << QSize(1920, 1040) << QSize(1280, 900);
+    QTest::newRow("900 high less a task bar") << QSize(1440, 860) << QSize(1280, 812);
+    QTest::newRow("small laptop") << QSize(1024, 728) << QSize(1008, 680);
+}
+
+void TestMainWindow::firstSizeFitsTheScreen()
+{
+    QFETCH(QSize, available);
+    QFETCH(QSize, first);
+    QCOMPARE(MainWindow::firstSize(available), first);
 }
 
 QTEST_MAIN(TestMainWindow)

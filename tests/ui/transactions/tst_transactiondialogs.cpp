@@ -170,6 +170,9 @@ private slots:
     void splitEditorRemaining_data();
     void splitEditorRemaining();
     void splitLineWithoutCategoryIsRefused();
+    void unbalancedSplitIsRefused_data();
+    void unbalancedSplitIsRefused();
+    void impossibleFormDateIsRefused();
     void detailsShowPathsAndSplitLines();
     void detailsClearButtonFollowsStatus_data();
     void detailsClearButtonFollowsStatus();
@@ -554,6 +557,66 @@ void TestTransactionDialogs::splitLineWithoutCategoryIsRefused()
     formTable.amount(1)->setValue(0.00);
     form.accept();
     QCOMPARE(form.result(), int(QDialog::Accepted));
+}
+
+// Lines that do not add up to the transaction would be stored under it as they are: OK waits
+// until nothing remains. Lines that are all empty drop the split instead.
+void TestTransactionDialogs::unbalancedSplitIsRefused_data()
+{
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("second");
+    QTest::addColumn<QString>("warning"); // empty: accepted
+
+    QTest::newRow("more than the amount")
+        << 100.00 << 25.50
+        << "The split lines add up to $125.50 but the transaction is $120.00. Change them until "
+           "nothing remains.";
+    QTest::newRow("less than the amount")
+        << 100.00 << 10.00
+        << "The split lines add up to $110.00 but the transaction is $120.00. Change them until "
+           "nothing remains.";
+    QTest::newRow("exactly the amount") << 100.00 << 20.00 << "";
+    QTest::newRow("no line left") << 0.00 << 0.00 << "";
+}
+
+void TestTransactionDialogs::unbalancedSplitIsRefused()
+{
+    QFETCH(double, first);
+    QFETCH(double, second);
+    QFETCH(QString, warning);
+    SplitEditorDialog editor(m_state.get(), -12000, Currency::USD,
+                             {splitLine(fuelId, -10000), splitLine(groceriesId, -2000)});
+    editor.show();
+    SplitTable table(editor);
+    table.amount(0)->setValue(first);
+    table.amount(1)->setValue(second);
+
+    QString asked;
+    if (!warning.isEmpty())
+        answerQuestion(QMessageBox::Ok, &asked);
+    editor.accept();
+    QCOMPARE(asked, warning);
+    QCOMPARE(editor.result(), int(warning.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(editor.isVisible(), !warning.isEmpty());
+}
+
+// A date that does not exist would be stored as the date shown before it: the form stays open.
+void TestTransactionDialogs::impossibleFormDateIsRefused()
+{
+    TransactionFormDialog form(m_state.get(), checking);
+    form.show();
+    DateField* date = form.findChild<DateField*>();
+    date->setText(QStringLiteral("2/31/2026"));
+    QString asked;
+    answerQuestion(QMessageBox::Ok, &asked);
+    form.accept();
+    QCOMPARE(asked, QStringLiteral("Enter a valid date"));
+    QVERIFY(form.isVisible());
+
+    date->setText(QStringLiteral("2/28/26"));
+    form.accept();
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(form.transaction().date, QDate(2026, 2, 28));
 }
 
 void TestTransactionDialogs::detailsShowPathsAndSplitLines()

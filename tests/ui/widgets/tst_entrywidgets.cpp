@@ -31,6 +31,8 @@ private slots:
     void calendarPopupStartsOnTheWeekStartAndPicks();
     void decimalKeyJumpsToTheCents_data();
     void decimalKeyJumpsToTheCents();
+    void amountBeyondTheRangeIsExplained_data();
+    void amountBeyondTheRangeIsExplained();
     void tabAcceptsTheHighlightedCompletion_data();
     void tabAcceptsTheHighlightedCompletion();
     void enterTakesTheSuggestionAndStays();
@@ -113,8 +115,12 @@ void TestEntryWidgets::typedDates_data()
     QTest::addColumn<QDate>("expected");
 
     const QDate stored(2026, 3, 15);
-    QTest::newRow("two-digit year is 19xx") << "4/5/26" << QDate(1926, 4, 5);
+    // Two-digit years read as QIF files read them: below 70 in this century, else the last.
+    QTest::newRow("two-digit year below 70 is 20xx") << "4/5/26" << QDate(2026, 4, 5);
+    QTest::newRow("two-digit year 69") << "4/5/69" << QDate(2069, 4, 5);
+    QTest::newRow("two-digit year 70 is 19xx") << "4/5/70" << QDate(1970, 4, 5);
     QTest::newRow("padded two-digit year") << "04/05/99" << QDate(1999, 4, 5);
+    QTest::newRow("leap day of 2000") << "2/29/00" << QDate(2000, 2, 29);
     QTest::newRow("four-digit year") << "4/5/2026" << QDate(2026, 4, 5);
     QTest::newRow("padded four-digit year") << "04/05/2026" << QDate(2026, 4, 5);
     QTest::newRow("no such month keeps the stored date") << "13/1/2026" << stored;
@@ -233,6 +239,39 @@ void TestEntryWidgets::decimalKeyJumpsToTheCents()
     // Typing the cents now replaces them.
     QTest::keyClicks(&field, QStringLiteral("25"));
     QCOMPARE(field.value(), std::floor(value) + 0.25);
+}
+
+// An amount box refuses digits beyond its range; it says why instead of ignoring them.
+void TestEntryWidgets::amountBeyondTheRangeIsExplained_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("tip"); // empty: none
+
+    QTest::newRow("within the range") << "99999999" << 99999999.0 << "";
+    QTest::newRow("one digit too many")
+        << "999999999" << 99999999.0 << "Enter an amount up to 99,999,999.99";
+}
+
+void TestEntryWidgets::amountBeyondTheRangeIsExplained()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+    QFETCH(QString, tip);
+    SmartAmountField field;
+    field.setLocale(QLocale::c());
+    field.setRange(0, 99999999.99);
+    field.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&field));
+    QSignalSpy refused(&field, &SmartAmountField::amountRefused);
+    field.findChild<QLineEdit*>()->selectAll();
+
+    QTest::keyClicks(&field, typed);
+
+    QCOMPARE(field.value(), value);
+    QCOMPARE(refused.isEmpty(), tip.isEmpty());
+    if (!tip.isEmpty())
+        QCOMPARE(refused.first().first().toString(), tip);
 }
 
 void TestEntryWidgets::tabAcceptsTheHighlightedCompletion_data()

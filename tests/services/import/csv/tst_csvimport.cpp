@@ -171,6 +171,11 @@ void TestCsvImport::importRows_data()
         << usual << QByteArray("01/15/2024,Adjust,0.00") << "2024-01-15 Adjust 0";
     QTest::newRow("amount that is no number") << usual << QByteArray("01/15/2024,Shop,n/a") << "";
     QTest::newRow("empty amount") << usual << QByteArray("01/15/2024,Shop,") << "";
+    QTest::newRow("amount beyond what a field takes")
+        << usual << QByteArray("01/15/2024,Shop,-100000000.00") << "";
+    QTest::newRow("payee over two lines is stored on one")
+        << usual << QByteArray("01/15/2024,\"Corner\r\nMarket\",-1.00")
+        << "2024-01-15 Corner Market -100";
     QTest::newRow("short row") << usual << QByteArray("01/15/2024,Shop") << "";
     QTest::newRow("no date") << usual << QByteArray("soon,Shop,-1.00") << "";
     QTest::newRow("ISO date despite the format")

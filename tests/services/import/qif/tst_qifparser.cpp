@@ -43,6 +43,7 @@ private slots:
     void recordsWithoutHeader();
     void transactionsInAnAccountList_data();
     void transactionsInAnAccountList();
+    void fieldsKeepToOneLine();
     void decoding_data();
     void decoding();
 };
@@ -76,6 +77,9 @@ void TestQifParser::amounts_data()
     QTest::newRow("letters") << "12a" << false << qint64(0);
     QTest::newRow("unbalanced parenthesis") << "(5" << false << qint64(0);
     QTest::newRow("far too many digits") << "12345678901234567890" << false << qint64(0);
+    QTest::newRow("largest amount a field takes")
+        << "-99,999,999.99" << true << qint64(-9'999'999'999);
+    QTest::newRow("beyond what a field takes") << "100,000,000.00" << false << qint64(0);
 }
 
 void TestQifParser::amounts()
@@ -207,6 +211,9 @@ void TestQifParser::recordsWithoutHeader_data()
     QTest::newRow("unknown header reads as no header") << "!Foo\nD1/2/24\nT5\n^\n" << 1 << 0 << 0;
     QTest::newRow("date that does not parse") << "!Type:Bank\nD99/99/99\nT5\n^\n" << 0 << 1 << 0;
     QTest::newRow("amount that does not parse") << "!Type:Bank\nD1/2/24\nTabc\n^\n" << 0 << 1 << 0;
+    QTest::newRow("amount beyond what a field takes")
+        << "!Type:Bank\nD1/2/24\nT-999999999999.00\n^\n"
+        << 0 << 1 << 0;
     QTest::newRow("memorized list is metadata") << "!Type:Memorized\nKC\nPRent\nT-5\n^\nPGym\n^\n"
                                                 << 0 << 0 << 2;
     QTest::newRow("empty records count nothing") << "!Type:Bank\n^\n^\n\n" << 0 << 0 << 0;
@@ -274,6 +281,17 @@ void TestQifParser::transactionsInAnAccountList()
         met << QStringLiteral("%1 %2").arg(account.name).arg(account.typeIndex);
     QCOMPARE(met, accounts);
     QCOMPARE(result.unparseable, unparseable);
+}
+
+// A line holds one field; a tab or other control character inside it is stored as a space.
+void TestQifParser::fieldsKeepToOneLine()
+{
+    const QifParseResult result =
+        ImportService::parseQif(QStringLiteral("D1/2/24\nT-5\nPCorner\tMarket\nMmilk\x01"
+                                               "eggs\n^\n"));
+    QCOMPARE(result.transactions.size(), 1);
+    QCOMPARE(result.transactions.first().payee, QStringLiteral("Corner Market"));
+    QCOMPARE(result.transactions.first().memo, QStringLiteral("milk eggs"));
 }
 
 void TestQifParser::decoding_data()
