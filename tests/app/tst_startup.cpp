@@ -42,8 +42,8 @@ private:
         return environment;
     }
 
-    Run start(const QString& dataDirectory, bool verbose = false,
-              const QStringList& arguments = {}, const QString& workingDirectory = {}) const
+    Run start(const QString& dataDirectory, bool verbose = false, const QStringList& arguments = {},
+              const QString& workingDirectory = {}) const
     {
         QProcess process;
         process.setProcessEnvironment(environment(dataDirectory, verbose));

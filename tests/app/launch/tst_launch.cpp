@@ -95,7 +95,8 @@ void TestLaunch::commandLineFiles_data()
     QTest::newRow("the program itself is not a file") << QStringList{plain} << QStringList();
     QTest::newRow("absolute") << QStringList{program, plain} << QStringList{plain};
     QTest::newRow("relative to the working folder")
-        << QStringList{program, QStringLiteral("statement.qif"), QStringLiteral("sub dir/card export.QIF")}
+        << QStringList{program, QStringLiteral("statement.qif"),
+                       QStringLiteral("sub dir/card export.QIF")}
         << QStringList{plain, spaced};
     QTest::newRow("not clean") << QStringList{program, QStringLiteral("./sub dir/../statement.qif")}
                                << QStringList{plain};
@@ -143,8 +144,8 @@ void TestLaunch::requests_data()
     QTest::newRow("files") << QByteArrayList{R"({"open":["/home/a/b.qif","/c.qif"]})"
                                              "\n"}
                            << true << QStringList{"/home/a/b.qif", "/c.qif"};
-    QTest::newRow("none: come forward") << QByteArrayList{"{\"open\":[]}\n"} << true
-                                        << QStringList();
+    QTest::newRow("none: come forward")
+        << QByteArrayList{"{\"open\":[]}\n"} << true << QStringList();
     QTest::newRow("in pieces") << QByteArrayList{"{\"open\":[\"/stat", "ement.qif\"]}", "\n"}
                                << true << QStringList{"/statement.qif"};
     QTest::newRow("relative paths dropped")
@@ -269,7 +270,8 @@ void TestLaunch::serverNames()
 {
     QFETCH(QString, spelling);
     QFETCH(bool, same);
-    const QString reference = SingleInstance::serverName(m_files.filePath(QStringLiteral("data/Pennibar")));
+    const QString reference =
+        SingleInstance::serverName(m_files.filePath(QStringLiteral("data/Pennibar")));
     QCOMPARE(SingleInstance::serverName(spelling) == reference, same);
     QVERIFY(reference.startsWith(m_runtime.path() + QLatin1Char('/')));
 }

@@ -27,10 +27,10 @@ struct ToolRun
 };
 
 // Runs a command line tool to its end; exit code -1 when it could not start or did not end.
-inline ToolRun runTool(const QString& program, const QStringList& arguments,
-                       const QProcessEnvironment& environment =
-                           QProcessEnvironment::systemEnvironment(),
-                       int timeoutMs = 120000)
+inline ToolRun
+runTool(const QString& program, const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        int timeoutMs = 120000)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);

@@ -34,7 +34,8 @@ private:
     {
         QStringList names;
         for (const QString& entry : field.split(QLatin1Char(','), Qt::SkipEmptyParts))
-            names.append(entry.section(QLatin1Char('|'), 0, 0).section(QLatin1Char('('), 0, 0).trimmed());
+            names.append(
+                entry.section(QLatin1Char('|'), 0, 0).section(QLatin1Char('('), 0, 0).trimmed());
         return names;
     }
 
@@ -49,12 +50,12 @@ private slots:
 
 void TestDebianPackage::initTestCase()
 {
-    const ToolRun cpack = runTool(
-        QStringLiteral(CPACK_COMMAND_PATH),
-        {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-         QStringLiteral(PENNIBAR_BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"),
-         m_output.path()},
-        QProcessEnvironment::systemEnvironment(), 280000);
+    const ToolRun cpack =
+        runTool(QStringLiteral(CPACK_COMMAND_PATH),
+                {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                 QStringLiteral(PENNIBAR_BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"),
+                 m_output.path()},
+                QProcessEnvironment::systemEnvironment(), 280000);
     QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.output));
     const QStringList packages = QDir(m_output.path()).entryList({QStringLiteral("*.deb")});
     QCOMPARE(packages.size(), 1);
@@ -107,7 +108,8 @@ void TestDebianPackage::dependencies()
 
 void TestDebianPackage::contents()
 {
-    const ToolRun listing = runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), m_package});
+    const ToolRun listing =
+        runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), m_package});
     QVERIFY2(listing.exitCode == 0, qPrintable(listing.output));
     QStringList files;
     for (const QString& line : listing.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {

@@ -28,14 +28,14 @@ private:
 
     QString desktopFile() const
     {
-        return installed(QStringLiteral("share/applications/%1.desktop")
-                             .arg(BuildConfig::desktopEntryId()));
+        return installed(
+            QStringLiteral("share/applications/%1.desktop").arg(BuildConfig::desktopEntryId()));
     }
 
     QString metainfoFile() const
     {
-        return installed(QStringLiteral("share/metainfo/%1.metainfo.xml")
-                             .arg(BuildConfig::desktopEntryId()));
+        return installed(
+            QStringLiteral("share/metainfo/%1.metainfo.xml").arg(BuildConfig::desktopEntryId()));
     }
 
     static QStringList listValue(const QString& value)
@@ -59,10 +59,11 @@ void TestDesktopInstall::initTestCase()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DESTDIR"));
-    const ToolRun install = runTool(QStringLiteral(CMAKE_COMMAND_PATH),
-                                    {QStringLiteral("--install"), QStringLiteral(PENNIBAR_BUILD_DIR),
-                                     QStringLiteral("--prefix"), m_prefix.path()},
-                                    environment);
+    const ToolRun install =
+        runTool(QStringLiteral(CMAKE_COMMAND_PATH),
+                {QStringLiteral("--install"), QStringLiteral(PENNIBAR_BUILD_DIR),
+                 QStringLiteral("--prefix"), m_prefix.path()},
+                environment);
     QVERIFY2(install.exitCode == 0, qPrintable(install.output));
 
     QFile file(desktopFile());
@@ -96,11 +97,11 @@ void TestDesktopInstall::validators_data()
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("arguments");
 
-    QTest::newRow("desktop entry") << QStringLiteral("desktop-file-validate")
-                                   << QStringList{desktopFile()};
+    QTest::newRow("desktop entry")
+        << QStringLiteral("desktop-file-validate") << QStringList{desktopFile()};
     QTest::newRow("metainfo") << QStringLiteral("appstreamcli")
-                              << QStringList{QStringLiteral("validate"),
-                                             QStringLiteral("--no-net"), metainfoFile()};
+                              << QStringList{QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                             metainfoFile()};
     // The whole tree: the metainfo with the desktop entry it launches and its icon.
     QTest::newRow("install tree") << QStringLiteral("appstreamcli")
                                   << QStringList{QStringLiteral("validate-tree"),
@@ -149,8 +150,9 @@ void TestDesktopInstall::icons()
     const QStringList sizes = hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QVERIFY(sizes.contains(QLatin1String("48x48")) && sizes.contains(QLatin1String("256x256")));
     for (const QString& folder : sizes) {
-        const QString path = hicolor.filePath(folder + QStringLiteral("/apps/") +
-                                              BuildConfig::desktopEntryId() + QStringLiteral(".png"));
+        const QString path =
+            hicolor.filePath(folder + QStringLiteral("/apps/") + BuildConfig::desktopEntryId() +
+                             QStringLiteral(".png"));
         const QImage icon(path);
         QVERIFY2(!icon.isNull(), qPrintable(path));
         // Each drawn at the size of its folder, on a transparent ground.
