@@ -13,7 +13,7 @@
 #include <QXmlStreamReader>
 
 // `cmake --install` into a temporary prefix: every file where the freedesktop.org
-// specifications say a desktop looks for it, valid by their own tools, each agreeing with the
+// standards say a desktop looks for it, valid by their own tools, each agreeing with the
 // others and with the program.
 class TestDesktopInstall : public QObject
 {
