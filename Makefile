@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test clean translations
+.PHONY: deps configure build run test package clean translations
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,6 +18,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, written to $(BUILD_DIR)/pennibar_<version>_<architecture>.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 translations: configure
 	@cmake --build $(BUILD_DIR) --target update_translations

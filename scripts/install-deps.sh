@@ -23,6 +23,10 @@ packages=(
     # pennibar-server: HTTP on Qt HTTP Server, Argon2id passwords through libsodium, SQLite or
     # PostgreSQL storage; its tests start a throwaway PostgreSQL cluster.
     libsodium-dev libqt6sql6-psql postgresql
+    # The Linux desktop files are checked with the freedesktop.org tools, and the Debian
+    # package (make package) lists its library dependencies through dpkg-shlibdeps, which
+    # CPack runs on the files that `file` reports as programs.
+    desktop-file-utils appstream shared-mime-info dpkg-dev file
 )
 
 missing=()

@@ -26,5 +26,11 @@ inline QString feedbackSiteUrl()
 {
     return QStringLiteral("https://feedback.tovarly.com");
 }
+// Names the Linux desktop entry, icon and software-centre listing (resources/linux/), so that
+// the desktop can tell the program's windows belong to them.
+inline QString desktopEntryId()
+{
+    return QStringLiteral("com.tovarly.Pennibar");
+}
 
 } // namespace BuildConfig

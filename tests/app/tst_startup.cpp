@@ -1,5 +1,6 @@
 #include <QCryptographicHash>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
@@ -23,12 +24,13 @@ private:
         QByteArray standardError;
     };
 
-    Run start(const QString& dataDirectory, bool verbose = false) const
+    QProcessEnvironment environment(const QString& dataDirectory, bool verbose,
+                                    int quitAfterMs = 1500) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("PENNIBAR_DATA_DIR"), dataDirectory);
-        environment.insert(QStringLiteral("PENNIBAR_QUIT_AFTER_MS"), QStringLiteral("1500"));
+        environment.insert(QStringLiteral("PENNIBAR_QUIT_AFTER_MS"), QString::number(quitAfterMs));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                            m_home.filePath(QStringLiteral("config")));
         environment.insert(QStringLiteral("XDG_DATA_HOME"),
@@ -37,10 +39,16 @@ private:
         environment.remove(QStringLiteral("PENNIBAR_VERBOSE"));
         if (verbose)
             environment.insert(QStringLiteral("PENNIBAR_VERBOSE"), QStringLiteral("1"));
+        return environment;
+    }
 
+    Run start(const QString& dataDirectory, bool verbose = false, const QStringList& arguments = {},
+              const QString& workingDirectory = {}) const
+    {
         QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(PENNIBAR_EXECUTABLE), {});
+        process.setProcessEnvironment(environment(dataDirectory, verbose));
+        process.setWorkingDirectory(workingDirectory);
+        process.start(QStringLiteral(PENNIBAR_EXECUTABLE), arguments);
         Run run;
         if (!process.waitForFinished(60000)) {
             process.kill();
@@ -68,6 +76,30 @@ private slots:
     void unreadableDatabaseFileShowsErrorAndKeepsFile();
     void uncreatableDataDirectoryShowsError();
     void verboseModePrintsInfoMessages();
+    void secondStartHandsItsFilesToTheFirst();
+    void startAfterACrash();
+    void heldDirectoryThatDoesNotAnswerIsReported();
+
+private:
+    // Starts the program for a long run in the background, and waits until it has the database
+    // open: past that point it takes requests from later starts.
+    void startInBackground(QProcess& process, const QString& dataDirectory,
+                           const QStringList& arguments = {},
+                           const QString& workingDirectory = {}) const
+    {
+        process.setProcessEnvironment(environment(dataDirectory, true, 60000));
+        process.setWorkingDirectory(workingDirectory);
+        process.start(QStringLiteral(PENNIBAR_EXECUTABLE), arguments);
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dataDirectory + QStringLiteral("/pennibar.db")),
+                                 30000);
+    }
+
+    static void waitForLine(QProcess& process, QByteArray& output, const QByteArray& line)
+    {
+        QTRY_VERIFY2_WITH_TIMEOUT((output += process.readAllStandardError()).contains(line),
+                                  output.constData(), 30000);
+    }
 };
 
 void TestStartup::newDataDirectoryGetsMigratedDatabase()
@@ -154,6 +186,66 @@ void TestStartup::verboseModePrintsInfoMessages()
     const Run verbose = start(directory.path(), true);
     QCOMPARE(verbose.exitCode, 0);
     QVERIFY2(verbose.standardError.contains("Opening database at:"), verbose.standardError);
+}
+
+void TestStartup::secondStartHandsItsFilesToTheFirst()
+{
+    QTemporaryDir data;
+    QTemporaryDir work;
+    for (const char* name : {"first.qif", "second.qif"}) {
+        QFile file(work.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("!Type:Bank\nD1/2/24\nT-5\nPCoffee\n^\n");
+    }
+
+    // Started with a file, the program asks its window to open it.
+    QProcess first;
+    startInBackground(first, data.path(), {QStringLiteral("first.qif")}, work.path());
+    QByteArray firstLog;
+    waitForLine(first, firstLog, "Asked to open: " + work.filePath("first.qif").toUtf8());
+
+    // A second start on the same data hands its file over and ends, without opening the
+    // database.
+    const Run second = start(data.path(), true, {QStringLiteral("second.qif")}, work.path());
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(!second.standardError.contains("Opening database at:"), second.standardError);
+    waitForLine(first, firstLog, "Asked to open: " + work.filePath("second.qif").toUtf8());
+
+    // A start without files just brings the running one forward.
+    const Run third = start(data.path(), true);
+    QCOMPARE(third.exitCode, 0);
+    QVERIFY2(!third.standardError.contains("Opening database at:"), third.standardError);
+    waitForLine(first, firstLog, "Asked to open: \n");
+
+    first.kill();
+    first.waitForFinished();
+}
+
+void TestStartup::startAfterACrash()
+{
+    QTemporaryDir data;
+    QProcess crashed;
+    startInBackground(crashed, data.path());
+    crashed.kill();
+    QVERIFY(crashed.waitForFinished());
+
+    // The lock and the socket it left behind do not keep the next start out.
+    const Run next = start(data.path(), true);
+    QCOMPARE(next.exitCode, 0);
+    QVERIFY2(next.standardError.contains("Opening database at:"), next.standardError);
+}
+
+void TestStartup::heldDirectoryThatDoesNotAnswerIsReported()
+{
+    QTemporaryDir data;
+    QLockFile holder(data.filePath(QStringLiteral("pennibar.lock")));
+    QVERIFY(holder.tryLock(0));
+
+    const Run run = start(data.path());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.standardError.contains("Closing modal window: Pennibar Is Already Running"),
+             run.standardError);
+    QVERIFY(!QFile::exists(data.filePath(QStringLiteral("pennibar.db"))));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -833,6 +833,15 @@ void MainWindow::openTransaction(const QString& transactionId)
     activateWindow();
 }
 
+bool MainWindow::openQifFiles(const QStringList& paths)
+{
+    if (QApplication::activeModalWidget() || (m_importScreen && m_importScreen->isBusy()))
+        return false;
+    showImportWindow();
+    m_importScreen->openQifFiles(paths);
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Sign-in state, recurring and status
 

@@ -38,6 +38,12 @@ public:
     static QSize firstSize(const QSize& availableOnScreen);
 
     RegisterScreen* registerScreen() const { return m_registerScreen; }
+    ImportScreen* importScreen() const { return m_importScreen; }
+
+    // Opens the import window on these QIF files, as if chosen with "Browse...". False, and
+    // nothing changes, while the window cannot take them: a dialog is open, or the import
+    // window is reading files or importing.
+    bool openQifFiles(const QStringList& paths);
     StatusBar* statusBarWidget() const { return m_statusBar; }
     QListWidget* accountList() const { return m_accountList; }
 

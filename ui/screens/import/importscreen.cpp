@@ -27,6 +27,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -225,6 +226,7 @@ void ImportScreen::openCsvFile(const QString& path)
 
 void ImportScreen::openQifFiles(const QStringList& paths)
 {
+    m_qifFormat->setChecked(true);
     m_qifPaths = paths;
     m_csvPath.clear();
     m_csvPanel->clear();
@@ -237,6 +239,7 @@ void ImportScreen::openQifFiles(const QStringList& paths)
     QProgressDialog progress(tr("Analyzing QIF file(s)..."), QString(), 0, 0, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(analysisDialogDelayMs);
+    const QScopedValueRollback busy(m_busy, true);
     QCoreApplication::processEvents();
     const QifAnalysis analysis = m_appState->importService()->analyzeQif(paths);
     progress.close();
@@ -261,6 +264,7 @@ void ImportScreen::runImport()
 
 ImportResult ImportScreen::importWithProgress()
 {
+    const QScopedValueRollback busy(m_busy, true);
     // The mapping creates its new accounts before the progress shows.
     const QHash<QString, QString> mapping = isQif() ? qifMapping() : QHash<QString, QString>();
 

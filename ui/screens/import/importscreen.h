@@ -40,6 +40,9 @@ public:
     QComboBox* accountCombo() const { return m_account; }
     QString resultText() const;
     bool isShowingResult() const;
+    // Reading QIF files or importing: both let events run, and the screen must not be reset
+    // from under them.
+    bool isBusy() const { return m_busy; }
 
 signals:
     void importCompleted();
@@ -66,6 +69,7 @@ private:
     AppState* m_appState;
     QString m_csvPath;
     QStringList m_qifPaths;
+    bool m_busy = false;
 
     QStackedWidget* m_pages = nullptr;
     QWidget* m_formPage = nullptr;

@@ -92,6 +92,7 @@ private slots:
     void summary_data();
     void summary();
     void mainWindowOpensTheScreen();
+    void mainWindowOpensQifFilesFromOutside();
 };
 
 void TestImportScreen::init()
@@ -361,6 +362,52 @@ void TestImportScreen::mainWindowOpensTheScreen()
     entry->trigger();
     QCOMPARE(window.findChildren<ImportScreen*>().size(), 1);
     QVERIFY(!screen->isShowingResult());
+}
+
+// Files the program is started with, or that a later start hands over.
+void TestImportScreen::mainWindowOpensQifFilesFromOutside()
+{
+    addAccount("chk", "Everyday Checking");
+    MainWindow window(m_app->state());
+    window.show();
+    const QString first = writeFile("first.qif", "!Account\nNEveryday Checking\n^\n!Type:Bank\n"
+                                                 "D1/2/24\nT-5\nPCoffee\n^\n");
+    const QString second = writeFile("second.qif", "!Account\nNHoliday Fund\n^\n!Type:Bank\n"
+                                                   "D1/3/24\nT5\nPGift\n^\n");
+
+    // A request that comes while the files are being read is refused, to be made again later:
+    // the screen keeps to the files it reads.
+    bool openedDuringReading = true;
+    QTimer::singleShot(0, &window, [&] { openedDuringReading = window.openQifFiles({second}); });
+    QVERIFY(window.openQifFiles({first}));
+    QVERIFY(!openedDuringReading);
+
+    ImportScreen* screen = window.importScreen();
+    QVERIFY(screen && screen->isVisible() && screen->isWindow());
+    QCOMPARE(screen->windowTitle(), QString("Import Transactions"));
+    QVERIFY(screen->findChildren<QRadioButton*>().last()->isChecked()); // QIF
+    QVERIFY(screen->qifPanel()->isVisible());
+    QCOMPARE(screen->qifPanel()->comboFor("Everyday Checking")->currentData().toString(),
+             QString("chk"));
+    QVERIFY(!screen->qifPanel()->comboFor("Holiday Fund"));
+
+    // Nor does a request change anything under an open dialog.
+    bool openedUnderDialog = true;
+    whenModalOpens([&](QWidget* modal) {
+        openedUnderDialog = window.openQifFiles({second});
+        modal->close();
+    });
+    QMessageBox::information(&window, "Busy", "A dialog is open");
+    QVERIFY(!openedUnderDialog);
+    QVERIFY(screen->qifPanel()->comboFor("Everyday Checking"));
+
+    // Once free, the import window turns to the files asked for, even from its summary.
+    screen->runImport();
+    QVERIFY(screen->isShowingResult());
+    QVERIFY(window.openQifFiles({second}));
+    QVERIFY(!screen->isShowingResult());
+    QVERIFY(screen->qifPanel()->comboFor("Holiday Fund"));
+    QVERIFY(!screen->qifPanel()->comboFor("Everyday Checking"));
 }
 
 QTEST_MAIN(TestImportScreen)
