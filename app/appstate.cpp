@@ -115,8 +115,8 @@ void AppState::onStartupTokenRefresh(bool ok)
 void AppState::onLoginSucceeded()
 {
     QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
-    // Fire and forget: a device that fails to register still syncs, and registers again at
-    // its next sign-in.
+    // Fire and forget: nothing waits for the device to be registered, and a device that could
+    // not be registered now is registered at its next sign-in.
     m_accountClient->accountClient()->registerDevice();
 }
 

@@ -152,9 +152,10 @@ int main(int argc, char** argv)
         MainWindow window(session.state.get());
         window.resize(1280, 900);
         window.show();
-        window.statusBarWidget()->showTransient(QStringLiteral("Signed in successfully"), 60000);
         for (const QString& theme : themes) {
             session.state->themeManager()->setThemeFromString(theme);
+            window.statusBarWidget()->showTransient(QStringLiteral("Signed in successfully"),
+                                                    60000);
             save(window, QStringLiteral("signed-in-no-accounts-%1").arg(theme));
         }
     }
