@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 
 #include "app/core/datapaths.h"
+#include "app/serviceendpoints.h"
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -21,13 +22,26 @@
 #include "ui/theme/displaysettings.h"
 #include "ui/theme/thememanager.h"
 
+#include "libs/account/accountapi/accountclient.h"
+#include "libs/account/client.h"
+#include "libs/account/signin/authclient.h"
+#include "libs/account/tokens/tokenstore.h"
+
 #include <QDebug>
+#include <QSettings>
 
 namespace {
 const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 } // namespace
 
 AppState::AppState(QObject* parent) : QObject(parent) {}
+
+AppState::AppState(std::unique_ptr<TovAccount::TokenStore> tokenStore, QObject* parent)
+    : QObject(parent), m_tokenStore(std::move(tokenStore))
+{
+}
+
+AppState::~AppState() = default;
 
 bool AppState::initialize()
 {
@@ -55,6 +69,7 @@ bool AppState::initialize()
     m_importService = new ImportService(m_accountRepository, m_transactionRepository,
                                         m_categoryRepository, m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
+    createAccountClient();
 
     DisplaySettings::baseFont(); // taken now, before anything scales the application font
     DisplaySettings::setFontScale(DisplaySettings::fontScaleFromText(
@@ -69,11 +84,42 @@ bool AppState::initialize()
 
     m_categoryService->ensureDefaultCategories();
 
+    m_accountClient->restoreSession();
+    connect(m_accountClient->authClient(), &TovAccount::AuthClient::loginSucceeded, this,
+            &AppState::onLoginSucceeded);
+    if (m_accountClient->isAuthenticated())
+        m_accountClient->authClient()->refreshToken([this](bool ok) { onStartupTokenRefresh(ok); });
+
     if (const auto lastViewed = m_preferencesRepository->getOptional(lastViewedAccountKey))
         m_currentAccountId = *lastViewed;
 
     emit databaseReady();
     return true;
+}
+
+void AppState::createAccountClient()
+{
+    const ServiceEndpoints endpoints = ServiceEndpoints::fromEnvironment();
+    qInfo() << "Auth:" << endpoints.authBaseUrl << "Account:" << endpoints.accountApiUrl
+            << "Sync:" << endpoints.syncApiUrl;
+    const TovAccount::ClientConfig config = endpoints.clientConfig();
+    m_accountClient = m_tokenStore ? new TovAccount::Client(config, m_tokenStore.release(), this)
+                                   : new TovAccount::Client(config, this);
+    m_accountClient->setSyncBaseUrl(QUrl(endpoints.syncApiUrl, QUrl::TolerantMode));
+}
+
+void AppState::onStartupTokenRefresh(bool ok)
+{
+    qInfo() << "Startup token refresh:" << (ok ? "ok" : "failed")
+            << "— authenticated=" << m_accountClient->isAuthenticated();
+}
+
+void AppState::onLoginSucceeded()
+{
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    // Fire and forget: nothing waits for the device to be registered, and a device that could
+    // not be registered now is registered at its next sign-in.
+    m_accountClient->accountClient()->registerDevice();
 }
 
 void AppState::setCurrentAccountId(const QString& accountId)

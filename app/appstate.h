@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class AccountRepository;
 class AccountService;
 class BackupService;
@@ -21,6 +23,11 @@ class ThemeManager;
 class TransactionRepository;
 class TransactionService;
 
+namespace TovAccount {
+class Client;
+class TokenStore;
+} // namespace TovAccount
+
 // Owns every long-lived service of the application as a Qt child and wires them together.
 // Every member is null until initialize() has created it; after a failed initialize() only
 // the database exists.
@@ -29,11 +36,16 @@ class AppState : public QObject
     Q_OBJECT
 
 public:
+    // Keeps the sign-in tokens in the platform's own store.
     explicit AppState(QObject* parent = nullptr);
+    // Keeps the sign-in tokens in `tokenStore` instead (a test's own folder, for instance).
+    explicit AppState(std::unique_ptr<TovAccount::TokenStore> tokenStore,
+                      QObject* parent = nullptr);
+    ~AppState() override;
 
     // Opens and migrates the database, builds the services on it, applies the stored display
-    // preferences, seeds the default categories and restores the last viewed account. False
-    // when the database could not be opened or migrated.
+    // preferences, seeds the default categories, restores the sign-in session and the last
+    // viewed account. False when the database could not be opened or migrated.
     bool initialize();
 
     Database* database() const { return m_database; }
@@ -57,6 +69,8 @@ public:
     ReportService* reportService() const { return m_reportService; }
     ImportService* importService() const { return m_importService; }
     BackupService* backupService() const { return m_backupService; }
+    // The account service: sign-in, tokens, the account and sync APIs.
+    TovAccount::Client* accountClient() const { return m_accountClient; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -68,6 +82,12 @@ signals:
     void databaseReady();
 
 private:
+    void createAccountClient();
+    void onStartupTokenRefresh(bool ok);
+    void onLoginSucceeded();
+
+    // Handed to the account client when initialize() builds it; null for the platform's store.
+    std::unique_ptr<TovAccount::TokenStore> m_tokenStore;
     Database* m_database = nullptr;
     AccountRepository* m_accountRepository = nullptr;
     TransactionRepository* m_transactionRepository = nullptr;
@@ -84,6 +104,7 @@ private:
     ReportService* m_reportService = nullptr;
     ImportService* m_importService = nullptr;
     BackupService* m_backupService = nullptr;
+    TovAccount::Client* m_accountClient = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -7,6 +7,10 @@
 #include "tests/common/testrecords.h"
 #include "ui/theme/displaysettings.h"
 
+#include "libs/account/api/apiclient.h"
+#include "libs/account/client.h"
+#include "libs/account/tokens/filetokenstore.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QSignalSpy>
@@ -40,6 +44,8 @@ private slots:
     void init()
     {
         QVERIFY(m_directory.isValid());
+        // Whatever the platform's token store falls back to stays out of the user's folders.
+        QStandardPaths::setTestModeEnabled(true);
         qputenv("PENNIBAR_DATA_DIR", m_directory.path().toUtf8());
         QFile::remove(m_directory.filePath(QStringLiteral("pennibar.db")));
     }
@@ -51,6 +57,8 @@ private slots:
     void weekStartFromPreferences_data();
     void weekStartFromPreferences();
     void currentAccountSurvivesRestart();
+    void accountServiceEndpoints_data();
+    void accountServiceEndpoints();
     void uiLanguageResolvesTheSystemChoice();
 };
 
@@ -153,6 +161,75 @@ void TestAppState::currentAccountSurvivesRestart()
     AppState restarted;
     QVERIFY(restarted.initialize());
     QCOMPARE(restarted.currentAccountId(), QStringLiteral("acct"));
+}
+
+namespace {
+const char* const endpointVariables[] = {"AUTH_BASE_URL",  "ACCOUNT_API_URL",
+                                         "SYNC_API_URL",   "AUTH_REALM_SLUG",
+                                         "AUTH_CLIENT_ID", "ACCOUNT_PORTAL_URL"};
+}
+
+void TestAppState::accountServiceEndpoints_data()
+{
+    // Values for the variables in the order above; null for unset.
+    QTest::addColumn<QStringList>("environment");
+    // Expected: auth, account API, sync API, realm, client id, portal.
+    QTest::addColumn<QStringList>("expected");
+    const QStringList builtIn = {QStringLiteral("https://auth.tovarly.com"),
+                                 QStringLiteral("https://api.tovarly.com/account/v1"),
+                                 QStringLiteral("https://api.tovarly.com/pennibar/v1"),
+                                 QStringLiteral("tovarly"),
+                                 QStringLiteral("5f0c2b7e9a4d41c68e3b1d2a7c90f4e1"),
+                                 QStringLiteral("https://account.tovarly.com")};
+    QTest::newRow("unset: built in") << QStringList(6) << builtIn;
+    QTest::newRow("empty: built in") << QStringList(6, QStringLiteral("")) << builtIn;
+    const QStringList selfHosted = {QStringLiteral("http://127.0.0.1:8787"),
+                                    QStringLiteral("http://127.0.0.1:8787"),
+                                    QStringLiteral("http://127.0.0.1:8787"),
+                                    QStringLiteral("familie-müller"),
+                                    QStringLiteral("0123456789abcdef0123456789abcdef"),
+                                    QStringLiteral("http://127.0.0.1:8787/portal")};
+    QTest::newRow("all set: self-hosted, UTF-8") << selfHosted << selfHosted;
+    QStringList onlySync(6);
+    onlySync[2] = QStringLiteral("http://sync.example.test/v2");
+    QStringList syncElsewhere = builtIn;
+    syncElsewhere[2] = onlySync[2];
+    QTest::newRow("one set, the others built in") << onlySync << syncElsewhere;
+}
+
+void TestAppState::accountServiceEndpoints()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, expected);
+    for (int i = 0; i < 6; ++i) {
+        if (environment[i].isNull())
+            qunsetenv(endpointVariables[i]);
+        else
+            qputenv(endpointVariables[i], environment[i].toUtf8());
+    }
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.1.3"));
+    AppState state(std::make_unique<TovAccount::FileTokenStore>(
+        m_directory.filePath(QStringLiteral("tokens.json"))));
+    QVERIFY(state.initialize());
+    for (const char* variable : endpointVariables)
+        qunsetenv(variable);
+
+    const TovAccount::Client* client = state.accountClient();
+    QVERIFY(client);
+    const TovAccount::ClientConfig& config = client->config();
+    QCOMPARE(QStringList({config.authBaseUrl, config.accountApiUrl,
+                          client->syncApi()->baseUrl().toString(), config.realmSlug,
+                          config.clientId, config.portalUrl}),
+             expected);
+    QCOMPARE(config.appId, QStringLiteral("com.tovarly.pennibar"));
+    QCOMPARE(config.appName, QStringLiteral("Tovarly Pennibar"));
+    QCOMPARE(config.appVersion, QStringLiteral("1.1.3"));
+    QCOMPARE(config.platform, QString());
+    QCOMPARE(client->accountApi()->baseUrl(), QUrl(expected[1]));
+    QCOMPARE(client->authApi()->baseUrl(),
+             QUrl(QStringLiteral("%1/api/v1/realms/%2").arg(expected[0], expected[3])));
+    // Nothing stored: signed out.
+    QVERIFY(!client->isAuthenticated());
 }
 
 QTEST_MAIN(TestAppState)

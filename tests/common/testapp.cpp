@@ -1,5 +1,7 @@
 #include "tests/common/testapp.h"
 
+#include "libs/account/tokens/filetokenstore.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QSettings>
@@ -27,8 +29,14 @@ void TestApp::restart()
 {
     m_state.reset();
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
-    m_state = std::make_unique<AppState>();
+    m_state =
+        std::make_unique<AppState>(std::make_unique<TovAccount::FileTokenStore>(tokenStorePath()));
     m_ready = m_state->initialize();
+}
+
+QString TestApp::tokenStorePath() const
+{
+    return m_directory.filePath(QStringLiteral("tokens/tokens.json"));
 }
 
 void whenModalOpens(std::function<void(QWidget*)> act)

@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-// A whole application state over a database and settings of its own, as the program builds it
-// at start-up. Each instance starts from an empty data directory unless given one to reuse.
+// A whole application state over a database, settings and sign-in tokens of its own, as the
+// program builds it at start-up. Each instance starts from an empty data directory.
 class TestApp
 {
 public:
@@ -20,6 +20,8 @@ public:
     bool isReady() const { return m_ready; }
     // Drops this state and builds a new one over the same files, as a restart does.
     void restart();
+    // The file that keeps the sign-in tokens across restarts, instead of the platform's store.
+    QString tokenStorePath() const;
 
 private:
     QTemporaryDir m_directory;

@@ -3,6 +3,7 @@
 #include "ui/commands/shortcutlisting.h"
 #include "ui/shell/feedbacklink.h"
 #include "ui/shell/listresizewatcher.h"
+#include "ui/shell/signinmessages.h"
 #include "ui/shell/statusbar.h"
 #include "ui/shell/welcomescreen.h"
 #include "ui/theme/fontroles.h"
@@ -35,6 +36,9 @@
 #include "ui/theme/displaysettings.h"
 #include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/elidedlabel.h"
+
+#include "libs/account/client.h"
+#include "libs/account/signin/authclient.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -147,6 +151,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     m_welcomeScreen = new WelcomeScreen(m_appState, this);
     connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this,
             &MainWindow::showNewAccountDialog);
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, &MainWindow::signIn);
 
     m_emptyPanel = buildEmptyPanel();
 
@@ -167,6 +172,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::onAccountsChanged);
 
+    connectSignIn();
     updateAuthUi();
     refreshAccountList();
 
@@ -208,8 +214,9 @@ void MainWindow::defineCommands()
                      .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
                      .run = [this] { showNewAccountDialog(); }});
     add(Import, {.text = tr("&Import..."), .run = [this] { showImportWindow(); }});
-    add(TovarlyAccount, {.text = tr("Tovarly &Account..."), .enabled = false});
-    add(SignOut, {.text = tr("Sign &Out")});
+    // Offered to a signed-out user, the account entry signs in (updateAuthUi).
+    add(TovarlyAccount, {.text = tr("Tovarly &Account..."), .run = [this] { signIn(); }});
+    add(SignOut, {.text = tr("Sign &Out"), .run = [this] { signOut(); }});
     add(Quit, {.text = tr("&Quit"),
                .shortcuts = {QKeySequence(QKeySequence::Quit)},
                .menuRole = QAction::QuitRole,
@@ -847,8 +854,30 @@ bool MainWindow::openQifFiles(const QStringList& paths)
 
 bool MainWindow::isSignedIn() const
 {
-    // Signing in needs the account service client; without it nobody is signed in.
-    return false;
+    return m_appState->accountClient()->isAuthenticated();
+}
+
+void MainWindow::connectSignIn()
+{
+    TovAccount::AuthClient* auth = m_appState->accountClient()->authClient();
+    connect(auth, &TovAccount::AuthClient::stateChanged, this, &MainWindow::updateAuthUi);
+    connect(auth, &TovAccount::AuthClient::loginSucceeded, this,
+            [this] { m_statusBar->showTransient(tr("Signed in successfully"), 3000); });
+    connect(auth, &TovAccount::AuthClient::loginFailed, this, [this](const QString& error) {
+        m_statusBar->showTransient(SignInMessages::failure(error), 5000);
+    });
+}
+
+void MainWindow::signIn()
+{
+    // Said first: a sign-in that cannot even start reports so at once, over this.
+    m_statusBar->showTransient(SignInMessages::continueInBrowser(), 5000);
+    m_appState->accountClient()->authClient()->login();
+}
+
+void MainWindow::signOut()
+{
+    m_appState->accountClient()->authClient()->logout();
 }
 
 void MainWindow::showSignedOutPage()
@@ -871,12 +900,25 @@ void MainWindow::updateAuthUi()
     const bool signedIn = isSignedIn();
     m_signOutAction->setVisible(signedIn);
     m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
-    if (!signedIn) {
-        m_statusBar->setSyncText(tr("Not signed in"));
-        m_welcomeScreen->setReturningUser(
-            QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
-        m_stack->setCurrentWidget(m_welcomeScreen);
+    // Until the account window exists, the entry has nothing to offer a signed-in user.
+    m_commands.setAvailable(CommandId::TovarlyAccount, !signedIn);
+    if (signedIn) {
+        // The sync engine's state takes this place once it runs.
+        m_statusBar->setSyncText(tr("Signed in"));
+        m_welcomeScreen->setReturningUser(false);
+        if (m_stack->currentWidget() == m_welcomeScreen) {
+            const QString current = m_appState->currentAccountId();
+            if (current.isEmpty())
+                showSignedOutPage();
+            else
+                selectAccount(current);
+        }
+        return;
     }
+    m_statusBar->setSyncText(tr("Not signed in"));
+    m_welcomeScreen->setReturningUser(
+        QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
+    m_stack->setCurrentWidget(m_welcomeScreen);
 }
 
 void MainWindow::checkAutoPosted()

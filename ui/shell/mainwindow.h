@@ -117,7 +117,10 @@ private:
     void highlightAccount(const QString& accountId);
     // Commands that act on an account are on while there is one.
     void updateAccountCommands();
+    void connectSignIn();
     void updateAuthUi();
+    void signIn();
+    void signOut();
     void checkAutoPosted();
     void refreshRecurringDue();
     void showSignedOutPage();

@@ -15,9 +15,13 @@ BrowserSignIn::Page BrowserSignIn::open(const QString& clientId, const QString& 
                        QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
     if (signUp)
         query.addQueryItem(QStringLiteral("mode"), QStringLiteral("signup"));
+    return openUrl(m_client.url(QStringLiteral("/%1/account/login").arg(m_realm), query));
+}
+
+BrowserSignIn::Page BrowserSignIn::openUrl(const QUrl& signInPage) const
+{
     Page page;
-    page.reply = m_client.send(
-        "GET", m_client.url(QStringLiteral("/%1/account/login").arg(m_realm), query), {}, {});
+    page.reply = m_client.send("GET", signInPage, {}, {});
     static const QRegularExpression hidden(
         QStringLiteral("<input type=\"hidden\" name=\"([a-z_]+)\" value=\"([^\"]*)\">"));
     for (auto match = hidden.globalMatch(QString::fromUtf8(page.reply.body)); match.hasNext();) {

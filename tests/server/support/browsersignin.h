@@ -28,6 +28,8 @@ public:
     }
 
     Page open(const QString& clientId, const QString& redirectUri, bool signUp = false) const;
+    // The sign-in page at the address an app handed to the browser.
+    Page openUrl(const QUrl& signInPage) const;
     HttpClient::Reply submit(const Page& page, const QMap<QString, QString>& fields,
                              const QByteArray& userAgent = "TestBrowser/1.0") const;
     // The whole road with the app's default client id and a fresh listener.

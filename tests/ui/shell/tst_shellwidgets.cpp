@@ -1,4 +1,5 @@
 #include "ui/shell/feedbacklink.h"
+#include "ui/shell/signinmessages.h"
 #include "ui/shell/statusbar.h"
 #include "ui/shell/welcomescreen.h"
 #include "ui/theme/thememanager.h"
@@ -50,6 +51,8 @@ private slots:
     void welcomeScreenVariants();
     void feedbackLinkCarriesTheProduct_data();
     void feedbackLinkCarriesTheProduct();
+    void signInFailuresInTheUsersWords_data();
+    void signInFailuresInTheUsersWords();
 };
 
 void TestShellWidgets::feedbackLinkCarriesTheProduct_data()
@@ -144,6 +147,26 @@ void TestShellWidgets::welcomeScreenVariants()
     QVERIFY(!screen.findChild<QWidget*>(QStringLiteral("HowItWorksCard"))->isVisible());
     QTest::mouseClick(signInButton, Qt::LeftButton);
     QCOMPARE(signIn.count(), 1);
+}
+
+void TestShellWidgets::signInFailuresInTheUsersWords_data()
+{
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no port for the listener")
+        << "Failed to start local auth server"
+        << "Sign-in failed: no local port was free for the browser to come back to";
+    QTest::newRow("no tokens") << "No tokens received"
+                               << "Sign-in failed: the browser came back without a sign-in";
+    QTest::newRow("unknown reason as it stands") << "The server is busy"
+                                                 << "Sign-in failed: The server is busy";
+}
+
+void TestShellWidgets::signInFailuresInTheUsersWords()
+{
+    QFETCH(QString, reason);
+    QFETCH(QString, shown);
+    QCOMPARE(SignInMessages::failure(reason), shown);
 }
 
 QTEST_MAIN(TestShellWidgets)

@@ -1,0 +1,183 @@
+// signinshots <directory>: the main window signed out and signed in, in the light and the dark
+// theme: the welcome screen for a new and for a returning user, the no-accounts panel and the
+// register of a signed-in user, the File menu either way, and the status bar after a sign-in
+// and after a failed one. The tokens live in a temporary file; the account service is an
+// address on 127.0.0.1 where nothing answers, so a stored session stays signed in offline.
+
+#include "tools/shots.h"
+
+#include "app/appstate.h"
+#include "services/sampledata/sampledataservice.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/shell/statusbar.h"
+#include "ui/theme/thememanager.h"
+
+#include "libs/account/client.h"
+#include "libs/account/signin/authclient.h"
+#include "libs/account/tokens/filetokenstore.h"
+
+#include <QDateTime>
+#include <QFontDatabase>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+QString outputDirectory;
+const QStringList themes = {QStringLiteral("light"), QStringLiteral("dark")};
+
+void save(QWidget& widget, const QString& name)
+{
+    widget.show();
+    QApplication::processEvents();
+    saveShot(widget, QDir(outputDirectory).filePath(name + QStringLiteral(".png")));
+}
+
+// An access token of the auth server's shape that stays valid for an hour.
+QString accessTokenForAnHour()
+{
+    const auto encoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
+    const QJsonObject claims{{QStringLiteral("sub"), QStringLiteral("shots-user")},
+                             {QStringLiteral("exp"), QDateTime::currentSecsSinceEpoch() + 3600}};
+    return QString::fromLatin1(
+        QByteArray(R"({"alg":"HS256","typ":"JWT"})").toBase64(encoding) + '.' +
+        QJsonDocument(claims).toJson(QJsonDocument::Compact).toBase64(encoding) + ".c2hvdHM");
+}
+
+// A base URL on 127.0.0.1 where nothing listens.
+QString unreachableBase()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QStringLiteral("http://127.0.0.1:%1").arg(port);
+}
+
+// The File menu, open, saved while it shows.
+void saveFileMenu(QMainWindow& window, const QString& name)
+{
+    QMenu* file = window.menuBar()->actions().first()->menu();
+    QTimer::singleShot(50, file, [file, name] {
+        save(*file, name);
+        file->close();
+    });
+    file->exec(window.mapToGlobal(QPoint(0, 0)));
+}
+
+class Session
+{
+public:
+    explicit Session(const QString& tokenFile)
+    {
+        QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+        state = std::make_unique<AppState>(std::make_unique<TovAccount::FileTokenStore>(tokenFile));
+        ready = state->initialize();
+    }
+    ~Session()
+    {
+        state.reset();
+        QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    }
+
+    std::unique_ptr<AppState> state;
+    bool ready = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    preferOffscreenPlatform();
+    QApplication application(argc, argv);
+    application.setOrganizationName(QStringLiteral("Tovarly"));
+    application.setApplicationName(QStringLiteral("PennibarShots"));
+    application.setApplicationVersion(QStringLiteral("1.1.3"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
+    QTranslator english;
+    if (english.load(QStringLiteral(":/i18n/pennibar_en.qm")))
+        application.installTranslator(&english);
+    outputDirectory = shotDirectory(QStringLiteral("."));
+    if (outputDirectory.isEmpty())
+        return 1;
+
+    QTemporaryDir data;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       data.filePath(QStringLiteral("settings")));
+    qputenv("PENNIBAR_DATA_DIR", data.filePath(QStringLiteral("data")).toUtf8());
+    const QByteArray outOfReach = unreachableBase().toUtf8();
+    for (const char* variable : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"})
+        qputenv(variable, outOfReach);
+    const QString tokenFile = data.filePath(QStringLiteral("tokens.json"));
+
+    // Never signed in, no accounts: the welcome screen for a new user.
+    {
+        Session session(tokenFile);
+        if (!session.ready)
+            return 1;
+        MainWindow window(session.state.get());
+        window.resize(1280, 900);
+        for (const QString& theme : themes) {
+            session.state->themeManager()->setThemeFromString(theme);
+            save(window, QStringLiteral("signed-out-welcome-%1").arg(theme));
+            saveFileMenu(window, QStringLiteral("signed-out-file-menu-%1").arg(theme));
+        }
+        session.state->themeManager()->setThemeFromString(QStringLiteral("light"));
+        window.show();
+        window.statusBarWidget()->showTransient(
+            QStringLiteral("Sign-in failed: the browser came back without a sign-in"), 60000);
+        save(window, QStringLiteral("signed-out-failed-light"));
+    }
+
+    // Signed in, still no accounts: the no-accounts panel.
+    TovAccount::FileTokenStore(tokenFile).save(TovAccount::TokenStore::accessTokenKey(),
+                                               accessTokenForAnHour());
+    TovAccount::FileTokenStore(tokenFile).save(TovAccount::TokenStore::refreshTokenKey(),
+                                               QStringLiteral("shots-refresh-token"));
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    {
+        Session session(tokenFile);
+        MainWindow window(session.state.get());
+        window.resize(1280, 900);
+        window.show();
+        for (const QString& theme : themes) {
+            session.state->themeManager()->setThemeFromString(theme);
+            window.statusBarWidget()->showTransient(QStringLiteral("Signed in successfully"),
+                                                    60000);
+            save(window, QStringLiteral("signed-in-no-accounts-%1").arg(theme));
+        }
+    }
+
+    // Signed in with accounts: the register, and Sign Out in the File menu.
+    {
+        Session session(tokenFile);
+        SampleDataService(session.state->database()).load();
+        MainWindow window(session.state.get());
+        window.resize(1280, 900);
+        for (const QString& theme : themes) {
+            session.state->themeManager()->setThemeFromString(theme);
+            save(window, QStringLiteral("signed-in-register-%1").arg(theme));
+            saveFileMenu(window, QStringLiteral("signed-in-file-menu-%1").arg(theme));
+        }
+        // Signing out (with the service out of reach) leads to the welcome screen of a
+        // returning user.
+        session.state->accountClient()->authClient()->logout();
+        for (const QString& theme : themes) {
+            session.state->themeManager()->setThemeFromString(theme);
+            save(window, QStringLiteral("signed-out-returning-%1").arg(theme));
+        }
+    }
+    return 0;
+}
