@@ -98,8 +98,9 @@ double serverSeconds(const ServerProcess& server)
 
 // Syncs until a cycle ends where it started (the cursor stops moving): one cycle follows at
 // most 50 pull pages, so pulling everything takes many.
+// With pushEverything the first cycle is a full resync: every row goes out.
 Phase syncToTheEnd(const QString& path, const ServerProcess& server, const HttpClient& http,
-                   const QString& refresh)
+                   const QString& refresh, bool pushEverything)
 {
     Database database;
     if (!database.open(path) || !database.runMigrations())
@@ -132,7 +133,10 @@ Phase syncToTheEnd(const QString& path, const ServerProcess& server, const HttpC
     while (true) {
         QSignalSpy completed(&engine, &SyncEngine::syncCompleted);
         QSignalSpy failed(&engine, &SyncEngine::syncFailed);
-        engine.sync();
+        if (pushEverything && phase.cycles == 0)
+            engine.fullResync();
+        else
+            engine.sync();
         if (!QTest::qWaitFor([&] { return completed.count() + failed.count() > 0; }, 600000) ||
             failed.count() > 0)
             qFatal("sync failed: %s", qPrintable(engine.lastError()));
@@ -186,8 +190,8 @@ int main(int argc, char** argv)
 
     QString refresh;
     const HttpClient firstDevice = signIn(&refresh);
-    report("first sync (push + pull)", syncToTheEnd(first, server, firstDevice, refresh));
+    report("first sync (push + pull)", syncToTheEnd(first, server, firstDevice, refresh, true));
     const HttpClient freshDevice = signIn(&refresh);
-    report("fresh device (pull all)", syncToTheEnd(fresh, server, freshDevice, refresh));
+    report("fresh device (pull all)", syncToTheEnd(fresh, server, freshDevice, refresh, false));
     return 0;
 }
