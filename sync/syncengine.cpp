@@ -197,6 +197,8 @@ void SyncEngine::onPushResult(const QJsonArray& batch, bool ok, int status, cons
     }
     int accepted = 0;
     int errors = 0;
+    // The batch's rows are marked in one commit rather than one each.
+    UnitOfWork unit(m_preferences->database());
     for (const QJsonValue& value : body.value(QStringLiteral("results")).toArray()) {
         const QJsonObject result = value.toObject();
         const QString entityType = result.value(QStringLiteral("entity_type")).toString();
@@ -212,6 +214,7 @@ void SyncEngine::onPushResult(const QJsonArray& batch, bool ok, int status, cons
                        << "message=" << result.value(QStringLiteral("message")).toString();
         }
     }
+    unit.commit();
     if (errors > 0)
         qWarning() << "Push batch:" << accepted << "ok," << errors
                    << "errors — failed records remain pending for next sync";
