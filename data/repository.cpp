@@ -1,6 +1,7 @@
 #include "data/repository.h"
 
 #include "data/database.h"
+#include "data/sqlvalue.h"
 #include "data/unitofwork.h"
 
 #include "app/core/isodates.h"
@@ -119,6 +120,31 @@ bool Repository::markRowSynced(const QString& id, const QString& serverId) const
     return write(
         QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?").arg(m_table),
         {serverId, id}, nullptr);
+}
+
+QString Repository::idForServerId(const QString& serverId) const
+{
+    QSqlQuery query =
+        run(QStringLiteral("SELECT id FROM %1 WHERE server_id = ?").arg(m_table), {serverId});
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+bool Repository::markPushed(const QString& id, const QString& serverId,
+                            const SyncBookkeeping& pushed, int serverVersion)
+{
+    const int marked = runWrite(
+        QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=? AND version=? "
+                       "AND updated_at=? AND deleted_at IS ?")
+            .arg(m_table),
+        {serverId, id, pushed.version, SqlValue::timestamp(pushed.updatedAt),
+         SqlValue::timestamp(pushed.deletedAt)},
+        "markSynced");
+    if (marked != 0)
+        return marked > 0;
+    write(QStringLiteral("UPDATE %1 SET server_id=?, version=MAX(version, ?) WHERE id=?")
+              .arg(m_table),
+          {serverId, serverVersion, id}, "markSynced");
+    return false;
 }
 
 int Repository::markAllRowsPendingForResync() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/rowreader.h"
+#include "data/syncbookkeeping.h"
 
 #include <QHash>
 #include <QObject>
@@ -22,6 +23,17 @@ class Repository : public QObject
 public:
     // The database this repository writes to: a unit of work around its writes opens on it.
     Database* database() const { return m_database; }
+
+    // The local id of the row the server knows by serverId; empty when there is none.
+    QString idForServerId(const QString& serverId) const;
+    // After the server accepted a pushed row: marks it synced with its server id only while it
+    // still holds what was pushed (the same version, update time and deletion), so an edit made
+    // while the push was under way is not taken for pushed. A row edited meanwhile stays
+    // pending; it takes the server id and, when the server told it, the version the server now
+    // holds, so that its own change coming back in the pull does not overwrite the newer edit.
+    // True when the row was marked synced.
+    bool markPushed(const QString& id, const QString& serverId, const SyncBookkeeping& pushed,
+                    int serverVersion);
 
 protected:
     Repository(Database* database, const QString& table, QObject* parent);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QObject>
+
+class AccountRepository;
+class CategoryRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class TransactionRepository;
+
+// Merges pulled server records into the local tables, one entity at a time. Each record finds
+// its local row by the device-independent id or else by the server id, is read leniently, is
+// skipped when its key date is unusable, and replaces the local row when its version is not
+// lower. A local edit still waiting to be pushed keeps its place against a server copy of the
+// same version: that copy is older than the edit.
+class ChangeApplier : public QObject
+{
+    Q_OBJECT
+
+public:
+    ChangeApplier(AccountRepository* accounts, TransactionRepository* transactions,
+                  CategoryRepository* categories, RecurringRepository* recurring,
+                  ReconciliationRepository* reconciliations, SplitLineRepository* splitLines,
+                  QObject* parent = nullptr);
+
+    void applyAccount(const QJsonArray& records);
+    void applyCategory(const QJsonArray& records);
+    void applyRecurring(const QJsonArray& records);
+    void applyTransactionChange(const QJsonArray& records);
+    void applyReconciliation(const QJsonArray& records);
+
+private:
+    // Merges the records in array order; a value that is not an object reads as an empty one.
+    void applyEach(const QJsonArray& records, void (ChangeApplier::*applyOne)(const QJsonObject&));
+    void applyAccountRecord(const QJsonObject& object);
+    void applyCategoryRecord(const QJsonObject& object);
+    void applyRecurringRecord(const QJsonObject& object);
+    void applyTransactionRecord(const QJsonObject& object);
+    void applyReconciliationRecord(const QJsonObject& object);
+
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    CategoryRepository* m_categories;
+    RecurringRepository* m_recurring;
+    ReconciliationRepository* m_reconciliations;
+    SplitLineRepository* m_splitLines;
+};

@@ -1,0 +1,343 @@
+#include "sync/syncengine.h"
+
+#include "sync/changeapplier.h"
+#include "sync/wire/changepayload.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "data/unitofwork.h"
+
+#include "libs/account/api/apiclient.h"
+
+#include <QDebug>
+#include <QHash>
+#include <QPointer>
+#include <QUrlQuery>
+
+namespace {
+
+const QString CursorKey = QStringLiteral("syncCursor");
+const QString LastSyncKey = QStringLiteral("lastSyncTimestamp");
+
+QString changeKey(const QString& entityType, const QString& entityId)
+{
+    return entityType + QLatin1Char('/') + entityId;
+}
+
+} // namespace
+
+SyncEngine::SyncEngine(TovAccount::ApiClient* api, AccountRepository* accounts,
+                       TransactionRepository* transactions, CategoryRepository* categories,
+                       RecurringRepository* recurring, ReconciliationRepository* reconciliations,
+                       SplitLineRepository* splitLines, PreferencesRepository* preferences,
+                       QObject* parent)
+    : QObject(parent), m_api(api), m_accounts(accounts), m_transactions(transactions),
+      m_categories(categories), m_recurring(recurring), m_reconciliations(reconciliations),
+      m_splitLines(splitLines), m_preferences(preferences),
+      m_applier(new ChangeApplier(accounts, transactions, categories, recurring, reconciliations,
+                                  splitLines, this))
+{
+    qRegisterMetaType<SyncState>();
+    m_debounceTimer.setSingleShot(true);
+    m_debounceTimer.setInterval(DebounceMs);
+    connect(&m_debounceTimer, &QTimer::timeout, this, &SyncEngine::sync);
+    connect(&m_autoSyncTimer, &QTimer::timeout, this, &SyncEngine::sync);
+    connect(m_api, &TovAccount::ApiClient::authenticationRequired, this,
+            &SyncEngine::onAuthenticationRequired);
+}
+
+void SyncEngine::setCanSync(std::function<bool()> predicate)
+{
+    m_canSync = std::move(predicate);
+}
+
+QString SyncEngine::statusText(SyncState state)
+{
+    switch (state) {
+    case SyncState::Idle:
+        return tr("Synced");
+    case SyncState::Syncing:
+        return tr("Syncing...");
+    case SyncState::Error:
+        return tr("Sync error");
+    }
+    return tr("Unknown");
+}
+
+void SyncEngine::fullResync()
+{
+    const int accounts = m_accounts->markAllPendingForResync();
+    const int categories = m_categories->markAllPendingForResync();
+    const int transactions = m_transactions->markAllPendingForResync();
+    const int recurrings = m_recurring->markAllPendingForResync();
+    const int reconciliations = m_reconciliations->markAllPendingForResync();
+    qInfo() << "Force Full Sync: marked pending —"
+            << "accounts:" << accounts << "categories:" << categories
+            << "transactions:" << transactions << "recurrings:" << recurrings
+            << "reconciliations:" << reconciliations;
+    m_preferences->remove(CursorKey);
+    m_preferences->remove(LastSyncKey);
+    sync();
+}
+
+void SyncEngine::sync()
+{
+    if (m_canSync && !m_canSync()) {
+        m_resyncRequested = false;
+        setState(SyncState::Idle);
+        return;
+    }
+    if (m_state == SyncState::Syncing) {
+        m_resyncRequested = true;
+        return;
+    }
+    m_resyncRequested = false;
+    setState(SyncState::Syncing);
+    startCycle();
+}
+
+void SyncEngine::startAutoSync(int intervalMs)
+{
+    m_autoSyncTimer.start(intervalMs);
+    sync();
+}
+
+void SyncEngine::stopAutoSync()
+{
+    m_autoSyncTimer.stop();
+}
+
+void SyncEngine::scheduleSync()
+{
+    m_debounceTimer.start();
+}
+
+void SyncEngine::setState(SyncState state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void SyncEngine::startCycle()
+{
+    QJsonArray changes = collectPending();
+    if (changes.isEmpty()) {
+        startPull();
+        return;
+    }
+    qInfo() << "Pushing" << changes.size() << "changes (in batches of" << PushBatchSize << ")";
+    m_pending = std::move(changes);
+    pushNextBatch();
+}
+
+QJsonArray SyncEngine::collectPending() const
+{
+    QJsonArray changes;
+    for (const Account& account : m_accounts->pending())
+        changes.append(ChangePayload::account(account));
+    for (const Category& category : m_categories->pending())
+        changes.append(ChangePayload::category(category));
+    for (const RecurringTransaction& recurring : m_recurring->pending())
+        changes.append(ChangePayload::recurring(recurring));
+    for (const Transaction& transaction : m_transactions->pending()) {
+        const QList<SplitLine> lines = transaction.isSplit
+                                           ? m_splitLines->listForTransaction(transaction.id)
+                                           : QList<SplitLine>();
+        changes.append(ChangePayload::transaction(transaction, lines));
+    }
+    for (const Reconciliation& reconciliation : m_reconciliations->pending())
+        changes.append(ChangePayload::reconciliation(reconciliation));
+    return changes;
+}
+
+void SyncEngine::pushNextBatch()
+{
+    const qsizetype remaining = m_pending.size() - m_nextChange;
+    if (remaining <= 0) {
+        m_pending = QJsonArray();
+        m_nextChange = 0;
+        startPull();
+        return;
+    }
+    // An index instead of removing the head: the array may hold every row of the database.
+    const qsizetype size = qMin<qsizetype>(PushBatchSize, remaining);
+    QJsonArray batch;
+    for (qsizetype i = 0; i < size; ++i)
+        batch.append(m_pending.at(m_nextChange + i));
+    m_nextChange += size;
+    qInfo() << "Push batch:" << batch.size() << "changes," << remaining - size << "remaining";
+    QPointer<SyncEngine> self(this);
+    m_api->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), batch}},
+                [self, batch](bool ok, int status, const QJsonObject& body) {
+                    if (self)
+                        self->onPushResult(batch, ok, status, body);
+                });
+}
+
+void SyncEngine::onPushResult(const QJsonArray& batch, bool ok, int status, const QJsonObject& body)
+{
+    if (!ok) {
+        failCycle(tr("Push failed (HTTP %1)").arg(status));
+        return;
+    }
+    QHash<QString, QJsonObject> pushed;
+    pushed.reserve(batch.size());
+    for (const QJsonValue& value : batch) {
+        const QJsonObject change = value.toObject();
+        pushed.insert(changeKey(change.value(QStringLiteral("entity_type")).toString(),
+                                change.value(QStringLiteral("entity_id")).toString()),
+                      change);
+    }
+    int accepted = 0;
+    int errors = 0;
+    // The batch's rows are marked in one commit rather than one each.
+    UnitOfWork unit(m_preferences->database());
+    for (const QJsonValue& value : body.value(QStringLiteral("results")).toArray()) {
+        const QJsonObject result = value.toObject();
+        const QString entityType = result.value(QStringLiteral("entity_type")).toString();
+        const QString entityId = result.value(QStringLiteral("entity_id")).toString();
+        const QString resultStatus = result.value(QStringLiteral("status")).toString();
+        if (resultStatus == QLatin1String("ok")) {
+            ++accepted;
+            markAccepted(result, pushed.value(changeKey(entityType, entityId)));
+        } else {
+            ++errors;
+            qWarning() << "Push result not ok — leaving record pending:" << entityType << entityId
+                       << "status=" << resultStatus
+                       << "message=" << result.value(QStringLiteral("message")).toString();
+        }
+    }
+    unit.commit();
+    if (errors > 0)
+        qWarning() << "Push batch:" << accepted << "ok," << errors
+                   << "errors — failed records remain pending for next sync";
+    pushNextBatch();
+}
+
+void SyncEngine::markAccepted(const QJsonObject& result, const QJsonObject& change)
+{
+    const QString entityType = result.value(QStringLiteral("entity_type")).toString();
+    Repository* repository = nullptr;
+    if (entityType == QLatin1String("account"))
+        repository = m_accounts;
+    else if (entityType == QLatin1String("transaction"))
+        repository = m_transactions;
+    else if (entityType == QLatin1String("category"))
+        repository = m_categories;
+    else if (entityType == QLatin1String("recurring"))
+        repository = m_recurring;
+    else if (entityType == QLatin1String("reconciliation"))
+        repository = m_reconciliations;
+    // A result for a change this batch did not carry cannot be checked against the row: the
+    // row stays pending and goes out again.
+    if (!repository || change.isEmpty())
+        return;
+    repository->markPushed(result.value(QStringLiteral("entity_id")).toString(),
+                           result.value(QStringLiteral("server_id")).toString(),
+                           ChangePayload::pushedBookkeeping(change),
+                           result.value(QStringLiteral("version")).toInt());
+}
+
+void SyncEngine::startPull()
+{
+    m_pullPages = 0;
+    pullChanges(m_preferences->get(CursorKey));
+}
+
+void SyncEngine::pullChanges(const QString& cursor)
+{
+    QUrlQuery query;
+    if (!cursor.isEmpty())
+        query.addQueryItem(QStringLiteral("cursor"), cursor);
+    query.addQueryItem(QStringLiteral("limit"), QString::number(PullPageLimit));
+    QPointer<SyncEngine> self(this);
+    m_api->get(
+        QStringLiteral("/sync/pull"),
+        [self](bool ok, int status, const QJsonObject& body) {
+            if (self)
+                self->onPullResult(ok, status, body);
+        },
+        query);
+}
+
+void SyncEngine::onPullResult(bool ok, int status, const QJsonObject& body)
+{
+    if (!ok) {
+        failCycle(tr("Pull failed (HTTP %1)").arg(status));
+        return;
+    }
+    const QString cursor = body.value(QStringLiteral("cursor")).toString();
+    if (!applyPage(body, cursor)) {
+        failCycle(tr("Could not store the pulled changes"));
+        return;
+    }
+    if (body.contains(QStringLiteral("integrity")))
+        checkIntegrity(body.value(QStringLiteral("integrity")).toObject());
+    ++m_pullPages;
+    if (body.value(QStringLiteral("has_more")).toBool(false) && m_pullPages < MaxPullPages) {
+        pullChanges(cursor);
+        return;
+    }
+    completeCycle();
+}
+
+bool SyncEngine::applyPage(const QJsonObject& page, const QString& cursor)
+{
+    // One page is stored whole or not at all, together with the cursor that follows it, and
+    // the tables announce their changes once, after the commit.
+    UnitOfWork unit(m_preferences->database());
+    if (!unit.isActive())
+        return false;
+    m_applier->applyAccount(page.value(QStringLiteral("accounts")).toArray());
+    m_applier->applyCategory(page.value(QStringLiteral("categories")).toArray());
+    const QString recurringKey = page.contains(QStringLiteral("recurring_transactions"))
+                                     ? QStringLiteral("recurring_transactions")
+                                     : QStringLiteral("recurring");
+    m_applier->applyRecurring(page.value(recurringKey).toArray());
+    m_applier->applyTransactionChange(page.value(QStringLiteral("transactions")).toArray());
+    m_applier->applyReconciliation(page.value(QStringLiteral("reconciliations")).toArray());
+    if (!cursor.isEmpty() && !m_preferences->set(CursorKey, cursor))
+        return false;
+    return unit.commit();
+}
+
+void SyncEngine::checkIntegrity(const QJsonObject& integrity) const
+{
+    const int serverCount = integrity.value(QStringLiteral("category_count")).toInt();
+    const int localCount = m_categories->count();
+    if (serverCount > 0 && serverCount != localCount)
+        qWarning() << "Category count mismatch: local=" << localCount << "server=" << serverCount
+                   << "(informational only — use Force Full Sync if data appears wrong)";
+}
+
+void SyncEngine::failCycle(const QString& error)
+{
+    m_pending = QJsonArray();
+    m_nextChange = 0;
+    m_lastError = error;
+    setState(SyncState::Error);
+    emit syncFailed(error);
+}
+
+void SyncEngine::completeCycle()
+{
+    setState(SyncState::Idle);
+    emit syncCompleted();
+    emit dataChanged();
+    if (m_resyncRequested) {
+        m_resyncRequested = false;
+        QTimer::singleShot(0, this, &SyncEngine::sync);
+    }
+}
+
+void SyncEngine::onAuthenticationRequired()
+{
+    setState(SyncState::Error);
+}

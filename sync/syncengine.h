@@ -1,0 +1,106 @@
+#pragma once
+
+#include "sync/syncstate.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class AccountRepository;
+class CategoryRepository;
+class ChangeApplier;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class TransactionRepository;
+
+namespace TovAccount {
+class ApiClient;
+}
+
+// Keeps the local database and the sync server in step. One cycle pushes every pending row in
+// batches and marks the accepted ones synced, then pulls the server's changes page by page from
+// the stored cursor and merges them. Cycles run on the auto-sync timer, on the debounce timer
+// that local changes restart, and on demand; at most one runs at a time, and a request made
+// during a cycle runs one more after it.
+class SyncEngine : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(SyncState state READ state NOTIFY stateChanged)
+
+public:
+    static constexpr int PushBatchSize = 500;
+    static constexpr int PullPageLimit = 200;
+    static constexpr int MaxPullPages = 50;
+    static constexpr int DebounceMs = 2000;
+
+    SyncEngine(TovAccount::ApiClient* api, AccountRepository* accounts,
+               TransactionRepository* transactions, CategoryRepository* categories,
+               RecurringRepository* recurring, ReconciliationRepository* reconciliations,
+               SplitLineRepository* splitLines, PreferencesRepository* preferences,
+               QObject* parent = nullptr);
+
+    // Without a predicate every sync() runs; with one, only while it holds (signed in).
+    void setCanSync(std::function<bool()> predicate);
+    SyncState state() const { return m_state; }
+    QString lastError() const { return m_lastError; }
+    static QString statusText(SyncState state);
+
+    // Marks every live row for pushing again and forgets the cursor, then syncs: the next
+    // cycle pushes everything and pulls everything from the start.
+    void fullResync();
+
+public slots:
+    void sync();
+    void startAutoSync(int intervalMs);
+    void stopAutoSync();
+    // Restarts the debounce timer, so that a burst of local changes yields one cycle.
+    void scheduleSync();
+
+signals:
+    void stateChanged(SyncState state);
+    void syncCompleted();
+    void syncFailed(const QString& error);
+    void dataChanged();
+
+private:
+    void setState(SyncState state);
+    void startCycle();
+    QJsonArray collectPending() const;
+    void pushNextBatch();
+    void onPushResult(const QJsonArray& batch, bool ok, int status, const QJsonObject& body);
+    void markAccepted(const QJsonObject& result, const QJsonObject& change);
+    void startPull();
+    void pullChanges(const QString& cursor);
+    void onPullResult(bool ok, int status, const QJsonObject& body);
+    bool applyPage(const QJsonObject& page, const QString& cursor);
+    void checkIntegrity(const QJsonObject& integrity) const;
+    void failCycle(const QString& error);
+    void completeCycle();
+    void onAuthenticationRequired();
+
+    TovAccount::ApiClient* m_api;
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    CategoryRepository* m_categories;
+    RecurringRepository* m_recurring;
+    ReconciliationRepository* m_reconciliations;
+    SplitLineRepository* m_splitLines;
+    PreferencesRepository* m_preferences;
+    ChangeApplier* m_applier;
+
+    QTimer m_autoSyncTimer;
+    QTimer m_debounceTimer;
+    SyncState m_state = SyncState::Idle;
+    QString m_lastError;
+    int m_pullPages = 0;
+    bool m_resyncRequested = false;
+    std::function<bool()> m_canSync;
+    QJsonArray m_pending;
+    qsizetype m_nextChange = 0; // the first change of m_pending not yet sent
+};

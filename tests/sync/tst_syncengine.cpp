@@ -1,0 +1,512 @@
+#include "sync/syncengine.h"
+
+#include "tests/common/testrecords.h"
+#include "tests/sync/syncbench.h"
+
+#include "data/unitofwork.h"
+
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QTest>
+
+Q_DECLARE_METATYPE(HttpTestReply)
+
+namespace {
+
+const QDate Day(2026, 3, 14);
+
+QJsonObject emptyPage(const QString& cursor = QStringLiteral("c-1"))
+{
+    return {{"cursor", cursor}, {"has_more", false}};
+}
+
+QJsonArray changesOf(const HttpTestRequest& request)
+{
+    return request.json().value("changes").toArray();
+}
+
+} // namespace
+
+// One cycle against a scripted server: what is pushed in which batches, what is marked synced,
+// how pulls follow the cursor, and how failures end the cycle.
+class TestSyncEngine : public QObject
+{
+    Q_OBJECT
+
+private:
+    void addAccount(SyncBench& bench, const QString& id = QStringLiteral("a-1"))
+    {
+        QVERIFY(bench.accounts.insert(testAccount(id, "Checking " + id)));
+    }
+    // `count` pending transactions in one account, in one commit.
+    void addTransactions(SyncBench& bench, int count)
+    {
+        addAccount(bench);
+        UnitOfWork unit(bench.db.database());
+        for (int i = 0; i < count; ++i)
+            QVERIFY(bench.transactions.insert(
+                testTransaction(QStringLiteral("t-%1").arg(i, 5, 10, QLatin1Char('0')), "a-1", Day,
+                                "Payee", -100 - i)));
+        QVERIFY(unit.commit());
+    }
+    int pendingRows(SyncBench& bench)
+    {
+        return bench.db
+            .scalar("SELECT (SELECT COUNT(*) FROM accounts WHERE sync_status='pending') + "
+                    "(SELECT COUNT(*) FROM transactions WHERE sync_status='pending')")
+            .toInt();
+    }
+
+private slots:
+    void nothingPendingStartsWithThePull();
+    void pushesInBatchesOfFiveHundred();
+    void refusedChangeStaysPending();
+    void payloadsCarryTheirEntityFields();
+    void pullFollowsTheCursor_data();
+    void pullFollowsTheCursor();
+    void pullStopsAfterFiftyPages();
+    void fullResyncPushesEverythingAndPullsFromTheStart();
+    void syncDuringACycleRunsExactlyOneMore();
+    void failuresEndTheCycle_data();
+    void failuresEndTheCycle();
+    void refusedRefreshEndsInError();
+    void unusableRecordsAreSkipped();
+    void editDuringPushStaysPendingAndSurvivesThePull();
+    void pageIsStoredInOneCommitWithItsCursor();
+    void canSyncFalseStaysIdle();
+    void statusTexts();
+};
+
+void TestSyncEngine::nothingPendingStartsWithThePull()
+{
+    SyncBench bench;
+    bench.answerPulls(emptyPage());
+    QSignalSpy states(bench.engine.get(), &SyncEngine::stateChanged);
+    QSignalSpy data(bench.engine.get(), &SyncEngine::dataChanged);
+    QVERIFY(bench.syncAndWait());
+    QVERIFY(bench.account.server.requestsTo("POST", SyncBench::pushPath()).isEmpty());
+    const auto pulls = bench.account.server.requestsTo("GET", SyncBench::pullPath());
+    QCOMPARE(pulls.size(), 1);
+    QVERIFY(!pulls.first().query.hasQueryItem("cursor"));
+    QCOMPARE(pulls.first().query.queryItemValue("limit"), "200");
+    QCOMPARE(bench.engine->state(), SyncState::Idle);
+    QCOMPARE(states.size(), 2);
+    QCOMPARE(data.size(), 1);
+    QCOMPARE(bench.preferences.get("syncCursor"), "c-1");
+}
+
+void TestSyncEngine::pushesInBatchesOfFiveHundred()
+{
+    SyncBench bench;
+    addTransactions(bench, 1200); // and their account: 1201 changes
+    bench.acceptAllPushes();
+    bench.answerPulls(emptyPage());
+    QTest::ignoreMessage(QtInfoMsg, "Pushing 1201 changes (in batches of 500 )");
+    QTest::ignoreMessage(QtInfoMsg, "Push batch: 500 changes, 701 remaining");
+    QTest::ignoreMessage(QtInfoMsg, "Push batch: 500 changes, 201 remaining");
+    QTest::ignoreMessage(QtInfoMsg, "Push batch: 201 changes, 0 remaining");
+    QVERIFY(bench.syncAndWait());
+
+    const auto pushes = bench.account.server.requestsTo("POST", SyncBench::pushPath());
+    QCOMPARE(pushes.size(), 3);
+    QCOMPARE(changesOf(pushes[0]).size(), 500);
+    QCOMPARE(changesOf(pushes[1]).size(), 500);
+    QCOMPARE(changesOf(pushes[2]).size(), 201);
+    // Accounts go first, so the account arrives before its transactions.
+    QCOMPARE(changesOf(pushes[0]).first()["entity_type"].toString(), "account");
+    // The pull comes after the last batch.
+    const auto requests = bench.account.server.requests();
+    QCOMPARE(requests.last().path, SyncBench::pullPath());
+    QCOMPARE(pendingRows(bench), 0);
+    QCOMPARE(bench.transactions.byId("t-00007")->serverId, "srv-t-00007");
+}
+
+void TestSyncEngine::refusedChangeStaysPending()
+{
+    SyncBench bench;
+    addTransactions(bench, 499);
+    bench.account.server.setHandler("POST", SyncBench::pushPath(), [](const HttpTestRequest& r) {
+        QJsonObject body = acceptedResults(r.json());
+        QJsonArray results = body["results"].toArray();
+        QJsonObject refused = results[3].toObject();
+        refused["status"] = "conflict";
+        refused["message"] = "version is behind";
+        results[3] = refused;
+        body["results"] = results;
+        return HttpTestReply::json(200, body);
+    });
+    bench.answerPulls(emptyPage());
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Push result not ok — leaving record pending: \"transaction\" "
+                         "\"t-00002\" status= \"conflict\" message= \"version is "
+                         "behind\"");
+    QTest::ignoreMessage(QtWarningMsg, "Push batch: 499 ok, 1 errors — failed records remain "
+                                       "pending for next sync");
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(bench.engine->state(), SyncState::Idle); // the cycle went on to the pull
+    QCOMPARE(pendingRows(bench), 1);
+    QCOMPARE(bench.transactions.byId("t-00002")->syncStatus, SyncStatus::Pending);
+    QCOMPARE(bench.transactions.byId("t-00003")->syncStatus, SyncStatus::Synced);
+}
+
+void TestSyncEngine::payloadsCarryTheirEntityFields()
+{
+    SyncBench bench;
+    addAccount(bench);
+    QVERIFY(bench.categories.insert(testCategory("cat-1", "Food")));
+    RecurringTransaction rent =
+        testRecurring("r-1", "a-1", "Rent", -90000, Frequency::Monthly, Day);
+    rent.leadDays = 3;
+    QVERIFY(bench.recurring.insert(rent));
+    Transaction split = testTransaction("t-split", "a-1", Day, "Market", -3000);
+    split.isSplit = true;
+    QVERIFY(bench.transactions.insert(split));
+    SplitLine line{"l-1", "t-split", "cat-1", -1000, "bread", nowUtc(), nowUtc()};
+    QVERIFY(bench.splitLines.insert(line));
+    QVERIFY(bench.transactions.insert(testTransaction("t-plain", "a-1", Day, "Cafe", -450)));
+    QVERIFY(bench.transactions.softDelete("t-plain"));
+    bench.acceptAllPushes();
+    bench.answerPulls(emptyPage());
+    QVERIFY(bench.syncAndWait());
+
+    QHash<QString, QJsonObject> byId;
+    for (const QJsonValue& change :
+         changesOf(bench.account.server.requestsTo("POST", SyncBench::pushPath()).first()))
+        byId.insert(change["entity_id"].toString(), change.toObject());
+    QStringList order;
+    for (const QJsonValue& change :
+         changesOf(bench.account.server.requestsTo("POST", SyncBench::pushPath()).first()))
+        order << change["entity_type"].toString();
+    QCOMPARE(order,
+             QStringList({"account", "category", "recurring", "transaction", "transaction"}));
+
+    const QJsonObject recurring = byId["r-1"];
+    QCOMPARE(recurring["version"].toInt(), 1);
+    QVERIFY(!recurring["payload"].toObject().contains("version"));
+    QVERIFY(!recurring["payload"].toObject().contains("end_date"));
+    QCOMPARE(recurring["payload"]["lead_days"].toInt(), 3);
+    QCOMPARE(recurring["payload"]["next_due_date"].toString(), "2026-03-14");
+
+    const QJsonObject splitChange = byId["t-split"];
+    QCOMPARE(splitChange["action"].toString(), "upsert");
+    QCOMPARE(
+        splitChange["payload"]["split_lines"].toArray(),
+        QJsonArray({QJsonObject{{"category_id", "cat-1"}, {"amount", -1000}, {"memo", "bread"}}}));
+    QVERIFY(!splitChange["payload"].toObject().contains("deleted_at"));
+
+    const QJsonObject deleted = byId["t-plain"];
+    QCOMPARE(deleted["action"].toString(), "delete");
+    QVERIFY(!deleted["payload"].toObject().contains("split_lines"));
+    QVERIFY(!deleted["payload"]["deleted_at"].toString().isEmpty());
+    QCOMPARE(deleted["payload"]["amount"].toInteger(), -450);
+
+    const QJsonObject account = byId["a-1"]["payload"].toObject();
+    QCOMPARE(account["account_type"].toString(), "checking");
+    QCOMPARE(account["currency"].toString(), "USD");
+    QCOMPARE(account["is_shared"], QJsonValue(false));
+    QCOMPARE(account["client_id"].toString(), "a-1");
+    QVERIFY(!account.contains("server_id"));
+    QCOMPARE(byId["cat-1"]["payload"].toObject()["parent_id"].toString(), QString(""));
+}
+
+void TestSyncEngine::pullFollowsTheCursor_data()
+{
+    QTest::addColumn<QString>("storedCursor");
+    QTest::addColumn<QJsonObject>("lastPage");
+    QTest::addColumn<QString>("cursorAfter");
+
+    QTest::newRow("new cursor stored") << "c-0" << emptyPage("c-9") << "c-9";
+    QTest::newRow("no cursor keeps the stored one")
+        << "c-0" << QJsonObject{{"has_more", false}} << "c-0";
+    QTest::newRow("empty cursor keeps the stored one")
+        << "c-0" << QJsonObject{{"cursor", ""}} << "c-0";
+}
+
+void TestSyncEngine::pullFollowsTheCursor()
+{
+    QFETCH(QString, storedCursor);
+    QFETCH(QJsonObject, lastPage);
+    QFETCH(QString, cursorAfter);
+    SyncBench bench;
+    bench.preferences.set("syncCursor", storedCursor);
+    bench.account.server.queueReply(
+        "GET", SyncBench::pullPath(),
+        HttpTestReply::json(200, {{"cursor", "c-5"}, {"has_more", true}}));
+    bench.answerPulls(lastPage);
+    QVERIFY(bench.syncAndWait());
+    const auto pulls = bench.account.server.requestsTo("GET", SyncBench::pullPath());
+    QCOMPARE(pulls.size(), 2);
+    QCOMPARE(pulls[0].query.queryItemValue("cursor"), storedCursor);
+    QCOMPARE(pulls[1].query.queryItemValue("cursor"), "c-5");
+    // The second page is stored on top of the first page's cursor.
+    QCOMPARE(bench.preferences.get("syncCursor"), cursorAfter == "c-0" ? "c-5" : cursorAfter);
+}
+
+void TestSyncEngine::pullStopsAfterFiftyPages()
+{
+    SyncBench bench;
+    bench.answerPulls({{"cursor", "c-more"}, {"has_more", true}});
+    QSignalSpy completed(bench.engine.get(), &SyncEngine::syncCompleted);
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(completed.size(), 1);
+    QCOMPARE(bench.account.server.requestsTo("GET", SyncBench::pullPath()).size(), 50);
+}
+
+void TestSyncEngine::fullResyncPushesEverythingAndPullsFromTheStart()
+{
+    SyncBench bench;
+    addTransactions(bench, 3);
+    bench.acceptAllPushes();
+    bench.answerPulls(emptyPage("c-1"));
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(pendingRows(bench), 0);
+    bench.account.server.clearRequests();
+
+    QSignalSpy completed(bench.engine.get(), &SyncEngine::syncCompleted);
+    bench.engine->fullResync();
+    QTRY_COMPARE(completed.size(), 1);
+    QCOMPARE(
+        changesOf(bench.account.server.requestsTo("POST", SyncBench::pushPath()).first()).size(),
+        4);
+    QVERIFY(!bench.account.server.requestsTo("GET", SyncBench::pullPath())
+                 .first()
+                 .query.hasQueryItem("cursor"));
+}
+
+void TestSyncEngine::syncDuringACycleRunsExactlyOneMore()
+{
+    SyncBench bench;
+    bench.answerPulls(emptyPage());
+    QSignalSpy completed(bench.engine.get(), &SyncEngine::syncCompleted);
+    bench.engine->sync();
+    bench.engine->sync();
+    bench.engine->sync();
+    QTRY_COMPARE(completed.size(), 2);
+    QTest::qWait(300);
+    QCOMPARE(completed.size(), 2);
+    QCOMPARE(bench.account.server.requestsTo("GET", SyncBench::pullPath()).size(), 2);
+}
+
+void TestSyncEngine::failuresEndTheCycle_data()
+{
+    QTest::addColumn<QString>("failingPath");
+    QTest::addColumn<HttpTestReply>("reply");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("push 500") << SyncBench::pushPath() << HttpTestReply::json(500, {})
+                              << "Push failed (HTTP 500)";
+    QTest::newRow("push cut") << SyncBench::pushPath() << HttpTestReply::dropped()
+                              << "Push failed (HTTP 0)";
+    QTest::newRow("pull 503") << SyncBench::pullPath() << HttpTestReply::json(503, {})
+                              << "Pull failed (HTTP 503)";
+    QTest::newRow("pull cut") << SyncBench::pullPath() << HttpTestReply::dropped()
+                              << "Pull failed (HTTP 0)";
+}
+
+void TestSyncEngine::failuresEndTheCycle()
+{
+    QFETCH(QString, failingPath);
+    QFETCH(HttpTestReply, reply);
+    QFETCH(QString, error);
+    SyncBench bench;
+    addTransactions(bench, 2);
+    bench.preferences.set("syncCursor", "c-old");
+    bench.acceptAllPushes();
+    bench.answerPulls(emptyPage("c-new"));
+    const QByteArray method = failingPath == SyncBench::pushPath() ? "POST" : "GET";
+    bench.account.server.setReply(method, failingPath, reply);
+    QSignalSpy failed(bench.engine.get(), &SyncEngine::syncFailed);
+    QSignalSpy completed(bench.engine.get(), &SyncEngine::syncCompleted);
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), error);
+    QCOMPARE(bench.engine->lastError(), error);
+    QCOMPARE(bench.engine->state(), SyncState::Error);
+    QCOMPARE(completed.size(), 0);
+    QCOMPARE(bench.preferences.get("syncCursor"), "c-old");
+    QCOMPARE(pendingRows(bench), method == "POST" ? 3 : 0);
+
+    // The next sync() leaves the error behind.
+    bench.account.server.setReply(method, failingPath,
+                                  method == "POST"
+                                      ? HttpTestReply::json(200, {{"results", QJsonArray()}})
+                                      : HttpTestReply::json(200, emptyPage("c-new")));
+    bench.acceptAllPushes();
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(bench.engine->state(), SyncState::Idle);
+    QCOMPARE(pendingRows(bench), 0);
+    QCOMPARE(bench.preferences.get("syncCursor"), "c-new");
+}
+
+void TestSyncEngine::refusedRefreshEndsInError()
+{
+    SyncBench bench;
+    addTransactions(bench, 1);
+    bench.account.server.setReply("POST", SyncBench::pushPath(),
+                                  HttpTestReply::json(401, {{"error", "expired"}}));
+    bench.account.server.setReply("POST", AccountTestBench::refreshPath(),
+                                  HttpTestReply::json(401, {{"error", "invalid_grant"}}));
+    QSignalSpy states(bench.engine.get(), &SyncEngine::stateChanged);
+    QSignalSpy failed(bench.engine.get(), &SyncEngine::syncFailed);
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), "Push failed (HTTP 401)");
+    QCOMPARE(bench.engine->state(), SyncState::Error);
+    // Syncing, then Error once: the refused refresh and the failed push do not repeat it.
+    QCOMPARE(states.size(), 2);
+    QCOMPARE(pendingRows(bench), 2);
+}
+
+void TestSyncEngine::unusableRecordsAreSkipped()
+{
+    SyncBench bench;
+    addAccount(bench);
+    Transaction kept = testTransaction("t-keep", "a-1", Day, "Kept", -5);
+    kept.syncStatus = SyncStatus::Synced;
+    QVERIFY(bench.transactions.insert(kept));
+    bench.acceptAllPushes();
+    const QJsonObject good{{"id", "s-2"},          {"client_id", "t-new"}, {"account_id", "a-1"},
+                           {"date", "2026-02-01"}, {"payee", "Fine"},      {"amount", -700},
+                           {"version", 1}};
+    QJsonObject page = emptyPage("c-2");
+    page["transactions"] = QJsonArray{
+        "not an object",
+        QJsonObject{{"id", "s-1"},
+                    {"client_id", "t-keep"},
+                    {"date", 20260101},
+                    {"payee", "Broken"},
+                    {"version", 9}},
+        good,
+    };
+    page["accounts"] = "not an array";
+    bench.answerPulls(page);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyTransactionChange: skipping "
+                                                          "server record with broken date:"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^applyTransactionChange: skipping "
+                                            "server record with broken date:.*Broken"));
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(bench.engine->state(), SyncState::Idle);
+    QCOMPARE(bench.transactions.byId("t-keep")->payee, "Kept");
+    QCOMPARE(bench.transactions.byId("t-new")->amount, -700);
+    QCOMPARE(bench.accounts.byId("a-1")->name, "Checking a-1");
+
+    // A reply that is not JSON at all changes nothing, not even the cursor.
+    bench.account.server.setReply(
+        "GET", SyncBench::pullPath(),
+        HttpTestReply::raw(200, "{\"transactions\": [", "application/json"));
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(bench.preferences.get("syncCursor"), "c-2");
+    QCOMPARE(bench.db.scalar("SELECT COUNT(*) FROM transactions").toInt(), 2);
+}
+
+void TestSyncEngine::editDuringPushStaysPendingAndSurvivesThePull()
+{
+    SyncBench bench;
+    addAccount(bench);
+    Transaction lunch = testTransaction("t-1", "a-1", Day, "Lunch", -1200);
+    lunch.updatedAt = nowUtc().addSecs(-60);
+    QVERIFY(bench.transactions.insert(lunch));
+    QJsonObject pushedPayload;
+    // The user edits the row while its push is on the way; the server accepts the old copy
+    // and gives it the next version, and the next pull brings that copy back.
+    bench.account.server.setHandler("POST", SyncBench::pushPath(), [&](const HttpTestRequest& r) {
+        Transaction edited = *bench.transactions.byId("t-1");
+        edited.payee = "Lunch with Ann";
+        edited.updatedAt = nowUtc();
+        bench.transactions.update(edited);
+        QJsonObject body = acceptedResults(r.json());
+        QJsonArray results = body["results"].toArray();
+        for (qsizetype i = 0; i < results.size(); ++i) {
+            QJsonObject result = results[i].toObject();
+            result["version"] = 2;
+            results[i] = result;
+        }
+        for (const QJsonValue& change : changesOf(r))
+            if (change["entity_id"] == "t-1")
+                pushedPayload = change["payload"].toObject();
+        body["results"] = results;
+        return HttpTestReply::json(200, body);
+    });
+    bench.account.server.setHandler("GET", SyncBench::pullPath(), [&](const HttpTestRequest&) {
+        QJsonObject record = pushedPayload;
+        record["id"] = "srv-t-1";
+        record["version"] = 2;
+        QJsonObject page = emptyPage("c-3");
+        page["transactions"] = QJsonArray{record};
+        return HttpTestReply::json(200, page);
+    });
+    QVERIFY(bench.syncAndWait());
+    const Transaction after = *bench.transactions.byId("t-1");
+    QCOMPARE(after.payee, "Lunch with Ann");
+    QCOMPARE(after.syncStatus, SyncStatus::Pending);
+    QCOMPARE(after.serverId, "srv-t-1");
+    QCOMPARE(after.version, 2);
+    QCOMPARE(bench.accounts.byId("a-1")->syncStatus, SyncStatus::Synced);
+
+    // The edit goes out with the next cycle, at the version the server holds.
+    bench.account.server.clearRequests();
+    bench.acceptAllPushes();
+    bench.answerPulls(emptyPage("c-4"));
+    QVERIFY(bench.syncAndWait());
+    const QJsonArray second =
+        changesOf(bench.account.server.requestsTo("POST", SyncBench::pushPath()).first());
+    QCOMPARE(second.size(), 1);
+    QCOMPARE(second[0]["payload"]["payee"].toString(), "Lunch with Ann");
+    QCOMPARE(second[0]["version"].toInt(), 2);
+    QCOMPARE(bench.transactions.byId("t-1")->syncStatus, SyncStatus::Synced);
+}
+
+void TestSyncEngine::pageIsStoredInOneCommitWithItsCursor()
+{
+    SyncBench bench;
+    QJsonArray records;
+    for (int i = 0; i < 200; ++i)
+        records.append(QJsonObject{{"id", QStringLiteral("s-%1").arg(i)},
+                                   {"client_id", QStringLiteral("t-%1").arg(i)},
+                                   {"account_id", "a-9"},
+                                   {"date", "2026-01-05"},
+                                   {"payee", "Pulled"},
+                                   {"amount", -i},
+                                   {"version", 1}});
+    QJsonObject page = emptyPage("c-page");
+    page["accounts"] = QJsonArray{QJsonObject{
+        {"id", "s-a"}, {"client_id", "a-9"}, {"name", "Pulled account"}, {"version", 1}}};
+    page["transactions"] = records;
+    bench.answerPulls(page);
+    QStringList cursorsSeen;
+    int rowsSeen = -1;
+    QObject::connect(&bench.transactions, &TransactionRepository::transactionsChanged, [&] {
+        cursorsSeen << bench.preferences.get("syncCursor");
+        rowsSeen = bench.db.scalar("SELECT COUNT(*) FROM transactions").toInt();
+    });
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(cursorsSeen, QStringList{"c-page"}); // once, after the cursor is stored with the rows
+    QCOMPARE(rowsSeen, 200);
+    QCOMPARE(
+        bench.db.scalar("SELECT COUNT(*) FROM transactions WHERE sync_status='synced'").toInt(),
+        200);
+}
+
+void TestSyncEngine::canSyncFalseStaysIdle()
+{
+    SyncBench bench;
+    bench.engine->setCanSync([] { return false; });
+    QSignalSpy states(bench.engine.get(), &SyncEngine::stateChanged);
+    bench.engine->sync();
+    QTest::qWait(100);
+    QCOMPARE(states.size(), 0);
+    QCOMPARE(bench.engine->state(), SyncState::Idle);
+    QVERIFY(bench.account.server.requests().isEmpty());
+}
+
+void TestSyncEngine::statusTexts()
+{
+    QCOMPARE(SyncEngine::statusText(SyncState::Idle), "Synced");
+    QCOMPARE(SyncEngine::statusText(SyncState::Syncing), "Syncing...");
+    QCOMPARE(SyncEngine::statusText(SyncState::Error), "Sync error");
+    QCOMPARE(SyncEngine::statusText(static_cast<SyncState>(7)), "Unknown");
+}
+
+QTEST_GUILESS_MAIN(TestSyncEngine)
+#include "tst_syncengine.moc"
