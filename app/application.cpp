@@ -5,6 +5,7 @@
 #include "app/core/datapaths.h"
 #include "app/core/messagehandler.h"
 #include "app/core/uilanguage.h"
+#include "app/startupupdates.h"
 
 #include "ui/shell/mainwindow.h"
 
@@ -76,6 +77,7 @@ int Application::run()
 
     m_mainWindow = std::make_unique<MainWindow>(m_appState);
     m_mainWindow->show();
+    (new StartupUpdates(m_appState, m_mainWindow.get(), this))->start();
 
     return exec();
 }

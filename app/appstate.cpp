@@ -1,6 +1,8 @@
 #include "app/appstate.h"
 
+#include "app/core/buildconfig.h"
 #include "app/core/datapaths.h"
+#include "app/core/serviceendpoints.h"
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -72,6 +74,16 @@ bool AppState::initialize()
 
     emit databaseReady();
     return true;
+}
+
+TovUpdate::UpdateConfig AppState::updateConfig() const
+{
+    TovUpdate::UpdateConfig config;
+    config.product = BuildConfig::productSlug();
+    config.channel = QStringLiteral("stable");
+    config.manifestBaseUrl = ServiceEndpoints::resolve().releasesUrl;
+    config.currentVersion = BuildConfig::applicationVersion();
+    return config;
 }
 
 void AppState::setCurrentAccountId(const QString& accountId)

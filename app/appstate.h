@@ -1,5 +1,7 @@
 #pragma once
 
+#include "libs/update/updateconfig.h"
+
 #include <QObject>
 #include <QString>
 
@@ -55,6 +57,10 @@ public:
     ImportService* importService() const { return m_importService; }
     BackupService* backupService() const { return m_backupService; }
     ThemeManager* themeManager() const { return m_themeManager; }
+
+    // The release channel of this build, as the update checks reach it (the chosen server's,
+    // or PENNIBAR_RELEASES_URL).
+    TovUpdate::UpdateConfig updateConfig() const;
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembered across restarts in the preference "lastViewedAccountId".

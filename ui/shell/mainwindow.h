@@ -2,6 +2,8 @@
 
 #include "ui/commands/commandset.h"
 
+#include "libs/update/updatecommands.h"
+
 #include <QMainWindow>
 
 class AppState;
@@ -16,6 +18,7 @@ class QStackedWidget;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
 class RegisterScreen;
+class SettingsScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -50,6 +53,7 @@ public slots:
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showImportWindow();
+    void showSettingsWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +111,7 @@ private:
     void showSignedOutPage();
     void showToolWindow(QWidget* window, const QString& title, const QSize& firstSize);
     void reloadLedgerViews();
+    TovUpdate::ProgressCallbacks updateProgress() const;
     void showKeyboardShortcuts();
     void showAbout();
     void loadSampleData();
@@ -131,4 +136,5 @@ private:
     RecurringScreen* m_recurringScreen = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
     ImportScreen* m_importScreen = nullptr;
+    SettingsScreen* m_settingsScreen = nullptr;
 };
