@@ -33,6 +33,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -45,7 +46,7 @@ const QString newestFirstKey = QStringLiteral("registerNewestFirst");
 const QString weekStartKey = QStringLiteral("weekStartDay");
 
 // A Material Icons glyph drawn centred on a transparent square.
-QIcon glyphIcon(QChar glyph, const QColor& colour)
+QPixmap glyphPixmap(QChar glyph, const QColor& colour)
 {
     QPixmap pixmap(iconSize, iconSize);
     pixmap.fill(Qt::transparent);
@@ -55,7 +56,17 @@ QIcon glyphIcon(QChar glyph, const QColor& colour)
     painter.setFont(iconFont(iconSize));
     painter.setPen(colour);
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(glyph));
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+// The glyph in the page list's icon colour, and in the selected text's colour on the selected
+// row, where the icon colour would not stand out.
+QIcon glyphIcon(QChar glyph, bool dark)
+{
+    QIcon icon(glyphPixmap(glyph, ThemeColors::pageListIcon(dark).color()));
+    icon.addPixmap(glyphPixmap(glyph, ThemeColors::pageListSelectedText().color()),
+                   QIcon::Selected);
+    return icon;
 }
 
 QString sidebarStyle(bool dark)
@@ -99,11 +110,16 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
+    // Each page scrolls, so that the window keeps its size when a page outgrows it.
     m_pages = new QStackedWidget(this);
-    m_pages->addWidget(buildGeneralPage());
-    m_pages->addWidget(buildRegisterPage());
-    m_pages->addWidget(buildDataPage());
-    m_pages->addWidget(buildAboutPage());
+    for (QWidget* page :
+         {buildGeneralPage(), buildRegisterPage(), buildDataPage(), buildAboutPage()}) {
+        auto* scroll = new QScrollArea(m_pages);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(page);
+        m_pages->addWidget(scroll);
+    }
 
     buildSidebar();
     layout->addWidget(m_sidebar);
@@ -124,13 +140,12 @@ void SettingsScreen::buildSidebar()
     applyFontRole(m_sidebar, FontRoles::Body);
     m_sidebar->setStyleSheet(sidebarStyle(dark));
 
-    const QColor iconColour = ThemeColors::pageListIcon(dark).color();
     const QList<QPair<QChar, QString>> entries = {{QChar(0xE8B8), tr("General")},
                                                   {QChar(0xE8EF), tr("Register")},
                                                   {QChar(0xE627), tr("Data & Sync")},
                                                   {QChar(0xE88E), tr("About")}};
     for (const auto& [glyph, text] : entries)
-        new QListWidgetItem(glyphIcon(glyph, iconColour), text, m_sidebar);
+        new QListWidgetItem(glyphIcon(glyph, dark), text, m_sidebar);
 
     m_sidebar->setCurrentRow(0);
     connect(m_sidebar, &QListWidget::currentRowChanged, this, &SettingsScreen::onCategoryChanged);
