@@ -8,6 +8,11 @@
 #include "libs/update/platform.h"
 #include "libs/update/updatedialog.h"
 #include "libs/update/whatsnewdialog.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/shell/statusbar.h"
+
+#include <QAction>
+#include <QMenuBar>
 
 #include <QSettings>
 #include <QTest>
@@ -73,6 +78,7 @@ private slots:
     void dismissedVersionRule();
     void newerReleaseIsOfferedUntilPutOff();
     void environmentOverridesTheChosenServer();
+    void helpMenuAlwaysOffersTheNewest();
 };
 
 void TestStartupUpdates::whatsNewShowsOncePerVersion_data()
@@ -201,6 +207,29 @@ void TestStartupUpdates::environmentOverridesTheChosenServer()
     setChosenServerUrl(QString());
     QCOMPARE(m_app->state()->updateConfig().manifestBaseUrl,
              ServiceEndpoints::defaults().releasesUrl);
+}
+
+// Help > Check for Updates reports in the status bar, and offers a release even when the user
+// put it off at start-up.
+void TestStartupUpdates::helpMenuAlwaysOffersTheNewest()
+{
+    MainWindow window(m_app->state());
+    window.show();
+    QAction* check = nullptr;
+    for (QAction* action : window.menuBar()->findChildren<QAction*>())
+        if (action->text() == QLatin1String("Check for &Updates..."))
+            check = action;
+    QVERIFY(check && check->isEnabled());
+
+    check->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(window.statusBarWidget()->currentMessage(),
+                              QStringLiteral("Tovarly Pennibar is up to date (version 1.1.3)"),
+                              5000);
+
+    publish(QStringLiteral("1.2.0"));
+    preferences()->set(QStringLiteral("update_dismissed_version"), QStringLiteral("1.2.0"));
+    check->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(window.findChild<TovUpdate::UpdateDialog*>(), 5000);
 }
 
 QTEST_MAIN(TestStartupUpdates)
