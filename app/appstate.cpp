@@ -16,6 +16,7 @@
 #include "services/categories/categoryservice.h"
 #include "services/import/importservice.h"
 #include "services/ledger/accountservice.h"
+#include "services/ledger/payeeservice.h"
 #include "services/ledger/transactionservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/reports/reportservice.h"
@@ -49,6 +50,7 @@ bool AppState::initialize()
         m_database, m_accountRepository, m_transactionRepository, m_splitLineRepository, this);
     m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository,
                                           m_recurringRepository, m_reconciliationRepository, this);
+    m_payeeService = new PayeeService(m_database, m_transactionRepository, this);
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService = new RecurringService(m_recurringRepository, m_transactionService, this);
     m_reportService = new ReportService(m_database, this);

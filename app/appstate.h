@@ -12,6 +12,7 @@ class CategoryRepository;
 class CategoryService;
 class Database;
 class ImportService;
+class PayeeService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -51,6 +52,8 @@ public:
     // Every write of transactions and accounts goes through these two.
     TransactionService* transactionService() const { return m_transactionService; }
     AccountService* accountService() const { return m_accountService; }
+    // Renames and merges of payees across accounts.
+    PayeeService* payeeService() const { return m_payeeService; }
     CategoryService* categoryService() const { return m_categoryService; }
     RecurringService* recurringService() const { return m_recurringService; }
     ReportService* reportService() const { return m_reportService; }
@@ -81,6 +84,7 @@ private:
     ReconciliationRepository* m_reconciliationRepository = nullptr;
     TransactionService* m_transactionService = nullptr;
     AccountService* m_accountService = nullptr;
+    PayeeService* m_payeeService = nullptr;
     CategoryService* m_categoryService = nullptr;
     RecurringService* m_recurringService = nullptr;
     ReportService* m_reportService = nullptr;

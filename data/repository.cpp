@@ -81,6 +81,12 @@ int Repository::writeMany(const QString& sql, const QVariantList& bindings,
     return qMax(0, runWrite(sql, bindings, operation));
 }
 
+int Repository::writeCounted(const QString& sql, const QVariantList& bindings,
+                             const char* operation) const
+{
+    return runWrite(sql, bindings, operation);
+}
+
 bool Repository::softDeleteById(const QString& id, const char* operation) const
 {
     const QString now = toIsoTimestamp(nowUtc());

@@ -41,6 +41,9 @@ protected:
     bool write(const QString& sql, const QVariantList& bindings, const char* operation) const;
     // Runs a bulk write and returns the rows changed; 0 (logged like write) on failure.
     int writeMany(const QString& sql, const QVariantList& bindings, const char* operation) const;
+    // The same for a caller that must tell a failure from a write that matched no row: -1
+    // (logged like write) on failure.
+    int writeCounted(const QString& sql, const QVariantList& bindings, const char* operation) const;
 
     template <typename Record>
     QList<Record> list(const QString& sql, const QVariantList& bindings,

@@ -273,6 +273,18 @@ int TransactionRepository::softDeleteByAccount(const QString& accountId)
     return changed;
 }
 
+int TransactionRepository::renamePayee(const QString& from, const QString& to,
+                                       const QDateTime& updatedAt)
+{
+    const int changed = writeCounted(
+        QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = "
+                       "'pending' WHERE payee = ? AND deleted_at IS NULL"),
+        {SqlValue::text(to), SqlValue::timestamp(updatedAt), SqlValue::text(from)}, "renamePayee");
+    if (changed > 0)
+        announce(QString());
+    return changed;
+}
+
 int TransactionRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
     const int changed = restoreByAccountId(accountId, since);

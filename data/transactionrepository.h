@@ -37,6 +37,9 @@ public:
     bool update(const Transaction& transaction);
     bool softDelete(const QString& id);
     int softDeleteByAccount(const QString& accountId);
+    // Gives every live transaction of payee `from`, in every account, the payee `to`: pending,
+    // updated at `updatedAt`, the version kept. The rows changed, or -1 when the write failed.
+    int renamePayee(const QString& from, const QString& to, const QDateTime& updatedAt);
     int restoreByAccount(const QString& accountId, const QString& since);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();

@@ -7,6 +7,9 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-base-private-dev libqt6sql6-sqlite
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins
+    # The reports draw their charts with Qt Charts; Debian's CMake package of it needs the
+    # OpenGL one without depending on it.
+    qt6-charts-dev libqt6opengl6-dev
     libgl-dev
     sqlite3 unzip xvfb xauth
     # Backup archives are written and read with libzip (found through pkg-config, below).

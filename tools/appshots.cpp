@@ -4,6 +4,8 @@
 // being edited, the recurring, reconciliation and reconciliation history windows, and every
 // dialog, in the light and the dark theme.
 
+#include "tools/shots.h"
+
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -49,7 +51,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -202,20 +203,9 @@ void addPastReconciliations(AppState& state, const QString& accountId)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    application.setOrganizationName(QStringLiteral("Tovarly"));
-    application.setApplicationName(QStringLiteral("PennibarShots"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
-    QTranslator english;
-    if (english.load(QStringLiteral(":/i18n/pennibar_en.qm")))
-        application.installTranslator(&english);
+    const ShotEnvironment environment(application);
     outputDirectory = application.arguments().value(1, QStringLiteral("."));
     QDir().mkpath(outputDirectory);
-
-    QTemporaryDir data;
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       data.filePath(QStringLiteral("settings")));
-    qputenv("PENNIBAR_DATA_DIR", data.path().toUtf8());
 
     AppState state;
     if (!state.initialize())

@@ -6,8 +6,37 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFontDatabase>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QTranslator>
 #include <QWidget>
+
+// What a tool that starts the whole application shares: its name, icon font and English texts,
+// and settings and a data directory of its own in a scratch folder, never the user's.
+class ShotEnvironment
+{
+public:
+    explicit ShotEnvironment(QApplication& application)
+    {
+        application.setOrganizationName(QStringLiteral("Tovarly"));
+        application.setApplicationName(QStringLiteral("PennibarShots"));
+        QFontDatabase::addApplicationFont(
+            QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
+        if (m_english.load(QStringLiteral(":/i18n/pennibar_en.qm")))
+            application.installTranslator(&m_english);
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_scratch.filePath(QStringLiteral("settings")));
+        qputenv("PENNIBAR_DATA_DIR", m_scratch.path().toUtf8());
+    }
+
+private:
+    QTemporaryDir m_scratch;
+    QTranslator m_english;
+};
 
 // Call before constructing the application: renders without a display unless one is chosen.
 inline void preferOffscreenPlatform()

@@ -2,45 +2,55 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
 
 namespace {
 
+// Copies the runs between escapes whole: most text has none.
 void appendString(QByteArray& out, const QString& text)
 {
     out.append('"');
     const QByteArray utf8 = text.toUtf8();
-    for (const char c : utf8) {
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8.at(i);
+        const char* escape = nullptr;
         switch (c) {
         case '"':
-            out.append("\\\"");
+            escape = "\\\"";
             break;
         case '\\':
-            out.append("\\\\");
+            escape = "\\\\";
             break;
         case '\b':
-            out.append("\\b");
+            escape = "\\b";
             break;
         case '\f':
-            out.append("\\f");
+            escape = "\\f";
             break;
         case '\n':
-            out.append("\\n");
+            escape = "\\n";
             break;
         case '\r':
-            out.append("\\r");
+            escape = "\\r";
             break;
         case '\t':
-            out.append("\\t");
+            escape = "\\t";
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20)
-                out.append(QByteArray("\\u00") + QByteArray::number(c, 16).rightJustified(2, '0'));
-            else
-                out.append(c);
+            if (static_cast<unsigned char>(c) >= 0x20)
+                continue;
         }
+        out.append(utf8.constData() + runStart, i - runStart);
+        if (escape)
+            out.append(escape);
+        else
+            out.append(QByteArray("\\u00") + QByteArray::number(c, 16).rightJustified(2, '0'));
+        runStart = i + 1;
     }
+    out.append(utf8.constData() + runStart, utf8.size() - runStart);
     out.append('"');
 }
 
@@ -71,15 +81,24 @@ void appendValue(QByteArray& out, const QVariant& value)
 
 } // namespace
 
-QByteArray BackupRowDocument::fromRecord(const QSqlRecord& record)
+BackupRowDocument::BackupRowDocument(const QSqlRecord& columns)
+{
+    m_members.reserve(columns.count());
+    for (int i = 0; i < columns.count(); ++i) {
+        QByteArray member("    ");
+        appendString(member, columns.fieldName(i));
+        member.append(": ");
+        m_members.append(member);
+    }
+}
+
+QByteArray BackupRowDocument::of(const QSqlQuery& row) const
 {
     QByteArray out("{\n");
-    for (int i = 0; i < record.count(); ++i) {
-        out.append("    ");
-        appendString(out, record.fieldName(i));
-        out.append(": ");
-        appendValue(out, record.value(i));
-        out.append(i + 1 < record.count() ? ",\n" : "\n");
+    for (qsizetype i = 0; i < m_members.size(); ++i) {
+        out.append(m_members.at(i));
+        appendValue(out, row.value(int(i)));
+        out.append(i + 1 < m_members.size() ? ",\n" : "\n");
     }
     out.append("}\n");
     return out;

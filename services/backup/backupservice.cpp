@@ -16,6 +16,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <deque>
 #include <optional>
 
 // One table of the archive, in archive order.
@@ -84,6 +85,82 @@ const QList<BackupTable>& backupTables()
     return tables;
 }
 
+// One table's entries in the archive. Its rows are walked twice in the same order: once for
+// their ids to name the entries, and once more while the archive is written, each row's
+// document made only when libzip writes its entry, so that a backup of any size holds one
+// document at a time. Inside one read transaction both walks meet the same rows.
+class TableExport
+{
+public:
+    TableExport(const QSqlDatabase& connection, const BackupTable& table)
+        : m_connection(connection), m_table(table), m_rows(connection)
+    {
+        m_rows.setForwardOnly(true);
+    }
+    TableExport(const TableExport&) = delete;
+    TableExport& operator=(const TableExport&) = delete;
+
+    // Adds one entry per row; the number added, 0 when the table cannot be read (logged).
+    int addEntries(ZipWriter& writer)
+    {
+        QSqlQuery ids(m_connection);
+        ids.setForwardOnly(true);
+        if (!select(ids, QStringLiteral("SELECT id FROM %1 ORDER BY rowid")))
+            return 0;
+        const ZipWriter::Content document = [this](const QString& name) {
+            return documentOf(name);
+        };
+        int count = 0;
+        while (ids.next()) {
+            const QString name = entryName(ids.value(0));
+            if (writer.addFile(name, document))
+                ++count;
+            else
+                qWarning().noquote() << "BackupService could not add" << name;
+        }
+        return count;
+    }
+
+private:
+    // The document of the next row of that entry name. A row whose entry the archive refused
+    // (its name already taken) is passed over. nullopt when none is left.
+    std::optional<QByteArray> documentOf(const QString& name)
+    {
+        if (!m_walking) {
+            m_walking = true;
+            if (select(m_rows, QStringLiteral("SELECT * FROM %1 ORDER BY rowid"))) {
+                m_idColumn = m_rows.record().indexOf(QStringLiteral("id"));
+                m_document.emplace(m_rows.record());
+            }
+        }
+        while (m_rows.next()) {
+            if (entryName(m_rows.value(m_idColumn)) == name)
+                return m_document->of(m_rows);
+        }
+        return std::nullopt;
+    }
+
+    bool select(QSqlQuery& query, const QString& statement) const
+    {
+        if (query.exec(statement.arg(m_table.table)))
+            return true;
+        qWarning().noquote() << "BackupService export query failed:" << query.lastError().text();
+        return false;
+    }
+
+    QString entryName(const QVariant& id) const
+    {
+        return QStringLiteral("%1/%2.json").arg(m_table.folder, id.toString());
+    }
+
+    QSqlDatabase m_connection;
+    const BackupTable& m_table;
+    QSqlQuery m_rows; // the second walk
+    std::optional<BackupRowDocument> m_document;
+    bool m_walking = false;
+    int m_idColumn = -1;
+};
+
 } // namespace
 
 BackupService::BackupService(Database* database, QObject* parent)
@@ -91,34 +168,19 @@ BackupService::BackupService(Database* database, QObject* parent)
 {
 }
 
-int BackupService::exportTable(ZipWriter& writer, const BackupTable& table) const
-{
-    QSqlQuery query(m_database->connection());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table.table))) {
-        qWarning().noquote() << "BackupService export query failed:" << query.lastError().text();
-        return 0;
-    }
-    int count = 0;
-    while (query.next()) {
-        const QSqlRecord record = query.record();
-        const QString name = QStringLiteral("%1/%2.json")
-                                 .arg(table.folder, record.value(QStringLiteral("id")).toString());
-        if (writer.addFile(name, BackupRowDocument::fromRecord(record)))
-            ++count;
-        else
-            qWarning().noquote() << "BackupService could not add" << name;
-    }
-    return count;
-}
-
 QByteArray BackupService::exportBackup() const
 {
+    // A unit of reads only: every table is read twice, and both walks must see the same rows.
+    // It also makes the archive one moment's picture of the whole database.
+    const UnitOfWork snapshot(m_database);
+    std::deque<TableExport> tables; // make the documents while finish() writes the archive
     ZipWriter writer;
     QJsonObject manifest{{QStringLiteral("version"), backupVersion},
                          {QStringLiteral("exportedAt"), toIsoTimestamp(nowUtc())}};
-    for (const BackupTable& table : backupTables())
-        manifest.insert(table.countKey, exportTable(writer, table));
+    for (const BackupTable& table : backupTables()) {
+        TableExport& rows = tables.emplace_back(m_database->connection(), table);
+        manifest.insert(table.countKey, rows.addEntries(writer));
+    }
     writer.addFile(manifestName, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
     const QByteArray archive = writer.finish();
     if (archive.isEmpty())

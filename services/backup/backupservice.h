@@ -7,7 +7,6 @@
 
 class Database;
 class ZipReader;
-class ZipWriter;
 struct BackupTable;
 
 // Writes the whole database into one portable ZIP file of JSON row documents and reads such
@@ -30,7 +29,6 @@ public:
     BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode);
 
 private:
-    int exportTable(ZipWriter& writer, const BackupTable& table) const;
     void importTable(ZipReader& reader, const BackupTable& table, BackupImportMode mode,
                      BackupImportResult& result);
     // False when the entry could not be read; the reason is added to the errors.

@@ -1,5 +1,7 @@
 #include "services/categories/categoryservice.h"
 
+#include "services/ledger/localchange.h"
+
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
 #include "data/category.h"
@@ -119,4 +121,23 @@ void CategoryService::ensureDefaultCategories()
         m_idByKey.insert(key, category.id);
         m_keyById.insert(category.id, key);
     }
+}
+
+bool CategoryService::add(Category category)
+{
+    stampNew(category, nowUtc());
+    return m_categories->insert(category);
+}
+
+bool CategoryService::edit(Category category)
+{
+    if (category.id.isEmpty())
+        return false;
+    stampChanged(category, nowUtc());
+    return m_categories->update(category);
+}
+
+bool CategoryService::remove(const QString& categoryId)
+{
+    return !categoryId.isEmpty() && m_categories->softDelete(categoryId);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "data/category.h"
+
 #include <QHash>
 #include <QObject>
 
 class CategoryRepository;
 
-// Gives a new database the ready-made two-level category tree. Ids are name-based, so every
+// The writes of the two-level category tree: the ready-made tree a new database is given, and
+// the categories the user creates, edits and deletes. Default ids are name-based, so every
 // installation creates the same ids for the same default categories whatever the UI language.
 class CategoryService : public QObject
 {
@@ -16,6 +19,14 @@ public:
 
     // Seeds the default tree when no live category exists; otherwise does nothing.
     void ensureDefaultCategories();
+
+    // A new category from the category form: it keeps its id (a random one when empty) and
+    // starts at version 1, pending, created and updated now.
+    bool add(Category category);
+    // An edit from the category form: pending, updated now, the version kept.
+    bool edit(Category category);
+    // Soft-deletes the one category: its subcategories and its transactions keep pointing at it.
+    bool remove(const QString& categoryId);
 
 private:
     CategoryRepository* m_categories;

@@ -724,6 +724,18 @@ void RegisterScreen::focusEntryRow()
     m_view->setCurrentIndex(m_model->index(entry, 0));
 }
 
+bool RegisterScreen::selectTransaction(const QString& transactionId)
+{
+    const int row = transactionId.isEmpty() ? -1 : m_model->viewRowOf(transactionId);
+    if (row < 0)
+        return false;
+    const QModelIndex index = m_model->index(row, RegisterModel::PayeeColumn);
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_view->setFocus();
+    return true;
+}
+
 void RegisterScreen::beginNewTransaction()
 {
     closeOpenEditor();

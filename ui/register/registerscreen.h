@@ -38,6 +38,9 @@ public:
     // Reads the account's rows again; does nothing while a cell editor is open.
     void reload();
     void beginNewTransaction();
+    // Makes the transaction's row the current one and scrolls it into the middle of the view;
+    // false when this register does not show it.
+    bool selectTransaction(const QString& transactionId);
 
     // Navigation between the fields of the row being typed (Tab and Shift+Tab).
     void tabForward() override;

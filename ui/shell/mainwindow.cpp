@@ -25,10 +25,14 @@
 #include "services/sampledata/sampledataservice.h"
 #include "ui/register/registerscreen.h"
 #include "ui/screens/accountformdialog.h"
+#include "ui/screens/categories/categoriesscreen.h"
 #include "ui/screens/import/importscreen.h"
+#include "ui/screens/payees/payeescreen.h"
 #include "ui/screens/reconciliation/reconciliationhistoryscreen.h"
 #include "ui/screens/reconciliation/reconciliationscreen.h"
 #include "ui/screens/recurring/recurringscreen.h"
+#include "ui/screens/reports/reportsscreen.h"
+#include "ui/screens/search/searchscreen.h"
 #include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/widgets/dateshortcuts.h"
@@ -215,7 +219,7 @@ void MainWindow::defineCommands()
 
     add(Find, {.text = tr("&Find..."),
                .shortcuts = {QKeySequence(QKeySequence::Find)},
-               .enabled = false});
+               .run = [this] { showSearchWindow(); }});
     add(Preferences, {.text = tr("&Preferences..."),
                       .menuRole = QAction::PreferencesRole,
                       .run = [this] { showSettingsWindow(); }});
@@ -230,8 +234,9 @@ void MainWindow::defineCommands()
     add(ReconciliationHistory, {.text = tr("Reconciliation &History..."),
                                 .contextText = tr("Reconciliation History..."),
                                 .run = [this] { showReconciliationHistoryWindow(); }});
-    add(RenamePayees,
-        {.text = tr("Rename &Payees..."), .contextText = tr("Rename Payees..."), .enabled = false});
+    add(RenamePayees, {.text = tr("Rename &Payees..."),
+                       .contextText = tr("Rename Payees..."),
+                       .run = [this] { showPayeesWindow(); }});
     add(ShareAccount, {.text = tr("&Share..."), .contextText = tr("Share..."), .enabled = false});
     add(DeleteAccount, {.text = tr("&Delete"), .contextText = tr("Delete \"%1\""), .run = [this] {
                             deleteCurrentAccount();
@@ -239,13 +244,13 @@ void MainWindow::defineCommands()
 
     add(Reports, {.text = tr("&Reports"),
                   .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_2)},
-                  .enabled = false});
+                  .run = [this] { showReportsWindow(); }});
     add(RecurringTransactions, {.text = tr("Re&curring Transactions"),
                                 .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_3)},
                                 .run = [this] { showRecurringWindow(); }});
     add(Categories, {.text = tr("C&ategories"),
                      .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_4)},
-                     .enabled = false});
+                     .run = [this] { showCategoriesWindow(); }});
 
     add(About, {.text = tr("&About Tovarly Pennibar"),
                 .menuRole = QAction::AboutRole,
@@ -792,6 +797,65 @@ void MainWindow::showSettingsWindow()
     }
     m_settingsScreen->refreshSyncStatus();
     showToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsScreen)
+        m_reportsScreen = new ReportsScreen(m_appState, this);
+    m_reportsScreen->refresh();
+    showToolWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
+}
+
+void MainWindow::showSearchWindow()
+{
+    if (!m_searchScreen) {
+        m_searchScreen = new SearchScreen(m_appState, this);
+        connect(m_searchScreen, &SearchScreen::editTransactionRequested, this,
+                &MainWindow::openTransaction);
+    }
+    m_searchScreen->refreshFilters();
+    showToolWindow(m_searchScreen, tr("Search Transactions"), QSize(800, 550));
+    m_searchScreen->focusSearch();
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    if (!m_categoriesScreen)
+        m_categoriesScreen = new CategoriesScreen(m_appState, this);
+    m_categoriesScreen->reload();
+    showToolWindow(m_categoriesScreen, tr("Categories"), QSize(600, 500));
+}
+
+void MainWindow::showPayeesWindow()
+{
+    if (!m_payeeScreen) {
+        m_payeeScreen = new PayeeScreen(m_appState, this);
+        connect(m_payeeScreen, &PayeeScreen::payeesChanged, m_registerScreen,
+                &RegisterScreen::reload);
+    }
+    m_payeeScreen->reload();
+    showToolWindow(m_payeeScreen, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::openTransaction(const QString& transactionId)
+{
+    const std::optional<Transaction> transaction =
+        m_appState->transactionRepository()->byId(transactionId);
+    const std::optional<Account> account =
+        transaction ? m_appState->accountRepository()->byId(transaction->accountId) : std::nullopt;
+    if (!transaction || transaction->isDeleted() || !account || account->isDeleted()) {
+        m_statusBar->showMessage(tr("That transaction no longer exists"), 3000);
+        return;
+    }
+    selectAccount(account->id);
+    // The user may keep a typed row in another account instead of leaving it.
+    if (m_registerScreen->accountId() != account->id)
+        return;
+    m_registerScreen->selectTransaction(transactionId);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -8,6 +8,8 @@
 
 class AppState;
 class ImportScreen;
+class CategoriesScreen;
+class PayeeScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -18,6 +20,8 @@ class QStackedWidget;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
 class RegisterScreen;
+class ReportsScreen;
+class SearchScreen;
 class SettingsScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -54,6 +58,12 @@ public slots:
     void showReconciliationHistoryWindow();
     void showImportWindow();
     void showSettingsWindow();
+    void showReportsWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showPayeesWindow();
+    // Shows the transaction in its account's register, with this window brought to the front.
+    void openTransaction(const QString& transactionId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -137,4 +147,9 @@ private:
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
     ImportScreen* m_importScreen = nullptr;
     SettingsScreen* m_settingsScreen = nullptr;
+    // Secondary screens, each created on first use and kept.
+    ReportsScreen* m_reportsScreen = nullptr;
+    SearchScreen* m_searchScreen = nullptr;
+    CategoriesScreen* m_categoriesScreen = nullptr;
+    PayeeScreen* m_payeeScreen = nullptr;
 };

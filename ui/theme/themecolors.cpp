@@ -50,6 +50,10 @@ constexpr char lightOrange[] = "#FFA726";
 // Backgrounds that mark a cell the program cannot read:
 constexpr char paleRose[] = "#FCE4E2";
 constexpr char darkRose[] = "#4D2427";
+// The category tree's income green, and the charts' second-period blues:
+constexpr char incomeGreen[] = "#008800";
+constexpr char slateBlue[] = "#5C6BC0";
+constexpr char paleBlue[] = "#9FA8DA";
 // The split editor's plain colours:
 constexpr char plainGreen[] = "green";
 constexpr char plainRed[] = "#cc0000";
@@ -158,6 +162,41 @@ ThemeColor ThemeColors::statusText(bool dark)
 ThemeColor ThemeColors::divider(bool dark)
 {
     return pick(dark, lightRule, darkRule);
+}
+
+ThemeColor ThemeColors::incomeCategory(bool dark)
+{
+    return pick(dark, incomeGreen, lightGreen);
+}
+
+ThemeColor ThemeColors::chartInflow(bool dark)
+{
+    return positive(dark);
+}
+
+ThemeColor ThemeColors::chartOutflow(bool dark)
+{
+    return negative(dark);
+}
+
+ThemeColor ThemeColors::chartNet(bool dark)
+{
+    return pick(dark, deepTeal, lightTeal);
+}
+
+ThemeColor ThemeColors::chartFirstPeriod(bool dark)
+{
+    return pick(dark, sage, paleSage);
+}
+
+ThemeColor ThemeColors::chartSecondPeriod(bool dark)
+{
+    return pick(dark, slateBlue, paleBlue);
+}
+
+ThemeColor ThemeColors::chartBar(bool dark)
+{
+    return accent(dark);
 }
 
 ThemeColor ThemeColors::unreadableCell(bool dark)

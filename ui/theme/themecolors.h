@@ -34,6 +34,16 @@ public:
     static ThemeColor divider(bool dark);
     // The background of an imported cell that will not read as a date or an amount.
     static ThemeColor unreadableCell(bool dark);
+    // The type of an income category in the category tree.
+    static ThemeColor incomeCategory(bool dark);
+    // The report charts: the figures coming in and going out, the net line over them, the two
+    // periods of a comparison, and the bars of single-figure charts.
+    static ThemeColor chartInflow(bool dark);
+    static ThemeColor chartOutflow(bool dark);
+    static ThemeColor chartNet(bool dark);
+    static ThemeColor chartFirstPeriod(bool dark);
+    static ThemeColor chartSecondPeriod(bool dark);
+    static ThemeColor chartBar(bool dark);
 
     // The same for the application palette's theme.
     static ThemeColor positive() { return positive(isDark()); }
@@ -41,6 +51,7 @@ public:
     static ThemeColor warning() { return warning(isDark()); }
     static ThemeColor accent() { return accent(isDark()); }
     static ThemeColor secondary() { return secondary(isDark()); }
+    static ThemeColor incomeCategory() { return incomeCategory(isDark()); }
 
     // Captions, notes and timestamps: the light theme's secondary text, lighter on dark.
     static ThemeColor mutedText(bool dark);

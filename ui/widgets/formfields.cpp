@@ -17,14 +17,21 @@ constexpr int visiblePayees = 10;
 
 } // namespace
 
+void setUpDateEdit(QDateEdit* edit, const QString& displayFormat)
+{
+    const QLocale locale = QLocale::system();
+    edit->setLocale(locale);
+    edit->setDisplayFormat(displayFormat.isEmpty() ? locale.dateFormat(QLocale::ShortFormat)
+                                                   : displayFormat);
+    edit->setCalendarPopup(true);
+    edit->calendarWidget()->setFirstDayOfWeek(DisplaySettings::weekStartDay());
+    edit->calendarWidget()->setLocale(locale);
+}
+
 QDateEdit* newFormDateEdit(const QDate& date, QWidget* parent)
 {
     auto* edit = new QDateEdit(date, parent);
-    edit->setLocale(QLocale::system());
-    edit->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
-    edit->setCalendarPopup(true);
-    edit->calendarWidget()->setFirstDayOfWeek(DisplaySettings::weekStartDay());
-    edit->calendarWidget()->setLocale(QLocale::system());
+    setUpDateEdit(edit);
     return edit;
 }
 

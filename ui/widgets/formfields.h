@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QString>
 
 class QCompleter;
 class QDateEdit;
@@ -11,6 +12,11 @@ class QRadioButton;
 class QWidget;
 
 // Fields the forms share, set up the same way in each.
+
+// The set-up every date edit of the forms and filters shares: the system locale, a calendar
+// popup whose week starts on the process-wide first day, and the given display format (the
+// system locale's short date format when empty).
+void setUpDateEdit(QDateEdit* edit, const QString& displayFormat = QString());
 
 // A date box: the system locale's short date format, and a calendar popup in the system locale
 // whose weeks start on the chosen first day.

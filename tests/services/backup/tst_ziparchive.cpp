@@ -33,6 +33,9 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void entriesBeyondSixteenBitCount();
+    void contentsMadeOneAtATime();
+    void archivesNotBuilt_data();
+    void archivesNotBuilt();
     void damagedArchives_data();
     void damagedArchives();
 };
@@ -100,6 +103,73 @@ void TestZipArchive::entriesBeyondSixteenBitCount()
         QString output;
         QVERIFY2(UnzipTool::accepts(archive, &output), qPrintable(output.left(2000)));
     }
+}
+
+void TestZipArchive::contentsMadeOneAtATime()
+{
+    // A content is made only while finish() writes its entry, once, in entry order, and let go
+    // before the next one is made, so that a large archive never holds all its documents.
+    QStringList asked;
+    QByteArray lastMade;
+    bool heldAtOnce = false;
+    const ZipWriter::Content content = [&](const QString& name) {
+        heldAtOnce = heldAtOnce || (!lastMade.isNull() && !lastMade.isDetached());
+        asked << name;
+        lastMade = "content of " + name.toUtf8();
+        return std::optional(lastMade);
+    };
+    const QStringList names{"accounts/a.json", "transactions/b.json", "manifest.json",
+                            "transactions/c.json"};
+    ZipWriter writer;
+    QVERIFY(writer.addFile(names.at(0), content));
+    QVERIFY(writer.addFile(names.at(1), content));
+    QVERIFY(writer.addFile(names.at(2), QByteArray("content of manifest.json")));
+    QVERIFY(writer.addFile(names.at(3), content));
+    QVERIFY(!writer.addFile(names.at(1), content));
+    QVERIFY(asked.isEmpty());
+    const QByteArray archive = writer.finish();
+    QCOMPARE(asked, (QStringList{names.at(0), names.at(1), names.at(3)}));
+    QVERIFY(!heldAtOnce);
+    QVERIFY(lastMade.isDetached());
+
+    ZipReader reader(archive);
+    QCOMPARE(reader.entries().size(), names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        QCOMPARE(reader.entries().at(i).name, names.at(i));
+        QByteArray read;
+        QCOMPARE(reader.read(i, 100, read), ZipReader::ReadStatus::Ok);
+        QCOMPARE(read, "content of " + names.at(i).toUtf8());
+    }
+}
+
+void TestZipArchive::archivesNotBuilt_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("failing"); // the entry whose content cannot be made, or -1
+
+    QTest::newRow("no entries") << 0 << -1;
+    QTest::newRow("first content cannot be made") << 3 << 0;
+    QTest::newRow("last content cannot be made") << 3 << 2;
+}
+
+void TestZipArchive::archivesNotBuilt()
+{
+    QFETCH(int, entries);
+    QFETCH(int, failing);
+
+    ZipWriter writer;
+    for (int i = 0; i < entries; ++i) {
+        QVERIFY(writer.addFile(QStringLiteral("accounts/%1.json").arg(i),
+                               [i, failing](const QString&) -> std::optional<QByteArray> {
+                                   if (i == failing)
+                                       return std::nullopt;
+                                   return QByteArray("{}");
+                               }));
+    }
+    QCOMPARE(writer.finish(), QByteArray());
+    QCOMPARE(writer.errorString(),
+             failing < 0 ? QString()
+                         : QStringLiteral("no content for accounts/%1.json").arg(failing));
 }
 
 void TestZipArchive::damagedArchives_data()

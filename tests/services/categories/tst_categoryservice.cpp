@@ -28,6 +28,7 @@ private slots:
     void idsAreTheSameOnEveryInstallation();
     void liveCategoryPreventsSeeding();
     void allDeletedSeedsAgainButAddsNothing();
+    void userCategoriesCarryTheBookkeeping();
 };
 
 void TestCategoryService::seedsTheDefaultTree()
@@ -128,6 +129,47 @@ void TestCategoryService::allDeletedSeedsAgainButAddsNothing()
     service.ensureDefaultCategories();
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 56);
     QCOMPARE(categories.count(), 0);
+}
+
+// The user's own categories: a new one at version 1, an edit keeping its version, a deletion
+// marking the one row while its subcategory keeps pointing at it.
+void TestCategoryService::userCategoriesCarryTheBookkeeping()
+{
+    TestDatabase db;
+    CategoryRepository categories(db.database());
+    CategoryService service(&categories);
+    Category food;
+    food.name = QStringLiteral("Food");
+    food.version = 4;
+    food.syncStatus = SyncStatus::Synced;
+    QVERIFY(service.add(food));
+    const Category stored = *categories.byName(QStringLiteral("Food"));
+    QCOMPARE(stored.id.size(), 36);
+    QCOMPARE(stored.version, 1);
+    QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+    QVERIFY(stored.createdAt.isValid());
+
+    Category dining;
+    dining.id = QStringLiteral("dining");
+    dining.name = QStringLiteral("Dining");
+    dining.parentId = stored.id;
+    QVERIFY(service.add(dining));
+
+    db.exec(QStringLiteral("UPDATE categories SET version = 3, sync_status = 'synced', "
+                           "updated_at = '2024-01-01T00:00:00Z'"));
+    Category renamed = *categories.byId(QStringLiteral("dining"));
+    renamed.name = QStringLiteral("Eating Out");
+    QVERIFY(service.edit(renamed));
+    const Category edited = *categories.byId(QStringLiteral("dining"));
+    QCOMPARE(edited.name, QStringLiteral("Eating Out"));
+    QCOMPARE(edited.version, 3);
+    QCOMPARE(edited.syncStatus, SyncStatus::Pending);
+    QVERIFY(edited.updatedAt > QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC));
+
+    QVERIFY(service.remove(stored.id));
+    QVERIFY(categories.byId(stored.id)->isDeleted());
+    QCOMPARE(categories.byId(QStringLiteral("dining"))->parentId, stored.id);
+    QVERIFY(!categories.byId(QStringLiteral("dining"))->isDeleted());
 }
 
 QTEST_GUILESS_MAIN(TestCategoryService)

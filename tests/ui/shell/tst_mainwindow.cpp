@@ -384,7 +384,7 @@ void TestMainWindow::firstStartShowsTheWelcomeScreen()
     QVERIFY(noAccounts);
     QVERIFY(!menuAction(window, QStringLiteral("Load &Sample Data")));
     QVERIFY(!menuAction(window, QStringLiteral("Sign &Out"))->isVisible());
-    QVERIFY(!menuAction(window, QStringLiteral("&Reports"))->isEnabled());
+    QVERIFY(!menuAction(window, QStringLiteral("&Share..."))->isEnabled());
 }
 
 void TestMainWindow::newAccountGetsItsOpeningTransaction()

@@ -1,0 +1,446 @@
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/transactionrepository.h"
+#include "tests/common/testapp.h"
+#include "tests/common/testrecords.h"
+#include "ui/screens/reports/reportchartview.h"
+#include "ui/screens/reports/reportsscreen.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/theme/thememanager.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QSet>
+#include <QTableWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+constexpr int customPeriod = 10;
+
+// Two dollar accounts over January and February 2024: pay and rent in "Everyday", a donation
+// to a tax-relevant category in "Savings", and a transfer between the two.
+void addHousehold(AppState* state)
+{
+    AccountRepository* accounts = state->accountRepository();
+    TransactionRepository* transactions = state->transactionRepository();
+    accounts->insert(testAccount(QStringLiteral("everyday"), QStringLiteral("Everyday"), 50000));
+    accounts->insert(testAccount(QStringLiteral("savings"), QStringLiteral("Savings")));
+    Category charity = testCategory(QStringLiteral("charity"), QStringLiteral("Charity"));
+    charity.isTaxRelevant = true;
+    charity.taxCategory = QStringLiteral("charitable_contributions");
+    state->categoryRepository()->insert(charity);
+
+    transactions->insert(testTransaction(QStringLiteral("pay"), QStringLiteral("everyday"),
+                                         QDate(2024, 1, 10), QStringLiteral("Employer"), 100000));
+    transactions->insert(testTransaction(QStringLiteral("rent"), QStringLiteral("everyday"),
+                                         QDate(2024, 1, 15), QStringLiteral("Landlord"), -25000));
+    Transaction gift = testTransaction(QStringLiteral("gift"), QStringLiteral("savings"),
+                                       QDate(2024, 2, 3), QStringLiteral("Food Bank"), -5000);
+    gift.categoryId = charity.id;
+    transactions->insert(gift);
+    Transaction out = testTransaction(QStringLiteral("out"), QStringLiteral("everyday"),
+                                      QDate(2024, 2, 20), QStringLiteral("Savings"), -10000);
+    Transaction in = testTransaction(QStringLiteral("in"), QStringLiteral("savings"),
+                                     QDate(2024, 2, 20), QStringLiteral("Everyday"), 10000);
+    out.transferLinkId = in.id;
+    in.transferLinkId = out.id;
+    transactions->insert(out);
+    transactions->insert(in);
+}
+
+void setPeriod(ReportsScreen& screen, const QDate& start, const QDate& end)
+{
+    screen.periodFilter()->setCurrentIndex(customPeriod);
+    screen.startEdit()->setDate(start);
+    screen.endEdit()->setDate(end);
+}
+
+void chooseAccount(ReportsScreen& screen, const QString& id)
+{
+    screen.accountFilter()->setCurrentIndex(screen.accountFilter()->findData(id));
+}
+
+// Every row as its cells joined by "|", a bold cell marked with a leading "*".
+QStringList tableRows(QTableWidget* table)
+{
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            cells << (item && item->font().bold() ? QStringLiteral("*") : QString()) +
+                         (item ? item->text() : QString());
+        }
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QStringList rowsOf(ReportsScreen& screen, ReportKind kind)
+{
+    screen.tabs()->setCurrentIndex(int(kind));
+    return tableRows(screen.table(kind));
+}
+
+// Runs `act`; a modal window that opens meanwhile is handed to `answer` (or closed) and
+// reported.
+bool opensModal(const std::function<void()>& act,
+                const std::function<void(QWidget*)>& answer = nullptr)
+{
+    bool opened = false;
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        opened = true;
+        if (answer)
+            answer(modal);
+        else
+            modal->close();
+    });
+    watch.start();
+    act();
+    QApplication::processEvents();
+    return opened;
+}
+
+// Answers the save dialog with `path`.
+std::function<void(QWidget*)> saveAs(const QString& path, QString* suggested = nullptr)
+{
+    return [path, suggested](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) {
+            modal->close();
+            return;
+        }
+        if (suggested)
+            *suggested = dialog->selectedFiles().value(0);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    };
+}
+
+} // namespace
+
+using Change = std::function<void(ReportsScreen&)>;
+Q_DECLARE_METATYPE(Change)
+Q_DECLARE_METATYPE(ReportKind)
+
+class TestReportsScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void monthlyReportsEndWithABoldTotal_data();
+    void monthlyReportsEndWithABoldTotal();
+    void reportsIgnoreFiltersThatDoNotApply_data();
+    void reportsIgnoreFiltersThatDoNotApply();
+    void hiddenTabIsComputedWhenShown();
+    void customPeriodKeepsThePresetDates();
+    void openingShowsAllAccountsAgain();
+    void cashFlowExportEndsWithTheTotals();
+    void emptyTabExportsNothing();
+    void failedExportSaysSo();
+    void chartFollowsFiltersAndTheme();
+    void chartExportsAsPng();
+    void chartNamesEveryBarOnce();
+};
+
+void TestReportsScreen::monthlyReportsEndWithABoldTotal_data()
+{
+    QTest::addColumn<ReportKind>("kind");
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("income vs expenses, no transactions")
+        << ReportKind::IncomeVsExpenses << QDate(2023, 1, 1) << QStringList{};
+    // The transfer is neither income nor an expense.
+    QTest::newRow("income vs expenses, two months")
+        << ReportKind::IncomeVsExpenses << QDate(2024, 1, 1)
+        << QStringList{"2024-01|$1,000.00|-$250.00|$750.00", "2024-02|$0.00|-$50.00|-$50.00",
+                       "*Total|*$1,000.00|*-$300.00|*$700.00"};
+    QTest::newRow("cash flow, two months")
+        << ReportKind::CashFlow << QDate(2024, 1, 1)
+        << QStringList{"2024-01|$1,000.00|-$250.00|$750.00", "2024-02|$100.00|-$150.00|-$50.00",
+                       "*Total|*$1,100.00|*-$400.00|*$700.00"};
+}
+
+void TestReportsScreen::monthlyReportsEndWithABoldTotal()
+{
+    QFETCH(ReportKind, kind);
+    QFETCH(QDate, start);
+    QFETCH(QStringList, rows);
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    screen.tabs()->setCurrentIndex(int(kind));
+    setPeriod(screen, start, start.addYears(1).addDays(-1));
+
+    QCOMPARE(tableRows(screen.table(kind)), rows);
+    const auto figures = [](QTableWidget* table) {
+        QStringList alignments;
+        for (int column = 0; table->rowCount() > 0 && column < table->columnCount(); ++column)
+            alignments << (table->item(0, column)->textAlignment() & Qt::AlignRight ? "right"
+                                                                                    : "left");
+        return alignments;
+    };
+    if (!rows.isEmpty())
+        QCOMPARE(figures(screen.table(kind)), (QStringList{"left", "right", "right", "right"}));
+}
+
+void TestReportsScreen::reportsIgnoreFiltersThatDoNotApply_data()
+{
+    QTest::addColumn<ReportKind>("kind");
+    QTest::addColumn<Change>("change");
+
+    QTest::newRow("tax report, account")
+        << ReportKind::TaxReport
+        << Change([](ReportsScreen& screen) { chooseAccount(screen, "everyday"); });
+    QTest::newRow("account summary, account")
+        << ReportKind::AccountSummary
+        << Change([](ReportsScreen& screen) { chooseAccount(screen, "savings"); });
+    QTest::newRow("account summary, period")
+        << ReportKind::AccountSummary << Change([](ReportsScreen& screen) {
+               setPeriod(screen, QDate(2020, 1, 1), QDate(2020, 1, 31));
+           });
+    QTest::newRow("year-over-year, period")
+        << ReportKind::YearOverYear << Change([](ReportsScreen& screen) {
+               setPeriod(screen, QDate(2020, 1, 1), QDate(2020, 1, 31));
+           });
+}
+
+// The same figures before and after a change of a filter the report does not take.
+void TestReportsScreen::reportsIgnoreFiltersThatDoNotApply()
+{
+    QFETCH(ReportKind, kind);
+    QFETCH(Change, change);
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    screen.comparisonChoice()->setCurrentIndex(3); // Custom
+    const QList<QDateEdit*> periods = screen.comparisonEdits();
+    periods.at(0)->setDate(QDate(2024, 1, 1));
+    periods.at(1)->setDate(QDate(2024, 1, 31));
+    periods.at(2)->setDate(QDate(2024, 2, 1));
+    periods.at(3)->setDate(QDate(2024, 2, 29));
+
+    const QStringList before = rowsOf(screen, kind);
+    QVERIFY(!before.isEmpty());
+    change(screen);
+    QCOMPARE(tableRows(screen.table(kind)), before);
+}
+
+// Only the tab in view is computed on a change; another one is computed, with the filters of
+// the moment, when it comes into view.
+void TestReportsScreen::hiddenTabIsComputedWhenShown()
+{
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    QCOMPARE(screen.tabs()->currentIndex(), int(ReportKind::CategorySpending));
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 1, 31));
+    chooseAccount(screen, QStringLiteral("everyday"));
+
+    QTableWidget* payees = screen.table(ReportKind::PayeeSummary);
+    QCOMPARE(payees->rowCount(), 0);
+    screen.tabs()->setCurrentIndex(int(ReportKind::PayeeSummary));
+    QCOMPARE(tableRows(payees), (QStringList{"Landlord|-$250.00|1", "Employer|$1,000.00|1"}));
+
+    // Data written while the screen is in view counts, on the next tab too.
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    app.state()->transactionRepository()->insert(
+        testTransaction(QStringLiteral("late"), QStringLiteral("everyday"), QDate(2024, 1, 20),
+                        QStringLiteral("Grocer"), -3000));
+    QCOMPARE(payees->rowCount(), 3);
+    // A data change brings the account filter back to all accounts.
+    QCOMPARE(screen.accountFilter()->currentIndex(), 0);
+    QCOMPARE(rowsOf(screen, ReportKind::Transactions).size(), 3);
+}
+
+void TestReportsScreen::customPeriodKeepsThePresetDates()
+{
+    TestApp app;
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    screen.show();
+    screen.periodFilter()->setCurrentIndex(1); // Last Month
+    const QDate start = screen.startEdit()->date();
+    const QDate end = screen.endEdit()->date();
+    QVERIFY(!screen.startEdit()->isVisible());
+    QVERIFY(screen.rangeLabel()->isVisible());
+
+    screen.periodFilter()->setCurrentIndex(customPeriod);
+    QVERIFY(screen.startEdit()->isVisible());
+    QVERIFY(screen.endEdit()->isVisible());
+    QVERIFY(!screen.rangeLabel()->isVisible());
+    QCOMPARE(screen.startEdit()->date(), start);
+    QCOMPARE(screen.endEdit()->date(), end);
+}
+
+void TestReportsScreen::openingShowsAllAccountsAgain()
+{
+    TestApp app;
+    addHousehold(app.state());
+    MainWindow window(app.state());
+    window.showReportsWindow();
+    auto* screen = window.findChild<ReportsScreen*>();
+    QVERIFY(screen);
+    QCOMPARE(screen->size(), QSize(800, 600));
+    chooseAccount(*screen, QStringLiteral("savings"));
+    screen->hide();
+
+    window.showReportsWindow();
+    QCOMPARE(screen->accountFilter()->currentText(), QStringLiteral("All Accounts"));
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Reports"));
+}
+
+// What the table shows, header and totals row included, amounts in their display form.
+void TestReportsScreen::cashFlowExportEndsWithTheTotals()
+{
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    screen.tabs()->setCurrentIndex(int(ReportKind::CashFlow));
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("flow.csv"));
+
+    QString suggested;
+    QVERIFY(opensModal([&] { screen.exportCurrentTab(); }, saveAs(path, &suggested)));
+
+    QVERIFY(suggested.endsWith(QStringLiteral("/cash_flow.csv")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+             QStringLiteral("\"Month\",\"Inflows\",\"Outflows\",\"Net\"\n"
+                            "\"2024-01\",\"$1,000.00\",\"-$250.00\",\"$750.00\"\n"
+                            "\"2024-02\",\"$100.00\",\"-$150.00\",\"-$50.00\"\n"
+                            "\"Total\",\"$1,100.00\",\"-$400.00\",\"$700.00\"\n"));
+}
+
+void TestReportsScreen::emptyTabExportsNothing()
+{
+    TestApp app;
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    QCOMPARE(screen.table(ReportKind::CategorySpending)->rowCount(), 0);
+    QVERIFY(!opensModal([&] { screen.exportCurrentTab(); }));
+    QVERIFY(!opensModal([&] { screen.exportCurrentChart(); }));
+}
+
+// An export that cannot be written says so rather than looking like it worked.
+void TestReportsScreen::failedExportSaysSo()
+{
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    // The chosen name links into a folder that does not exist, so the file cannot be made.
+    QTemporaryDir folder;
+    const QString impossible = folder.filePath(QStringLiteral("report.csv"));
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("missing/report.csv")), impossible));
+
+    QString warning;
+    QVERIFY(opensModal([&] { screen.exportCurrentTab(); },
+                       [&](QWidget* modal) {
+                           if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                               warning = box->text();
+                               box->close();
+                           } else {
+                               saveAs(impossible)(modal);
+                           }
+                       }));
+    QVERIFY2(warning.contains(QStringLiteral("could not be written")), qPrintable(warning));
+}
+
+void TestReportsScreen::chartFollowsFiltersAndTheme()
+{
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    screen.tabs()->setCurrentIndex(int(ReportKind::IncomeVsExpenses));
+    ReportChartView* chart = screen.chartView(ReportKind::IncomeVsExpenses);
+    setPeriod(screen, QDate(2023, 1, 1), QDate(2023, 12, 31));
+    QCOMPARE(chart->data().shape, ReportChartData::Shape::None);
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    QCOMPARE(chart->data().shape, ReportChartData::Shape::MonthlyBars);
+    QCOMPARE(chart->data().labels, (QStringList{"2024-01", "2024-02"}));
+    QCOMPARE(chart->data().line.values, (QList<qreal>{750, -50}));
+
+    for (const auto theme : {ThemeManager::Dark, ThemeManager::Light}) {
+        app.state()->themeManager()->setTheme(theme);
+        QCOMPARE(chart->chart()->backgroundBrush().color(),
+                 QApplication::palette().color(QPalette::Base));
+    }
+
+    screen.chartToggle()->setChecked(false);
+    screen.show();
+    QVERIFY(!chart->isVisible());
+    QVERIFY(screen.table(ReportKind::IncomeVsExpenses)->isVisible());
+}
+
+void TestReportsScreen::chartExportsAsPng()
+{
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    screen.show();
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("spending.png"));
+
+    QString suggested;
+    QVERIFY(opensModal([&] { screen.exportCurrentChart(); }, saveAs(path, &suggested)));
+
+    QVERIFY(suggested.endsWith(QStringLiteral("/category_spending.png")));
+    const QImage image(path);
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), screen.chartView(ReportKind::CategorySpending)->size());
+}
+
+// Two accounts called alike, or two long names cut to the same start, still get a bar each.
+void TestReportsScreen::chartNamesEveryBarOnce()
+{
+    ReportChartData data;
+    data.shape = ReportChartData::Shape::HorizontalBars;
+    const QString longName = QStringLiteral("Transfer to the emergency savings account at ");
+    data.labels = {QStringLiteral("Checking"), QStringLiteral("Checking"), longName + "A",
+                   longName + "B"};
+    data.bars = {{QStringLiteral("Balance"), ReportChartData::Colour::Bar, {1, 2, 3, 4}}};
+    ReportChartView view;
+    view.setData(data);
+
+    const QList<QAbstractAxis*> axes = view.chart()->axes(Qt::Vertical);
+    QCOMPARE(axes.size(), 1);
+    const QStringList names = static_cast<QBarCategoryAxis*>(axes.first())->categories();
+    QCOMPARE(names.size(), 4);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 4);
+}
+
+QTEST_MAIN(TestReportsScreen)
+#include "tst_reportsscreen.moc"

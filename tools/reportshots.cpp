@@ -1,0 +1,156 @@
+// reportshots <directory>: the reports window with every tab and its chart, the search window
+// with results, the payee window and the category tree, in the light and the dark theme, over
+// the sample household and two and a half years of its history. Offscreen unless a platform is
+// chosen.
+
+#include "tools/shots.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "services/ledger/transactionservice.h"
+#include "services/sampledata/sampledataservice.h"
+#include "ui/screens/categories/categoriesscreen.h"
+#include "ui/screens/payees/payeescreen.h"
+#include "ui/screens/reports/reportsscreen.h"
+#include "ui/screens/search/searchscreen.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/theme/thememanager.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTreeView>
+
+namespace {
+
+struct MonthlyBill
+{
+    const char* account;
+    int day;
+    const char* payee;
+    const char* category;
+    qint64 amount; // cents; the month number adds a little variety
+};
+
+const MonthlyBill bills[] = {
+    {"sample-acct-checking", 1, "Brightpath Inc", "Salary / Wages", 285000},
+    {"sample-acct-checking", 15, "Brightpath Inc", "Salary / Wages", 285000},
+    {"sample-acct-checking", 2, "Pinecrest Apartments", "Rent/Mortgage Payment", -145000},
+    {"sample-acct-checking", 8, "Lakeside Utilities", "Electric", -9400},
+    {"sample-acct-checking", 11, "NetConnect ISP", "Internet", -6500},
+    {"sample-acct-checking", 20, "Clearview Insurance", "Auto Insurance", -11800},
+    {"sample-acct-visa", 4, "Greenleaf Market", "Groceries", -13200},
+    {"sample-acct-visa", 12, "Fresh Fields Grocery", "Groceries", -9800},
+    {"sample-acct-visa", 19, "Greenleaf Market", "Groceries", -12100},
+    {"sample-acct-visa", 9, "Maplewood Diner", "Dining & Restaurants", -4700},
+    {"sample-acct-visa", 23, "Golden Wok", "Dining & Restaurants", -3600},
+    {"sample-acct-visa", 14, "Hilltop Gas", "Gas/Fuel", -5200},
+    {"sample-acct-visa", 27, "Streamline TV", "Streaming", -1599},
+    {"sample-acct-visa", 17, "Summit Fitness", "Personal Care", -4500},
+    {"sample-acct-checking", 25, "City Food Bank", "Charitable Donations", -5000},
+    // The same shop as the card statement spells it: a payee to merge.
+    {"sample-acct-visa", 26, "GREENLEAF MKT 0412", "Groceries", -2700},
+};
+
+// Thirty months of the household's regular payments before the sample's own two months, so
+// that every report has months to compare and "All Time" more months than get a name each.
+void addHistory(AppState& state)
+{
+    const QDate today = QDate::currentDate();
+    const QDate first = QDate(today.year(), today.month(), 1).addMonths(-30);
+    for (QDate month = first; month < today.addDays(-62); month = month.addMonths(1)) {
+        for (const MonthlyBill& bill : bills) {
+            const auto category =
+                state.categoryRepository()->byName(QString::fromUtf8(bill.category));
+            Transaction transaction;
+            transaction.accountId = QString::fromLatin1(bill.account);
+            transaction.date = month.addDays(bill.day - 1);
+            transaction.payee = QString::fromUtf8(bill.payee);
+            transaction.amount = bill.amount < 0 && bill.amount > -20000
+                                     ? bill.amount - (month.month() * 173) % 2100
+                                     : bill.amount;
+            transaction.categoryId = category ? category->id : QString();
+            transaction.cleared = true;
+            state.transactionService()->add(transaction);
+        }
+    }
+}
+
+template <typename Screen> Screen* screenOf(MainWindow& window)
+{
+    return window.findChild<Screen*>();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    preferOffscreenPlatform();
+    QApplication application(argc, argv);
+    const ShotEnvironment environment(application);
+    const QString folder = shotDirectory(QStringLiteral("."));
+    if (folder.isEmpty())
+        return 1;
+    const auto path = [&folder](const QString& name, const QString& theme) {
+        return QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(name, theme));
+    };
+
+    AppState state;
+    if (!state.initialize())
+        return 1;
+    SampleDataService(state.database()).load();
+    addHistory(state);
+
+    MainWindow window(&state);
+    window.resize(1280, 900);
+    window.show();
+    window.showReportsWindow();
+    window.showSearchWindow();
+    window.showPayeesWindow();
+    window.showCategoriesWindow();
+    auto* reports = screenOf<ReportsScreen>(window);
+    auto* search = screenOf<SearchScreen>(window);
+    auto* payees = screenOf<PayeeScreen>(window);
+    auto* categories = screenOf<CategoriesScreen>(window);
+
+    reports->periodFilter()->setCurrentIndex(8); // Last 12 Months
+    search->searchField()->setText(QStringLiteral("market"));
+    search->performSearch();
+    for (const QString& payee :
+         {QStringLiteral("Greenleaf Market"), QStringLiteral("GREENLEAF MKT 0412")})
+        payees->list()->findItems(payee, Qt::MatchExactly).value(0)->setSelected(true);
+    payees->renameField()->setText(QStringLiteral("Greenleaf Market"));
+    categories->tree()->expandAll();
+
+    bool saved = true;
+    for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+        state.themeManager()->setThemeFromString(theme);
+        for (int tab = 0; tab < reports->tabs()->count(); ++tab) {
+            reports->tabs()->setCurrentIndex(tab);
+            QApplication::processEvents();
+            const QString name = ReportCatalog::describe(ReportKind(tab)).fileStem;
+            saved = saveShot(*reports, path(QStringLiteral("report-%1").arg(name), theme)) && saved;
+        }
+        reports->resize(1024, 700);
+        reports->tabs()->setCurrentIndex(int(ReportKind::IncomeVsExpenses));
+        QApplication::processEvents();
+        saved = saveShot(*reports, path(QStringLiteral("report-wide"), theme)) && saved;
+        reports->periodFilter()->setCurrentIndex(9); // All Time: the months named by year
+        reports->tabs()->setCurrentIndex(int(ReportKind::CashFlow));
+        QApplication::processEvents();
+        saved = saveShot(*reports, path(QStringLiteral("report-all-time"), theme)) && saved;
+        reports->periodFilter()->setCurrentIndex(8);
+        reports->resize(800, 600);
+
+        for (QWidget* screen : std::initializer_list<QWidget*>{search, payees, categories}) {
+            screen->raise();
+            QApplication::processEvents();
+        }
+        saved = saveShot(*search, path(QStringLiteral("search"), theme)) && saved;
+        saved = saveShot(*payees, path(QStringLiteral("payees"), theme)) && saved;
+        saved = saveShot(*categories, path(QStringLiteral("categories"), theme)) && saved;
+    }
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/screens/reports/reportchartdata.h"
+#include "ui/screens/reports/reportkind.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QStringList>
+
+class ReportService;
+
+// A report's table as the screen shows and exports it: every cell's text, which columns hold
+// figures (right-aligned), and whether the last row is a totals row (bold).
+struct ReportTable
+{
+    QList<QStringList> rows;
+    QList<int> figureColumns;
+    bool endsWithTotals = false;
+};
+
+struct ReportOutput
+{
+    ReportTable table;
+    ReportChartData chart;
+};
+
+// Runs one report of the service with the filters that apply to it and lays its rows out as
+// the table and the chart of its tab. Amounts show in the default currency's format.
+class ReportBuilder
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportBuilder)
+
+public:
+    // Bar charts of names show this many names, and one more for the rest; fewer when each
+    // name has a pair of bars.
+    static constexpr int barsShown = 8;
+    static constexpr int pairsShown = 6;
+
+    static ReportOutput build(ReportKind kind, const ReportService& reports,
+                              const ReportFilters& filters);
+};
