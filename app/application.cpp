@@ -7,6 +7,7 @@
 #include "app/core/uilanguage.h"
 #include "app/launch/commandlinefiles.h"
 #include "app/launch/singleinstance.h"
+#include "app/startupupdates.h"
 
 #include "ui/shell/mainwindow.h"
 
@@ -103,6 +104,7 @@ int Application::run()
     m_mainWindow->show();
     if (!files.isEmpty())
         queueOpenRequest(files);
+    (new StartupUpdates(m_appState, m_mainWindow.get(), this))->start();
 
     return exec();
 }

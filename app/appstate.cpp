@@ -1,7 +1,8 @@
 #include "app/appstate.h"
 
+#include "app/core/buildconfig.h"
 #include "app/core/datapaths.h"
-#include "app/serviceendpoints.h"
+#include "app/core/serviceendpoints.h"
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -27,6 +28,7 @@
 #include "libs/account/signin/authclient.h"
 #include "libs/account/tokens/tokenstore.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QSettings>
 
@@ -99,10 +101,21 @@ bool AppState::initialize()
 
 void AppState::createAccountClient()
 {
-    const ServiceEndpoints endpoints = ServiceEndpoints::fromEnvironment();
+    const ServiceEndpoints endpoints = ServiceEndpoints::resolve();
     qInfo() << "Auth:" << endpoints.authBaseUrl << "Account:" << endpoints.accountApiUrl
             << "Sync:" << endpoints.syncApiUrl;
-    const TovAccount::ClientConfig config = endpoints.clientConfig();
+    const TovAccount::ClientConfig config = {
+        .authBaseUrl = endpoints.authBaseUrl,
+        .realmSlug = endpoints.realmSlug,
+        .accountApiUrl = endpoints.accountApiUrl,
+        .clientId = endpoints.clientId,
+        .appId = BuildConfig::applicationId(),
+        .appName = BuildConfig::applicationTitle(),
+        .appVersion = QCoreApplication::applicationVersion(),
+        // Left empty: the account library names the running platform itself.
+        .platform = QString(),
+        .portalUrl = endpoints.portalUrl,
+    };
     m_accountClient = m_tokenStore ? new TovAccount::Client(config, m_tokenStore.release(), this)
                                    : new TovAccount::Client(config, this);
     m_accountClient->setSyncBaseUrl(QUrl(endpoints.syncApiUrl, QUrl::TolerantMode));
@@ -120,6 +133,16 @@ void AppState::onLoginSucceeded()
     // Fire and forget: nothing waits for the device to be registered, and a device that could
     // not be registered now is registered at its next sign-in.
     m_accountClient->accountClient()->registerDevice();
+}
+
+TovUpdate::UpdateConfig AppState::updateConfig() const
+{
+    TovUpdate::UpdateConfig config;
+    config.product = BuildConfig::productSlug();
+    config.channel = QStringLiteral("stable");
+    config.manifestBaseUrl = ServiceEndpoints::resolve().releasesUrl;
+    config.currentVersion = BuildConfig::applicationVersion();
+    return config;
 }
 
 void AppState::setCurrentAccountId(const QString& accountId)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "libs/update/updateconfig.h"
+
 #include <QObject>
 #include <QString>
 
@@ -72,6 +74,10 @@ public:
     // The account service: sign-in, tokens, the account and sync APIs.
     TovAccount::Client* accountClient() const { return m_accountClient; }
     ThemeManager* themeManager() const { return m_themeManager; }
+
+    // The release channel of this build, as the update checks reach it (the chosen server's,
+    // or PENNIBAR_RELEASES_URL).
+    TovUpdate::UpdateConfig updateConfig() const;
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembered across restarts in the preference "lastViewedAccountId".

@@ -22,6 +22,14 @@ inline QString productSlug()
 {
     return QStringLiteral("pennibar");
 }
+inline QString productSiteUrl()
+{
+    return QStringLiteral("https://tovarly.com/pennibar");
+}
+inline QString mobileAppUrl()
+{
+    return QStringLiteral("https://tovarly.com/pennibar/mobile");
+}
 inline QString feedbackSiteUrl()
 {
     return QStringLiteral("https://feedback.tovarly.com");

@@ -242,25 +242,26 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
 {
     BackupImportResult result;
     ZipReader reader(archive);
-    if (!reader.isValid()) {
-        result.errors << tr("Failed to open ZIP archive");
+    const auto reject = [&result](const QString& reason) {
+        result.rejection = reason;
+        result.errors << reason;
         return result;
-    }
+    };
+    if (!reader.isValid())
+        return reject(tr("Failed to open ZIP archive"));
 
     const int manifestIndex = reader.indexOf(manifestName);
     QByteArray manifest;
-    if (manifestIndex >= 0 && !readEntry(reader, manifestIndex, manifest, result.errors))
-        return result;
-    if (manifest.isEmpty()) {
-        result.errors << tr("Invalid backup: missing manifest.json");
+    if (manifestIndex >= 0 && !readEntry(reader, manifestIndex, manifest, result.errors)) {
+        result.rejection = result.errors.constLast();
         return result;
     }
+    if (manifest.isEmpty())
+        return reject(tr("Invalid backup: missing manifest.json"));
     const int version =
         QJsonDocument::fromJson(manifest).object().value(QStringLiteral("version")).toInt();
-    if (version != backupVersion) {
-        result.errors << tr("Unsupported backup version: %1").arg(version);
-        return result;
-    }
+    if (version != backupVersion)
+        return reject(tr("Unsupported backup version: %1").arg(version));
 
     for (const BackupTable& table : backupTables())
         importTable(reader, table, mode, result);

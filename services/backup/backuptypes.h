@@ -30,6 +30,11 @@ struct BackupImportResult
     int reconciliationsImported = 0;
     int reconciliationsSkipped = 0;
     QStringList errors;
+    // Why the archive was refused as a whole (not a ZIP, no manifest, another version), so that
+    // nothing was read from it; empty when its entries were read. The reason is in errors too.
+    QString rejection;
+
+    bool isRejected() const { return !rejection.isEmpty(); }
 
     int totalImported() const
     {

@@ -20,6 +20,7 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "libs/update/updatecommands.h"
 #include "services/ledger/accountservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/sampledata/sampledataservice.h"
@@ -33,6 +34,7 @@
 #include "ui/screens/recurring/recurringscreen.h"
 #include "ui/screens/reports/reportsscreen.h"
 #include "ui/screens/search/searchscreen.h"
+#include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/elidedlabel.h"
@@ -225,8 +227,9 @@ void MainWindow::defineCommands()
     add(Find, {.text = tr("&Find..."),
                .shortcuts = {QKeySequence(QKeySequence::Find)},
                .run = [this] { showSearchWindow(); }});
-    add(Preferences,
-        {.text = tr("&Preferences..."), .menuRole = QAction::PreferencesRole, .enabled = false});
+    add(Preferences, {.text = tr("&Preferences..."),
+                      .menuRole = QAction::PreferencesRole,
+                      .run = [this] { showSettingsWindow(); }});
 
     add(EditAccount, {.text = tr("&Edit..."), .contextText = tr("Edit \"%1\"..."), .run = [this] {
                           showEditAccountDialog();
@@ -259,8 +262,16 @@ void MainWindow::defineCommands()
     add(About, {.text = tr("&About Tovarly Pennibar"),
                 .menuRole = QAction::AboutRole,
                 .run = [this] { showAbout(); }});
-    add(WhatsNew, {.text = tr("What's &New..."), .enabled = false});
-    add(CheckForUpdates, {.text = tr("Check for &Updates..."), .enabled = false});
+    add(WhatsNew, {.text = tr("What's &New..."), .run = [this] {
+                       TovUpdate::showReleaseNotes(m_appState->updateConfig(),
+                                                   BuildConfig::applicationTitle(), this,
+                                                   updateProgress());
+                   }});
+    add(CheckForUpdates, {.text = tr("Check for &Updates..."), .run = [this] {
+                              TovUpdate::checkForUpdates(m_appState->updateConfig(),
+                                                         BuildConfig::applicationTitle(), this,
+                                                         updateProgress());
+                          }});
     add(SendFeedback,
         {.text = tr("Send &Feedback..."), .run = [] {
              QDesktopServices::openUrl(
@@ -781,6 +792,20 @@ void MainWindow::showImportWindow()
     showToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
 }
 
+void MainWindow::showSettingsWindow()
+{
+    if (!m_settingsScreen) {
+        m_settingsScreen = new SettingsScreen(m_appState, this);
+        // A restored account, or a backup read in, shows in the list and the register.
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, [this] {
+            reloadLedgerViews();
+            keepAnAccountShown();
+        });
+    }
+    m_settingsScreen->refreshSyncStatus();
+    showToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
+}
+
 void MainWindow::showReportsWindow()
 {
     if (!m_reportsScreen)
@@ -949,6 +974,28 @@ void MainWindow::showAbout()
            "href=\"https://www.qt.io\">qt.io</a> and the source code at <a "
            "href=\"https://code.qt.io\">code.qt.io</a>.</small></p>")
             .arg(QCoreApplication::applicationVersion()));
+}
+
+// The update commands report through the status bar: a busy text while they wait on the
+// release channel, then a transient message or their dialog.
+TovUpdate::ProgressCallbacks MainWindow::updateProgress() const
+{
+    QPointer<StatusBar> statusBar = m_statusBar;
+    return {.progress =
+                [statusBar](const QString& text) {
+                    if (statusBar)
+                        statusBar->showProgress(text);
+                },
+            .finished =
+                [statusBar] {
+                    if (statusBar)
+                        statusBar->hideProgress();
+                },
+            .message =
+                [statusBar](const QString& text, int timeoutMs) {
+                    if (statusBar)
+                        statusBar->showTransient(text, timeoutMs);
+                }};
 }
 
 void MainWindow::showKeyboardShortcuts()

@@ -2,6 +2,8 @@
 
 #include "ui/commands/commandset.h"
 
+#include "libs/update/updatecommands.h"
+
 #include <QMainWindow>
 
 class AppState;
@@ -20,6 +22,7 @@ class RecurringScreen;
 class RegisterScreen;
 class ReportsScreen;
 class SearchScreen;
+class SettingsScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -60,6 +63,7 @@ public slots:
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showImportWindow();
+    void showSettingsWindow();
     void showReportsWindow();
     void showSearchWindow();
     void showCategoriesWindow();
@@ -126,6 +130,7 @@ private:
     void showSignedOutPage();
     void showToolWindow(QWidget* window, const QString& title, const QSize& firstSize);
     void reloadLedgerViews();
+    TovUpdate::ProgressCallbacks updateProgress() const;
     void showKeyboardShortcuts();
     void showAbout();
     void loadSampleData();
@@ -150,6 +155,7 @@ private:
     RecurringScreen* m_recurringScreen = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
     ImportScreen* m_importScreen = nullptr;
+    SettingsScreen* m_settingsScreen = nullptr;
     // Secondary screens, each created on first use and kept.
     ReportsScreen* m_reportsScreen = nullptr;
     SearchScreen* m_searchScreen = nullptr;

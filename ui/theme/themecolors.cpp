@@ -8,6 +8,7 @@ namespace {
 constexpr char white[] = "#FFFFFF";
 constexpr char paper[] = "#FAFBFA";
 constexpr char mint[] = "#F2F7F4";
+constexpr char frost[] = "#F0F4F2";
 constexpr char paleGreen[] = "#E8F5E9";
 constexpr char mist[] = "#E0EBE5";
 constexpr char lightRule[] = "#D8E0DB";
@@ -27,6 +28,7 @@ constexpr char lightHintSage[] = "#7F9C8F";
 constexpr char disabledForest[] = "#3A5A4A";
 constexpr char darkRule[] = "#2A4038";
 constexpr char selectedForest[] = "#1C4439";
+constexpr char pine[] = "#26574A";
 constexpr char forest[] = "#1E3530";
 constexpr char sidebarBorder[] = "#1E3028";
 constexpr char nightAlternate[] = "#1A2E28";
@@ -41,6 +43,7 @@ constexpr char deepTeal[] = "#004D40";
 constexpr char green[] = "#2E7D32";
 constexpr char lightGreen[] = "#66BB6A";
 constexpr char red[] = "#C62828";
+constexpr char deepRed[] = "#B71C1C";
 constexpr char lightRed[] = "#FF8A80";
 constexpr char orange[] = "#E65100";
 constexpr char lightOrange[] = "#FFA726";
@@ -58,6 +61,8 @@ constexpr char plainWhite[] = "white";
 // The recurring screen's due green and Qt's grey for inactive rows:
 constexpr char dueGreen[] = "#008800";
 constexpr char qtGray[] = "#A0A0A4";
+// The disabled danger button:
+constexpr char charcoal[] = "#666";
 
 ThemeColor pick(bool dark, const char* light, const char* darkColour)
 {
@@ -287,4 +292,49 @@ ThemeColor ThemeColors::sidebarHeading()
 ThemeColor ThemeColors::sidebarRule()
 {
     return ThemeColor(sidebarBorder);
+}
+
+ThemeColor ThemeColors::pageListBackground(bool dark)
+{
+    return pick(dark, frost, night);
+}
+
+ThemeColor ThemeColors::pageListText(bool dark)
+{
+    return pick(dark, ink, moonlight);
+}
+
+ThemeColor ThemeColors::pageListHover(bool dark)
+{
+    return pick(dark, mist, forest);
+}
+
+ThemeColor ThemeColors::pageListSelection(bool dark)
+{
+    return pick(dark, teal, pine);
+}
+
+ThemeColor ThemeColors::pageListSelectedText()
+{
+    return ThemeColor(white);
+}
+
+ThemeColor ThemeColors::pageListIcon(bool dark)
+{
+    return pick(dark, deepSage, paleSage);
+}
+
+ThemeColor ThemeColors::dangerButton()
+{
+    return ThemeColor(red);
+}
+
+ThemeColor ThemeColors::dangerButtonHover()
+{
+    return ThemeColor(deepRed);
+}
+
+ThemeColor ThemeColors::dangerButtonDisabled()
+{
+    return ThemeColor(charcoal);
 }

@@ -87,4 +87,17 @@ public:
     static ThemeColor sidebarHeading();
     // The rule above the list's total.
     static ThemeColor sidebarRule();
+
+    // The list of pages on the left of the preferences window, which follows the theme.
+    static ThemeColor pageListBackground(bool dark);
+    static ThemeColor pageListText(bool dark);
+    static ThemeColor pageListHover(bool dark);
+    static ThemeColor pageListSelection(bool dark);
+    static ThemeColor pageListSelectedText();
+    static ThemeColor pageListIcon(bool dark);
+
+    // The filled button of an action that cannot be undone, such as deleting the user's account.
+    static ThemeColor dangerButton();
+    static ThemeColor dangerButtonHover();
+    static ThemeColor dangerButtonDisabled();
 };

@@ -359,6 +359,7 @@ void TestBackupService::refusedArchives()
     const BackupImportResult result =
         BackupService(db.database()).importBackup(archive, BackupImportMode::ReplaceAll);
     QCOMPARE(result.errors, QStringList{error});
+    QCOMPARE(result.rejection, error); // refused as a whole, which the window reports as a failure
     QCOMPARE(result.totalImported() + result.totalSkipped(), 0);
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts").toInt(), 0);
 }
@@ -424,6 +425,7 @@ void TestBackupService::badEntriesAmongGoodOnes()
     const BackupImportResult result =
         BackupService(db.database()).importBackup(archive, BackupImportMode::SkipExisting);
     QCOMPARE(result.errors, error.isEmpty() ? QStringList() : QStringList{error});
+    QVERIFY(!result.isRejected()); // a partial result, not a refusal
     QCOMPARE(result.totalSkipped(), skipped);
     QCOMPARE(result.accountsImported, 1);
     QCOMPARE(result.categoriesImported, 1);

@@ -1,0 +1,417 @@
+#include "tests/common/testapp.h"
+#include "tests/common/testrecords.h"
+
+#include <QApplication>
+
+#include "app/core/serviceendpoints.h"
+#include "app/core/uilanguage.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/transactionrepository.h"
+#include "services/backup/backupservice.h"
+#include "services/ledger/accountservice.h"
+#include "services/ledger/transactionservice.h"
+#include "ui/screens/settings/settingsscreen.h"
+#include "ui/theme/displaysettings.h"
+#include "ui/theme/thememanager.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QComboBox* combo(const SettingsScreen& screen, const char* name)
+{
+    return screen.findChild<QComboBox*>(QLatin1String(name));
+}
+
+QPushButton* button(const QWidget& root, const QString& text)
+{
+    for (QPushButton* candidate : root.findChildren<QPushButton*>()) {
+        if (candidate->text() == text)
+            return candidate;
+    }
+    return nullptr;
+}
+
+// The title and text of the next message box, which is answered with OK.
+struct MessageBoxSeen
+{
+    QString title;
+    QString text;
+
+    MessageBoxSeen()
+    {
+        whenModalOpens([this](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        });
+    }
+};
+
+} // namespace
+
+class TestSettingsScreen : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestApp> m_app;
+
+    AppState* state() const { return m_app->state(); }
+    PreferencesRepository* preferences() const { return state()->preferencesRepository(); }
+
+    // Stored before the state starts, as a previous run would have left them.
+    void restartWith(const QList<QPair<QString, QString>>& stored)
+    {
+        for (const auto& [key, value] : stored)
+            preferences()->set(key, value);
+        m_app->restart();
+        QVERIFY(m_app->isReady());
+    }
+
+private slots:
+    void init()
+    {
+        m_app = std::make_unique<TestApp>();
+        QVERIFY(m_app->isReady());
+    }
+    void cleanup() { m_app.reset(); }
+
+    void buildingSelectsWithoutWriting_data();
+    void buildingSelectsWithoutWriting();
+    void generalHandlersApplyAndStore();
+    void languageChangeIsAnnouncedOnce_data();
+    void languageChangeIsAnnouncedOnce();
+    void registerOptionsAreStored();
+    void notSignedInShowsNoSyncDetails();
+    void restoreBringsBackWhatTheDeletionTook();
+    void exportWritesWholeArchivesOnly_data();
+    void exportWritesWholeArchivesOnly();
+    void importReportsRefusalsAsFailures_data();
+    void importReportsRefusalsAsFailures();
+    void serverFieldKeepsOneBaseUrl();
+};
+
+void TestSettingsScreen::buildingSelectsWithoutWriting_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<QString>("fontScale");
+    QTest::addColumn<QString>("weekStart");
+    QTest::addColumn<QStringList>("shown"); // theme, font size, week start
+
+    QTest::newRow("stored values") << "dark"
+                                   << "130"
+                                   << "1" << QStringList{"Dark", "Large", "Monday"};
+    QTest::newRow("scale not offered reads as Default")
+        << "light"
+        << "120"
+        << "6" << QStringList{"Light", "Default", "Saturday"};
+    QTest::newRow("Tuesday is kept, Sunday shown")
+        << "system"
+        << "100"
+        << "2" << QStringList{"System Default", "Default", "Sunday"};
+}
+
+void TestSettingsScreen::buildingSelectsWithoutWriting()
+{
+    QFETCH(QString, theme);
+    QFETCH(QString, fontScale);
+    QFETCH(QString, weekStart);
+    QFETCH(QStringList, shown);
+
+    restartWith({{"theme", theme}, {"fontScale", fontScale}, {"weekStartDay", weekStart}});
+    const Qt::DayOfWeek weekStartBefore = DisplaySettings::weekStartDay();
+    QSignalSpy writes(preferences(), &PreferencesRepository::changed);
+
+    SettingsScreen screen(state());
+    QCOMPARE((QStringList{combo(screen, "theme")->currentText(),
+                          combo(screen, "fontSize")->currentText(),
+                          combo(screen, "weekStart")->currentText()}),
+             shown);
+    QCOMPARE(writes.count(), 0);
+    QCOMPARE(preferences()->get("fontScale"), fontScale);
+    QCOMPARE(preferences()->get("weekStartDay"), weekStart);
+    QCOMPARE(DisplaySettings::weekStartDay(), weekStartBefore);
+}
+
+void TestSettingsScreen::generalHandlersApplyAndStore()
+{
+    SettingsScreen screen(state());
+    combo(screen, "theme")->setCurrentIndex(combo(screen, "theme")->findData("dark"));
+    QCOMPARE(preferences()->get("theme"), QStringLiteral("dark"));
+
+    combo(screen, "fontSize")->setCurrentIndex(combo(screen, "fontSize")->findData(130));
+    QCOMPARE(state()->themeManager()->fontScale(), 130);
+    QCOMPARE(preferences()->get("fontScale"), QStringLiteral("130"));
+
+    combo(screen, "weekStart")->setCurrentIndex(combo(screen, "weekStart")->findData(6));
+    QCOMPARE(preferences()->get("weekStartDay"), QStringLiteral("6"));
+    QCOMPARE(DisplaySettings::weekStartDay(), Qt::Saturday);
+}
+
+void TestSettingsScreen::languageChangeIsAnnouncedOnce_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("announced");
+
+    QTest::newRow("another language") << "system"
+                                      << "fr" << true;
+    QTest::newRow("back to the system's") << "de"
+                                          << "system" << true;
+    QTest::newRow("the stored language") << "de"
+                                         << "de" << false;
+    QTest::newRow("system while system") << "system"
+                                         << "system" << false;
+}
+
+void TestSettingsScreen::languageChangeIsAnnouncedOnce()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, chosen);
+    QFETCH(bool, announced);
+
+    setUiLanguage(stored);
+    SettingsScreen screen(state());
+    QComboBox* language = combo(screen, "language");
+    QCOMPARE(language->currentData().toString(), stored);
+
+    // Answers whatever box opens, so that an unexpected one cannot hold the test up.
+    QString text;
+    QTimer answerer;
+    answerer.setInterval(10);
+    connect(&answerer, &QTimer::timeout, this, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    answerer.start();
+    screen.onLanguageChanged(language->findData(chosen));
+    answerer.stop();
+    QCOMPARE(uiLanguage(false), chosen);
+    QCOMPARE(!text.isEmpty(), announced);
+    if (announced)
+        QVERIFY(text.contains("next time you start"));
+}
+
+void TestSettingsScreen::registerOptionsAreStored()
+{
+    SettingsScreen screen(state());
+    QSignalSpy writes(preferences(), &PreferencesRepository::changed);
+    auto checks = screen.findChildren<QCheckBox*>();
+    QCOMPARE(checks.size(), 2);
+    checks.at(0)->setChecked(true);
+    checks.at(1)->setChecked(true);
+    QCOMPARE(preferences()->getBool("registerTwoLine", false), true);
+    QCOMPARE(preferences()->getBool("registerNewestFirst", false), true);
+    QCOMPARE(writes.count(), 2); // each announced, so the register reloads
+}
+
+void TestSettingsScreen::notSignedInShowsNoSyncDetails()
+{
+    SettingsScreen screen(state());
+    screen.show();
+    screen.onCategoryChanged(2); // Data & Sync
+    const QStringList texts = [&] {
+        QStringList visible;
+        for (QLabel* label : screen.findChildren<QLabel*>()) {
+            if (label->isVisibleTo(&screen))
+                visible << label->text();
+        }
+        return visible;
+    }();
+    QVERIFY(texts.contains("Not signed in.\nSign in via File › Tovarly Account to enable sync."));
+    QVERIFY(!texts.join('\n').contains("Last synced"));
+    QVERIFY(!texts.join('\n').contains("Never synced"));
+}
+
+// Deleting an account soft-deletes its rows a moment before the account; restoring it brings
+// those back and leaves a transaction deleted on its own earlier deleted.
+void TestSettingsScreen::restoreBringsBackWhatTheDeletionTook()
+{
+    const QDate day(2025, 3, 1);
+    QVERIFY(state()->accountService()->create(testAccount("acc", "Everyday"), day));
+    QVERIFY(
+        state()->transactionService()->add(testTransaction("kept", "acc", day, "Grocer", -500)));
+    const Transaction early = testTransaction("early", "acc", day, "Typo", -100);
+    QVERIFY(state()->transactionService()->add(early));
+    QVERIFY(state()->transactionService()->remove(early));
+    QSqlQuery age(state()->database()->connection());
+    QVERIFY(age.exec("UPDATE transactions SET deleted_at = '2025-03-01T08:00:00Z' "
+                     "WHERE id = 'early'"));
+
+    SettingsScreen screen(state());
+    screen.show();
+    screen.onCategoryChanged(2); // Data & Sync
+    QListWidget* deleted = nullptr;
+    for (QListWidget* candidate : screen.findChildren<QListWidget*>())
+        if (candidate->maximumHeight() == 120)
+            deleted = candidate;
+    QVERIFY(deleted);
+    QVERIFY(!deleted->isVisibleTo(&screen)); // nothing deleted yet
+
+    QVERIFY(state()->accountService()->remove("acc").removed);
+    screen.refreshSyncStatus();
+    QVERIFY(deleted->isVisibleTo(&screen));
+    QCOMPARE(deleted->count(), 1);
+    QCOMPARE(deleted->item(0)->text(), QStringLiteral("Everyday"));
+    QPushButton* restore = button(screen, "Restore Selected");
+    QVERIFY(!restore->isEnabled());
+    deleted->setCurrentRow(0);
+    QVERIFY(restore->isEnabled());
+
+    QSignalSpy restored(&screen, &SettingsScreen::deletedAccountRestored);
+    restore->click();
+    QCOMPARE(restored.count(), 1);
+    QVERIFY(!state()->accountRepository()->byId("acc")->isDeleted());
+    QVERIFY(!state()->transactionRepository()->byId("kept")->isDeleted());
+    QVERIFY(state()->transactionRepository()->byId("early")->isDeleted());
+    QVERIFY(!deleted->isVisibleTo(&screen));
+}
+
+void TestSettingsScreen::exportWritesWholeArchivesOnly_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("a new file") << "backup.zip"
+                                << "Backup Complete";
+    QTest::newRow("over an older backup") << "older.zip"
+                                          << "Backup Complete";
+    QTest::newRow("a folder that does not exist") << "missing/backup.zip"
+                                                  << "Backup Failed";
+    QTest::newRow("a name taken by a folder") << "taken"
+                                              << "Backup Failed";
+}
+
+void TestSettingsScreen::exportWritesWholeArchivesOnly()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, title);
+
+    QVERIFY(state()->accountService()->create(testAccount("acc", "Everyday"), QDate(2025, 3, 1)));
+    QTemporaryDir files;
+    QDir(files.path()).mkpath("taken");
+    QFile older(files.filePath("older.zip"));
+    QVERIFY(older.open(QIODevice::WriteOnly));
+    older.write("an older backup");
+    older.close();
+
+    const QString path = files.filePath(target);
+    SettingsScreen screen(state());
+    MessageBoxSeen seen;
+    screen.exportBackupTo(path);
+    QCOMPARE(seen.title, title);
+    QVERIFY(seen.text.endsWith(path));
+    QCOMPARE(button(screen, "Export Backup")->isEnabled(), true);
+
+    if (title == QLatin1String("Backup Complete")) {
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const BackupImportResult readBack = state()->backupService()->importBackup(
+            written.readAll(), BackupImportMode::SkipExisting);
+        QVERIFY(!readBack.isRejected());
+        QCOMPARE(readBack.accountsSkipped, 1);
+    } else {
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+    // No half-written file is left beside it either.
+    QStringList expected = {"older.zip"};
+    if (target == QLatin1String("backup.zip"))
+        expected << target;
+    expected.sort();
+    QCOMPARE(QDir(files.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
+
+void TestSettingsScreen::importReportsRefusalsAsFailures_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("says");
+
+    QTest::newRow("not a ZIP") << QByteArray("!Type:Bank\n") << "Import Failed"
+                               << "Failed to open ZIP archive";
+    QTest::newRow("empty file") << QByteArray() << "Import Failed"
+                                << "Failed to open ZIP archive";
+    QTest::newRow("a backup") << QByteArray("backup") << "Import Complete"
+                              << "Imported ";
+}
+
+void TestSettingsScreen::importReportsRefusalsAsFailures()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, title);
+    QFETCH(QString, says);
+
+    if (content == "backup") {
+        QVERIFY(
+            state()->accountService()->create(testAccount("acc", "Everyday"), QDate(2025, 3, 1)));
+        content = state()->backupService()->exportBackup();
+        m_app.reset();
+        m_app = std::make_unique<TestApp>(); // another household's database to read it into
+        QVERIFY(m_app->isReady());
+    }
+    QTemporaryDir files;
+    QFile file(files.filePath("chosen.zip"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    SettingsScreen screen(state());
+    QSignalSpy announced(&screen, &SettingsScreen::deletedAccountRestored);
+    MessageBoxSeen seen;
+    screen.importBackupFrom(file.fileName(), BackupImportMode::SkipExisting);
+    QCOMPARE(seen.title, title);
+    QVERIFY2(seen.text.contains(says), qPrintable(seen.text));
+    QCOMPARE(button(screen, "Import Backup")->isEnabled(), true);
+    QCOMPARE(announced.count(), 1);
+
+    MessageBoxSeen unreadable;
+    screen.importBackupFrom(files.filePath("absent.zip"), BackupImportMode::SkipExisting);
+    QCOMPARE(unreadable.title, QStringLiteral("Import Failed"));
+    QCOMPARE(unreadable.text, QStringLiteral("Could not read file."));
+}
+
+void TestSettingsScreen::serverFieldKeepsOneBaseUrl()
+{
+    for (const char* variable :
+         {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "PENNIBAR_RELEASES_URL"})
+        qunsetenv(variable);
+    SettingsScreen screen(state());
+    auto* edit = screen.findChild<QLineEdit*>("serverUrl");
+    QVERIFY(edit);
+
+    edit->setText("not a server");
+    emit edit->editingFinished();
+    QVERIFY(chosenServerUrl().isEmpty());
+
+    edit->setText("https://money.example.org/");
+    emit edit->editingFinished();
+    QCOMPARE(chosenServerUrl(), QStringLiteral("https://money.example.org"));
+    QCOMPARE(state()->updateConfig().manifestBaseUrl,
+             QUrl("https://money.example.org/releases/pennibar/stable/"));
+
+    button(screen, "Use default")->click();
+    QVERIFY(chosenServerUrl().isEmpty());
+    QVERIFY(edit->text().isEmpty());
+}
+
+QTEST_MAIN(TestSettingsScreen)
+#include "tst_settingsscreen.moc"
