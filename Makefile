@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test clean translations
+.PHONY: deps configure build run test clean translations fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,6 +18,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS each, in build-fuzz/ (clang, ASan, UBSan).
+fuzz: deps
+	@JOBS=$(JOBS) bash scripts/run-fuzz.sh
 
 translations: configure
 	@cmake --build $(BUILD_DIR) --target update_translations

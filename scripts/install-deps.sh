@@ -20,6 +20,8 @@ packages=(
     # pennibar-server: HTTP on Qt HTTP Server, Argon2id passwords through libsodium, SQLite or
     # PostgreSQL storage; its tests start a throwaway PostgreSQL cluster.
     libsodium-dev libqt6sql6-psql postgresql
+    # `make fuzz`: libFuzzer targets built with clang, AddressSanitizer and UBSan.
+    clang libfuzzer-14-dev
 )
 
 missing=()
