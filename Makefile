@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test package clean translations
+.PHONY: deps configure build run test package clean translations fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,6 +22,10 @@ test: build
 # The Debian package, written to $(BUILD_DIR)/pennibar_<version>_<architecture>.deb.
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# Every fuzz target for FUZZ_SECONDS each, in build-fuzz/ (clang, ASan, UBSan).
+fuzz: deps
+	@JOBS=$(JOBS) bash scripts/run-fuzz.sh
 
 translations: configure
 	@cmake --build $(BUILD_DIR) --target update_translations

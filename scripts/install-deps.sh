@@ -27,6 +27,8 @@ packages=(
     # package (make package) lists its library dependencies through dpkg-shlibdeps, which
     # CPack runs on the files that `file` reports as programs.
     desktop-file-utils appstream shared-mime-info dpkg-dev file
+    # `make fuzz`: libFuzzer targets built with clang, AddressSanitizer and UBSan.
+    clang libfuzzer-14-dev
 )
 
 missing=()

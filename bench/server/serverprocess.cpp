@@ -7,8 +7,25 @@
 ServerProcess::ServerProcess(const QString& executable, const QString& database)
     : m_executable(executable), m_database(database)
 {
-    m_process.setProcessEnvironment(environment());
-    m_process.setStandardOutputFile(m_data.filePath(QStringLiteral("access.log")));
+    launch(QStringLiteral("127.0.0.1:0"));
+}
+
+bool ServerProcess::restart()
+{
+    const QString listen = QStringLiteral("127.0.0.1:%1").arg(m_base.port());
+    m_process.terminate();
+    m_process.waitForFinished(20000);
+    m_base = QUrl();
+    return launch(listen);
+}
+
+bool ServerProcess::launch(const QString& listen)
+{
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("PENNIBAR_SERVER_LISTEN"), listen);
+    m_process.setProcessEnvironment(env);
+    m_process.setStandardOutputFile(m_data.filePath(QStringLiteral("access.log")),
+                                    QIODevice::Append);
     m_process.start(m_executable, {QStringLiteral("serve")});
     static const QRegularExpression listening(QStringLiteral("listening on (http://\\S+)"));
     QByteArray output;
@@ -20,10 +37,11 @@ ServerProcess::ServerProcess(const QString& executable, const QString& database)
         const auto match = listening.match(QString::fromUtf8(output));
         if (match.hasMatch()) {
             m_base = QUrl(match.captured(1));
-            return;
+            return true;
         }
     }
     qWarning("pennibar-server did not start: %s", output.constData());
+    return false;
 }
 
 ServerProcess::~ServerProcess()
@@ -52,13 +70,31 @@ bool ServerProcess::addUser(const QString& email, const QString& password) const
     return add.waitForFinished(60000) && add.exitCode() == 0;
 }
 
+bool ServerProcess::createGroup(const QString& ownerEmail) const
+{
+    QProcess create;
+    create.setProcessEnvironment(environment());
+    create.start(m_executable, {QStringLiteral("group"), QStringLiteral("create"), ownerEmail});
+    return create.waitForFinished(60000) && create.exitCode() == 0;
+}
+
 double ServerProcess::peakMemoryMiB() const
+{
+    return statusMiB("VmHWM");
+}
+
+double ServerProcess::memoryMiB() const
+{
+    return statusMiB("VmRSS");
+}
+
+double ServerProcess::statusMiB(const char* field) const
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
-    static const QRegularExpression peak(QStringLiteral("VmHWM:\\s+(\\d+) kB"));
-    const auto match = peak.match(QString::fromLatin1(status.readAll()));
+    const QRegularExpression line(QStringLiteral("%1:\\s+(\\d+) kB").arg(QLatin1String(field)));
+    const auto match = line.match(QString::fromLatin1(status.readAll()));
     return match.hasMatch() ? match.captured(1).toDouble() / 1024.0 : -1;
 }
 

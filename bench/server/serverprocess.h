@@ -19,6 +19,13 @@ public:
     const QUrl& base() const { return m_base; }
     // Creates a user through the command line ("user add"); false on failure.
     bool addUser(const QString& email, const QString& password) const;
+    // Makes a family group owned by that user ("group create"); false on failure.
+    bool createGroup(const QString& ownerEmail) const;
+    // Stops the server (SIGTERM, as a service manager would) and starts it again on the same
+    // data and the same port; false when it does not come back.
+    bool restart();
+    // The server's resident memory now, in MiB.
+    double memoryMiB() const;
     // The server's peak resident memory since start or the last reset, in MiB.
     double peakMemoryMiB() const;
     void resetPeakMemory() const;
@@ -28,6 +35,8 @@ public:
 
 private:
     QProcessEnvironment environment() const;
+    bool launch(const QString& listen);
+    double statusMiB(const char* field) const;
 
     QString m_executable;
     QString m_database;

@@ -73,6 +73,8 @@ public:
     quint16 port() const { return m_port; }
     // The one base URL from which the app derives all its endpoints.
     QUrl baseUrl() const;
+    // Every route of the HTTP side, once started; the fuzzer calls the handlers through it.
+    const Router& router() const { return *m_router; }
 
     Clock& clock() { return m_clock; }
     Database& database() { return *m_database; }

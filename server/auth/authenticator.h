@@ -29,8 +29,16 @@ public:
     Authenticator(Database& database, const TokenSigner& signer, SessionStore& sessions,
                   const Clock& clock);
 
-    std::optional<AuthContext> authenticate(const HttpRequest& request);
-    // A route handler that answers 401 unless the request is authenticated, and names the user
+    enum class Verdict
+    {
+        Authenticated,
+        Refused,     // no token, a bad one, or its session or user no longer live
+        Unavailable, // the session could not be looked up (the database is out of reach)
+    };
+    // Fills `context` when authenticated.
+    Verdict authenticate(const HttpRequest& request, AuthContext* context);
+    // A route handler that answers 401 unless the request is authenticated (503 while its
+    // session cannot be checked: the app keeps its sign-in and tries again), and names the user
     // in the access log.
     Router::Handler guard(Handler handler);
 

@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cmath>
+
 namespace PennibarServer {
 
 namespace {
@@ -20,8 +22,9 @@ bool isInteger(const QJsonValue& value)
 {
     if (!value.isDouble())
         return false;
+    // The range first: converting a double beyond qint64 to it is undefined.
     const double number = value.toDouble();
-    return number == double(qint64(number)) && qAbs(number) <= kLargestInteger;
+    return qAbs(number) <= kLargestInteger && number == std::trunc(number);
 }
 
 bool isIdentifier(const QString& text)

@@ -34,33 +34,6 @@ namespace {
 const QString manifestName = QStringLiteral("manifest.json");
 constexpr int backupVersion = 1;
 
-// Restored rows are committed in batches, one unit of work each. Every row is still written on
-// its own statement, so a refused row undoes nothing else, and rows written before a later
-// failure stay; but one commit per row made a restore of 200,000 rows take minutes of
-// synchronous disk flushes. Inside a caller's unit of work the batches become part of it.
-class RestoreBatches
-{
-public:
-    static constexpr int rowsPerBatch = 1000;
-
-    explicit RestoreBatches(Database* database) : m_database(database) { m_unit.emplace(database); }
-    ~RestoreBatches() { m_unit->commit(); }
-
-    void entryDone()
-    {
-        if (++m_pending < rowsPerBatch)
-            return;
-        m_unit->commit();
-        m_unit.emplace(m_database);
-        m_pending = 0;
-    }
-
-private:
-    Database* m_database;
-    std::optional<UnitOfWork> m_unit;
-    int m_pending = 0;
-};
-
 const QList<BackupTable>& backupTables()
 {
     static const QList<BackupTable> tables{
@@ -208,7 +181,6 @@ bool BackupService::readEntry(ZipReader& reader, int index, QByteArray& content,
 void BackupService::importTable(ZipReader& reader, const BackupTable& table, BackupImportMode mode,
                                 BackupImportResult& result)
 {
-    RestoreBatches batches(m_database);
     BackupRowWriter rows(m_database->connection(), table.table);
     const QString prefix = table.folder + QLatin1Char('/');
     const QList<ZipReader::Entry>& entries = reader.entries();
@@ -231,7 +203,6 @@ void BackupService::importTable(ZipReader& reader, const BackupTable& table, Bac
                 ++(result.*table.imported);
             else
                 ++(result.*table.skipped);
-            batches.entryDone();
         } catch (...) {
             result.errors << tr("%1: unexpected error").arg(path);
         }
@@ -263,7 +234,21 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     if (version != backupVersion)
         return reject(tr("Unsupported backup version: %1").arg(version));
 
+    // The whole restore is one unit of work: a refused row undoes nothing else (each row is
+    // written on its own statement), but a restore that dies half-way leaves nothing of itself,
+    // rather than transactions without their split lines.
+    UnitOfWork unit(m_database);
+    if (!unit.isActive()) {
+        result.errors << tr("The database could not start the restore");
+        return result;
+    }
     for (const BackupTable& table : backupTables())
         importTable(reader, table, mode, result);
+    if (!unit.commit()) {
+        BackupImportResult failed;
+        failed.errors = result.errors;
+        failed.errors << tr("The restored rows could not be stored; nothing was restored");
+        return failed;
+    }
     return result;
 }

@@ -28,6 +28,7 @@ private slots:
     void concurrentWritersThroughTwoProcessesLoseNothing();
     void aHouseholdMovesFromSqliteToPostgres();
     void aRestartedDatabaseIsConnectedAgain();
+    void aDatabaseOutageIsNoReasonToSignInAgain();
 
 private:
     // A pennibar-server process, stopped the way a service manager stops it.
@@ -367,6 +368,22 @@ void TestServerPostgres::aRestartedDatabaseIsConnectedAgain()
              QStringLiteral("ok"));
     QCOMPARE(server.client().get(QStringLiteral("/healthz")).status, 200);
     QCOMPARE(laptop.pullAll().records.value(QStringLiteral("categories")).size(), 1);
+}
+
+// While the database is down a signed-in app is told to try again later, not to sign in again
+// (which would end its session for nothing); once it is back the same token works.
+void TestServerPostgres::aDatabaseOutageIsNoReasonToSignInAgain()
+{
+    TestServer server({{QStringLiteral("database"), PostgresCluster::shared().createDatabase()}});
+    QVERIFY2(server.isRunning(), qPrintable(server.startError()));
+    server.addUser(QStringLiteral("ann@example.org"));
+    SyncDevice laptop(server.signedIn(QStringLiteral("ann@example.org")));
+    QVERIFY(PostgresCluster::shared().stop());
+    const auto during = laptop.http().get(QStringLiteral("/sync/pull"));
+    QVERIFY(PostgresCluster::shared().start());
+    QCOMPARE(during.status, 503);
+    QCOMPARE(during.header("Retry-After"), QByteArray("5"));
+    QVERIFY(laptop.pullAll().ok);
 }
 
 QTEST_GUILESS_MAIN(TestServerPostgres)

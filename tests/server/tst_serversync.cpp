@@ -238,6 +238,8 @@ void TestServerSync::unreadableChangesAreRefusedOneByOne_data()
     QTest::newRow("negative version") << B::withVersion(txn, -1) << "\"version\"";
     QTest::newRow("fractional amount")
         << B::withPayload(txn, QStringLiteral("amount"), 12.5) << "\"amount\"";
+    QTest::newRow("amount beyond any integer")
+        << B::withPayload(txn, QStringLiteral("amount"), -9.2233720368547758e24) << "\"amount\"";
     QTest::newRow("amount as text")
         << B::withPayload(txn, QStringLiteral("amount"), QStringLiteral("12")) << "\"amount\"";
     QTest::newRow("boolean as number")

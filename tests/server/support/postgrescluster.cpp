@@ -75,6 +75,16 @@ bool PostgresCluster::restart()
     return m_running && control(QStringLiteral("restart"));
 }
 
+bool PostgresCluster::stop()
+{
+    return m_running && control(QStringLiteral("stop"));
+}
+
+bool PostgresCluster::start()
+{
+    return m_running && control(QStringLiteral("start"));
+}
+
 PostgresCluster::~PostgresCluster()
 {
     if (!m_running)

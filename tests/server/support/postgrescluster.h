@@ -20,6 +20,10 @@ public:
     QString createDatabase();
     // Restarts the cluster, ending every connection to it.
     bool restart();
+    // Stops the cluster (ending every connection) and starts it again, for outages of a
+    // chosen length.
+    bool stop();
+    bool start();
 
 private:
     PostgresCluster();

@@ -105,7 +105,7 @@ private slots:
     void badEntriesAmongGoodOnes();
     void damagedEntryAmongGoodOnes_data();
     void damagedEntryAmongGoodOnes();
-    void restoreCommitsEveryBatch();
+    void restoreCommitsEveryRowOnce();
 };
 
 void TestBackupService::roundTripIntoEmptyDatabase()
@@ -469,10 +469,10 @@ void TestBackupService::damagedEntryAmongGoodOnes()
              QString("after,good"));
 }
 
-void TestBackupService::restoreCommitsEveryBatch()
+void TestBackupService::restoreCommitsEveryRowOnce()
 {
-    // Rows are committed in batches of a thousand: all of them must land, the last partial
-    // batch included, and the connection must be left without an open transaction.
+    // A large restore is committed as one: all of its rows must land, and the connection must
+    // be left without an open transaction.
     ZipWriter writer;
     for (int i = 0; i < 2500; ++i)
         writer.addFile(QStringLiteral("accounts/a%1.json").arg(i),
