@@ -100,8 +100,7 @@ def apply(lang, list_missing):
             body = body[:old.start()] + translation_element(forms, numerus) + body[old.end():]
             return "<message%s>%s</message>" % (message_match.group("attrs"), body)
 
-        body = MESSAGE.sub(fill_message, context_match.group(0))
-        return body
+        return MESSAGE.sub(fill_message, context_match.group(0))
 
     text = CONTEXT.sub(fill_context, text)
     open(ts_path, "w", encoding="utf-8").write(text)
@@ -113,9 +112,9 @@ def apply(lang, list_missing):
     for problem in problems:
         print("  wrong plural forms: " + problem, file=report)
     for (context, source, _), _count in missing:
-        print("  missing: %s / %s" % (context, source), file=report)
+        print("  missing: %s / %s" % (context, escape_field(source)), file=report)
     for context, source, _ in stale:
-        print("  unused: %s / %s" % (context, source), file=report)
+        print("  unused: %s / %s" % (context, escape_field(source)), file=report)
     if list_missing:
         for key, count in missing:
             print("\t".join([escape_field(field) for field in key] + [""] * count))

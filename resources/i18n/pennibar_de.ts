@@ -1487,7 +1487,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation>Ü&amp;berspringen</translation>
+        <translation>&amp;Überspringen</translation>
     </message>
     <message>
         <source>Enter &amp;Early...</source>
