@@ -9,6 +9,8 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins
     libgl-dev
     sqlite3 unzip xvfb xauth
+    # The Japanese translation needs a CJK font.
+    fonts-noto-cjk
     # Backup archives are written and read with libzip (found through pkg-config, below).
     libzip-dev
     # The update library's tests serve releases from 127.0.0.1; Debian's Qt HTTP Server
