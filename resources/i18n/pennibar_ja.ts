@@ -294,7 +294,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation>サブスクリプション</translation>
+        <translation>サブスク</translation>
     </message>
     <message>
         <source>Gifts</source>
@@ -2023,7 +2023,7 @@ Save it in &quot;%1&quot;?</source>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation>サブスクリプション</translation>
+        <translation>サブスク</translation>
     </message>
     <message>
         <source>Payment - Thank You</source>
@@ -2456,8 +2456,8 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Welcome to
 Tovarly Pennibar</source>
-        <translation>ようこそ
-Tovarly Pennibar へ</translation>
+        <translation>Tovarly Pennibar へ
+ようこそ</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
@@ -2473,7 +2473,7 @@ Tovarly Pennibar へ</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation>別のアカウントを作成</translation>
+        <translation>別の口座を作成</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
