@@ -282,7 +282,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation>Restaurantes y comidas fuera</translation>
+        <translation>Restaurantes</translation>
     </message>
     <message>
         <source>Personal Care</source>
@@ -1515,7 +1515,7 @@ Se eliminarán todos los movimientos, los movimientos periódicos y el historial
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation>(%1 vencidos)</translation>
+        <translation>(vencidos: %1)</translation>
     </message>
     <message>
         <source>Enter Early</source>
@@ -1791,7 +1791,7 @@ Save it in &quot;%1&quot;?</source>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
-        <translation>Cuenta corriente principal</translation>
+        <translation>Cuenta principal</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
@@ -1839,7 +1839,7 @@ Save it in &quot;%1&quot;?</source>
     </message>
     <message>
         <source>Greenleaf Market</source>
-        <translation>Mercado Greenleaf</translation>
+        <translation>Súper Greenleaf</translation>
     </message>
     <message>
         <source>Weekly groceries</source>
@@ -1915,7 +1915,7 @@ Save it in &quot;%1&quot;?</source>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation>Restaurantes y comidas fuera</translation>
+        <translation>Restaurantes</translation>
     </message>
     <message>
         <source>Clearview Insurance</source>

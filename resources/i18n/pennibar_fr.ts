@@ -234,7 +234,7 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation>Charges du logement</translation>
+        <translation>Charges</translation>
     </message>
     <message>
         <source>Electric</source>
@@ -1791,7 +1791,7 @@ L&apos;enregistrer dans « %1 » ?</translation>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
-        <translation>Compte courant principal</translation>
+        <translation>Compte principal</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
@@ -1875,7 +1875,7 @@ L&apos;enregistrer dans « %1 » ?</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation>Charges du logement</translation>
+        <translation>Charges</translation>
     </message>
     <message>
         <source>Electric</source>
