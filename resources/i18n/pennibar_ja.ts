@@ -1704,15 +1704,15 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Next / previous field</source>
-        <translation>次の入力欄 / 前の入力欄</translation>
+        <translation>次 / 前の入力欄</translation>
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation>&apos; (アポストロフィ)</translation>
+        <translation>&apos; キー</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
-        <translation>上の入力欄の値をコピー</translation>
+        <translation>上の欄の値をコピー</translation>
     </message>
     <message>
         <source>The transaction could not be saved</source>
