@@ -19,9 +19,12 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Regenerates the catalogues, writes the kept translations back into them and lists the texts
+# that still need one (without failing: new texts wait for the translator).
 translations: configure
 	@cmake --build $(BUILD_DIR) --target update_translations
 	@python3 scripts/fill-english-plurals.py resources/i18n/pennibar_en.ts
+	-@python3 scripts/apply-translations.py
 
 clean:
 	@rm -rf $(BUILD_DIR)
