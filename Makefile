@@ -27,9 +27,12 @@ package: build
 fuzz: deps
 	@JOBS=$(JOBS) bash scripts/run-fuzz.sh
 
+# Regenerates the catalogues, writes the kept translations back into them and lists the texts
+# that still need one (without failing: new texts wait for the translator).
 translations: configure
 	@cmake --build $(BUILD_DIR) --target update_translations
 	@python3 scripts/fill-english-plurals.py resources/i18n/pennibar_en.ts
+	-@python3 scripts/apply-translations.py
 
 clean:
 	@rm -rf $(BUILD_DIR)

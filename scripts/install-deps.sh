@@ -12,6 +12,8 @@ packages=(
     qt6-charts-dev libqt6opengl6-dev
     libgl-dev
     sqlite3 unzip xvfb xauth
+    # The Japanese translation needs a CJK font.
+    fonts-noto-cjk
     # Backup archives are written and read with libzip (found through pkg-config, below).
     libzip-dev
     # The update library's tests serve releases from 127.0.0.1; Debian's Qt HTTP Server

@@ -1,5 +1,6 @@
-// appshots <directory>: starts the application on a temporary database holding the sample
-// household and writes PNG screenshots of the welcome screen, the no-accounts panel, the main
+// appshots <directory> [language]: starts the application in the language ("en" when none is
+// given: es, de, fr, ja) on a temporary database holding the sample household and writes PNG
+// screenshots of the welcome screen, the no-accounts panel, the main
 // window, its menus and context menus, the Keyboard Shortcuts box, the register while a row is
 // being edited, the recurring, reconciliation and reconciliation history windows, and every
 // dialog, in the light and the dark theme.
@@ -40,7 +41,9 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -204,6 +207,15 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     const ShotEnvironment environment(application);
+    // Installed before the database is made, so the default categories take the language's names.
+    const QString language = application.arguments().value(2, QStringLiteral("en"));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&qtTexts);
+    QTranslator translation;
+    if (translation.load(QStringLiteral(":/i18n/pennibar_%1.qm").arg(language)))
+        application.installTranslator(&translation);
     outputDirectory = application.arguments().value(1, QStringLiteral("."));
     QDir().mkpath(outputDirectory);
 
@@ -253,7 +265,7 @@ int main(int argc, char** argv)
     addRecurringStates(state, checking);
 
     MainWindow window(&state);
-    window.resize(1280, 900);
+    window.resize(1280, 800);
     window.selectAccount(checking);
 
     for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
@@ -262,7 +274,8 @@ int main(int argc, char** argv)
         save(&window, QStringLiteral("main-window-%1").arg(theme));
         saveMenus(window, theme);
         saveWhileOpen(QStringLiteral("keyboard-shortcuts-%1").arg(theme), [&window] {
-            menuEntry(window, QStringLiteral("&Keyboard Shortcuts"))->trigger();
+            menuEntry(window, QCoreApplication::translate("MainWindow", "&Keyboard Shortcuts"))
+                ->trigger();
         });
         saveWhileOpen(QStringLiteral("account-context-menu-%1").arg(theme), [&window] {
             QListWidget* list = window.accountList();
@@ -348,7 +361,7 @@ int main(int argc, char** argv)
             screen->reload();
         }
     }
-    window.resize(1280, 900);
+    window.resize(1280, 800);
 
     // A yen account beside the dollar ones: whole yen in the register, "¥" in the list.
     Account yen;
