@@ -20,6 +20,8 @@
 #include "services/ledger/transactionservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/reports/reportservice.h"
+#include "sync/sharing/accountsharingservice.h"
+#include "sync/syncengine.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/theme/thememanager.h"
 
@@ -34,6 +36,7 @@
 
 namespace {
 const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+constexpr int autoSyncIntervalMs = 5 * 60 * 1000;
 } // namespace
 
 AppState::AppState(QObject* parent) : QObject(parent) {}
@@ -72,6 +75,7 @@ bool AppState::initialize()
                                         m_categoryRepository, m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
     createAccountClient();
+    createSync();
 
     DisplaySettings::baseFont(); // taken now, before anything scales the application font
     DisplaySettings::setFontScale(DisplaySettings::fontScaleFromText(
@@ -89,8 +93,11 @@ bool AppState::initialize()
     m_accountClient->restoreSession();
     connect(m_accountClient->authClient(), &TovAccount::AuthClient::loginSucceeded, this,
             &AppState::onLoginSucceeded);
+    connect(m_accountClient->authClient(), &TovAccount::AuthClient::logoutCompleted, m_syncEngine,
+            &SyncEngine::stopAutoSync);
     if (m_accountClient->isAuthenticated())
         m_accountClient->authClient()->refreshToken([this](bool ok) { onStartupTokenRefresh(ok); });
+    connectChangesToSync();
 
     if (const auto lastViewed = m_preferencesRepository->getOptional(lastViewedAccountKey))
         m_currentAccountId = *lastViewed;
@@ -121,10 +128,44 @@ void AppState::createAccountClient()
     m_accountClient->setSyncBaseUrl(QUrl(endpoints.syncApiUrl, QUrl::TolerantMode));
 }
 
+void AppState::createSync()
+{
+    m_syncEngine =
+        new SyncEngine(m_accountClient->syncApi(), m_accountRepository, m_transactionRepository,
+                       m_categoryRepository, m_recurringRepository, m_reconciliationRepository,
+                       m_splitLineRepository, m_preferencesRepository, this);
+    // Only a signed-in user has an access token for the server; a debounced change that fires
+    // after sign-out is refused here.
+    m_syncEngine->setCanSync(
+        [this] { return m_accountClient && m_accountClient->isAuthenticated(); });
+    m_sharingService = new AccountSharingService(m_accountClient->syncApi(), this);
+}
+
+// Local edits reach the server shortly after a burst of them ends.
+void AppState::connectChangesToSync()
+{
+    connect(m_accountRepository, &AccountRepository::accountsChanged, m_syncEngine,
+            &SyncEngine::scheduleSync);
+    connect(m_categoryRepository, &CategoryRepository::categoriesChanged, m_syncEngine,
+            &SyncEngine::scheduleSync);
+    connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine,
+            [this] { m_syncEngine->scheduleSync(); });
+}
+
+void AppState::startAutoSync()
+{
+    m_syncEngine->startAutoSync(autoSyncIntervalMs);
+    m_syncEngine->scheduleSync();
+}
+
 void AppState::onStartupTokenRefresh(bool ok)
 {
     qInfo() << "Startup token refresh:" << (ok ? "ok" : "failed")
             << "— authenticated=" << m_accountClient->isAuthenticated();
+    if (!m_accountClient->isAuthenticated())
+        return;
+    qInfo() << "Startup: starting auto-sync + immediate sync";
+    startAutoSync();
 }
 
 void AppState::onLoginSucceeded()
@@ -133,6 +174,8 @@ void AppState::onLoginSucceeded()
     // Fire and forget: nothing waits for the device to be registered, and a device that could
     // not be registered now is registered at its next sign-in.
     m_accountClient->accountClient()->registerDevice();
+    qInfo() << "loginSucceeded: starting auto-sync + immediate sync";
+    startAutoSync();
 }
 
 TovUpdate::UpdateConfig AppState::updateConfig() const

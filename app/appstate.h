@@ -9,6 +9,7 @@
 
 class AccountRepository;
 class AccountService;
+class AccountSharingService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -21,6 +22,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class SyncEngine;
 class ThemeManager;
 class TransactionRepository;
 class TransactionService;
@@ -73,6 +75,10 @@ public:
     BackupService* backupService() const { return m_backupService; }
     // The account service: sign-in, tokens, the account and sync APIs.
     TovAccount::Client* accountClient() const { return m_accountClient; }
+    // Keeps the database and the sync server in step while the user is signed in.
+    SyncEngine* syncEngine() const { return m_syncEngine; }
+    // Shares accounts with family members through the sync server.
+    AccountSharingService* sharingService() const { return m_sharingService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     // The release channel of this build, as the update checks reach it (the chosen server's,
@@ -89,6 +95,9 @@ signals:
 
 private:
     void createAccountClient();
+    void createSync();
+    void connectChangesToSync();
+    void startAutoSync();
     void onStartupTokenRefresh(bool ok);
     void onLoginSucceeded();
 
@@ -111,6 +120,8 @@ private:
     ImportService* m_importService = nullptr;
     BackupService* m_backupService = nullptr;
     TovAccount::Client* m_accountClient = nullptr;
+    SyncEngine* m_syncEngine = nullptr;
+    AccountSharingService* m_sharingService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -129,6 +129,14 @@ QString Repository::idForServerId(const QString& serverId) const
     return query.next() ? query.value(0).toString() : QString();
 }
 
+bool Repository::keepPulledDeletion(const QString& id, const SyncBookkeeping& pulled)
+{
+    return write(QStringLiteral("UPDATE %1 SET deleted_at=?, updated_at=? WHERE id=?")
+                     .arg(m_table),
+                 {SqlValue::timestamp(pulled.deletedAt), SqlValue::timestamp(pulled.updatedAt), id},
+                 "keepPulledDeletion");
+}
+
 bool Repository::markPushed(const QString& id, const QString& serverId,
                             const SyncBookkeeping& pushed, int serverVersion)
 {

@@ -34,6 +34,10 @@ public:
     // True when the row was marked synced.
     bool markPushed(const QString& id, const QString& serverId, const SyncBookkeeping& pushed,
                     int serverVersion);
+    // After a pulled deletion went through the soft delete: the row keeps the deletion and
+    // update times it came with instead of this device's clock, so every device holds the same
+    // deletion.
+    bool keepPulledDeletion(const QString& id, const SyncBookkeeping& pulled);
 
 protected:
     Repository(Database* database, const QString& table, QObject* parent);

@@ -59,8 +59,8 @@ bool store(const Record& pulled, const std::optional<Record>& local, Repo* repos
     if (!repository->update(pulled))
         return false;
     if constexpr (requires { repository->softDelete(pulled.id); }) {
-        if (pulled.isDeleted() && !local->isDeleted())
-            repository->softDelete(pulled.id);
+        if (pulled.isDeleted() && !local->isDeleted() && repository->softDelete(pulled.id))
+            repository->keepPulledDeletion(pulled.id, pulled);
     }
     return true;
 }

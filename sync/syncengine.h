@@ -49,6 +49,8 @@ public:
     void setCanSync(std::function<bool()> predicate);
     SyncState state() const { return m_state; }
     QString lastError() const { return m_lastError; }
+    // True between startAutoSync() and stopAutoSync().
+    bool isAutoSyncActive() const { return m_autoSyncTimer.isActive(); }
     static QString statusText(SyncState state);
 
     // Marks every live row for pushing again and forgets the cursor, then syncs: the next

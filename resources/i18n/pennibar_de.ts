@@ -1289,8 +1289,80 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Erfolgreich angemeldet</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Angemeldet</translation>
+        <source>Tovarly Account</source>
+        <translation>Tovarly-Konto</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tovarly account.</source>
+        <translation>Zum Teilen benötigen Sie ein Tovarly-Konto.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Mehr erfahren</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Teilen: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tovarly family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit Mitgliedern Ihrer Tovarly-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Kontobuch, dieselben Salden und denselben Abgleichsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not in a Tovarly family group yet. Create one or join one in File › Tovarly Account to share your accounts.</source>
+        <translation>Sie gehören noch keiner Tovarly-Familiengruppe an. Gründen Sie eine oder treten Sie einer bei – unter Datei › Tovarly-Konto –, um Ihre Konten zu teilen.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Zugriff entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Zugriff von %1 auf dieses Konto entfernen?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
 </context>
 <context>
@@ -2852,6 +2924,44 @@ Melden Sie sich über Datei › Tovarly-Konto an, um die Synchronisierung zu akt
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
         <translation>Diese Anwendung verwendet das Qt-Framework unter der Lizenz LGPL v3.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Noch nie synchronisiert</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Zuletzt synchronisiert: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Fehler: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Damit werden alle lokalen Zeilen erneut zum Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisierung...</translation>
     </message>
 </context>
 <context>

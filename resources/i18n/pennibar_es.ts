@@ -1289,8 +1289,80 @@ Se eliminarán todos los movimientos, los movimientos periódicos y el historial
         <translation>Sesión iniciada correctamente</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Sesión iniciada</translation>
+        <source>Tovarly Account</source>
+        <translation>Cuenta Tovarly</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Es necesario iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tovarly account.</source>
+        <translation>Para compartir se necesita una cuenta Tovarly.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartir: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tovarly family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Tovarly. Verán el mismo registro, los mismos saldos y el mismo historial de conciliaciones en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Aún no se ha compartido con nadie.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not in a Tovarly family group yet. Create one or join one in File › Tovarly Account to share your accounts.</source>
+        <translation>Todavía no pertenece a ningún grupo familiar de Tovarly. Cree uno o únase a uno en Archivo › Cuenta Tovarly para compartir sus cuentas.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Quitar acceso</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>No se pudo compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>No se pudo quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Sincronización completada</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Error de sincronización: %1</translation>
     </message>
 </context>
 <context>
@@ -2852,6 +2924,44 @@ Se produjeron %n errores.</numerusform>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
         <translation>Esta aplicación usa el framework Qt bajo la licencia LGPL v3.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forzar sincronización completa</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Error: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Se volverán a enviar al servidor todas las filas locales y se volverán a descargar todos los datos del servidor. Úselo si los datos no coinciden entre dispositivos.
+
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
     </message>
 </context>
 <context>

@@ -1289,8 +1289,80 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <translation>Connexion réussie</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Connecté</translation>
+        <source>Tovarly Account</source>
+        <translation>Compte Tovarly</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tovarly account.</source>
+        <translation>Le partage nécessite un compte Tovarly.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tovarly family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Tovarly. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Ce compte n&apos;est encore partagé avec personne.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not in a Tovarly family group yet. Create one or join one in File › Tovarly Account to share your accounts.</source>
+        <translation>Vous ne faites encore partie d&apos;aucun groupe familial Tovarly. Créez-en un ou rejoignez-en un dans Fichier › Compte Tovarly pour partager vos comptes.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Retirer l&apos;accès</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisation terminée</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Échec de la synchronisation : %1</translation>
     </message>
 </context>
 <context>
@@ -2852,6 +2924,44 @@ Connectez-vous via Fichier › Compte Tovarly pour activer la synchronisation.</
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
         <translation>Cette application utilise le framework Qt sous licence LGPL v3.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forcer une synchronisation complète</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Dernière synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Erreur : %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les lignes locales seront renvoyées au serveur et toutes les données du serveur seront de nouveau téléchargées. Utilisez cette option si les données ne concordent pas d&apos;un appareil à l&apos;autre.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
     </message>
 </context>
 <context>

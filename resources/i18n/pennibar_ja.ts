@@ -1277,8 +1277,80 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>サインインしました</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>サインイン済み</translation>
+        <source>Tovarly Account</source>
+        <translation>Tovarly アカウント</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>サインインが必要です</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tovarly account.</source>
+        <translation>共有するには Tovarly アカウントが必要です。</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>口座を共有</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>共有: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tovarly family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>この口座を Tovarly ファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ出納帳、残高、照合履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>共有相手</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>You&apos;re not in a Tovarly family group yet. Create one or join one in File › Tovarly Account to share your accounts.</source>
+        <translation>まだ Tovarly ファミリーグループに参加していません。口座を共有するには、[ファイル] › [Tovarly アカウント] でグループを作成するか参加してください。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>アクセスを削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>共有できませんでした</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除できませんでした</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有の解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 のこの口座へのアクセスを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>同期が完了しました</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>同期に失敗しました: %1</translation>
     </message>
 </context>
 <context>
@@ -2835,6 +2907,44 @@ Sign in via File › Tovarly Account to enable sync.</source>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
         <translation>このアプリケーションは LGPL v3 ライセンスの下で Qt フレームワークを使用しています。</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>完全同期を実行</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>未同期</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>最終同期: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+エラー: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>すべてのローカルの行をサーバーに再送信し、サーバーのデータをすべて再ダウンロードします。デバイス間でデータが一致しない場合に使用してください。
+
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
     </message>
 </context>
 <context>

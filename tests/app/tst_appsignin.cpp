@@ -1,9 +1,14 @@
 #include "app/appstate.h"
 #include "tests/common/testapp.h"
+#include "tests/common/testrecords.h"
 #include "tests/libs/account/browserstub.h"
 #include "tests/libs/account/testtokens.h"
 #include "tests/server/support/browsersignin.h"
 #include "tests/server/support/testserver.h"
+
+#include "data/accountrepository.h"
+#include "sync/syncengine.h"
+#include "ui/screens/account/accountscreen.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/statusbar.h"
 #include "ui/shell/welcomescreen.h"
@@ -14,6 +19,7 @@
 #include "libs/account/tokens/tokenstore.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QJsonArray>
 #include <QLabel>
 #include <QPushButton>
@@ -259,9 +265,13 @@ void TestAppSignIn::signOutEndsTheSessionOnTheServer()
     pointAppAt(server.baseUrl().toString(QUrl::StripTrailingSlash));
     TestApp app;
     SignInBrowser browser(server, email, password);
+    app.state()->accountRepository()->insert(
+        testAccount(QStringLiteral("a"), QStringLiteral("Everyday")));
     MainWindow window(app.state());
     QSignalSpy succeeded(app.state()->accountClient()->authClient(),
                          &TovAccount::AuthClient::loginSucceeded);
+    SyncEngine* engine = app.state()->syncEngine();
+    QSignalSpy completed(engine, &SyncEngine::syncCompleted);
     // The account entry signs a signed-out user in.
     commandNamed(window, QStringLiteral("Tovarly &Account..."))->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, networkTimeoutMs);
@@ -271,7 +281,29 @@ void TestAppSignIn::signOutEndsTheSessionOnTheServer()
     asTheApp.setToken(access);
     QCOMPARE(asTheApp.get(QStringLiteral("/api/v1/realms/tovarly/users/me")).status, 200);
 
+    // The sign-in starts a sync cycle against the server, which ends well, and the periodic one.
+    QVERIFY(engine->isAutoSyncActive());
+    QTRY_VERIFY_WITH_TIMEOUT(completed.count() >= 1, networkTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(engine->state(), SyncState::Idle, networkTimeoutMs);
+    QVERIFY2(engine->lastError().isEmpty(), qPrintable(engine->lastError()));
+    QVERIFY(showsText(window.statusBarWidget(), QStringLiteral("Synced")));
+
+    // Signed in, the account entry opens the account window, and Share the share dialog.
+    commandNamed(window, QStringLiteral("Tovarly &Account..."))->trigger();
+    auto* accountWindow = window.findChild<TovAccount::AccountScreen*>();
+    QVERIFY(accountWindow && accountWindow->isVisible());
+    QCOMPARE(accountWindow->windowTitle(), QStringLiteral("Tovarly Account"));
+    QString shareTitle;
+    whenModalOpens([&shareTitle](QWidget* modal) {
+        shareTitle = modal->windowTitle();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    commandNamed(window, QStringLiteral("&Share..."))->trigger();
+    QCOMPARE(shareTitle, QStringLiteral("Share Account"));
+
     commandNamed(window, QStringLiteral("Sign &Out"))->trigger();
+    QVERIFY(!engine->isAutoSyncActive());
+    QVERIFY(!accountWindow->isVisible());
     QCOMPARE(authState(app), AuthState::Unauthenticated);
     QVERIFY(stored(app, TokenStore::accessTokenKey()).isEmpty());
     QVERIFY(stored(app, TokenStore::refreshTokenKey()).isEmpty());

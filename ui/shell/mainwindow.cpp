@@ -24,7 +24,10 @@
 #include "services/ledger/accountservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/sampledata/sampledataservice.h"
+#include "sync/sharing/accountsharingservice.h"
+#include "sync/syncengine.h"
 #include "ui/register/registerscreen.h"
+#include "ui/screens/account/sharemembersdialog.h"
 #include "ui/screens/accountformdialog.h"
 #include "ui/screens/categories/categoriesscreen.h"
 #include "ui/screens/import/importscreen.h"
@@ -175,6 +178,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
             &MainWindow::onAccountsChanged);
 
     connectSignIn();
+    connectSync();
     updateAuthUi();
     refreshAccountList();
 
@@ -192,6 +196,11 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
 
     restoreLastViewedAccount();
     updateAccountCommands();
+    // A first sync can bring the accounts in.
+    connect(m_appState->syncEngine(), &SyncEngine::syncCompleted, this, [this] {
+        if (m_appState->currentAccountId().isEmpty())
+            restoreLastViewedAccount();
+    });
 }
 
 QSize MainWindow::firstSize(const QSize& availableOnScreen)
@@ -216,8 +225,8 @@ void MainWindow::defineCommands()
                      .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
                      .run = [this] { showNewAccountDialog(); }});
     add(Import, {.text = tr("&Import..."), .run = [this] { showImportWindow(); }});
-    // Offered to a signed-out user, the account entry signs in (updateAuthUi).
-    add(TovarlyAccount, {.text = tr("Tovarly &Account..."), .run = [this] { signIn(); }});
+    add(TovarlyAccount,
+        {.text = tr("Tovarly &Account..."), .run = [this] { showTovarlyAccountScreen(); }});
     add(SignOut, {.text = tr("Sign &Out"), .run = [this] { signOut(); }});
     add(Quit, {.text = tr("&Quit"),
                .shortcuts = {QKeySequence(QKeySequence::Quit)},
@@ -244,7 +253,9 @@ void MainWindow::defineCommands()
     add(RenamePayees, {.text = tr("Rename &Payees..."),
                        .contextText = tr("Rename Payees..."),
                        .run = [this] { showPayeesWindow(); }});
-    add(ShareAccount, {.text = tr("&Share..."), .contextText = tr("Share..."), .enabled = false});
+    add(ShareAccount, {.text = tr("&Share..."), .contextText = tr("Share..."), .run = [this] {
+                           showShareAccountDialog();
+                       }});
     add(DeleteAccount, {.text = tr("&Delete"), .contextText = tr("Delete \"%1\""), .run = [this] {
                             deleteCurrentAccount();
                         }});
@@ -845,6 +856,69 @@ void MainWindow::showPayeesWindow()
     showToolWindow(m_payeeScreen, tr("Payee Management"), QSize(550, 500));
 }
 
+void MainWindow::showTovarlyAccountScreen(TovAccount::AccountScreen::Tab tab)
+{
+    if (!isSignedIn()) {
+        signIn();
+        return;
+    }
+    if (!m_accountScreen) {
+        m_accountScreen = new TovAccount::AccountScreen(m_appState->accountClient(), this);
+        connect(m_accountScreen, &TovAccount::AccountScreen::logoutRequested, this,
+                &MainWindow::signOut);
+    }
+    m_accountScreen->setCurrentTab(tab);
+    m_accountScreen->refreshAll();
+    showToolWindow(m_accountScreen, tr("Tovarly Account"), QSize(600, 550));
+}
+
+void MainWindow::showShareAccountDialog()
+{
+    const QString current = m_appState->currentAccountId();
+    if (current.isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    const std::optional<Account> account = m_appState->accountRepository()->byId(current);
+    if (!account)
+        return;
+    if (!isSignedIn()) {
+        QMessageBox box(QMessageBox::Information, tr("Sign In Required"),
+                        tr("Sharing requires a Tovarly account."), QMessageBox::Cancel, this);
+        QPushButton* learnMore = box.addButton(tr("Learn More"), QMessageBox::AcceptRole);
+        box.setDefaultButton(learnMore);
+        box.exec();
+        if (box.clickedButton() == learnMore)
+            showTovarlyAccountScreen();
+        return;
+    }
+
+    TovAccount::ShareMembersDialog::Texts texts;
+    texts.windowTitle = tr("Share Account");
+    texts.heading = tr("Sharing: %1").arg(account->name);
+    texts.description = tr("Share this account with members of your Tovarly family group. "
+                           "They'll see the same register, balances, and reconciliation history "
+                           "on their devices.");
+    texts.withAccessHeading = tr("Shared with");
+    texts.notShared = tr("Not shared with anyone yet.");
+    texts.noGroup = tr("You're not in a Tovarly family group yet. Create one or join one in "
+                       "File › Tovarly Account to share your accounts.");
+    texts.shareButton = tr("Share");
+    texts.removeTooltip = tr("Remove access");
+    texts.closeButton = tr("Close");
+    texts.role = QStringLiteral("member");
+    texts.shareFailedTitle = tr("Share Failed");
+    texts.removeFailedTitle = tr("Remove Failed");
+    texts.removeConfirmTitle = tr("Remove Share");
+    texts.removeConfirmText = tr("Remove %1's access to this account?");
+    TovAccount::ShareMembersDialog dialog(m_appState->accountClient(), m_appState->sharingService(),
+                                          current, texts, this);
+    // Who may see the account changed on the server: the next cycle brings it here.
+    connect(&dialog, &TovAccount::ShareMembersDialog::sharingChanged, m_appState->syncEngine(),
+            &SyncEngine::sync);
+    dialog.exec();
+}
+
 void MainWindow::openTransaction(const QString& transactionId)
 {
     const std::optional<Transaction> transaction =
@@ -893,6 +967,25 @@ void MainWindow::connectSignIn()
     });
 }
 
+void MainWindow::connectSync()
+{
+    SyncEngine* engine = m_appState->syncEngine();
+    connect(engine, &SyncEngine::stateChanged, this, [this](SyncState state) {
+        if (isSignedIn())
+            m_statusBar->setSyncText(SyncEngine::statusText(state));
+    });
+    connect(engine, &SyncEngine::syncCompleted, this,
+            [this] { m_statusBar->showTransient(tr("Sync complete"), 2000); });
+    connect(engine, &SyncEngine::syncFailed, this, [this](const QString& error) {
+        m_statusBar->showTransient(tr("Sync failed: %1").arg(error), 5000);
+    });
+    // Pulled changes are shown at once.
+    connect(engine, &SyncEngine::dataChanged, this, [this] {
+        refreshAccountList();
+        m_registerScreen->reload();
+    });
+}
+
 void MainWindow::signIn()
 {
     // Said first: a sign-in that cannot even start reports so at once, over this.
@@ -925,11 +1018,8 @@ void MainWindow::updateAuthUi()
     const bool signedIn = isSignedIn();
     m_signOutAction->setVisible(signedIn);
     m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
-    // Until the account window exists, the entry has nothing to offer a signed-in user.
-    m_commands.setAvailable(CommandId::TovarlyAccount, !signedIn);
     if (signedIn) {
-        // The sync engine's state takes this place once it runs.
-        m_statusBar->setSyncText(tr("Signed in"));
+        m_statusBar->setSyncText(SyncEngine::statusText(m_appState->syncEngine()->state()));
         m_welcomeScreen->setReturningUser(false);
         if (m_stack->currentWidget() == m_welcomeScreen) {
             const QString current = m_appState->currentAccountId();
@@ -941,6 +1031,9 @@ void MainWindow::updateAuthUi()
         return;
     }
     m_statusBar->setSyncText(tr("Not signed in"));
+    // What the account window shows belongs to the user who has just left.
+    if (m_accountScreen)
+        m_accountScreen->close();
     m_welcomeScreen->setReturningUser(
         QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
     m_stack->setCurrentWidget(m_welcomeScreen);

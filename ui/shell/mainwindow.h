@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/commands/commandset.h"
+#include "ui/screens/account/accountscreen.h"
 
 #include "libs/update/updatecommands.h"
 
@@ -68,6 +69,10 @@ public slots:
     void showSearchWindow();
     void showCategoriesWindow();
     void showPayeesWindow();
+    void showShareAccountDialog();
+    // For a signed-in user the account window; a signed-out user is taken to the sign-in.
+    void showTovarlyAccountScreen(
+        TovAccount::AccountScreen::Tab tab = TovAccount::AccountScreen::ProfileTab);
     // Shows the transaction in its account's register, with this window brought to the front.
     void openTransaction(const QString& transactionId);
 
@@ -122,6 +127,7 @@ private:
     // Commands that act on an account are on while there is one.
     void updateAccountCommands();
     void connectSignIn();
+    void connectSync();
     void updateAuthUi();
     void signIn();
     void signOut();
@@ -161,4 +167,5 @@ private:
     SearchScreen* m_searchScreen = nullptr;
     CategoriesScreen* m_categoriesScreen = nullptr;
     PayeeScreen* m_payeeScreen = nullptr;
+    TovAccount::AccountScreen* m_accountScreen = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
+#include "ui/screens/account/accountscreen.h"
 #include "ui/screens/reconciliation/reconciliationhistoryscreen.h"
 #include "ui/screens/reconciliation/reconciliationscreen.h"
 #include "ui/screens/recurring/recurringmodel.h"
@@ -16,6 +17,10 @@
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/statusbar.h"
 
+#include "libs/account/client.h"
+#include "libs/account/signin/authclient.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -24,6 +29,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -174,6 +180,7 @@ private slots:
     void accountContextMenuFollowsTheMenu();
     void accountContextMenuActsOnItsRow();
     void toolWindowsNeedACurrentAccount();
+    void sharingAsksASignedOutUserToSignIn();
     void toolWindowsOpenAsTheirOwnWindows();
     void switchingAccountsSettlesTheTypedRow_data();
     void switchingAccountsSettlesTheTypedRow();
@@ -614,6 +621,43 @@ void TestMainWindow::toolWindowsNeedACurrentAccount()
         QVERIFY2(menuAction(window, entry)->isEnabled(), qPrintable(entry));
 }
 
+// Sharing needs an account to share and a Tovarly account to share it with; a signed-out user
+// who declines is left where they were.
+void TestMainWindow::sharingAsksASignedOutUserToSignIn()
+{
+    TestApp app;
+    MainWindow window(app.state());
+    window.showShareAccountDialog();
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Select an account first"));
+
+    addTwoAccounts(app.state());
+    QAction* share = menuAction(window, QStringLiteral("&Share..."));
+    QVERIFY(share->isEnabled());
+    QString title;
+    QString text;
+    QStringList buttons;
+    QString defaultButton;
+    whenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        for (QAbstractButton* button : box->buttons())
+            buttons << button->text().remove(QLatin1Char('&'));
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    share->trigger();
+    QCOMPARE(title, QStringLiteral("Sign In Required"));
+    QCOMPARE(text, QStringLiteral("Sharing requires a Tovarly account."));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Learn More")}));
+    QCOMPARE(defaultButton, QStringLiteral("Learn More"));
+    QVERIFY(!window.findChild<TovAccount::AccountScreen*>());
+    QCOMPARE(app.state()->accountClient()->authClient()->state(),
+             TovAccount::AuthState::Unauthenticated);
+}
+
 // Recurring and history windows are made once and kept; every Reconcile makes a new window that
 // goes when it closes. Postings and a finished reconciliation show in the register at once.
 void TestMainWindow::toolWindowsOpenAsTheirOwnWindows()
@@ -677,7 +721,6 @@ void TestMainWindow::toolWindowsOpenAsTheirOwnWindows()
     }
     QVERIFY(reconciledShown);
 }
-
 
 Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 

@@ -16,11 +16,16 @@
 #include "data/preferencesrepository.h"
 #include "services/backup/backupservice.h"
 #include "services/ledger/accountservice.h"
+#include "sync/syncengine.h"
+
+#include "libs/account/client.h"
+#include "libs/account/signin/authclient.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -44,6 +49,20 @@ constexpr int iconSize = 20;
 const QString twoLineKey = QStringLiteral("registerTwoLine");
 const QString newestFirstKey = QStringLiteral("registerNewestFirst");
 const QString weekStartKey = QStringLiteral("weekStartDay");
+const QString lastSyncKey = QStringLiteral("lastSyncTimestamp");
+
+QString syncStateColour(SyncState state, bool dark)
+{
+    switch (state) {
+    case SyncState::Idle:
+        return ThemeColors::positive(dark).name();
+    case SyncState::Syncing:
+        return ThemeColors::primaryButton().name();
+    case SyncState::Error:
+        return ThemeColors::negative(dark).name();
+    }
+    return ThemeColors::primaryButton().name();
+}
 
 // A Material Icons glyph drawn centred on a transparent square.
 QPixmap glyphPixmap(QChar glyph, const QColor& colour)
@@ -322,6 +341,19 @@ QWidget* SettingsScreen::buildDataPage()
     Styles::setMuted(m_lastSyncLabel);
     applyFontRole(m_lastSyncLabel, FontRoles::Small);
     sync->addWidget(m_lastSyncLabel);
+    m_syncButtonRow = new QWidget(page);
+    auto* syncButtons = new QHBoxLayout(m_syncButtonRow);
+    syncButtons->setContentsMargins(0, 8, 0, 0);
+    syncButtons->setSpacing(8);
+    m_syncNowButton = new QPushButton(tr("Sync Now"), m_syncButtonRow);
+    m_syncNowButton->setStyleSheet(Styles::primaryButton());
+    m_fullSyncButton = new QPushButton(tr("Force Full Sync"), m_syncButtonRow);
+    syncButtons->addWidget(m_syncNowButton);
+    syncButtons->addWidget(m_fullSyncButton);
+    syncButtons->addStretch();
+    sync->addWidget(m_syncButtonRow);
+    connect(m_syncNowButton, &QPushButton::clicked, this, &SettingsScreen::syncNow);
+    connect(m_fullSyncButton, &QPushButton::clicked, this, &SettingsScreen::forceFullSync);
 
     SettingsSections::addSeparator(layout);
     layout->addWidget(SettingsSections::header(
@@ -379,10 +411,94 @@ void SettingsScreen::addDeletedAccountsGroup(QVBoxLayout* page)
 void SettingsScreen::refreshSyncStatus()
 {
     reloadDeletedAccounts();
-    // Sync needs the account service client, and nobody is signed in without it.
+    TovAccount::AuthClient* auth = m_appState->accountClient()->authClient();
+    if (auth->state() != TovAccount::AuthState::Authenticated) {
+        m_syncStatusLabel->setText(
+            tr("Not signed in.\nSign in via File › Tovarly Account to enable sync."));
+        m_lastSyncLabel->hide();
+        m_syncButtonRow->hide();
+        return;
+    }
+
+    const TovAccount::User user = auth->currentUser();
+    const QString identity = !user.displayName.isEmpty() ? user.displayName
+                             : !user.email.isEmpty()     ? user.email
+                                                         : auth->userId();
+    const SyncEngine* engine = m_appState->syncEngine();
+    const SyncState state = engine->state();
     m_syncStatusLabel->setText(
-        tr("Not signed in.\nSign in via File › Tovarly Account to enable sync."));
-    m_lastSyncLabel->hide();
+        tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
+            .arg(identity.toHtmlEscaped(), syncStateColour(state, ThemeColors::isDark()),
+                 SyncEngine::statusText(state)));
+
+    const QString lastSync = m_appState->preferencesRepository()->get(lastSyncKey, QString());
+    QString lastSyncText;
+    if (lastSync.isEmpty()) {
+        lastSyncText = tr("Never synced");
+    } else {
+        const QDateTime when = QDateTime::fromString(lastSync, Qt::ISODate);
+        lastSyncText =
+            tr("Last synced: %1")
+                .arg(when.isValid()
+                         ? QLocale().toString(when.toLocalTime(), QStringLiteral("MMM d, h:mm ap"))
+                         : lastSync);
+    }
+    if (state == SyncState::Error && !engine->lastError().isEmpty())
+        lastSyncText += tr("\nError: %1").arg(engine->lastError());
+    m_lastSyncLabel->setText(lastSyncText);
+    m_lastSyncLabel->show();
+    m_syncButtonRow->show();
+
+    // A user known only by id is looked up once; an answer with nothing to show ends it.
+    if (user.displayName.isEmpty() && user.email.isEmpty()) {
+        auth->fetchCurrentUser([this](const TovAccount::User& fetched) {
+            if (!fetched.displayName.isEmpty() || !fetched.email.isEmpty())
+                refreshSyncStatus();
+        });
+    }
+}
+
+void SettingsScreen::syncNow()
+{
+    m_appState->syncEngine()->sync();
+    waitForSyncCycle({m_syncNowButton});
+}
+
+void SettingsScreen::forceFullSync()
+{
+    const auto answer = QMessageBox::question(
+        this, tr("Force Full Sync"),
+        tr("This will re-upload every local row to the server and re-download all server data. "
+           "Use this if data appears out of sync between devices.\n\nContinue?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    m_appState->syncEngine()->fullResync();
+    waitForSyncCycle({m_syncNowButton, m_fullSyncButton});
+}
+
+void SettingsScreen::waitForSyncCycle(const QList<QPushButton*>& busyButtons)
+{
+    SyncEngine* engine = m_appState->syncEngine();
+    // A refused or instant cycle has already ended.
+    if (engine->state() != SyncState::Syncing) {
+        refreshSyncStatus();
+        return;
+    }
+    for (QPushButton* button : busyButtons)
+        button->setEnabled(false);
+    m_syncNowButton->setText(tr("Syncing..."));
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection =
+        connect(engine, &SyncEngine::stateChanged, this, [this, connection](SyncState state) {
+            if (state == SyncState::Syncing)
+                return;
+            disconnect(*connection);
+            m_syncNowButton->setEnabled(true);
+            m_fullSyncButton->setEnabled(true);
+            m_syncNowButton->setText(tr("Sync Now"));
+            refreshSyncStatus();
+        });
 }
 
 void SettingsScreen::reloadDeletedAccounts()

@@ -2,6 +2,7 @@
 
 #include "services/backup/backuptypes.h"
 
+#include <QList>
 #include <QWidget>
 
 class AppState;
@@ -55,6 +56,10 @@ private:
     void reloadDeletedAccounts();
     void exportBackup();
     void importBackup();
+    void syncNow();
+    void forceFullSync();
+    // Keeps the buttons disabled until the cycle just asked for has ended.
+    void waitForSyncCycle(const QList<QPushButton*>& busyButtons);
 
     AppState* m_appState;
     QListWidget* m_sidebar = nullptr;
@@ -67,6 +72,9 @@ private:
     QCheckBox* m_newestFirstCheck = nullptr;
     QLabel* m_syncStatusLabel = nullptr;
     QLabel* m_lastSyncLabel = nullptr;
+    QWidget* m_syncButtonRow = nullptr;
+    QPushButton* m_syncNowButton = nullptr;
+    QPushButton* m_fullSyncButton = nullptr;
     QPushButton* m_exportButton = nullptr;
     QPushButton* m_importButton = nullptr;
     QWidget* m_deletedAccountsGroup = nullptr;

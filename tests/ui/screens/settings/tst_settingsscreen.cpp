@@ -1,5 +1,6 @@
 #include "tests/common/testapp.h"
 #include "tests/common/testrecords.h"
+#include "tests/libs/account/testtokens.h"
 
 #include <QApplication>
 
@@ -12,9 +13,13 @@
 #include "services/backup/backupservice.h"
 #include "services/ledger/accountservice.h"
 #include "services/ledger/transactionservice.h"
+#include "sync/syncengine.h"
 #include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/theme/thememanager.h"
+
+#include "libs/account/tokens/filetokenstore.h"
+#include "libs/account/tokens/tokenstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +31,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -64,6 +70,45 @@ struct MessageBoxSeen
     }
 };
 
+// A base URL on 127.0.0.1 where nothing listens: every sync cycle fails.
+QString unreachableBase()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return QString();
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QStringLiteral("http://127.0.0.1:%1").arg(port);
+}
+
+// The app's three endpoints at one base URL while it lives.
+struct PointedAt
+{
+    static constexpr const char* variables[] = {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"};
+    explicit PointedAt(const QString& base)
+    {
+        for (const char* variable : variables)
+            qputenv(variable, base.toUtf8());
+    }
+    ~PointedAt()
+    {
+        for (const char* variable : variables)
+            qunsetenv(variable);
+    }
+    PointedAt(const PointedAt&) = delete;
+    PointedAt& operator=(const PointedAt&) = delete;
+};
+
+QStringList visibleLabelTexts(const QWidget& root)
+{
+    QStringList visible;
+    for (QLabel* label : root.findChildren<QLabel*>()) {
+        if (label->isVisibleTo(&root))
+            visible << label->text();
+    }
+    return visible;
+}
+
 } // namespace
 
 class TestSettingsScreen : public QObject
@@ -100,6 +145,8 @@ private slots:
     void languageChangeIsAnnouncedOnce();
     void registerOptionsAreStored();
     void notSignedInShowsNoSyncDetails();
+    void syncButtonsWaitForTheCycle_data();
+    void syncButtonsWaitForTheCycle();
     void restoreBringsBackWhatTheDeletionTook();
     void exportWritesWholeArchivesOnly_data();
     void exportWritesWholeArchivesOnly();
@@ -240,6 +287,69 @@ void TestSettingsScreen::notSignedInShowsNoSyncDetails()
     QVERIFY(texts.contains("Not signed in.\nSign in via File › Tovarly Account to enable sync."));
     QVERIFY(!texts.join('\n').contains("Last synced"));
     QVERIFY(!texts.join('\n').contains("Never synced"));
+    QVERIFY(!button(screen, "Sync Now")->isVisibleTo(&screen));
+    QVERIFY(!button(screen, "Force Full Sync")->isVisibleTo(&screen));
+}
+
+void TestSettingsScreen::syncButtonsWaitForTheCycle_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("fullSyncBusy");
+    QTest::addColumn<bool>("cursorKept");
+
+    QTest::newRow("sync now") << "Sync Now" << false << true;
+    QTest::newRow("force full sync") << "Force Full Sync" << true << false;
+}
+
+// Signed in with the server out of reach: each button is held until its cycle has failed, and
+// the failure is then shown.
+void TestSettingsScreen::syncButtonsWaitForTheCycle()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, fullSyncBusy);
+    QFETCH(bool, cursorKept);
+
+    const QString base = unreachableBase();
+    QVERIFY(!base.isEmpty());
+    const PointedAt pointed(base);
+    TovAccount::FileTokenStore tokens(m_app->tokenStorePath());
+    tokens.save(TovAccount::TokenStore::accessTokenKey(), TestTokens::expiringIn(3600));
+    tokens.save(TovAccount::TokenStore::refreshTokenKey(), QStringLiteral("refresh-1"));
+    restartWith({{QStringLiteral("syncCursor"), QStringLiteral("cursor-7")}});
+    SyncEngine* engine = state()->syncEngine();
+    // The cycles that start-up runs (at once, then debounced) fail and end.
+    QTest::qWait(SyncEngine::DebounceMs + 500);
+    QTRY_COMPARE_WITH_TIMEOUT(engine->state(), SyncState::Error, 10000);
+
+    SettingsScreen screen(state());
+    screen.show();
+    screen.onCategoryChanged(2); // Data & Sync
+    QPushButton* syncNow = button(screen, "Sync Now");
+    QPushButton* fullSync = button(screen, "Force Full Sync");
+    QVERIFY(syncNow && syncNow->isVisibleTo(&screen));
+    QVERIFY(fullSync && fullSync->isVisibleTo(&screen));
+    QVERIFY(visibleLabelTexts(screen).join('\n').contains("Sync error"));
+
+    if (command == QLatin1String("Sync Now")) {
+        syncNow->click();
+    } else {
+        QString question;
+        answerNextMessageBox(QMessageBox::Yes, &question);
+        fullSync->click();
+        QVERIFY(question.startsWith("This will re-upload every local row to the server"));
+    }
+    QCOMPARE(engine->state(), SyncState::Syncing);
+    QCOMPARE(syncNow->text(), QStringLiteral("Syncing..."));
+    QVERIFY(!syncNow->isEnabled());
+    QCOMPARE(fullSync->isEnabled(), !fullSyncBusy);
+    QCOMPARE(preferences()->getOptional("syncCursor").has_value(), cursorKept);
+
+    QTRY_COMPARE_WITH_TIMEOUT(syncNow->text(), QStringLiteral("Sync Now"), 10000);
+    QVERIFY(syncNow->isEnabled());
+    QVERIFY(fullSync->isEnabled());
+    const QString shown = visibleLabelTexts(screen).join('\n');
+    QVERIFY2(shown.contains("Never synced\nError: "), qPrintable(shown));
+    QVERIFY(shown.contains("Sync error"));
 }
 
 // Deleting an account soft-deletes its rows a moment before the account; restoring it brings
