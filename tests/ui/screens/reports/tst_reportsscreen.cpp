@@ -15,6 +15,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QImage>
 #include <QLabel>
 #include <QSet>
@@ -131,7 +132,9 @@ std::function<void(QWidget*)> saveAs(const QString& path, QString* suggested = n
         }
         if (suggested)
             *suggested = dialog->selectedFiles().value(0);
-        dialog->selectFile(path);
+        // Typed as a whole path, as a user would: selectFile() changes the dialog's folder on
+        // its own time, and an accept before that lands saves into the suggested folder.
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog*>(dialog)->accept();
     };
 }
