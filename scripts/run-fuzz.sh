@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
 FUZZ_BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
 JOBS=${JOBS:-$(nproc)}
-TARGETS=${FUZZ_TARGETS:-"qif csv backup manifest jwt loopback serverrequests"}
+TARGETS=${FUZZ_TARGETS:-"qif csv backup manifest jwt loopback serverrequests syncpage"}
 
 launcher=()
 if command -v ccache >/dev/null; then

@@ -97,6 +97,18 @@ void ChangeApplier::applyEach(const QJsonArray& records,
         (this->*applyOne)(record.toObject());
 }
 
+void ChangeApplier::applyPage(const QJsonObject& page)
+{
+    applyAccount(page.value(QStringLiteral("accounts")).toArray());
+    applyCategory(page.value(QStringLiteral("categories")).toArray());
+    const QString recurringKey = page.contains(QStringLiteral("recurring_transactions"))
+                                     ? QStringLiteral("recurring_transactions")
+                                     : QStringLiteral("recurring");
+    applyRecurring(page.value(recurringKey).toArray());
+    applyTransactionChange(page.value(QStringLiteral("transactions")).toArray());
+    applyReconciliation(page.value(QStringLiteral("reconciliations")).toArray());
+}
+
 void ChangeApplier::applyAccount(const QJsonArray& records)
 {
     applyEach(records, &ChangeApplier::applyAccountRecord);

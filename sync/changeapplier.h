@@ -26,6 +26,10 @@ public:
                   ReconciliationRepository* reconciliations, SplitLineRepository* splitLines,
                   QObject* parent = nullptr);
 
+    // Merges one pulled page in entity order: accounts, categories, recurring rows (under either
+    // key the servers use), transactions with their split lines, reconciliations.
+    void applyPage(const QJsonObject& page);
+
     void applyAccount(const QJsonArray& records);
     void applyCategory(const QJsonArray& records);
     void applyRecurring(const QJsonArray& records);

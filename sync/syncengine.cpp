@@ -295,14 +295,7 @@ bool SyncEngine::applyPage(const QJsonObject& page, const QString& cursor)
     UnitOfWork unit(m_preferences->database());
     if (!unit.isActive())
         return false;
-    m_applier->applyAccount(page.value(QStringLiteral("accounts")).toArray());
-    m_applier->applyCategory(page.value(QStringLiteral("categories")).toArray());
-    const QString recurringKey = page.contains(QStringLiteral("recurring_transactions"))
-                                     ? QStringLiteral("recurring_transactions")
-                                     : QStringLiteral("recurring");
-    m_applier->applyRecurring(page.value(recurringKey).toArray());
-    m_applier->applyTransactionChange(page.value(QStringLiteral("transactions")).toArray());
-    m_applier->applyReconciliation(page.value(QStringLiteral("reconciliations")).toArray());
+    m_applier->applyPage(page);
     if (!cursor.isEmpty() && !m_preferences->set(CursorKey, cursor))
         return false;
     return unit.commit();

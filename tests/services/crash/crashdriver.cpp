@@ -4,7 +4,9 @@
 //   crashdriver prepare <operation> <database> <work folder>
 //   crashdriver run <operation> <database> <work folder>
 //
-// Operations: qif-import, restore, reconcile, catch-up.
+// Operations: qif-import, restore, reconcile, catch-up, sync-pull. A sync pull runs the real
+// engine against a scripted server on 127.0.0.1 inside the driver itself, so that the kill
+// takes the server down with the pull.
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -19,10 +21,20 @@
 #include "services/ledger/accountservice.h"
 #include "services/ledger/transactionservice.h"
 #include "services/recurring/recurringservice.h"
+#include "sync/syncengine.h"
+
+#include "tests/libs/account/accounttestbench.h"
+#include "tests/libs/account/testtokens.h"
+
+#include "data/preferencesrepository.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTest>
 #include <QTextStream>
 
 namespace {
@@ -32,6 +44,8 @@ constexpr int reconciledRows = 2000;
 constexpr int restoredRows = 3000;
 constexpr int recurringRows = 5;
 constexpr int recurringDaysBehind = 200;
+constexpr int pulledPages = 6;
+constexpr int pulledRowsPerPage = 200;
 const QString accountId = QStringLiteral("acc-crash");
 
 // The real services on one database, as the application wires them.
@@ -119,8 +133,79 @@ bool addTransactions(Services& services, Database* database, int count, bool spl
     return unit.commit();
 }
 
+// Page `number` (1-based) of what the server holds for this user: the account and a category
+// first, then 200 split transactions per page. Each page's cursor names the page.
+QJsonObject pulledPage(int number)
+{
+    QJsonObject page;
+    if (number == 1) {
+        page[QStringLiteral("accounts")] =
+            QJsonArray{QJsonObject{{QStringLiteral("id"), QStringLiteral("srv-account")},
+                                   {QStringLiteral("client_id"), QStringLiteral("acc-pulled")},
+                                   {QStringLiteral("name"), QStringLiteral("Pulled")},
+                                   {QStringLiteral("account_type"), QStringLiteral("checking")},
+                                   {QStringLiteral("currency"), QStringLiteral("USD")},
+                                   {QStringLiteral("version"), 1}}};
+        page[QStringLiteral("categories")] =
+            QJsonArray{QJsonObject{{QStringLiteral("id"), QStringLiteral("srv-category")},
+                                   {QStringLiteral("client_id"), QStringLiteral("cat-pulled")},
+                                   {QStringLiteral("name"), QStringLiteral("Groceries")},
+                                   {QStringLiteral("category_type"), QStringLiteral("expense")},
+                                   {QStringLiteral("version"), 1}}};
+    }
+    QJsonArray transactions;
+    for (int i = 0; i < pulledRowsPerPage; ++i) {
+        const QString id = QStringLiteral("pulled-%1-%2").arg(number).arg(i);
+        const int amount = -(number * 1000 + i);
+        QJsonArray lines;
+        for (int part = 0; part < 2; ++part)
+            lines.append(QJsonObject{
+                {QStringLiteral("id"), QStringLiteral("%1-%2").arg(id).arg(part)},
+                {QStringLiteral("category_id"), QStringLiteral("cat-pulled")},
+                {QStringLiteral("amount"), part == 0 ? amount / 2 : amount - amount / 2}});
+        transactions.append(QJsonObject{
+            {QStringLiteral("id"), QStringLiteral("srv-") + id},
+            {QStringLiteral("client_id"), id},
+            {QStringLiteral("account_id"), QStringLiteral("acc-pulled")},
+            {QStringLiteral("date"), QDate(2025, 1, 1).addDays(i).toString(Qt::ISODate)},
+            {QStringLiteral("payee"), QStringLiteral("Shop %1").arg(i)},
+            {QStringLiteral("amount"), amount},
+            {QStringLiteral("is_split"), true},
+            {QStringLiteral("split_lines"), lines},
+            {QStringLiteral("version"), 1}});
+    }
+    page[QStringLiteral("transactions")] = transactions;
+    page[QStringLiteral("cursor")] = QStringLiteral("page-%1").arg(number);
+    page[QStringLiteral("has_more")] = number < pulledPages;
+    return page;
+}
+
+// Pulls every page the scripted server holds, from the cursor the database has stored.
+bool pullEverything(Database* database, Services& services)
+{
+    AccountTestBench account;
+    account.signIn(TestTokens::expiringIn(3600), QStringLiteral("refresh"));
+    account.server.setHandler(
+        "GET", QStringLiteral("/sync/v1/sync/pull"), [](const HttpTestRequest& request) {
+            const QString cursor = request.query.queryItemValue(QStringLiteral("cursor"));
+            const int done = cursor.isEmpty() ? 0 : cursor.mid(5).toInt();
+            return HttpTestReply::json(200, pulledPage(done + 1));
+        });
+    PreferencesRepository preferences(database);
+    SyncEngine engine(account.client()->syncApi(), &services.accounts, &services.transactions,
+                      &services.categories, &services.recurring, &services.reconciliations,
+                      &services.splitLines, &preferences);
+    QSignalSpy completed(&engine, &SyncEngine::syncCompleted);
+    QSignalSpy failed(&engine, &SyncEngine::syncFailed);
+    engine.sync();
+    return QTest::qWaitFor([&] { return completed.count() + failed.count() > 0; }, 300000) &&
+           completed.count() == 1;
+}
+
 bool prepare(const QString& operation, Database* database, Services& services, const QString& work)
 {
+    if (operation == QLatin1String("sync-pull"))
+        return true; // a new installation: nothing stored yet
     if (!createAccount(services))
         return false;
     if (operation == QLatin1String("restore")) {
@@ -193,6 +278,8 @@ bool run(const QString& operation, Database* database, Services& services, const
     }
     if (operation == QLatin1String("catch-up"))
         return services.recurringService.enterDueThrough(QDate::currentDate()) > 0;
+    if (operation == QLatin1String("sync-pull"))
+        return pullEverything(database, services);
     return false;
 }
 

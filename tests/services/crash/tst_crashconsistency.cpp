@@ -1,6 +1,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -82,6 +83,7 @@ private slots:
     void killedWriteLeavesAllOrNothing_data();
     void killedWriteLeavesAllOrNothing();
     void killedCatchUpKeepsEveryOccurrenceWholeAndResumes();
+    void killedSyncPullKeepsWholePagesAndResumes();
 
 private:
     bool drive(const QString& phase, const QString& operation, const QString& database);
@@ -206,6 +208,44 @@ void TestCrashConsistency::killedCatchUpKeepsEveryOccurrenceWholeAndResumes()
         QVERIFY(drive(QStringLiteral("run"), operation, database) || stateOf(database) == m_after);
         QCOMPARE(stateOf(database), m_after);
     }
+}
+
+// A pull stores each page with the cursor that follows it in one write, so a kill leaves the
+// rows of exactly the pages the stored cursor counts, split lines included, and the next pull
+// carries on from there to what an undisturbed pull holds.
+void TestCrashConsistency::killedSyncPullKeepsWholePagesAndResumes()
+{
+    const QString operation = QStringLiteral("sync-pull");
+    const qint64 duration = prepareAndTime(operation);
+    QVERIFY2(duration >= 0, "the undisturbed pull failed");
+    QVERIFY(m_before != m_after);
+
+    constexpr int rowsPerPage = 200;
+    constexpr int killPoints = 8;
+    QSet<int> pagesSeen;
+    for (int point = 1; point <= killPoints; ++point) {
+        const qint64 delay = duration * point / (killPoints + 1);
+        const QString database = path(QStringLiteral("killed.db"));
+        runAndKill(operation, database, delay);
+        {
+            const DatabaseFile file(database);
+            QCOMPARE(file.integrity(), QStringLiteral("ok"));
+            const QString cursor =
+                file.column(
+                        QStringLiteral("SELECT value FROM preferences WHERE key = 'syncCursor'"))
+                    .value(0);
+            const int pages = cursor.isEmpty() ? 0 : cursor.mid(5).toInt();
+            pagesSeen.insert(pages);
+            const QStringList counts = file.column(QStringLiteral(
+                "SELECT (SELECT count(*) FROM transactions), (SELECT count(*) FROM split_lines)"));
+            QCOMPARE(counts, (QStringList{QString::number(pages * rowsPerPage),
+                                          QString::number(pages * rowsPerPage * 2)}));
+        }
+        QVERIFY(drive(QStringLiteral("run"), operation, database));
+        QCOMPARE(stateOf(database), m_after);
+    }
+    qInfo() << "pages stored when killed:" << pagesSeen.values();
+    QVERIFY2(!(pagesSeen - QSet<int>{0, 6}).isEmpty(), "no kill landed between two pages");
 }
 
 QTEST_GUILESS_MAIN(TestCrashConsistency)
