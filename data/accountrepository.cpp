@@ -84,6 +84,13 @@ QList<Account> AccountRepository::pending() const
     return list(select(QStringLiteral("WHERE sync_status = 'pending'")), {}, readAccount);
 }
 
+QList<Account> AccountRepository::pendingAfter(qint64* afterRowId, int limit) const
+{
+    return pendingPage(select(QStringLiteral("WHERE sync_status = 'pending' AND rowid > ? "
+                                             "ORDER BY rowid LIMIT ?")),
+                       afterRowId, limit, readAccount);
+}
+
 bool AccountRepository::insert(const Account& account)
 {
     QVariantList values{SqlValue::text(account.id)};

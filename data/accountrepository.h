@@ -19,6 +19,8 @@ public:
     Currency currencyOf(const QString& id) const;
     QList<Account> listDeleted() const;
     QList<Account> pending() const; // deleted rows too, so deletions are pushed
+    // The next pending rows after the given rowid, at most limit, in table order.
+    QList<Account> pendingAfter(qint64* afterRowId, int limit) const;
 
     bool insert(const Account& account);
     bool update(const Account& account);

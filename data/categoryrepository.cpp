@@ -78,6 +78,13 @@ QList<Category> CategoryRepository::pending() const
     return list(select(QStringLiteral("WHERE sync_status = 'pending'")), {}, readCategory);
 }
 
+QList<Category> CategoryRepository::pendingAfter(qint64* afterRowId, int limit) const
+{
+    return pendingPage(select(QStringLiteral("WHERE sync_status = 'pending' AND rowid > ? "
+                                             "ORDER BY rowid LIMIT ?")),
+                       afterRowId, limit, readCategory);
+}
+
 QString CategoryRepository::fullPath(const QString& id) const
 {
     QStringList names;

@@ -16,6 +16,8 @@ public:
     std::optional<Category> byId(const QString& id) const;     // deleted rows too
     std::optional<Category> byName(const QString& name) const; // exact, live only
     QList<Category> pending() const;
+    // The next pending rows after the given rowid, at most limit, in table order.
+    QList<Category> pendingAfter(qint64* afterRowId, int limit) const;
     // "Grandparent > Parent > Name"; empty for an unknown id; stops after 16 names.
     QString fullPath(const QString& id) const;
 

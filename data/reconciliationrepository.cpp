@@ -65,6 +65,13 @@ QList<Reconciliation> ReconciliationRepository::pending() const
     return list(select(QStringLiteral("WHERE sync_status = 'pending'")), {}, readReconciliation);
 }
 
+QList<Reconciliation> ReconciliationRepository::pendingAfter(qint64* afterRowId, int limit) const
+{
+    return pendingPage(select(QStringLiteral("WHERE sync_status = 'pending' AND rowid > ? "
+                                             "ORDER BY rowid LIMIT ?")),
+                       afterRowId, limit, readReconciliation);
+}
+
 bool ReconciliationRepository::insert(const Reconciliation& r)
 {
     const bool ok = write(

@@ -16,6 +16,8 @@ public:
     std::optional<Reconciliation> latestForAccount(const QString& accountId) const;
     std::optional<Reconciliation> byId(const QString& id) const; // deleted rows too
     QList<Reconciliation> pending() const;
+    // The next pending rows after the given rowid, at most limit, in table order.
+    QList<Reconciliation> pendingAfter(qint64* afterRowId, int limit) const;
 
     // Rows built without timestamps get the current time, so created_at and updated_at hold.
     bool insert(const Reconciliation& reconciliation);

@@ -89,6 +89,13 @@ QList<RecurringTransaction> RecurringRepository::pending() const
     return list(select(QStringLiteral("WHERE sync_status = 'pending'")), {}, readRecurring);
 }
 
+QList<RecurringTransaction> RecurringRepository::pendingAfter(qint64* afterRowId, int limit) const
+{
+    return pendingPage(select(QStringLiteral("WHERE sync_status = 'pending' AND rowid > ? "
+                                             "ORDER BY rowid LIMIT ?")),
+                       afterRowId, limit, readRecurring);
+}
+
 void RecurringRepository::reportBrokenDate(const char* operation,
                                            const RecurringTransaction& r) const
 {

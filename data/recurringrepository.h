@@ -18,6 +18,8 @@ public:
     // Live active rows due on or before today.
     QList<RecurringTransaction> due() const;
     QList<RecurringTransaction> pending() const;
+    // The next pending rows after the given rowid, at most limit, in table order.
+    QList<RecurringTransaction> pendingAfter(qint64* afterRowId, int limit) const;
 
     // Both report (but still write) a row whose next due date is broken.
     bool insert(const RecurringTransaction& recurring);

@@ -122,17 +122,33 @@ bool Repository::markRowSynced(const QString& id, const QString& serverId) const
         {serverId, id}, nullptr);
 }
 
+int Repository::pendingCount() const
+{
+    QSqlQuery query = run(
+        QStringLiteral("SELECT COUNT(*) FROM %1 WHERE sync_status = 'pending'").arg(m_table), {});
+    return query.next() ? query.value(0).toInt() : 0;
+}
+
+qint64 Repository::rowIdOf(const QString& id) const
+{
+    QSqlQuery query = run(QStringLiteral("SELECT rowid FROM %1 WHERE id = ?").arg(m_table), {id});
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+QString Repository::idForServerIdQuery(const QString& table)
+{
+    return QStringLiteral("SELECT id FROM %1 WHERE server_id = ?").arg(table);
+}
+
 QString Repository::idForServerId(const QString& serverId) const
 {
-    QSqlQuery query =
-        run(QStringLiteral("SELECT id FROM %1 WHERE server_id = ?").arg(m_table), {serverId});
+    QSqlQuery query = run(idForServerIdQuery(m_table), {serverId});
     return query.next() ? query.value(0).toString() : QString();
 }
 
 bool Repository::keepPulledDeletion(const QString& id, const SyncBookkeeping& pulled)
 {
-    return write(QStringLiteral("UPDATE %1 SET deleted_at=?, updated_at=? WHERE id=?")
-                     .arg(m_table),
+    return write(QStringLiteral("UPDATE %1 SET deleted_at=?, updated_at=? WHERE id=?").arg(m_table),
                  {SqlValue::timestamp(pulled.deletedAt), SqlValue::timestamp(pulled.updatedAt), id},
                  "keepPulledDeletion");
 }

@@ -24,8 +24,12 @@ public:
     // The database this repository writes to: a unit of work around its writes opens on it.
     Database* database() const { return m_database; }
 
+    // How many rows wait to be pushed, deleted ones included.
+    int pendingCount() const;
     // The local id of the row the server knows by serverId; empty when there is none.
     QString idForServerId(const QString& serverId) const;
+    // The lookup idForServerId runs on the given table, for checking its query plan.
+    static QString idForServerIdQuery(const QString& table);
     // After the server accepted a pushed row: marks it synced with its server id only while it
     // still holds what was pushed (the same version, update time and deletion), so an edit made
     // while the push was under way is not taken for pushed. A row edited meanwhile stays
@@ -84,6 +88,20 @@ protected:
         RowReader reader(query);
         return map(reader);
     }
+
+    // One page of the pending rows in table order, for walking them without holding them all:
+    // sql selects the rows after the rowid bound first, at most as many as bound second, in
+    // rowid order. *afterRowId moves on to the last row handed out.
+    template <typename Record>
+    QList<Record> pendingPage(const QString& sql, qint64* afterRowId, int limit,
+                              Record (*map)(RowReader&)) const
+    {
+        QList<Record> records = list(sql, {*afterRowId, limit}, map);
+        if (!records.isEmpty())
+            *afterRowId = rowIdOf(records.constLast().id);
+        return records;
+    }
+    qint64 rowIdOf(const QString& id) const;
 
     // The statements shared by the synchronised tables, on this repository's table.
     bool softDeleteById(const QString& id, const char* operation) const;

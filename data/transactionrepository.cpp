@@ -256,6 +256,13 @@ QList<Transaction> TransactionRepository::pending() const
     return list(select(QStringLiteral("WHERE t.sync_status = 'pending'")), {}, readTransaction);
 }
 
+QList<Transaction> TransactionRepository::pendingAfter(qint64* afterRowId, int limit) const
+{
+    return pendingPage(select(QStringLiteral("WHERE t.sync_status = 'pending' AND t.rowid > ? "
+                                             "ORDER BY t.rowid LIMIT ?")),
+                       afterRowId, limit, readTransaction);
+}
+
 bool TransactionRepository::insert(const Transaction& transaction)
 {
     QVariantList values{SqlValue::text(transaction.id), SqlValue::text(transaction.accountId)};

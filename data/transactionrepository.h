@@ -31,6 +31,8 @@ public:
     // first, at most 200 rows, balance 0.
     QList<RegisterRow> search(const QString& text, const SearchFilter& filter = {}) const;
     QList<Transaction> pending() const;
+    // The next pending rows after the given rowid, at most limit, in table order.
+    QList<Transaction> pendingAfter(qint64* afterRowId, int limit) const;
 
     // "Acme, Inc." becomes "Acme* Inc*"; empty when the text has no letters or digits.
     static QString fullTextQuery(const QString& text);

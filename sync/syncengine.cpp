@@ -127,52 +127,77 @@ void SyncEngine::setState(SyncState state)
 
 void SyncEngine::startCycle()
 {
-    QJsonArray changes = collectPending();
-    if (changes.isEmpty()) {
+    const int pending = m_accounts->pendingCount() + m_categories->pendingCount() +
+                        m_recurring->pendingCount() + m_transactions->pendingCount() +
+                        m_reconciliations->pendingCount();
+    if (pending == 0) {
         startPull();
         return;
     }
-    qInfo() << "Pushing" << changes.size() << "changes (in batches of" << PushBatchSize << ")";
-    m_pending = std::move(changes);
+    qInfo() << "Pushing" << pending << "changes (in batches of" << PushBatchSize << ")";
+    m_pushTable = 0;
+    m_pushAfterRowId = 0;
+    m_pushRemaining = pending;
     pushNextBatch();
 }
 
-QJsonArray SyncEngine::collectPending() const
+QJsonArray SyncEngine::collectNextBatch()
 {
-    QJsonArray changes;
-    for (const Account& account : m_accounts->pending())
-        changes.append(ChangePayload::account(account));
-    for (const Category& category : m_categories->pending())
-        changes.append(ChangePayload::category(category));
-    for (const RecurringTransaction& recurring : m_recurring->pending())
-        changes.append(ChangePayload::recurring(recurring));
-    for (const Transaction& transaction : m_transactions->pending()) {
-        const QList<SplitLine> lines = transaction.isSplit
-                                           ? m_splitLines->listForTransaction(transaction.id)
-                                           : QList<SplitLine>();
-        changes.append(ChangePayload::transaction(transaction, lines));
+    QJsonArray batch;
+    while (batch.size() < PushBatchSize && m_pushTable < PushedTableCount) {
+        const int room = PushBatchSize - int(batch.size());
+        if (appendPending(room, batch) < room) {
+            ++m_pushTable;
+            m_pushAfterRowId = 0;
+        }
     }
-    for (const Reconciliation& reconciliation : m_reconciliations->pending())
-        changes.append(ChangePayload::reconciliation(reconciliation));
-    return changes;
+    return batch;
+}
+
+int SyncEngine::appendPending(int limit, QJsonArray& batch)
+{
+    const qsizetype before = batch.size();
+    switch (m_pushTable) {
+    case 0:
+        for (const Account& account : m_accounts->pendingAfter(&m_pushAfterRowId, limit))
+            batch.append(ChangePayload::account(account));
+        break;
+    case 1:
+        for (const Category& category : m_categories->pendingAfter(&m_pushAfterRowId, limit))
+            batch.append(ChangePayload::category(category));
+        break;
+    case 2:
+        for (const RecurringTransaction& recurring :
+             m_recurring->pendingAfter(&m_pushAfterRowId, limit))
+            batch.append(ChangePayload::recurring(recurring));
+        break;
+    case 3:
+        for (const Transaction& transaction :
+             m_transactions->pendingAfter(&m_pushAfterRowId, limit)) {
+            const QList<SplitLine> lines = transaction.isSplit
+                                               ? m_splitLines->listForTransaction(transaction.id)
+                                               : QList<SplitLine>();
+            batch.append(ChangePayload::transaction(transaction, lines));
+        }
+        break;
+    case 4:
+        for (const Reconciliation& reconciliation :
+             m_reconciliations->pendingAfter(&m_pushAfterRowId, limit))
+            batch.append(ChangePayload::reconciliation(reconciliation));
+        break;
+    }
+    return int(batch.size() - before);
 }
 
 void SyncEngine::pushNextBatch()
 {
-    const qsizetype remaining = m_pending.size() - m_nextChange;
-    if (remaining <= 0) {
-        m_pending = QJsonArray();
-        m_nextChange = 0;
+    const QJsonArray batch = collectNextBatch();
+    if (batch.isEmpty()) {
         startPull();
         return;
     }
-    // An index instead of removing the head: the array may hold every row of the database.
-    const qsizetype size = qMin<qsizetype>(PushBatchSize, remaining);
-    QJsonArray batch;
-    for (qsizetype i = 0; i < size; ++i)
-        batch.append(m_pending.at(m_nextChange + i));
-    m_nextChange += size;
-    qInfo() << "Push batch:" << batch.size() << "changes," << remaining - size << "remaining";
+    m_pushRemaining = qMax<qsizetype>(0, m_pushRemaining - batch.size());
+    qInfo() << "Push batch:" << batch.size() << "changes," << m_pushRemaining << "remaining";
     QPointer<SyncEngine> self(this);
     m_api->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), batch}},
                 [self, batch](bool ok, int status, const QJsonObject& body) {
@@ -312,8 +337,7 @@ void SyncEngine::checkIntegrity(const QJsonObject& integrity) const
 
 void SyncEngine::failCycle(const QString& error)
 {
-    m_pending = QJsonArray();
-    m_nextChange = 0;
+    m_pushTable = PushedTableCount;
     m_lastError = error;
     setState(SyncState::Error);
     emit syncFailed(error);

@@ -73,7 +73,11 @@ signals:
 private:
     void setState(SyncState state);
     void startCycle();
-    QJsonArray collectPending() const;
+    // The next batch of pending rows, read from the database as it is sent rather than all at
+    // the start: a first push may cover every row of a large ledger.
+    QJsonArray collectNextBatch();
+    // Appends up to limit pending rows of the table the push has reached; returns how many.
+    int appendPending(int limit, QJsonArray& batch);
     void pushNextBatch();
     void onPushResult(const QJsonArray& batch, bool ok, int status, const QJsonObject& body);
     void markAccepted(const QJsonObject& result, const QJsonObject& change);
@@ -103,6 +107,10 @@ private:
     int m_pullPages = 0;
     bool m_resyncRequested = false;
     std::function<bool()> m_canSync;
-    QJsonArray m_pending;
-    qsizetype m_nextChange = 0; // the first change of m_pending not yet sent
+    // Where the push stands: the tables in the order they are pushed (accounts, categories,
+    // recurring, transactions, reconciliations), and the last row sent of the current one.
+    static constexpr int PushedTableCount = 5;
+    int m_pushTable = PushedTableCount;
+    qint64 m_pushAfterRowId = 0;
+    qsizetype m_pushRemaining = 0;
 };

@@ -25,6 +25,7 @@ private slots:
     void softDeleteAndRestore();
     void softDeleteOfUnknownIdStillAnnounces();
     void pendingIncludesDeletedRows();
+    void pendingPagesWalkEveryPendingRowOnce();
     void markAllPendingForResyncCountsLiveNonPendingRows();
     void updateSortOrdersCommitsEveryPair();
     void failedWriteLogsAndStaysQuiet();
@@ -133,6 +134,35 @@ void TestAccountRepository::pendingIncludesDeletedRows()
     QVERIFY(repository.markSynced(QStringLiteral("d"), QStringLiteral("server-d")));
     QVERIFY(repository.pending().isEmpty());
     QCOMPARE(repository.byId(QStringLiteral("d"))->serverId, QStringLiteral("server-d"));
+}
+
+// A push reads pending rows page by page; rows marked synced while it walks must not shift
+// the rest, and the walk ends on an empty page.
+void TestAccountRepository::pendingPagesWalkEveryPendingRowOnce()
+{
+    TestDatabase db;
+    AccountRepository repository(db.database());
+    for (const char* name : {"Zed", "Amy", "Synced", "Bob", "Cat"}) {
+        Account account =
+            testAccount(QString::fromLatin1(name).toLower(), QString::fromLatin1(name));
+        if (account.name == QStringLiteral("Synced"))
+            account.syncStatus = SyncStatus::Synced;
+        QVERIFY(repository.insert(account));
+    }
+    QCOMPARE(repository.pendingCount(), 4);
+
+    QStringList walked;
+    qint64 after = 0;
+    for (int page = 0; page < 10; ++page) {
+        const QList<Account> rows = repository.pendingAfter(&after, 2);
+        if (rows.isEmpty())
+            break;
+        walked << names(rows);
+        for (const Account& account : rows)
+            QVERIFY(repository.markSynced(account.id, QStringLiteral("s-") + account.id));
+    }
+    QCOMPARE(walked, (QStringList{"Zed", "Amy", "Bob", "Cat"}));
+    QCOMPARE(repository.pendingCount(), 0);
 }
 
 void TestAccountRepository::markAllPendingForResyncCountsLiveNonPendingRows()

@@ -46,6 +46,7 @@ private slots:
     void upToDateFileReadsNoScript();
     void versionOneReconciliationsAreBackfilled();
     void versionThreeFileGainsTheRegisterIndexes();
+    void versionFourFileGainsTheServerIdIndexes();
     void failingStatementRollsBackItsMigration();
     void unreadableScriptIsReported();
     void splitterKeepsTriggerBodiesWhole();
@@ -63,18 +64,18 @@ void TestMigrations::emptyFileGetsEveryMigrationInOrder()
     QVERIFY(bare.database.runMigrations());
 
     QCOMPARE(failed.count(), 0);
-    QCOMPARE(applied.count(), 4);
+    QCOMPARE(applied.count(), 5);
     const QStringList names = {QStringLiteral("initial"), QStringLiteral("recon_sync"),
                                QStringLiteral("recurring_lead_days"),
-                               QStringLiteral("register_indexes")};
-    for (int i = 0; i < 4; ++i) {
+                               QStringLiteral("register_indexes"), QStringLiteral("sync_indexes")};
+    for (int i = 0; i < 5; ++i) {
         QCOMPARE(applied.at(i).at(0).toInt(), i + 1);
         QCOMPARE(applied.at(i).at(1).toString(), names.at(i));
     }
     QSqlQuery rows(
         QStringLiteral("SELECT version, name, applied_at FROM schema_version ORDER BY version"),
         bare.database.connection());
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         QVERIFY(rows.next());
         QCOMPARE(rows.value(0).toInt(), i + 1);
         QCOMPARE(rows.value(1).toString(), names.at(i));
@@ -95,7 +96,8 @@ void TestMigrations::upToDateFileReadsNoScript()
         {1, QStringLiteral("initial"), QStringLiteral("/nonexistent/1.sql")},
         {2, QStringLiteral("recon_sync"), QStringLiteral("/nonexistent/2.sql")},
         {3, QStringLiteral("recurring_lead_days"), QStringLiteral("/nonexistent/3.sql")},
-        {4, QStringLiteral("register_indexes"), QStringLiteral("/nonexistent/4.sql")}};
+        {4, QStringLiteral("register_indexes"), QStringLiteral("/nonexistent/4.sql")},
+        {5, QStringLiteral("sync_indexes"), QStringLiteral("/nonexistent/5.sql")}};
     QSignalSpy applied(&bare.database, &Database::migrationApplied);
     QSignalSpy failed(&bare.database, &Database::migrationError);
     QVERIFY(bare.database.runMigrations(missing));
@@ -146,7 +148,7 @@ void TestMigrations::versionThreeFileGainsTheRegisterIndexes()
         "'Bakery', -200, 'x', 'x')")));
     QSignalSpy applied(&bare.database, &Database::migrationApplied);
 
-    QVERIFY(bare.database.runMigrations());
+    QVERIFY(bare.database.runMigrations(applicationMigrations().mid(0, 4)));
 
     QCOMPARE(applied.count(), 1);
     QCOMPARE(applied.at(0).at(0).toInt(), 4);
@@ -162,6 +164,30 @@ void TestMigrations::versionThreeFileGainsTheRegisterIndexes()
                                         "transactions ORDER BY id)"))
                  .toString(),
              QStringLiteral("t1,t2"));
+    QCOMPARE(bare.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
+             QStringLiteral("ok"));
+}
+
+void TestMigrations::versionFourFileGainsTheServerIdIndexes()
+{
+    BareDatabase bare;
+    QVERIFY(bare.database.runMigrations(applicationMigrations().mid(0, 4)));
+    QSqlQuery setup(bare.database.connection());
+    QVERIFY(setup.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at, "
+                                      "server_id) VALUES ('a', 'A', 'x', 'x', 's-a')")));
+    QSignalSpy applied(&bare.database, &Database::migrationApplied);
+
+    QVERIFY(bare.database.runMigrations());
+
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.at(0).at(0).toInt(), 5);
+    QCOMPARE(bare.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' "
+                                        "AND name LIKE 'idx_%_server_id'"))
+                 .toInt(),
+             5);
+    QCOMPARE(
+        bare.scalar(QStringLiteral("SELECT id FROM accounts WHERE server_id = 's-a'")).toString(),
+        QStringLiteral("a"));
     QCOMPARE(bare.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
              QStringLiteral("ok"));
 }

@@ -1,3 +1,4 @@
+#include "data/repository.h"
 #include "tests/common/testdatabase.h"
 
 #include <QSqlQuery>
@@ -50,6 +51,8 @@ private slots:
     void tables_data();
     void tables();
     void indexesAndTriggers();
+    void serverIdLookupSearchesAnIndex_data();
+    void serverIdLookupSearchesAnIndex();
     void foreignKeysAreEnforced();
 };
 
@@ -192,17 +195,23 @@ void TestSchema::indexesAndTriggers()
         found << QStringLiteral("%1 %2 %3")
                      .arg(query.value(0).toString(), query.value(1).toString(),
                           query.value(2).toString());
-    QCOMPARE(found, (QStringList{"index idx_split_lines_transaction_id split_lines",
-                                 "index idx_transactions_account_id transactions",
-                                 "index idx_transactions_account_live_date transactions",
-                                 "index idx_transactions_category_id transactions",
-                                 "index idx_transactions_date transactions",
-                                 "index idx_transactions_live_payee transactions",
-                                 "index idx_transactions_sync_status transactions",
-                                 "index idx_transactions_transfer_link_id transactions",
-                                 "trigger transactions_ad transactions",
-                                 "trigger transactions_ai transactions",
-                                 "trigger transactions_au transactions"}));
+    QCOMPARE(
+        found,
+        (QStringList{"index idx_accounts_server_id accounts",
+                     "index idx_categories_server_id categories",
+                     "index idx_reconciliations_server_id reconciliations",
+                     "index idx_recurring_transactions_server_id recurring_transactions",
+                     "index idx_split_lines_transaction_id split_lines",
+                     "index idx_transactions_account_id transactions",
+                     "index idx_transactions_account_live_date transactions",
+                     "index idx_transactions_category_id transactions",
+                     "index idx_transactions_date transactions",
+                     "index idx_transactions_live_payee transactions",
+                     "index idx_transactions_server_id transactions",
+                     "index idx_transactions_sync_status transactions",
+                     "index idx_transactions_transfer_link_id transactions",
+                     "trigger transactions_ad transactions", "trigger transactions_ai transactions",
+                     "trigger transactions_au transactions"}));
     QCOMPARE(
         db.scalar(QStringLiteral(
                       "SELECT sql LIKE '%fts5(%payee%memo%check_number%content=''transactions''"
@@ -210,6 +219,35 @@ void TestSchema::indexesAndTriggers()
                       "'transactions_fts'"))
             .toInt(),
         1);
+}
+
+// A pull looks up each incoming row by its server id; a scan per row would make a large pull
+// quadratic.
+void TestSchema::serverIdLookupSearchesAnIndex_data()
+{
+    QTest::addColumn<QString>("table");
+    for (const char* table :
+         {"accounts", "categories", "transactions", "recurring_transactions", "reconciliations"})
+        QTest::newRow(table) << QString::fromLatin1(table);
+}
+
+void TestSchema::serverIdLookupSearchesAnIndex()
+{
+    QFETCH(QString, table);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QSqlQuery query(db.database()->connection());
+    QVERIFY(query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") +
+                          Repository::idForServerIdQuery(table)));
+    query.addBindValue(QStringLiteral("server-1"));
+    QVERIFY(query.exec());
+    QStringList plan;
+    while (query.next())
+        plan << query.value(3).toString();
+    const QString details = plan.join(QLatin1Char('\n'));
+    QVERIFY2(details.contains(QStringLiteral("USING INDEX idx_%1_server_id").arg(table)),
+             qPrintable(details));
+    QVERIFY2(!details.contains(QStringLiteral("SCAN")), qPrintable(details));
 }
 
 void TestSchema::foreignKeysAreEnforced()

@@ -183,7 +183,10 @@ void ApiClient::onReplyFinished(QNetworkReply* reply, const QByteArray& method, 
         return;
     }
 
-    if (reply->error() != QNetworkReply::NoError && status == 0) {
+    // A success status whose body broke off (the connection closed half-way) is no answer
+    // either: its truncated body would pass for an empty one.
+    const bool success = status >= 200 && status <= 299;
+    if (reply->error() != QNetworkReply::NoError && (status == 0 || success)) {
         const QString message = reply->errorString();
         qCWarning(lcAccount).noquote()
             << "ApiClient:" << method << url.path() << "got no reply:" << message;
@@ -192,11 +195,10 @@ void ApiClient::onReplyFinished(QNetworkReply* reply, const QByteArray& method, 
         return;
     }
 
-    const bool ok = status >= 200 && status <= 299;
-    if (!ok)
+    if (!success)
         qCWarning(lcAccount).noquote()
             << "ApiClient:" << method << url.path() << "answered" << status;
-    respond(callback, ok, status, json);
+    respond(callback, success, status, json);
 }
 
 QUrl ApiClient::urlFor(const QString& path, const QUrlQuery& query) const
