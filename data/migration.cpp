@@ -10,5 +10,7 @@ QList<Migration> applicationMigrations()
          QStringLiteral(":/sql/sql/migrations/003_recurring_lead_days.sql")},
         {4, QStringLiteral("register_indexes"),
          QStringLiteral(":/sql/sql/migrations/004_register_indexes.sql")},
+        {6, QStringLiteral("account_balance_index"),
+         QStringLiteral(":/sql/sql/migrations/006_account_balance_index.sql")},
     };
 }
