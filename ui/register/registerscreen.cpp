@@ -260,9 +260,6 @@ void RegisterScreen::setUpTable()
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(24);
-    // A column's least width measures the rows in view only (the longest amount stands for the
-    // rest); by default the view would measure a thousand rows per column on every reload.
-    header->setResizeContentsPrecision(0);
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setSortingEnabled(true);
     header->setSortIndicatorShown(true);
