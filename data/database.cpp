@@ -3,6 +3,7 @@
 #include "data/sqlstatementsplitter.h"
 
 #include <QFile>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -55,9 +56,11 @@ bool Database::runMigrations(const QList<Migration>& migrations)
         return false;
     }
 
-    const int current = currentSchemaVersion();
+    // Each migration is checked on its own rather than against the highest version applied, so
+    // one numbered below an applied one (added on a branch merged later) still runs.
+    const QSet<int> applied = appliedVersions();
     for (const Migration& migration : migrations) {
-        if (migration.version <= current)
+        if (applied.contains(migration.version))
             continue;
         QFile file(migration.scriptPath);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -74,12 +77,14 @@ bool Database::runMigrations(const QList<Migration>& migrations)
     return true;
 }
 
-int Database::currentSchemaVersion() const
+QSet<int> Database::appliedVersions() const
 {
+    QSet<int> versions;
     QSqlQuery query(m_db);
-    if (query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && query.next())
-        return query.value(0).isNull() ? 0 : query.value(0).toInt();
-    return 0;
+    if (query.exec(QStringLiteral("SELECT version FROM schema_version")))
+        while (query.next())
+            versions.insert(query.value(0).toInt());
+    return versions;
 }
 
 bool Database::applyMigration(int version, const QString& name, const QString& script)

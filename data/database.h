@@ -3,6 +3,7 @@
 #include "data/migration.h"
 
 #include <QObject>
+#include <QSet>
 #include <QSqlDatabase>
 
 class UnitOfWork;
@@ -33,7 +34,8 @@ signals:
 
 private:
     bool applyMigration(int version, const QString& name, const QString& script);
-    int currentSchemaVersion() const;
+    // The versions recorded in schema_version.
+    QSet<int> appliedVersions() const;
 
     friend class UnitOfWork;
 

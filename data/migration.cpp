@@ -12,5 +12,7 @@ QList<Migration> applicationMigrations()
          QStringLiteral(":/sql/sql/migrations/004_register_indexes.sql")},
         {5, QStringLiteral("sync_indexes"),
          QStringLiteral(":/sql/sql/migrations/005_sync_indexes.sql")},
+        {6, QStringLiteral("account_balance_index"),
+         QStringLiteral(":/sql/sql/migrations/006_account_balance_index.sql")},
     };
 }

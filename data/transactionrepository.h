@@ -36,9 +36,10 @@ public:
 
     // "Acme, Inc." becomes "Acme* Inc*"; empty when the text has no letters or digits.
     static QString fullTextQuery(const QString& text);
-    // The statements behind registerRows (its one binding: the account id) and distinctPayees,
-    // for checking how SQLite runs them.
+    // The statements behind registerRows and accountBalance (their one binding: the account id)
+    // and distinctPayees, for checking how SQLite runs them.
     static QString registerRowsQuery();
+    static QString accountBalanceQuery();
     static QString distinctPayeesQuery();
 
     bool insert(const Transaction& transaction);

@@ -49,6 +49,7 @@ private slots:
     void versionFourFileGainsTheServerIdIndexes();
     void failingStatementRollsBackItsMigration();
     void unreadableScriptIsReported();
+    void migrationNumberedBelowAnAppliedOneStillRuns();
     void splitterKeepsTriggerBodiesWhole();
     void splitterHandlesCommentsAndRemainders_data();
     void splitterHandlesCommentsAndRemainders();
@@ -64,20 +65,22 @@ void TestMigrations::emptyFileGetsEveryMigrationInOrder()
     QVERIFY(bare.database.runMigrations());
 
     QCOMPARE(failed.count(), 0);
-    QCOMPARE(applied.count(), 5);
+    const QList<int> versions = {1, 2, 3, 4, 5, 6};
     const QStringList names = {QStringLiteral("initial"), QStringLiteral("recon_sync"),
                                QStringLiteral("recurring_lead_days"),
-                               QStringLiteral("register_indexes"), QStringLiteral("sync_indexes")};
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(applied.at(i).at(0).toInt(), i + 1);
+                               QStringLiteral("register_indexes"), QStringLiteral("sync_indexes"),
+                               QStringLiteral("account_balance_index")};
+    QCOMPARE(applied.count(), versions.size());
+    for (int i = 0; i < versions.size(); ++i) {
+        QCOMPARE(applied.at(i).at(0).toInt(), versions.at(i));
         QCOMPARE(applied.at(i).at(1).toString(), names.at(i));
     }
     QSqlQuery rows(
         QStringLiteral("SELECT version, name, applied_at FROM schema_version ORDER BY version"),
         bare.database.connection());
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < versions.size(); ++i) {
         QVERIFY(rows.next());
-        QCOMPARE(rows.value(0).toInt(), i + 1);
+        QCOMPARE(rows.value(0).toInt(), versions.at(i));
         QCOMPARE(rows.value(1).toString(), names.at(i));
         QVERIFY(
             QDateTime::fromString(rows.value(2).toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
@@ -97,7 +100,8 @@ void TestMigrations::upToDateFileReadsNoScript()
         {2, QStringLiteral("recon_sync"), QStringLiteral("/nonexistent/2.sql")},
         {3, QStringLiteral("recurring_lead_days"), QStringLiteral("/nonexistent/3.sql")},
         {4, QStringLiteral("register_indexes"), QStringLiteral("/nonexistent/4.sql")},
-        {5, QStringLiteral("sync_indexes"), QStringLiteral("/nonexistent/5.sql")}};
+        {5, QStringLiteral("sync_indexes"), QStringLiteral("/nonexistent/5.sql")},
+        {6, QStringLiteral("account_balance_index"), QStringLiteral("/nonexistent/6.sql")}};
     QSignalSpy applied(&bare.database, &Database::migrationApplied);
     QSignalSpy failed(&bare.database, &Database::migrationError);
     QVERIFY(bare.database.runMigrations(missing));
@@ -177,7 +181,7 @@ void TestMigrations::versionFourFileGainsTheServerIdIndexes()
                                       "server_id) VALUES ('a', 'A', 'x', 'x', 's-a')")));
     QSignalSpy applied(&bare.database, &Database::migrationApplied);
 
-    QVERIFY(bare.database.runMigrations());
+    QVERIFY(bare.database.runMigrations(applicationMigrations().mid(0, 5)));
 
     QCOMPARE(applied.count(), 1);
     QCOMPARE(applied.at(0).at(0).toInt(), 5);
@@ -241,6 +245,34 @@ void TestMigrations::unreadableScriptIsReported()
     QCOMPARE(failed.count(), 1);
     QCOMPARE(failed.at(0).at(1).toString(),
              QStringLiteral("Cannot read migration file: :/sql/none.sql"));
+}
+
+void TestMigrations::migrationNumberedBelowAnAppliedOneStillRuns()
+{
+    // A file migrated by a build that knew versions 1 and 3 meets a build that also knows 2.
+    QTemporaryDir scripts;
+    const auto writeScript = [&scripts](const QString& name, const QByteArray& text) {
+        QFile file(scripts.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        return Migration{int(name.at(0).digitValue()), name, file.fileName()};
+    };
+    const Migration first = writeScript(QStringLiteral("1.sql"), "CREATE TABLE one (x);\n");
+    const Migration second = writeScript(QStringLiteral("2.sql"), "CREATE TABLE two (x);\n");
+    const Migration third = writeScript(QStringLiteral("3.sql"), "CREATE TABLE three (x);\n");
+
+    BareDatabase bare;
+    QVERIFY(bare.database.runMigrations({first, third}));
+    QSignalSpy applied(&bare.database, &Database::migrationApplied);
+    QVERIFY(bare.database.runMigrations({first, second, third}));
+
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.at(0).at(0).toInt(), 2);
+    QCOMPARE(bare.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name IN "
+                                        "('one', 'two', 'three')"))
+                 .toInt(),
+             3);
+    QCOMPARE(bare.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 3);
 }
 
 void TestMigrations::splitterKeepsTriggerBodiesWhole()

@@ -235,6 +235,8 @@ void TestTransactionRepository::registerRowsMatchAPlainReadingOfTheTable()
                           .arg(row.categoryName);
         QVERIFY2(expected.size() > 100, qPrintable(accountId));
         QCOMPARE(actual, expected);
+        // The balance is read from its own index; deleted rows must stay out of it there too.
+        QCOMPARE(ledger.transactions.accountBalance(accountId), balance);
     }
 }
 
@@ -279,6 +281,12 @@ void TestTransactionRepository::queriesUseTheirIndexes()
         registerPlan.contains(QStringLiteral("USING INDEX idx_transactions_account_live_date")),
         qPrintable(registerPlan));
     QVERIFY2(!registerPlan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(registerPlan));
+
+    const QString balancePlan =
+        queryPlan(ledger, TransactionRepository::accountBalanceQuery(), {QStringLiteral("a")});
+    QVERIFY2(balancePlan.contains(
+                 QStringLiteral("USING COVERING INDEX idx_transactions_live_account_amount")),
+             qPrintable(balancePlan));
 
     const QString payeePlan = queryPlan(ledger, TransactionRepository::distinctPayeesQuery(), {});
     QVERIFY2(payeePlan.contains(QStringLiteral("idx_transactions_live_payee")),

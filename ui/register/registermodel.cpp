@@ -8,6 +8,7 @@
 #include "ui/theme/themecolors.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -24,6 +25,34 @@ bool isAmountColumn(int column)
 {
     return column == RegisterModel::PaymentColumn || column == RegisterModel::DepositColumn ||
            column == RegisterModel::BalanceColumn;
+}
+
+// The amount an amount column shows for a row; none where the column stays blank.
+std::optional<qint64> shownAmount(const RegisterRow& row, int column)
+{
+    const qint64 amount = row.transaction.amount;
+    switch (column) {
+    case RegisterModel::PaymentColumn:
+        return amount < 0 ? std::optional<qint64>(-amount) : std::nullopt;
+    case RegisterModel::DepositColumn:
+        return amount >= 0 ? std::optional<qint64>(amount) : std::nullopt;
+    case RegisterModel::BalanceColumn:
+        return row.balance;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The sign and number of digits of an amount: its formatted text is as long as these make it.
+int amountShape(qint64 amount)
+{
+    quint64 magnitude = amount < 0 ? 0 - quint64(amount) : quint64(amount);
+    int digits = 1;
+    while (magnitude >= 10) {
+        magnitude /= 10;
+        ++digits;
+    }
+    return digits * 2 + (amount < 0 ? 1 : 0);
 }
 
 QVariant columnAlignment(int column)
@@ -222,13 +251,13 @@ QString RegisterModel::displayText(const RegisterRow& row, int column) const
     case MemoColumn:
         return t.memo;
     case PaymentColumn:
-        return t.amount < 0 ? plainAmount(-t.amount) : QString();
     case DepositColumn:
-        return t.amount >= 0 ? plainAmount(t.amount) : QString();
+    case BalanceColumn: {
+        const std::optional<qint64> amount = shownAmount(row, column);
+        return amount ? plainAmount(*amount) : QString();
+    }
     case ClearedColumn:
         return clearedText(t);
-    case BalanceColumn:
-        return plainAmount(row.balance);
     default:
         return {};
     }
@@ -239,8 +268,15 @@ QString RegisterModel::longestAmount(int column) const
     QString longest;
     if (!isAmountColumn(column))
         return longest;
+    // Only the first row of each sign and digit count is formatted: a later row of the same
+    // shape is never longer, and formatting every amount of a large register is slow.
+    QSet<int> shapesSeen;
     for (const RegisterRow& row : m_rows) {
-        const QString text = displayText(row, column);
+        const std::optional<qint64> amount = shownAmount(row, column);
+        if (!amount || shapesSeen.contains(amountShape(*amount)))
+            continue;
+        shapesSeen.insert(amountShape(*amount));
+        const QString text = plainAmount(*amount);
         if (text.size() > longest.size())
             longest = text;
     }

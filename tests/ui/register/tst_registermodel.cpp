@@ -46,12 +46,17 @@ QString text(const RegisterModel& model, int row, int column, int role = Qt::Dis
     return model.data(model.index(row, column), role).toString();
 }
 
+// Each row of a register: its amount and the balance after it.
+using AmountsAndBalances = QList<QPair<qint64, qint64>>;
+
 bool editable(const RegisterModel& model, int row, int column)
 {
     return model.flags(model.index(row, column)).testFlag(Qt::ItemIsEditable);
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Currency)
 
 class TestRegisterModel : public QObject
 {
@@ -64,6 +69,8 @@ private slots:
     void entryRowPosition_data();
     void entryRowPosition();
     void sortingKeepsEachRowsBalance();
+    void longestAmountIsTheWidestText_data();
+    void longestAmountIsTheWidestText();
     void sortTieBreakPutsLaterDatesFirst_data();
     void sortTieBreakPutsLaterDatesFirst();
     void zeroAmountSortsWithNonPaymentsAndNonDeposits_data();
@@ -223,6 +230,44 @@ void TestRegisterModel::sortingKeepsEachRowsBalance()
     QCOMPARE(payees,
              QStringList({"Acme Payroll", "Market", "Market", "Opening Balance", "Zephyr Rent"}));
     QCOMPARE(balances, QStringList({"150.00", "125.00", "125.00", "100.00", "-50.00"}));
+}
+
+void TestRegisterModel::longestAmountIsTheWidestText_data()
+{
+    QTest::addColumn<AmountsAndBalances>("amountsAndBalances");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("expected");
+    const AmountsAndBalances mixed = {
+        {99999, 99999}, {-199999, -100000}, {100000, 0}, {-5, -5}, {-123456, -123461}};
+    QTest::newRow("payment: the largest outflow")
+        << mixed << Currency::USD << int(RegisterModel::PaymentColumn) << "1,999.99";
+    QTest::newRow("deposit: a thousands separator wins over more nines")
+        << mixed << Currency::USD << int(RegisterModel::DepositColumn) << "1,000.00";
+    QTest::newRow("balance: the minus sign counts, the first of equal length wins")
+        << mixed << Currency::USD << int(RegisterModel::BalanceColumn) << "-1,000.00";
+    QTest::newRow("yen: whole units")
+        << AmountsAndBalances{{-999, -999}, {-1000, -1999}} << Currency::JPY
+        << int(RegisterModel::BalanceColumn) << "-1,999";
+    QTest::newRow("no payments: blank") << AmountsAndBalances{{500, 500}, {0, 500}} << Currency::USD
+                                        << int(RegisterModel::PaymentColumn) << "";
+    QTest::newRow("not an amount column")
+        << mixed << Currency::USD << int(RegisterModel::PayeeColumn) << "";
+}
+
+void TestRegisterModel::longestAmountIsTheWidestText()
+{
+    QFETCH(AmountsAndBalances, amountsAndBalances);
+    QFETCH(Currency, currency);
+    QFETCH(int, column);
+    QFETCH(QString, expected);
+    QList<RegisterRow> rows;
+    for (const auto& [amount, balance] : amountsAndBalances)
+        rows << makeRow(QString::number(rows.size()), QDate(2026, 3, 1), "Payee", amount, balance);
+    RegisterModel model;
+    model.setCurrency(currency);
+    model.setRows(rows);
+    QCOMPARE(model.longestAmount(column), expected);
 }
 
 void TestRegisterModel::sortTieBreakPutsLaterDatesFirst_data()
