@@ -206,6 +206,7 @@ void TestSchema::indexesAndTriggers()
                      "index idx_transactions_account_live_date transactions",
                      "index idx_transactions_category_id transactions",
                      "index idx_transactions_date transactions",
+                     "index idx_transactions_live_account_amount transactions",
                      "index idx_transactions_live_payee transactions",
                      "index idx_transactions_server_id transactions",
                      "index idx_transactions_sync_status transactions",
