@@ -11,6 +11,7 @@
 #include "data/transactionrepository.h"
 
 #include "app/core/ids.h"
+#include "app/core/money.h"
 
 #include <QDebug>
 
@@ -71,12 +72,45 @@ bool brokenKeyDate(const QDate& date)
     return !date.isValid() || date.year() < 2000;
 }
 
+// An amount beyond what any form takes was never entered on a device, so the record is
+// unusable as well: stored, it would carry the register's running balance past 64 bits.
+bool usableAmount(const char* operation, const QString& id, qint64 amount, Currency currency)
+{
+    if (isWithinEnteredRange(amount, currency))
+        return true;
+    qWarning() << operation
+               << "skipping server record with an amount beyond what can be entered:" << id
+               << amount;
+    return false;
+}
+
 template <typename Record> Record pulledRecord(const QJsonObject& object, const QString& id)
 {
     Record record;
     static_cast<SyncBookkeeping&>(record) = bookkeeping(object);
     record.id = id;
     return record;
+}
+
+// The lines of a pulled split transaction, under new ids; none for an unsplit one.
+QList<SplitLine> pulledSplitLines(const QJsonObject& object, const Transaction& transaction)
+{
+    QList<SplitLine> lines;
+    if (!transaction.isSplit)
+        return lines;
+    for (const QJsonValue& value : object.value(QStringLiteral("split_lines")).toArray()) {
+        const QJsonObject lineObject = value.toObject();
+        SplitLine line;
+        line.id = newId();
+        line.transactionId = transaction.id;
+        line.categoryId = text(lineObject, QStringLiteral("category_id"));
+        line.amount = money(lineObject, QStringLiteral("amount"));
+        line.memo = text(lineObject, QStringLiteral("memo"));
+        line.createdAt = transaction.createdAt;
+        line.updatedAt = transaction.updatedAt;
+        lines.append(line);
+    }
+    return lines;
 }
 
 } // namespace
@@ -147,6 +181,8 @@ void ChangeApplier::applyAccountRecord(const QJsonObject& object)
     account.startingBalance = money(object, QStringLiteral("starting_balance"));
     account.sortOrder = integer(object, QStringLiteral("sort_order"));
     account.isShared = flag(object, QStringLiteral("is_shared"));
+    if (!usableAmount("applyAccount:", account.id, account.startingBalance, account.currency))
+        return;
     store(account, match.row, m_accounts);
 }
 
@@ -195,6 +231,9 @@ void ChangeApplier::applyRecurringRecord(const QJsonObject& object)
                    << recurring.id << recurring.payee << recurring.nextDueDate;
         return;
     }
+    if (!usableAmount("applyRecurring:", recurring.id, recurring.amount,
+                      m_accounts->currencyOf(recurring.accountId)))
+        return;
     store(recurring, match.row, m_recurring);
 }
 
@@ -220,26 +259,22 @@ void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
                    << transaction.id << transaction.payee << transaction.date;
         return;
     }
+    const QList<SplitLine> lines = pulledSplitLines(object, transaction);
+    const Currency currency = m_accounts->currencyOf(transaction.accountId);
+    if (!usableAmount("applyTransactionChange:", transaction.id, transaction.amount, currency))
+        return;
+    for (const SplitLine& line : lines) {
+        if (!usableAmount("applyTransactionChange:", transaction.id, line.amount, currency))
+            return;
+    }
     if (!store(transaction, match.row, m_transactions))
         return;
 
     // The pulled lines replace the local ones as a set.
     if (transaction.isSplit || (match.row && match.row->isSplit))
         m_splitLines->deleteForTransaction(transaction.id);
-    if (!transaction.isSplit)
-        return;
-    for (const QJsonValue& value : object.value(QStringLiteral("split_lines")).toArray()) {
-        const QJsonObject lineObject = value.toObject();
-        SplitLine line;
-        line.id = newId();
-        line.transactionId = transaction.id;
-        line.categoryId = text(lineObject, QStringLiteral("category_id"));
-        line.amount = money(lineObject, QStringLiteral("amount"));
-        line.memo = text(lineObject, QStringLiteral("memo"));
-        line.createdAt = transaction.createdAt;
-        line.updatedAt = transaction.updatedAt;
+    for (const SplitLine& line : lines)
         m_splitLines->insert(line);
-    }
 }
 
 void ChangeApplier::applyReconciliationRecord(const QJsonObject& object)

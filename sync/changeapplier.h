@@ -13,9 +13,9 @@ class TransactionRepository;
 
 // Merges pulled server records into the local tables, one entity at a time. Each record finds
 // its local row by the device-independent id or else by the server id, is read leniently, is
-// skipped when its key date is unusable, and replaces the local row when its version is not
-// lower. A local edit still waiting to be pushed keeps its place against a server copy of the
-// same version: that copy is older than the edit.
+// skipped when its key date is unusable or an amount lies beyond what a form takes, and
+// replaces the local row when its version is not lower. A local edit still waiting to be pushed
+// keeps its place against a server copy of the same version: that copy is older than the edit.
 class ChangeApplier : public QObject
 {
     Q_OBJECT
