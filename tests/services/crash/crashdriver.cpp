@@ -2,15 +2,16 @@
 // long writes, or runs that write, over the real services on a database file.
 //
 //   crashdriver prepare <operation> <database> <work folder>
-//   crashdriver run <operation> <database> <work folder>
+//   crashdriver run <operation> <database> <work folder> [<port>]
 //
 // Operations: qif-import, restore, reconcile, catch-up, sync-pull. A sync pull runs the real
-// engine against a scripted server on 127.0.0.1 inside the driver itself, so that the kill
-// takes the server down with the pull.
+// engine against the sync server the test serves on 127.0.0.1:<port>, so that the server
+// outlives the kill and the next pull resumes against the same pages.
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
@@ -24,14 +25,14 @@
 #include "sync/syncengine.h"
 
 #include "tests/libs/account/accounttestbench.h"
+#include "tests/libs/account/memorytokenstore.h"
 #include "tests/libs/account/testtokens.h"
 
-#include "data/preferencesrepository.h"
+#include "libs/account/client.h"
+#include "libs/account/tokens/tokenmanager.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
@@ -44,8 +45,6 @@ constexpr int reconciledRows = 2000;
 constexpr int restoredRows = 3000;
 constexpr int recurringRows = 5;
 constexpr int recurringDaysBehind = 200;
-constexpr int pulledPages = 6;
-constexpr int pulledRowsPerPage = 200;
 const QString accountId = QStringLiteral("acc-crash");
 
 // The real services on one database, as the application wires them.
@@ -133,66 +132,17 @@ bool addTransactions(Services& services, Database* database, int count, bool spl
     return unit.commit();
 }
 
-// Page `number` (1-based) of what the server holds for this user: the account and a category
-// first, then 200 split transactions per page. Each page's cursor names the page.
-QJsonObject pulledPage(int number)
+// Pulls every page the test's scripted server on 127.0.0.1 holds, from the cursor the
+// database has stored, through the real engine and API client of a signed-in user.
+bool pullEverything(Services& services, Database* database, quint16 port)
 {
-    QJsonObject page;
-    if (number == 1) {
-        page[QStringLiteral("accounts")] =
-            QJsonArray{QJsonObject{{QStringLiteral("id"), QStringLiteral("srv-account")},
-                                   {QStringLiteral("client_id"), QStringLiteral("acc-pulled")},
-                                   {QStringLiteral("name"), QStringLiteral("Pulled")},
-                                   {QStringLiteral("account_type"), QStringLiteral("checking")},
-                                   {QStringLiteral("currency"), QStringLiteral("USD")},
-                                   {QStringLiteral("version"), 1}}};
-        page[QStringLiteral("categories")] =
-            QJsonArray{QJsonObject{{QStringLiteral("id"), QStringLiteral("srv-category")},
-                                   {QStringLiteral("client_id"), QStringLiteral("cat-pulled")},
-                                   {QStringLiteral("name"), QStringLiteral("Groceries")},
-                                   {QStringLiteral("category_type"), QStringLiteral("expense")},
-                                   {QStringLiteral("version"), 1}}};
-    }
-    QJsonArray transactions;
-    for (int i = 0; i < pulledRowsPerPage; ++i) {
-        const QString id = QStringLiteral("pulled-%1-%2").arg(number).arg(i);
-        const int amount = -(number * 1000 + i);
-        QJsonArray lines;
-        for (int part = 0; part < 2; ++part)
-            lines.append(QJsonObject{
-                {QStringLiteral("id"), QStringLiteral("%1-%2").arg(id).arg(part)},
-                {QStringLiteral("category_id"), QStringLiteral("cat-pulled")},
-                {QStringLiteral("amount"), part == 0 ? amount / 2 : amount - amount / 2}});
-        transactions.append(QJsonObject{
-            {QStringLiteral("id"), QStringLiteral("srv-") + id},
-            {QStringLiteral("client_id"), id},
-            {QStringLiteral("account_id"), QStringLiteral("acc-pulled")},
-            {QStringLiteral("date"), QDate(2025, 1, 1).addDays(i).toString(Qt::ISODate)},
-            {QStringLiteral("payee"), QStringLiteral("Shop %1").arg(i)},
-            {QStringLiteral("amount"), amount},
-            {QStringLiteral("is_split"), true},
-            {QStringLiteral("split_lines"), lines},
-            {QStringLiteral("version"), 1}});
-    }
-    page[QStringLiteral("transactions")] = transactions;
-    page[QStringLiteral("cursor")] = QStringLiteral("page-%1").arg(number);
-    page[QStringLiteral("has_more")] = number < pulledPages;
-    return page;
-}
-
-// Pulls every page the scripted server holds, from the cursor the database has stored.
-bool pullEverything(Database* database, Services& services)
-{
-    AccountTestBench account;
-    account.signIn(TestTokens::expiringIn(3600), QStringLiteral("refresh"));
-    account.server.setHandler(
-        "GET", QStringLiteral("/sync/v1/sync/pull"), [](const HttpTestRequest& request) {
-            const QString cursor = request.query.queryItemValue(QStringLiteral("cursor"));
-            const int done = cursor.isEmpty() ? 0 : cursor.mid(5).toInt();
-            return HttpTestReply::json(200, pulledPage(done + 1));
-        });
+    const QUrl server(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    TovAccount::Client client(AccountTestBench::configFor(server),
+                              new MemoryTokenStore(std::make_shared<StoredTokens>()));
+    client.setSyncBaseUrl(QUrl(server.toString() + QStringLiteral("/sync/v1")));
+    client.tokenManager()->setTokens(TestTokens::expiringIn(3600), QStringLiteral("refresh"));
     PreferencesRepository preferences(database);
-    SyncEngine engine(account.client()->syncApi(), &services.accounts, &services.transactions,
+    SyncEngine engine(client.syncApi(), &services.accounts, &services.transactions,
                       &services.categories, &services.recurring, &services.reconciliations,
                       &services.splitLines, &preferences);
     QSignalSpy completed(&engine, &SyncEngine::syncCompleted);
@@ -249,7 +199,8 @@ bool prepare(const QString& operation, Database* database, Services& services, c
     return false;
 }
 
-bool run(const QString& operation, Database* database, Services& services, const QString& work)
+bool run(const QString& operation, Database* database, Services& services, const QString& work,
+         const QString& syncPort)
 {
     if (operation == QLatin1String("qif-import")) {
         QHash<QString, QString> mapping;
@@ -279,7 +230,7 @@ bool run(const QString& operation, Database* database, Services& services, const
     if (operation == QLatin1String("catch-up"))
         return services.recurringService.enterDueThrough(QDate::currentDate()) > 0;
     if (operation == QLatin1String("sync-pull"))
-        return pullEverything(database, services);
+        return pullEverything(services, database, syncPort.toUShort());
     return false;
 }
 
@@ -289,8 +240,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.size() != 5) {
-        qCritical("usage: crashdriver prepare|run <operation> <database> <work folder>");
+    if (arguments.size() != 5 && arguments.size() != 6) {
+        qCritical("usage: crashdriver prepare|run <operation> <database> <work folder> [<port>]");
         return 2;
     }
     const QString& phase = arguments.at(1);
@@ -299,8 +250,9 @@ int main(int argc, char* argv[])
     if (!database.open(arguments.at(3)) || !database.runMigrations())
         return 3;
     Services services(&database);
-    const bool done = phase == QLatin1String("prepare")
-                          ? prepare(operation, &database, services, arguments.at(4))
-                          : run(operation, &database, services, arguments.at(4));
+    const bool done =
+        phase == QLatin1String("prepare")
+            ? prepare(operation, &database, services, arguments.at(4))
+            : run(operation, &database, services, arguments.at(4), arguments.value(5));
     return done ? 0 : 1;
 }

@@ -1,5 +1,8 @@
+#include "tests/common/httptestserver.h"
+
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QProcess>
 #include <QSet>
 #include <QSqlDatabase>
@@ -72,6 +75,82 @@ QString stateOf(const QString& path)
     return DatabaseFile(path).state();
 }
 
+// The sync server's side of a pull: six pages of 200 records each. Page n brings the account
+// "acc-n" and the category "cat-n", then 198 transactions in that account, each split between
+// the page's category and the first one. A page's cursor names the pages pulled so far.
+constexpr int pulledPages = 6;
+constexpr int transactionsPerPage = 198;
+
+QString cursorAfter(int pages)
+{
+    return QStringLiteral("page-%1").arg(pages);
+}
+
+int pagesCountedBy(const QString& cursor)
+{
+    return cursor.isEmpty() ? 0 : cursor.mid(5).toInt();
+}
+
+QJsonObject pulledPage(int number)
+{
+    const QString account = QStringLiteral("acc-%1").arg(number);
+    const QString category = QStringLiteral("cat-%1").arg(number);
+    QJsonArray transactions;
+    for (int i = 0; i < transactionsPerPage; ++i) {
+        const QString id = QStringLiteral("pulled-%1-%2").arg(number).arg(i);
+        const int amount = -(number * 1000 + i);
+        const QJsonArray lines{
+            QJsonObject{{"category_id", category}, {"amount", amount / 2}},
+            QJsonObject{{"category_id", "cat-1"}, {"amount", amount - amount / 2}, {"memo", id}}};
+        transactions.append(
+            QJsonObject{{"id", "srv-" + id},
+                        {"client_id", id},
+                        {"account_id", account},
+                        {"date", QDate(2025, 1, 1).addDays(i).toString(Qt::ISODate)},
+                        {"payee", QStringLiteral("Shop %1").arg(i)},
+                        {"amount", amount},
+                        {"is_split", true},
+                        {"split_lines", lines},
+                        {"version", 1}});
+    }
+    return {{"accounts", QJsonArray{QJsonObject{{"id", "srv-" + account},
+                                                {"client_id", account},
+                                                {"name", account},
+                                                {"account_type", "checking"},
+                                                {"currency", "USD"},
+                                                {"version", 1}}}},
+            {"categories", QJsonArray{QJsonObject{{"id", "srv-" + category},
+                                                  {"client_id", category},
+                                                  {"name", category},
+                                                  {"category_type", "expense"},
+                                                  {"version", 1}}}},
+            {"transactions", transactions},
+            {"cursor", cursorAfter(number)},
+            {"has_more", number < pulledPages}};
+}
+
+// Rows and sums a database holds after the first `pages` pages, worked out from the pages.
+QStringList rowsOfPages(int pages)
+{
+    qint64 transactions = 0;
+    qint64 lines = 0;
+    qint64 total = 0;
+    for (int number = 1; number <= pages; ++number) {
+        for (const QJsonValue& value : pulledPage(number)["transactions"].toArray()) {
+            total += value["amount"].toInteger();
+            lines += value["split_lines"].toArray().size();
+            ++transactions;
+        }
+    }
+    return {QString::number(pages), QString::number(pages), QString::number(transactions),
+            QString::number(total), QString::number(lines), QString::number(total)};
+}
+
+const QString pulledRowsQuery = QStringLiteral(
+    "SELECT (SELECT count(*) FROM accounts), (SELECT count(*) FROM categories), "
+    "(SELECT count(*) FROM transactions), (SELECT coalesce(sum(amount), 0) FROM transactions), "
+    "(SELECT count(*) FROM split_lines), (SELECT coalesce(sum(amount), 0) FROM split_lines)");
+
 } // namespace
 
 class TestCrashConsistency : public QObject
@@ -94,8 +173,13 @@ private:
     // write had ended before the kill.
     bool runAndKill(const QString& operation, const QString& database, qint64 delayMs);
     QString path(const QString& name) const { return m_work->filePath(name); }
+    // Waits for the driver while this process's event loop runs, so that the sync server here
+    // answers it; false when it was still running after `timeoutMs`.
+    static bool waitForDriver(QProcess& process, int timeoutMs);
 
     std::unique_ptr<QTemporaryDir> m_work;
+    // Given to the driver after the work folder.
+    QStringList m_driverOptions;
     QString m_before;
     QString m_after;
 };
@@ -110,9 +194,15 @@ bool TestCrashConsistency::drive(const QString& phase, const QString& operation,
                                  const QString& database)
 {
     QProcess process;
-    process.start(driver, {phase, operation, database, m_work->path()});
-    return process.waitForFinished(600000) && process.exitStatus() == QProcess::NormalExit &&
+    process.start(driver,
+                  QStringList{phase, operation, database, m_work->path()} + m_driverOptions);
+    return waitForDriver(process, 600000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
+}
+
+bool TestCrashConsistency::waitForDriver(QProcess& process, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, timeoutMs);
 }
 
 qint64 TestCrashConsistency::prepareAndTime(const QString& operation)
@@ -137,9 +227,10 @@ bool TestCrashConsistency::runAndKill(const QString& operation, const QString& d
         QFile::remove(database + suffix);
     QFile::copy(path(QStringLiteral("template.db")), database);
     QProcess process;
-    process.start(driver, {QStringLiteral("run"), operation, database, m_work->path()});
+    process.start(driver, QStringList{QStringLiteral("run"), operation, database, m_work->path()} +
+                              m_driverOptions);
     process.waitForStarted();
-    const bool ended = process.waitForFinished(int(delayMs));
+    const bool ended = waitForDriver(process, int(delayMs));
     if (!ended) {
         process.kill(); // SIGKILL
         process.waitForFinished();
@@ -212,40 +303,55 @@ void TestCrashConsistency::killedCatchUpKeepsEveryOccurrenceWholeAndResumes()
 
 // A pull stores each page with the cursor that follows it in one write, so a kill leaves the
 // rows of exactly the pages the stored cursor counts, split lines included, and the next pull
-// carries on from there to what an undisturbed pull holds.
+// asks for the page after them and ends where an undisturbed pull does.
 void TestCrashConsistency::killedSyncPullKeepsWholePagesAndResumes()
 {
+    HttpTestServer server;
+    QVERIFY(server.listen());
+    // Past the last page the server answers as it does: nothing more, the same cursor.
+    server.setHandler(
+        "GET", QStringLiteral("/sync/v1/sync/pull"), [](const HttpTestRequest& request) {
+            const int pulled =
+                pagesCountedBy(request.query.queryItemValue(QStringLiteral("cursor")));
+            return HttpTestReply::json(
+                200, pulled < pulledPages
+                         ? pulledPage(pulled + 1)
+                         : QJsonObject{{"cursor", cursorAfter(pulledPages)}, {"has_more", false}});
+        });
+    m_driverOptions = {QString::number(server.port())};
+
     const QString operation = QStringLiteral("sync-pull");
     const qint64 duration = prepareAndTime(operation);
     QVERIFY2(duration >= 0, "the undisturbed pull failed");
-    QVERIFY(m_before != m_after);
+    QCOMPARE(DatabaseFile(path(QStringLiteral("undisturbed.db"))).column(pulledRowsQuery),
+             rowsOfPages(pulledPages));
 
-    constexpr int rowsPerPage = 200;
     constexpr int killPoints = 8;
     QSet<int> pagesSeen;
     for (int point = 1; point <= killPoints; ++point) {
         const qint64 delay = duration * point / (killPoints + 1);
         const QString database = path(QStringLiteral("killed.db"));
         runAndKill(operation, database, delay);
+        QString cursor;
         {
             const DatabaseFile file(database);
             QCOMPARE(file.integrity(), QStringLiteral("ok"));
-            const QString cursor =
-                file.column(
-                        QStringLiteral("SELECT value FROM preferences WHERE key = 'syncCursor'"))
-                    .value(0);
-            const int pages = cursor.isEmpty() ? 0 : cursor.mid(5).toInt();
-            pagesSeen.insert(pages);
-            const QStringList counts = file.column(QStringLiteral(
-                "SELECT (SELECT count(*) FROM transactions), (SELECT count(*) FROM split_lines)"));
-            QCOMPARE(counts, (QStringList{QString::number(pages * rowsPerPage),
-                                          QString::number(pages * rowsPerPage * 2)}));
+            cursor = file.column(QStringLiteral(
+                                     "SELECT value FROM preferences WHERE key = 'syncCursor'"))
+                         .value(0);
+            pagesSeen.insert(pagesCountedBy(cursor));
+            QCOMPARE(file.column(pulledRowsQuery), rowsOfPages(pagesCountedBy(cursor)));
         }
+        server.clearRequests();
         QVERIFY(drive(QStringLiteral("run"), operation, database));
+        const QList<HttpTestRequest> pulls = server.requests();
+        QVERIFY(!pulls.isEmpty());
+        QCOMPARE(pulls.first().query.queryItemValue(QStringLiteral("cursor")), cursor);
         QCOMPARE(stateOf(database), m_after);
     }
     qInfo() << "pages stored when killed:" << pagesSeen.values();
-    QVERIFY2(!(pagesSeen - QSet<int>{0, 6}).isEmpty(), "no kill landed between two pages");
+    QVERIFY2(!(pagesSeen - QSet<int>{0, pulledPages}).isEmpty(),
+             "no kill landed between two pages");
 }
 
 QTEST_GUILESS_MAIN(TestCrashConsistency)
