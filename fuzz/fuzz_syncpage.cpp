@@ -13,15 +13,17 @@
 #include "data/transactionrepository.h"
 #include "data/unitofwork.h"
 
+#include "app/core/money.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
 // One pulled page merged into a scratch database, the way a sync cycle stores it: inside one
 // unit of work. The database holds a few synced and pending rows whose ids and server ids the
 // seeds use, so records find local rows by either id and meet the version rule. What was
-// stored is then read back as the register shows it, and its running balance must end where
-// the account's balance does. Every input is rolled back afterwards, so each one meets the
-// same rows.
+// stored is then read back and formatted as the register and the reconciliation history show
+// it, and a register's running balance must end where the account's balance does. Every input is
+// rolled back afterwards, so each one meets the same rows.
 namespace {
 
 struct Scratch
@@ -64,7 +66,7 @@ bool addLocalRows(Scratch& s)
                testRecurring("r-1", "a-1", "Rent", -900, Frequency::Monthly, day), "srv-r-1", 1));
 }
 
-// Every account's register, as the window shows it after a sync.
+// Every account's register and reconciliation history, as the window shows them after a sync.
 void readBack(const Scratch& s)
 {
     for (const Account& account : s.accounts.listAll()) {
@@ -72,9 +74,18 @@ void readBack(const Scratch& s)
         const qint64 closing = rows.isEmpty() ? 0 : rows.last().balance;
         if (!rows.isEmpty() && closing != s.transactions.accountBalance(account.id))
             abort();
+        formatMoney(account.startingBalance, account.currency);
         for (const RegisterRow& row : rows) {
-            if (row.transaction.isSplit)
-                s.splitLines.listForTransaction(row.transaction.id);
+            formatMoney(row.transaction.amount, account.currency);
+            formatMoney(row.balance, account.currency);
+            if (!row.transaction.isSplit)
+                continue;
+            for (const SplitLine& line : s.splitLines.listForTransaction(row.transaction.id))
+                formatMoney(line.amount, account.currency);
+        }
+        for (const Reconciliation& reconciliation : s.reconciliations.listByAccount(account.id)) {
+            formatMoney(reconciliation.statementBalance, account.currency);
+            formatMoney(reconciliation.reconciledBalance, account.currency);
         }
     }
 }

@@ -12,7 +12,14 @@ qint64 minorUnitsPerUnit(Currency currency)
     return currency == Currency::JPY ? 1 : 100;
 }
 
-QString formatBody(qint64 magnitude, Currency currency)
+// The amount without its sign, worked out in unsigned arithmetic: the most negative 64-bit
+// amount has no positive counterpart of its own type.
+quint64 magnitudeOf(qint64 amount)
+{
+    return amount < 0 ? 0 - quint64(amount) : quint64(amount);
+}
+
+QString formatBody(quint64 magnitude, Currency currency)
 {
     const QLocale english(QLocale::English);
     if (currency == Currency::JPY)
@@ -52,7 +59,7 @@ QString currencySymbol(Currency currency)
 
 QString formatMoney(qint64 amount, Currency currency)
 {
-    const QString body = formatBody(amount < 0 ? -amount : amount, currency);
+    const QString body = formatBody(magnitudeOf(amount), currency);
     const QString symbol = currencySymbol(currency);
     return amount < 0 ? QStringLiteral("-%1%2").arg(symbol, body)
                       : QStringLiteral("%1%2").arg(symbol, body);
@@ -60,7 +67,7 @@ QString formatMoney(qint64 amount, Currency currency)
 
 QString formatAmount(qint64 amount, Currency currency)
 {
-    const QString body = formatBody(amount < 0 ? -amount : amount, currency);
+    const QString body = formatBody(magnitudeOf(amount), currency);
     return amount < 0 ? QStringLiteral("-%1").arg(body) : body;
 }
 

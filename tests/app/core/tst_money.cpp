@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <limits>
+
 Q_DECLARE_METATYPE(Currency)
 
 class TestMoney : public QObject
@@ -48,6 +50,16 @@ void TestMoney::formatting_data()
                                           << "-1,234.56";
     QTest::newRow("millions") << qint64(123456789012) << Currency::AUD << "$1,234,567,890.12"
                               << "1,234,567,890.12";
+    // Balances that came from elsewhere (a sync server, a backup) may hold any 64-bit value.
+    QTest::newRow("most negative 64-bit dollars")
+        << std::numeric_limits<qint64>::min() << Currency::USD << "-$92,233,720,368,547,758.08"
+        << "-92,233,720,368,547,758.08";
+    QTest::newRow("most negative 64-bit yen")
+        << std::numeric_limits<qint64>::min() << Currency::JPY << "-¥9,223,372,036,854,775,808"
+        << "-9,223,372,036,854,775,808";
+    QTest::newRow("most positive 64-bit euros")
+        << std::numeric_limits<qint64>::max() << Currency::EUR << "€92,233,720,368,547,758.07"
+        << "92,233,720,368,547,758.07";
 }
 
 void TestMoney::formatting()
