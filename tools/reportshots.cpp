@@ -1,6 +1,6 @@
-// reportshots <directory>: the reports window with every tab and its chart, the search window
-// with results, the payee window and the category tree, in the light and the dark theme, over
-// the sample household and two and a half years of its history. Offscreen unless a platform is
+// reportshots <directory> [language]: the reports window with every tab and its chart, the search
+// window with results, the payee window and the category tree, in the light and the dark theme,
+// over the sample household and two and a half years of its history. Offscreen unless a platform is
 // chosen.
 
 #include "tools/shots.h"
@@ -62,8 +62,9 @@ void addHistory(AppState& state)
     const QDate first = QDate(today.year(), today.month(), 1).addMonths(-30);
     for (QDate month = first; month < today.addDays(-62); month = month.addMonths(1)) {
         for (const MonthlyBill& bill : bills) {
-            const auto category =
-                state.categoryRepository()->byName(QString::fromUtf8(bill.category));
+            // The default categories carry the names of the language they were made in.
+            const auto category = state.categoryRepository()->byName(
+                QCoreApplication::translate("CategoryService", bill.category));
             Transaction transaction;
             transaction.accountId = QString::fromLatin1(bill.account);
             transaction.date = month.addDays(bill.day - 1);
