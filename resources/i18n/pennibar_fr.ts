@@ -2221,6 +2221,84 @@ L&apos;enregistrer dans « %1 » ?</translation>
         <source>No figures to chart for these filters</source>
         <translation>Aucun chiffre à représenter pour ces filtres</translation>
     </message>
+    <message>
+        <source>MMM yy</source>
+        <comment>QDate format of a month on a chart axis</comment>
+        <translation>MMM yy</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>QDate format of a day on a chart axis</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>QDate format of a month in a tool tip</comment>
+        <translation>MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sans catégorie</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mois dernier</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Ce trimestre</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Trimestre dernier</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Année dernière</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>90 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>12 derniers mois</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Depuis le début</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Cette année vs année dernière</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Année dernière vs année précédente</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Ce trimestre vs trimestre précédent</translation>
+    </message>
 </context>
 <context>
     <name>ReportsScreen</name>
@@ -2962,6 +3040,11 @@ Continuer ?</translation>
     <message>
         <source>Syncing...</source>
         <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of the last sync</comment>
+        <translation>d MMM, HH:mm</translation>
     </message>
 </context>
 <context>
