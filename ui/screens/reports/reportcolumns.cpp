@@ -26,8 +26,12 @@ void ReportColumns::fit(const QList<int>& figureColumns)
     m_fitted.clear();
     // Public as the item view's; the table's own reads the same rows.
     const QAbstractItemView* view = m_table;
+    // Right-aligned sums side by side keep a gap between them.
+    const int gap = 2 * m_table->fontMetrics().horizontalAdvance(QLatin1Char(' '));
     for (int column = 0; column < m_table->columnCount(); ++column)
-        m_fitted << std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+        m_fitted << std::max(view->sizeHintForColumn(column) +
+                                 (figureColumns.contains(column) ? gap : 0),
+                             header->sectionSizeHint(column));
     // The stretching last column never gets narrower than the header's default width.
     m_fitted.last() = std::max(m_fitted.last(), header->defaultSectionSize());
     apply();
