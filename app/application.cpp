@@ -5,6 +5,7 @@
 #include "app/core/datapaths.h"
 #include "app/core/messagehandler.h"
 #include "app/core/uilanguage.h"
+#include "app/core/uitranslators.h"
 #include "app/launch/commandlinefiles.h"
 #include "app/launch/singleinstance.h"
 #include "app/startupupdates.h"
@@ -15,11 +16,8 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -32,37 +30,13 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationVersion(BuildConfig::applicationVersion());
     setDesktopFileName(BuildConfig::desktopEntryId());
 
-    installTranslators();
+    m_translators = std::make_unique<UiTranslators>(uiLanguage(true));
 
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 
 Application::~Application() = default;
-
-void Application::installTranslators()
-{
-    const QString language = uiLanguage(true);
-
-    if (language != QLatin1String("en")) {
-        m_qtTranslator = new QTranslator(this);
-        if (m_qtTranslator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
-                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            installTranslator(m_qtTranslator);
-        } else {
-            delete m_qtTranslator;
-            m_qtTranslator = nullptr;
-        }
-    }
-
-    m_appTranslator = new QTranslator(this);
-    if (m_appTranslator->load(QStringLiteral(":/i18n/pennibar_%1.qm").arg(language))) {
-        installTranslator(m_appTranslator);
-    } else {
-        delete m_appTranslator;
-        m_appTranslator = nullptr;
-    }
-}
 
 int Application::run()
 {

@@ -8,8 +8,8 @@
 
 class AppState;
 class MainWindow;
-class QTranslator;
 class SingleInstance;
+class UiTranslators;
 
 // The process: identity, logging, translations, icon and icon font, then the application
 // state and the main window.
@@ -28,15 +28,14 @@ public:
     int run();
 
 private:
-    void installTranslators();
     void scheduleSmokeExit();
     void queueOpenRequest(const QStringList& paths);
     void deliverOpenRequest();
 
+    // First made, last gone: every window lives in its language.
+    std::unique_ptr<UiTranslators> m_translators;
     AppState* m_appState = nullptr;
     std::unique_ptr<MainWindow> m_mainWindow;
-    QTranslator* m_qtTranslator = nullptr;
-    QTranslator* m_appTranslator = nullptr;
     SingleInstance* m_instance = nullptr;
     // Files asked for while the window could not take them (a dialog open, an import running).
     QStringList m_pendingFiles;

@@ -40,19 +40,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFontDatabase>
-#include <QLibraryInfo>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QSettings>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -207,15 +201,6 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     const ShotEnvironment environment(application);
-    // Installed before the database is made, so the default categories take the language's names.
-    const QString language = application.arguments().value(2, QStringLiteral("en"));
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&qtTexts);
-    QTranslator translation;
-    if (translation.load(QStringLiteral(":/i18n/pennibar_%1.qm").arg(language)))
-        application.installTranslator(&translation);
     outputDirectory = application.arguments().value(1, QStringLiteral("."));
     QDir().mkpath(outputDirectory);
 

@@ -1,6 +1,6 @@
-// importshots <directory>: the import screen with a bank export in its preview (one row that
-// will not read, marked) and with the mapping rows of QIF files, light and dark, at the size it
-// opens with and at 1024 x 700, written as PNG files.
+// importshots <directory> [language]: the import screen with a bank export in its preview (one row
+// that will not read, marked) and with the mapping rows of QIF files, light and dark, at the size
+// it opens with and at 1024 x 700, written as PNG files.
 
 #include "tools/shots.h"
 
@@ -13,16 +13,11 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QFontDatabase>
 #include <QRadioButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTranslator>
 
 namespace {
 
-QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes)
+QString writeFile(const QDir& directory, const QString& name, const QByteArray& bytes)
 {
     const QString path = directory.filePath(name);
     QFile file(path);
@@ -46,21 +41,12 @@ int main(int argc, char** argv)
 {
     preferOffscreenPlatform();
     QApplication application(argc, argv);
-    application.setOrganizationName(QStringLiteral("Tovarly"));
-    application.setApplicationName(QStringLiteral("PennibarShots"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
-    QTranslator english;
-    if (english.load(QStringLiteral(":/i18n/pennibar_en.qm")))
-        application.installTranslator(&english);
+    const ShotEnvironment environment(application);
     const QString output = shotDirectory(QStringLiteral("."));
     if (output.isEmpty())
         return 1;
 
-    QTemporaryDir data;
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       data.filePath(QStringLiteral("settings")));
-    qputenv("PENNIBAR_DATA_DIR", data.path().toUtf8());
+    const QDir data = environment.scratch();
     AppState state;
     if (!state.initialize())
         return 1;

@@ -1,7 +1,7 @@
-// reportshots <directory>: the reports window with every tab and its chart, the search window
-// with results, the payee window and the category tree, in the light and the dark theme, over
-// the sample household and two and a half years of its history. Offscreen unless a platform is
-// chosen.
+// reportshots <directory> [language]: the reports window with every tab and its chart (at the
+// size it opens with and at 1280 x 800), the search window with results, the payee window and the
+// category tree, in the light and the dark theme, over the sample household and two and a half
+// years of its history. Offscreen unless a platform is chosen.
 
 #include "tools/shots.h"
 
@@ -62,8 +62,9 @@ void addHistory(AppState& state)
     const QDate first = QDate(today.year(), today.month(), 1).addMonths(-30);
     for (QDate month = first; month < today.addDays(-62); month = month.addMonths(1)) {
         for (const MonthlyBill& bill : bills) {
-            const auto category =
-                state.categoryRepository()->byName(QString::fromUtf8(bill.category));
+            // The default categories carry the names of the language they were made in.
+            const auto category = state.categoryRepository()->byName(
+                QCoreApplication::translate("CategoryService", bill.category));
             Transaction transaction;
             transaction.accountId = QString::fromLatin1(bill.account);
             transaction.date = month.addDays(bill.day - 1);
@@ -127,11 +128,18 @@ int main(int argc, char** argv)
     bool saved = true;
     for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
         state.themeManager()->setThemeFromString(theme);
-        for (int tab = 0; tab < reports->tabs()->count(); ++tab) {
-            reports->tabs()->setCurrentIndex(tab);
-            QApplication::processEvents();
-            const QString name = ReportCatalog::describe(ReportKind(tab)).fileStem;
-            saved = saveShot(*reports, path(QStringLiteral("report-%1").arg(name), theme)) && saved;
+        // Every tab at the size the window opens with, and filling a 1280 x 800 screen.
+        for (const QString& size : {QString(), QStringLiteral("-1280x800")}) {
+            if (!size.isEmpty())
+                reports->resize(1280, 800);
+            for (int tab = 0; tab < reports->tabs()->count(); ++tab) {
+                reports->tabs()->setCurrentIndex(tab);
+                QApplication::processEvents();
+                const QString name = ReportCatalog::describe(ReportKind(tab)).fileStem;
+                saved = saveShot(*reports,
+                                 path(QStringLiteral("report-%1%2").arg(name, size), theme)) &&
+                        saved;
+            }
         }
         reports->resize(1024, 700);
         reports->tabs()->setCurrentIndex(int(ReportKind::IncomeVsExpenses));

@@ -1,65 +1,81 @@
-// settingsshots <directory>: the preferences window, each of its four pages, over the sample
-// household with one account deleted, in the light and the dark theme.
+// settingsshots <directory> [language]: the preferences window, each of its four pages, over the
+// sample household with one account deleted, in the light and the dark theme, signed out and
+// then signed in (offline, the account service out of reach).
 
 #include "tools/shots.h"
 
 #include "app/appstate.h"
+#include "data/preferencesrepository.h"
+#include "libs/account/client.h"
+#include "libs/account/tokens/filetokenstore.h"
 #include "services/ledger/accountservice.h"
 #include "services/sampledata/sampledataservice.h"
 #include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/thememanager.h"
 
-#include <QFontDatabase>
 #include <QListWidget>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
-int main(int argc, char* argv[])
+namespace {
+
+// Every page of the preferences window at the size it opens with, and the Data & Sync page
+// larger, in both themes; `suffix` tells the sign-in state in the file names.
+bool shootPages(AppState& state, const QString& directory, const QString& suffix)
 {
-    preferOffscreenPlatform();
-    QApplication application(argc, argv);
-    application.setOrganizationName(QStringLiteral("Tovarly"));
-    application.setApplicationName(QStringLiteral("PennibarShots"));
-    application.setApplicationVersion(QStringLiteral("1.1.3"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
-    const QString directory = shotDirectory(QStringLiteral("settingsshots"));
-    if (directory.isEmpty())
-        return 1;
-
-    QTemporaryDir data;
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       data.filePath(QStringLiteral("settings")));
-    qputenv("PENNIBAR_DATA_DIR", data.path().toUtf8());
-    AppState state;
-    if (!state.initialize())
-        return 1;
-    SampleDataService(state.database()).load();
-    state.accountService()->remove(QStringLiteral("sample-acct-savings"));
-
     const QStringList pages = {QStringLiteral("general"), QStringLiteral("register"),
                                QStringLiteral("data"), QStringLiteral("about")};
+    const auto path = [&directory, &suffix](const QString& page, const QString& theme) {
+        return QStringLiteral("%1/settings-%2%3-%4.png").arg(directory, page, suffix, theme);
+    };
     bool saved = true;
     for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
         state.themeManager()->setThemeFromString(theme);
         // The page list takes its colours when the window is built, as in the application.
         SettingsScreen screen(&state);
-        screen.setWindowTitle(QStringLiteral("Preferences"));
+        screen.setWindowTitle(QCoreApplication::translate("MainWindow", "Preferences"));
         screen.resize(500, 550);
+        screen.refreshSyncStatus();
         screen.show();
         for (int row = 0; row < pages.size(); ++row) {
             screen.findChild<QListWidget*>()->setCurrentRow(row);
             QApplication::processEvents();
-            saved &= saveShot(
-                screen,
-                QStringLiteral("%1/settings-%2-%3.png").arg(directory, pages.at(row), theme));
+            saved = saveShot(screen, path(pages.at(row), theme)) && saved;
         }
         screen.resize(720, 700);
         screen.findChild<QListWidget*>()->setCurrentRow(2);
         QApplication::processEvents();
-        saved &=
-            saveShot(screen, QStringLiteral("%1/settings-data-large-%2.png").arg(directory, theme));
+        saved = saveShot(screen, path(QStringLiteral("data-large"), theme)) && saved;
     }
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    preferOffscreenPlatform();
+    QApplication application(argc, argv);
+    const ShotEnvironment environment(application);
+    application.setApplicationVersion(QStringLiteral("1.1.3"));
+    const QString directory = shotDirectory(QStringLiteral("settingsshots"));
+    if (directory.isEmpty())
+        return 1;
+
+    // Signed out first; then with a session in the token file, restored offline.
+    const QString tokenFile = environment.scratch().filePath(QStringLiteral("tokens.json"));
+    AppState state(std::make_unique<TovAccount::FileTokenStore>(tokenFile));
+    if (!state.initialize())
+        return 1;
+    SampleDataService(state.database()).load();
+    state.accountService()->remove(QStringLiteral("sample-acct-savings"));
+
+    bool saved = shootPages(state, directory, QString());
+    TovAccount::FileTokenStore tokens(tokenFile);
+    tokens.save(TovAccount::TokenStore::accessTokenKey(), accessTokenForAnHour());
+    tokens.save(TovAccount::TokenStore::refreshTokenKey(), QStringLiteral("shots-refresh-token"));
+    state.accountClient()->restoreSession();
+    state.preferencesRepository()->set(
+        QStringLiteral("lastSyncTimestamp"),
+        QDateTime::currentDateTimeUtc().addSecs(-3600).toString(Qt::ISODate));
+    saved = shootPages(state, directory, QStringLiteral("-signed-in")) && saved;
     return saved ? 0 : 1;
 }

@@ -1,8 +1,7 @@
-// signinshots <directory>: the main window signed out and signed in, in the light and the dark
-// theme: the welcome screen for a new and for a returning user, the no-accounts panel and the
-// register of a signed-in user, the File menu either way, and the status bar after a sign-in
-// and after a failed one. The tokens live in a temporary file; the account service is an
-// address on 127.0.0.1 where nothing answers, so a stored session stays signed in offline.
+// signinshots <directory> [language]: the main window signed out and signed in, in the light and
+// the dark theme: the welcome screen for a new and for a returning user, the no-accounts panel and
+// the register of a signed-in user, the File menu either way, and the status bar after a sign-in
+// and after a failed one. The tokens live in a temporary file.
 
 #include "tools/shots.h"
 
@@ -16,19 +15,11 @@
 #include "libs/account/signin/authclient.h"
 #include "libs/account/tokens/filetokenstore.h"
 
-#include <QDateTime>
-#include <QFontDatabase>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSqlDatabase>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 
 #include <memory>
 
@@ -42,27 +33,6 @@ void save(QWidget& widget, const QString& name)
     widget.show();
     QApplication::processEvents();
     saveShot(widget, QDir(outputDirectory).filePath(name + QStringLiteral(".png")));
-}
-
-// An access token of the auth server's shape that stays valid for an hour.
-QString accessTokenForAnHour()
-{
-    const auto encoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
-    const QJsonObject claims{{QStringLiteral("sub"), QStringLiteral("shots-user")},
-                             {QStringLiteral("exp"), QDateTime::currentSecsSinceEpoch() + 3600}};
-    return QString::fromLatin1(
-        QByteArray(R"({"alg":"HS256","typ":"JWT"})").toBase64(encoding) + '.' +
-        QJsonDocument(claims).toJson(QJsonDocument::Compact).toBase64(encoding) + ".c2hvdHM");
-}
-
-// A base URL on 127.0.0.1 where nothing listens.
-QString unreachableBase()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QStringLiteral("http://127.0.0.1:%1").arg(port);
 }
 
 // The File menu, open, saved while it shows.
@@ -101,26 +71,13 @@ int main(int argc, char** argv)
 {
     preferOffscreenPlatform();
     QApplication application(argc, argv);
-    application.setOrganizationName(QStringLiteral("Tovarly"));
-    application.setApplicationName(QStringLiteral("PennibarShots"));
+    const ShotEnvironment environment(application);
     application.setApplicationVersion(QStringLiteral("1.1.3"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
-    QTranslator english;
-    if (english.load(QStringLiteral(":/i18n/pennibar_en.qm")))
-        application.installTranslator(&english);
     outputDirectory = shotDirectory(QStringLiteral("."));
     if (outputDirectory.isEmpty())
         return 1;
 
-    QTemporaryDir data;
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       data.filePath(QStringLiteral("settings")));
-    qputenv("PENNIBAR_DATA_DIR", data.filePath(QStringLiteral("data")).toUtf8());
-    const QByteArray outOfReach = unreachableBase().toUtf8();
-    for (const char* variable : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"})
-        qputenv(variable, outOfReach);
-    const QString tokenFile = data.filePath(QStringLiteral("tokens.json"));
+    const QString tokenFile = environment.scratch().filePath(QStringLiteral("tokens.json"));
 
     // Never signed in, no accounts: the welcome screen for a new user.
     {

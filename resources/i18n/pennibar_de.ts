@@ -2221,6 +2221,84 @@ In „%1“ speichern?</translation>
         <source>No figures to chart for these filters</source>
         <translation>Für diese Filter gibt es keine Werte für ein Diagramm</translation>
     </message>
+    <message>
+        <source>MMM yy</source>
+        <comment>QDate format of a month on a chart axis</comment>
+        <translation>MMM yy</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>QDate format of a day on a chart axis</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>QDate format of a month in a tool tip</comment>
+        <translation>MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Ohne Kategorie</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Letzter Monat</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Dieses Quartal</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Letztes Quartal</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>Letzte 90 Tage</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>Letzte 12 Monate</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Gesamter Zeitraum</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Dieses Jahr vs. Vorjahr</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Vorjahr vs. vorletztes Jahr</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Dieses Quartal vs. Vorquartal</translation>
+    </message>
 </context>
 <context>
     <name>ReportsScreen</name>
@@ -2962,6 +3040,11 @@ Fortfahren?</translation>
     <message>
         <source>Syncing...</source>
         <translation>Synchronisierung...</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of the last sync</comment>
+        <translation>d. MMM, HH:mm</translation>
     </message>
 </context>
 <context>

@@ -2209,6 +2209,84 @@ Save it in &quot;%1&quot;?</source>
         <source>No figures to chart for these filters</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MMM yy</source>
+        <comment>QDate format of a month on a chart axis</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>QDate format of a day on a chart axis</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>QDate format of a month in a tool tip</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportsScreen</name>
@@ -2942,6 +3020,11 @@ Continue?</source>
     </message>
     <message>
         <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of the last sync</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2221,6 +2221,84 @@ Save it in &quot;%1&quot;?</source>
         <source>No figures to chart for these filters</source>
         <translation>No hay cifras que representar con estos filtros</translation>
     </message>
+    <message>
+        <source>MMM yy</source>
+        <comment>QDate format of a month on a chart axis</comment>
+        <translation>MMM yy</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>QDate format of a day on a chart axis</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>QDate format of a month in a tool tip</comment>
+        <translation>MMMM &apos;de&apos; yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sin categoría</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Este trimestre</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Trimestre anterior</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Este año</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Año anterior</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>Últimos 90 días</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>Últimos 12 meses</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Todo el historial</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Este año frente al anterior</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Año anterior frente al previo</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Este trimestre frente al anterior</translation>
+    </message>
 </context>
 <context>
     <name>ReportsScreen</name>
@@ -2962,6 +3040,11 @@ Continue?</source>
     <message>
         <source>Syncing...</source>
         <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of the last sync</comment>
+        <translation>d MMM, H:mm</translation>
     </message>
 </context>
 <context>

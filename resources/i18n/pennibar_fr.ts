@@ -25,31 +25,31 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation>&amp;Devise :</translation>
+        <translation>&amp;Devise :</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation>&amp;Solde initial :</translation>
+        <translation>&amp;Solde initial :</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation>&amp;Au :</translation>
+        <translation>&amp;Au :</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation>&amp;Établissement :</translation>
+        <translation>&amp;Établissement :</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation>&amp;Numéro de compte :</translation>
+        <translation>&amp;Numéro de compte :</translation>
     </message>
 </context>
 <context>
@@ -80,7 +80,7 @@ Data directory: %1
 Please check file permissions and try again.</source>
         <translation>Impossible d&apos;initialiser la base de données.
 
-Dossier de données : %1
+Dossier de données : %1
 
 Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     </message>
@@ -101,30 +101,30 @@ Fermez-le et réessayez.</translation>
     <name>BackupRowWriter</name>
     <message>
         <source>%1: unknown column %2</source>
-        <translation>%1 : colonne inconnue %2</translation>
+        <translation>%1 : colonne inconnue %2</translation>
     </message>
     <message>
         <source>%1: unsupported value for %2</source>
-        <translation>%1 : valeur non prise en charge pour %2</translation>
+        <translation>%1 : valeur non prise en charge pour %2</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>%1: entry too large</source>
-        <translation>%1 : entrée trop volumineuse</translation>
+        <translation>%1 : entrée trop volumineuse</translation>
     </message>
     <message>
         <source>%1: unreadable entry</source>
-        <translation>%1 : entrée illisible</translation>
+        <translation>%1 : entrée illisible</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation>%1 : JSON non valide</translation>
+        <translation>%1 : JSON non valide</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation>%1 : erreur inattendue</translation>
+        <translation>%1 : erreur inattendue</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
@@ -132,11 +132,11 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation>Sauvegarde non valide : manifest.json manquant</translation>
+        <translation>Sauvegarde non valide : manifest.json manquant</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation>Version de sauvegarde non prise en charge : %1</translation>
+        <translation>Version de sauvegarde non prise en charge : %1</translation>
     </message>
     <message>
         <source>The database could not start the restore</source>
@@ -144,7 +144,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>The restored rows could not be stored; nothing was restored</source>
-        <translation>Les lignes restaurées n&apos;ont pas pu être enregistrées ; rien n&apos;a été restauré</translation>
+        <translation>Les lignes restaurées n&apos;ont pas pu être enregistrées ; rien n&apos;a été restauré</translation>
     </message>
 </context>
 <context>
@@ -183,7 +183,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation>La catégorie « %1 » n&apos;a pas pu être enregistrée.</translation>
+        <translation>La catégorie « %1 » n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>Edit Category</source>
@@ -195,11 +195,11 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation>Supprimer « %1 » ? Les opérations utilisant cette catégorie n&apos;auront plus de catégorie.</translation>
+        <translation>Supprimer « %1 » ? Les opérations utilisant cette catégorie n&apos;auront plus de catégorie.</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation>La catégorie « %1 » n&apos;a pas pu être supprimée.</translation>
+        <translation>La catégorie « %1 » n&apos;a pas pu être supprimée.</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation>Catégorie &amp;parente :</translation>
+        <translation>Catégorie &amp;parente :</translation>
     </message>
     <message>
         <source>Category name</source>
@@ -233,7 +233,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Expense</source>
@@ -245,7 +245,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
@@ -261,7 +261,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation>&amp;Code fiscal :</translation>
+        <translation>&amp;Code fiscal :</translation>
     </message>
 </context>
 <context>
@@ -550,55 +550,55 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Header row:</source>
-        <translation>Ligne d&apos;en-tête :</translation>
+        <translation>Ligne d&apos;en-tête :</translation>
     </message>
     <message>
         <source>First data row:</source>
-        <translation>Première ligne de données :</translation>
+        <translation>Première ligne de données :</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation>Colonne date :</translation>
+        <translation>Colonne date :</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation>Colonne bénéficiaire :</translation>
+        <translation>Colonne bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation>Colonne montant :</translation>
+        <translation>Colonne montant :</translation>
     </message>
     <message>
         <source>Withdrawal column:</source>
-        <translation>Colonne débit :</translation>
+        <translation>Colonne débit :</translation>
     </message>
     <message>
         <source>Deposit column:</source>
-        <translation>Colonne crédit :</translation>
+        <translation>Colonne crédit :</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation>Colonne mémo :</translation>
+        <translation>Colonne mémo :</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation>Colonne catégorie :</translation>
+        <translation>Colonne catégorie :</translation>
     </message>
     <message>
         <source>Separator:</source>
-        <translation>Séparateur :</translation>
+        <translation>Séparateur :</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation>Format de date :</translation>
+        <translation>Format de date :</translation>
     </message>
     <message>
         <source>Amounts:</source>
-        <translation>Montants :</translation>
+        <translation>Montants :</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation>Correspondance des colonnes CSV :</translation>
+        <translation>Correspondance des colonnes CSV :</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -606,7 +606,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation>Col. %1 : %2</translation>
+        <translation>Col. %1 : %2</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) to import</source>
@@ -631,11 +631,11 @@ Fermez-le et réessayez.</translation>
     <name>CsvPreviewModel</name>
     <message>
         <source>Above the table: not imported</source>
-        <translation>Au-dessus du tableau : non importée</translation>
+        <translation>Au-dessus du tableau : non importée</translation>
     </message>
     <message>
         <source>Header row: not imported</source>
-        <translation>Ligne d&apos;en-tête : non importée</translation>
+        <translation>Ligne d&apos;en-tête : non importée</translation>
     </message>
     <message>
         <source>This row does not reach every chosen column</source>
@@ -815,15 +815,15 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format :</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>Import</source>
@@ -900,7 +900,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation>Importation terminée !</translation>
+        <translation>Importation terminée !</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
@@ -1099,7 +1099,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total : %1</translation>
     </message>
     <message>
         <source>New Account...</source>
@@ -1107,7 +1107,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation>Modifier « %1 »...</translation>
+        <translation>Modifier « %1 »...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
@@ -1127,7 +1127,7 @@ Fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation>Supprimer « %1 »</translation>
+        <translation>Supprimer « %1 »</translation>
     </message>
     <message>
         <source>Select an account first</source>
@@ -1141,7 +1141,7 @@ Fermez-le et réessayez.</translation>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>Supprimer « %1 » ?
+        <translation>Supprimer « %1 » ?
 
 Toutes les opérations, opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pouvez le restaurer depuis Préférences → Données et synchronisation.</translation>
     </message>
@@ -1170,7 +1170,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>&lt;h2&gt;Tovarly Pennibar&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital register for your household finances: accounts, payments and deposits with a running balance.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. See &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and the source code at &lt;a href=&quot;https://code.qt.io&quot;&gt;code.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Tovarly Pennibar&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre numérique pour les finances de votre foyer : comptes, débits et crédits avec un solde courant.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous licence GNU LGPL version 3. Voir &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; et le code source sur &lt;a href=&quot;https://code.qt.io&quot;&gt;code.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Tovarly Pennibar&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre numérique pour les finances de votre foyer : comptes, débits et crédits avec un solde courant.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous licence GNU LGPL version 3. Voir &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; et le code source sur &lt;a href=&quot;https://code.qt.io&quot;&gt;code.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -1310,7 +1310,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation>Partage : %1</translation>
+        <translation>Partage : %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Tovarly family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
@@ -1354,7 +1354,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
+        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -1362,7 +1362,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation>Échec de la synchronisation : %1</translation>
+        <translation>Échec de la synchronisation : %1</translation>
     </message>
 </context>
 <context>
@@ -1373,7 +1373,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Rename to:</source>
-        <translation>Renommer en :</translation>
+        <translation>Renommer en :</translation>
     </message>
     <message>
         <source>Rename Selected</source>
@@ -1412,7 +1412,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
     </message>
     <message>
         <source>Merge Complete</source>
@@ -1430,7 +1430,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <name>QifMappingPanel</name>
     <message>
         <source>QIF source accounts:</source>
-        <translation>Comptes source QIF :</translation>
+        <translation>Comptes source QIF :</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
@@ -1438,7 +1438,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation>— Créer le nouveau compte « %1 » —</translation>
+        <translation>— Créer le nouveau compte « %1 » —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
@@ -1500,11 +1500,11 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation>Date du relevé :</translation>
+        <translation>Date du relevé :</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation>Solde du relevé :</translation>
+        <translation>Solde du relevé :</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -1572,7 +1572,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>The account was not reconciled and nothing was changed. The figures have been read again; check them and try again.</source>
-        <translation>Le compte n&apos;a pas été rapproché et rien n&apos;a été modifié. Les chiffres ont été relus ; vérifiez-les et réessayez.</translation>
+        <translation>Le compte n&apos;a pas été rapproché et rien n&apos;a été modifié. Les chiffres ont été relus ; vérifiez-les et réessayez.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
@@ -1584,7 +1584,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation>Supprimer l&apos;opération de %1 ?</translation>
+        <translation>Supprimer l&apos;opération de %1 ?</translation>
     </message>
     <message>
         <source>Both sides of the transfer will be deleted.</source>
@@ -1643,43 +1643,43 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation>Fréquence :</translation>
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation>Date de début :</translation>
+        <translation>Date de début :</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation>Date de fin :</translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation>Saisir à l&apos;avance :</translation>
+        <translation>Saisir à l&apos;avance :</translation>
     </message>
 </context>
 <context>
@@ -1777,7 +1777,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation>Saisir « %1 » maintenant, datée du %2 ? L&apos;opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
+        <translation>Saisir « %1 » maintenant, datée du %2 ? L&apos;opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1785,11 +1785,11 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation>Supprimer l&apos;opération récurrente « %1 » ?</translation>
+        <translation>Supprimer l&apos;opération récurrente « %1 » ?</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation>Saisir toutes les opérations récurrentes dues dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
+        <translation>Saisir toutes les opérations récurrentes dues dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
 </context>
 <context>
@@ -1870,7 +1870,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  &apos; : copier au-dessus</translation>
+        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  &apos; : copier au-dessus</translation>
     </message>
     <message>
         <source>Show columns</source>
@@ -1910,7 +1910,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>Mémorisation impossible : l&apos;opération d&apos;origine a une date non valide</translation>
+        <translation>Mémorisation impossible : l&apos;opération d&apos;origine a une date non valide</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -2002,7 +2002,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>&quot;%1&quot; is not a category: pick one from the list or clear the cell</source>
-        <translation>« %1 » n&apos;est pas une catégorie : choisissez-en une dans la liste ou videz la cellule</translation>
+        <translation>« %1 » n&apos;est pas une catégorie : choisissez-en une dans la liste ou videz la cellule</translation>
     </message>
     <message>
         <source>Enter a payment or a deposit, not both</source>
@@ -2026,7 +2026,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
 Save the transaction with this date?</source>
         <translation>La date %1 est antérieure à 2000. Les opérations datées d&apos;avant le 01/01/2000 ne sont pas synchronisées avec vos autres appareils.
 
-Enregistrer l&apos;opération à cette date ?</translation>
+Enregistrer l&apos;opération à cette date ?</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
@@ -2036,9 +2036,9 @@ Enregistrer l&apos;opération à cette date ?</translation>
         <source>The transaction being typed in &quot;%1&quot; has not been saved.
 
 Save it in &quot;%1&quot;?</source>
-        <translation>L&apos;opération en cours de saisie dans « %1 » n&apos;a pas été enregistrée.
+        <translation>L&apos;opération en cours de saisie dans « %1 » n&apos;a pas été enregistrée.
 
-L&apos;enregistrer dans « %1 » ?</translation>
+L&apos;enregistrer dans « %1 » ?</translation>
     </message>
 </context>
 <context>
@@ -2065,11 +2065,11 @@ L&apos;enregistrer dans « %1 » ?</translation>
     </message>
     <message>
         <source>P1: %1 – %2</source>
-        <translation>P1 : %1 – %2</translation>
+        <translation>P1 : %1 – %2</translation>
     </message>
     <message>
         <source>P2: %1 – %2</source>
-        <translation>P2 : %1 – %2</translation>
+        <translation>P2 : %1 – %2</translation>
     </message>
     <message>
         <source>Balance</source>
@@ -2221,6 +2221,84 @@ L&apos;enregistrer dans « %1 » ?</translation>
         <source>No figures to chart for these filters</source>
         <translation>Aucun chiffre à représenter pour ces filtres</translation>
     </message>
+    <message>
+        <source>MMM yy</source>
+        <comment>QDate format of a month on a chart axis</comment>
+        <translation>MMM yy</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>QDate format of a day on a chart axis</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>QDate format of a month in a tool tip</comment>
+        <translation>MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sans catégorie</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mois dernier</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Ce trimestre</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Trimestre dernier</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Année dernière</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>90 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>12 derniers mois</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Depuis le début</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Cette année vs année dernière</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Année dernière vs année précédente</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Ce trimestre vs trimestre précédent</translation>
+    </message>
 </context>
 <context>
     <name>ReportsScreen</name>
@@ -2242,23 +2320,23 @@ L&apos;enregistrer dans « %1 » ?</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation>Période :</translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation>P1 :</translation>
+        <translation>P1 :</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation>P2 :</translation>
+        <translation>P2 :</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation>Comparer :</translation>
+        <translation>Comparer :</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -2266,7 +2344,7 @@ L&apos;enregistrer dans « %1 » ?</translation>
     </message>
     <message>
         <source>The file %1 could not be written: %2</source>
-        <translation>Le fichier %1 n&apos;a pas pu être écrit : %2</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
@@ -2576,7 +2654,7 @@ L&apos;enregistrer dans « %1 » ?</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation>Plage de dates :</translation>
+        <translation>Plage de dates :</translation>
     </message>
     <message>
         <source>Cleared only</source>
@@ -2584,11 +2662,11 @@ L&apos;enregistrer dans « %1 » ?</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>to</source>
@@ -2615,7 +2693,7 @@ L&apos;enregistrer dans « %1 » ?</translation>
     </message>
     <message>
         <source>Set in the environment, which takes precedence: %1</source>
-        <translation>Défini dans l&apos;environnement, qui est prioritaire : %1</translation>
+        <translation>Défini dans l&apos;environnement, qui est prioritaire : %1</translation>
     </message>
     <message>
         <source>Enter the server&apos;s web address, for example https://money.example.org</source>
@@ -2833,7 +2911,7 @@ Connectez-vous via Fichier › Compte Tovarly pour activer la synchronisation.</
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation>Sauvegarde enregistrée dans :
+        <translation>Sauvegarde enregistrée dans :
 %1</translation>
     </message>
     <message>
@@ -2843,7 +2921,7 @@ Connectez-vous via Fichier › Compte Tovarly pour activer la synchronisation.</
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>Impossible d&apos;écrire dans :
+        <translation>Impossible d&apos;écrire dans :
 %1</translation>
     </message>
     <message>
@@ -2864,7 +2942,7 @@ Connectez-vous via Fichier › Compte Tovarly pour activer la synchronisation.</
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation>Que faire des données existantes ?</translation>
+        <translation>Que faire des données existantes ?</translation>
     </message>
     <message>
         <source>Import Failed</source>
@@ -2881,7 +2959,7 @@ Connectez-vous via Fichier › Compte Tovarly pour activer la synchronisation.</
     <message>
         <source>The backup was not imported:
 %1</source>
-        <translation>La sauvegarde n&apos;a pas été importée :
+        <translation>La sauvegarde n&apos;a pas été importée :
 %1</translation>
     </message>
     <message>
@@ -2911,7 +2989,7 @@ Connectez-vous via Fichier › Compte Tovarly pour activer la synchronisation.</
     </message>
     <message>
         <source>A digital register for tracking your household finances: accounts, payments and deposits with a running balance, recurring transactions, reconciliation, reports and backups, all kept on this computer.</source>
-        <translation>Un registre numérique pour suivre les finances de votre foyer : comptes, débits et crédits avec un solde courant, opérations récurrentes, rapprochement, rapports et sauvegardes, le tout conservé sur cet ordinateur.</translation>
+        <translation>Un registre numérique pour suivre les finances de votre foyer : comptes, débits et crédits avec un solde courant, opérations récurrentes, rapprochement, rapports et sauvegardes, le tout conservé sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Links</source>
@@ -2935,7 +3013,7 @@ Connectez-vous via Fichier › Compte Tovarly pour activer la synchronisation.</
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
@@ -2943,13 +3021,13 @@ Connectez-vous via Fichier › Compte Tovarly pour activer la synchronisation.</
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation>Dernière synchronisation : %1</translation>
+        <translation>Dernière synchronisation : %1</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
         <translation>
-Erreur : %1</translation>
+Erreur : %1</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
@@ -2957,11 +3035,16 @@ Erreur : %1</translation>
 Continue?</source>
         <translation>Toutes les lignes locales seront renvoyées au serveur et toutes les données du serveur seront de nouveau téléchargées. Utilisez cette option si les données ne concordent pas d&apos;un appareil à l&apos;autre.
 
-Continuer ?</translation>
+Continuer ?</translation>
     </message>
     <message>
         <source>Syncing...</source>
         <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of the last sync</comment>
+        <translation>d MMM, HH:mm</translation>
     </message>
 </context>
 <context>
@@ -2980,7 +3063,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation>Échec de la connexion : %1</translation>
+        <translation>Échec de la connexion : %1</translation>
     </message>
 </context>
 <context>
@@ -3005,11 +3088,11 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total : %1</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation>Reste : %1</translation>
+        <translation>Reste : %1</translation>
     </message>
     <message>
         <source>The split lines add up to %1 but the transaction is %2. Change them until nothing remains.</source>
@@ -3135,11 +3218,11 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation>Retirer l&apos;accès ?</translation>
+        <translation>Retirer l&apos;accès ?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation>%1 n&apos;aura plus accès. Continuer ?</translation>
+        <translation>%1 n&apos;aura plus accès. Continuer ?</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
@@ -3170,7 +3253,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation>Échec de la recherche de mises à jour : %1</translation>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
     </message>
 </context>
 <context>
@@ -3229,13 +3312,13 @@ Continuer ?</translation>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » de %2 ?
+        <translation>Supprimer le virement « %1 » de %2 ?
 
 Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » de %2 ?</translation>
+        <translation>Supprimer « %1 » de %2 ?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
@@ -3250,11 +3333,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>- %1</source>
@@ -3262,7 +3345,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>—Split—</source>
@@ -3270,23 +3353,23 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque :</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation>Virement vers :</translation>
+        <translation>Virement vers :</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>État :</translation>
+        <translation>État :</translation>
     </message>
     <message>
         <source>Split lines</source>
@@ -3306,11 +3389,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation>Saisie : %1</translation>
+        <translation>Saisie : %1</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation>Dernière modification : %1</translation>
+        <translation>Dernière modification : %1</translation>
     </message>
     <message>
         <source>Edit...</source>
@@ -3389,31 +3472,31 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque :</translation>
     </message>
     <message>
         <source>—Split—</source>
@@ -3478,7 +3561,7 @@ Tovarly Pennibar</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte ? Se connecter</translation>
+        <translation>Vous avez déjà un compte ? Se connecter</translation>
     </message>
     <message>
         <source>Create Your First Account</source>

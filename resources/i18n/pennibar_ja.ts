@@ -2207,6 +2207,84 @@ Save it in &quot;%1&quot;?</source>
         <source>No figures to chart for these filters</source>
         <translation>この条件ではグラフにする数値がありません</translation>
     </message>
+    <message>
+        <source>MMM yy</source>
+        <comment>QDate format of a month on a chart axis</comment>
+        <translation>yy/M</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>QDate format of a day on a chart axis</comment>
+        <translation>M月d日</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>QDate format of a month in a tool tip</comment>
+        <translation>yyyy年M月</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>未分類</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>今月</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>先月</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>今四半期</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>前四半期</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>今年</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>昨年</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>過去 30 日間</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>過去 90 日間</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>過去 12 か月</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>全期間</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>今年と昨年</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>昨年と一昨年</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>今四半期と前四半期</translation>
+    </message>
 </context>
 <context>
     <name>ReportsScreen</name>
@@ -2945,6 +3023,11 @@ Continue?</source>
     <message>
         <source>Syncing...</source>
         <translation>同期中...</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of the last sync</comment>
+        <translation>M月d日 H:mm</translation>
     </message>
 </context>
 <context>

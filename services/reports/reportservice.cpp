@@ -25,6 +25,14 @@ QDate firstOfQuarter(const QDate& today)
     return QDate(today.year(), (today.month() - 1) / 3 * 3 + 1, 1);
 }
 
+// The queries name the transactions without a category "Uncategorized"; the reports show that
+// name in the interface language.
+QString categoryName(const QVariant& queried)
+{
+    const QString name = queried.toString();
+    return name == QLatin1String("Uncategorized") ? ReportService::tr("Uncategorized") : name;
+}
+
 QString quoted(const QString& text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -61,7 +69,7 @@ QList<CategoryTotal> ReportService::categorySpending(const QDate& start, const Q
     if (!run(query, sql, rangeBindings(start, end, accountId)))
         return rows;
     while (query.next())
-        rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+        rows.append({categoryName(query.value(0)), query.value(1).toLongLong()});
     return rows;
 }
 
@@ -132,7 +140,7 @@ QMap<QString, qint64> ReportService::categoryTotals(const QDate& start, const QD
     if (!run(query, sql, rangeBindings(start, end, accountId)))
         return totals;
     while (query.next())
-        totals.insert(query.value(0).toString(), query.value(1).toLongLong());
+        totals.insert(categoryName(query.value(0)), query.value(1).toLongLong());
     return totals;
 }
 
@@ -223,17 +231,23 @@ QList<ReportPeriod> ReportService::periodPresets(const QDate& today)
     const QDate quarterStart = firstOfQuarter(today);
     const int year = today.year();
     return {
-        {QStringLiteral("This Month"), monthStart, today},
-        {QStringLiteral("Last Month"), monthStart.addMonths(-1), monthStart.addDays(-1)},
-        {QStringLiteral("This Quarter"), quarterStart, today},
-        {QStringLiteral("Last Quarter"), quarterStart.addMonths(-3), quarterStart.addDays(-1)},
-        {QStringLiteral("This Year"), QDate(year, 1, 1), today},
-        {QStringLiteral("Last Year"), QDate(year - 1, 1, 1), QDate(year - 1, 12, 31)},
-        {QStringLiteral("Last 30 Days"), today.addDays(-30), today},
-        {QStringLiteral("Last 90 Days"), today.addDays(-90), today},
-        {QStringLiteral("Last 12 Months"), today.addYears(-1), today},
-        {QStringLiteral("All Time"), QDate(2000, 1, 1), today},
-        {QStringLiteral("Custom"), QDate(), QDate()},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "This Month")), monthStart, today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Last Month")), monthStart.addMonths(-1),
+         monthStart.addDays(-1)},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "This Quarter")), quarterStart, today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Last Quarter")),
+         quarterStart.addMonths(-3), quarterStart.addDays(-1)},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "This Year")), QDate(year, 1, 1), today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Last Year")), QDate(year - 1, 1, 1),
+         QDate(year - 1, 12, 31)},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Last 30 Days")), today.addDays(-30),
+         today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Last 90 Days")), today.addDays(-90),
+         today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Last 12 Months")), today.addYears(-1),
+         today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "All Time")), QDate(2000, 1, 1), today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Custom")), QDate(), QDate()},
     };
 }
 
@@ -247,13 +261,15 @@ QList<PeriodComparison> ReportService::comparisonPresets(const QDate& today)
     const QDate quarterStart = firstOfQuarter(today);
     const int year = today.year();
     return {
-        {QStringLiteral("This Year vs Last Year"), QDate(year - 1, 1, 1), QDate(year - 1, 12, 31),
-         QDate(year, 1, 1), today},
-        {QStringLiteral("Last Year vs Year Before"), QDate(year - 2, 1, 1), QDate(year - 2, 12, 31),
-         QDate(year - 1, 1, 1), QDate(year - 1, 12, 31)},
-        {QStringLiteral("This Quarter vs Last Quarter"), quarterStart.addMonths(-3),
-         quarterStart.addDays(-1), quarterStart, today},
-        {QStringLiteral("Custom"), QDate(), QDate(), QDate(), QDate()},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "This Year vs Last Year")),
+         QDate(year - 1, 1, 1), QDate(year - 1, 12, 31), QDate(year, 1, 1), today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Last Year vs Year Before")),
+         QDate(year - 2, 1, 1), QDate(year - 2, 12, 31), QDate(year - 1, 1, 1),
+         QDate(year - 1, 12, 31)},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "This Quarter vs Last Quarter")),
+         quarterStart.addMonths(-3), quarterStart.addDays(-1), quarterStart, today},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ReportService", "Custom")), QDate(), QDate(), QDate(),
+         QDate()},
     };
 }
 

@@ -5,8 +5,9 @@
 
 // The report periods and the rows of each report.
 
-// A named date range the reports screen offers. The label is stored untranslated; both dates
-// are invalid for "Custom", whose range the user enters.
+// A named date range the reports screen offers. The label is the untranslated source text (of
+// the "ReportService" context); both dates are invalid for "Custom", whose range the user
+// enters.
 struct ReportPeriod
 {
     QString label;
@@ -14,8 +15,9 @@ struct ReportPeriod
     QDate end;
 };
 
-// A named pair of periods for the year-over-year report. The label is stored untranslated;
-// every date is invalid for "Custom", whose periods the user enters.
+// A named pair of periods for the year-over-year report. The label is the untranslated source
+// text (of the "ReportService" context); every date is invalid for "Custom", whose periods the
+// user enters.
 struct PeriodComparison
 {
     QString label;

@@ -60,7 +60,7 @@ int DisplaySettings::fontScaleFromText(const QString& text)
 Qt::DayOfWeek DisplaySettings::weekStartDay()
 {
     if (!weekStart())
-        weekStart() = QLocale::system().firstDayOfWeek();
+        weekStart() = QLocale().firstDayOfWeek();
     return *weekStart();
 }
 

@@ -22,7 +22,7 @@ public:
     // Reads a stored preference text: a non-integer gives 100, then the value is clamped.
     static int fontScaleFromText(const QString& text);
 
-    // Qt day of week (1 Monday .. 7 Sunday); the system locale's first day until set.
+    // Qt day of week (1 Monday .. 7 Sunday); the interface locale's first day until set.
     static Qt::DayOfWeek weekStartDay();
     static void setWeekStartDay(Qt::DayOfWeek day);
     // Applies a stored preference text when it is an integer 1..7; returns whether it did.

@@ -66,7 +66,7 @@ QString longTimestamp(const QDateTime& timestamp)
 {
     if (!timestamp.isValid())
         return QStringLiteral("—");
-    return QLocale::system().toString(timestamp.toLocalTime(), QLocale::LongFormat);
+    return QLocale().toString(timestamp.toLocalTime(), QLocale::LongFormat);
 }
 
 } // namespace
@@ -96,7 +96,7 @@ void TransactionDetailsDialog::addFields(QVBoxLayout* layout)
 
     form->addRow(
         tr("Date:"),
-        selectableLabel(QLocale::system().toString(m_transaction.date, QLocale::LongFormat), this));
+        selectableLabel(QLocale().toString(m_transaction.date, QLocale::LongFormat), this));
     form->addRow(tr("Payee:"), selectableLabel(m_transaction.payee, this));
 
     const bool negative = m_transaction.amount < 0;

@@ -14,7 +14,7 @@ QCalendarWidget* showCalendarPopup(QWidget* anchor, const QDate& date,
     auto* calendar = new QCalendarWidget(anchor);
     calendar->setWindowFlags(Qt::Popup);
     calendar->setFirstDayOfWeek(DisplaySettings::weekStartDay());
-    calendar->setLocale(QLocale::system());
+    calendar->setLocale(QLocale());
     calendar->setGridVisible(true);
     calendar->setAttribute(Qt::WA_DeleteOnClose);
     calendar->setSelectedDate(date.isValid() ? date : QDate::currentDate());

@@ -19,7 +19,7 @@ constexpr int visiblePayees = 10;
 
 void setUpDateEdit(QDateEdit* edit, const QString& displayFormat)
 {
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     edit->setLocale(locale);
     edit->setDisplayFormat(displayFormat.isEmpty() ? locale.dateFormat(QLocale::ShortFormat)
                                                    : displayFormat);

@@ -44,9 +44,9 @@ QVariant RecurringModel::data(const QModelIndex& index, int role) const
         case AmountColumn:
             return formatMoney(row->amount, accountOf(row->accountId).currency);
         case FrequencyColumn:
-            return Enumerations::storageString(row->frequency);
+            return Enumerations::displayName(row->frequency);
         case NextDueColumn:
-            return QLocale::system().toString(row->nextDueDate, QLocale::ShortFormat);
+            return QLocale().toString(row->nextDueDate, QLocale::ShortFormat);
         case AutoColumn:
             return row->autoPost ? tr("Yes") : tr("No");
         case StatusColumn:

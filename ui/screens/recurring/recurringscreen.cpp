@@ -189,7 +189,7 @@ void RecurringScreen::enterEarlySelected()
         this, tr("Enter Early"),
         tr("Enter \"%1\" now, dated %2? The transaction is dated its due date and you can edit "
            "or delete it later.")
-            .arg(row->payee, QLocale().toString(row->nextDueDate, QStringLiteral("MMM d, yyyy"))),
+            .arg(row->payee, QLocale().toString(row->nextDueDate, QLocale::LongFormat)),
         QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;

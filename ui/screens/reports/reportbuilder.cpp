@@ -24,11 +24,6 @@ qreal units(qint64 amount)
     return toMajorUnits(amount, Currency::USD);
 }
 
-QString shortDate(const QDate& date)
-{
-    return QLocale::system().toString(date, QLocale::ShortFormat);
-}
-
 // Horizontal bars, one series per name, for the items kept by keepLargest.
 ReportChartData barsOf(const QList<ChartItem>& items, const QList<ReportChartData::Series>& sets)
 {
@@ -137,19 +132,10 @@ ReportOutput yearOverYear(const ReportService& reports, const ReportFilters& fil
             {row.categoryName, money(row.period1), money(row.period2), money(row.difference)});
         items.append({row.categoryName, {units(row.period1), units(row.period2)}});
     }
-    const auto period = [](const char* name, const QDate& start, const QDate& end) {
-        return ReportBuilder::tr(name).arg(shortDate(start), shortDate(end));
-    };
     output.chart = barsOf(
         keepLargest(items, ReportBuilder::pairsShown, ReportBuilder::tr("All other categories")),
-        {{period(QT_TRANSLATE_NOOP("ReportBuilder", "P1: %1 – %2"), filters.period1Start,
-                 filters.period1End),
-          Colour::FirstPeriod,
-          {}},
-         {period(QT_TRANSLATE_NOOP("ReportBuilder", "P2: %1 – %2"), filters.period2Start,
-                 filters.period2End),
-          Colour::SecondPeriod,
-          {}}});
+        {{ReportBuilder::firstPeriod(filters), Colour::FirstPeriod, {}},
+         {ReportBuilder::secondPeriod(filters), Colour::SecondPeriod, {}}});
     return output;
 }
 
@@ -177,13 +163,12 @@ ReportOutput transactions(const ReportService& reports, const ReportFilters& fil
     const QList<TransactionReportRow> rows =
         reports.transactionReport(filters.start, filters.end, filters.accountId);
     output.table.rows.reserve(rows.size());
-    const QLocale locale = QLocale::system();
     ReportChartData& chart = output.chart;
     chart.line = {ReportBuilder::tr("Running total"), Colour::Net, {}};
     qint64 runningTotal = 0;
     for (const TransactionReportRow& row : rows) {
-        output.table.rows.append({locale.toString(row.date, QLocale::ShortFormat), row.accountName,
-                                  row.payee, row.categoryName, row.memo, money(row.amount)});
+        output.table.rows.append({ReportBuilder::shortDate(row.date), row.accountName, row.payee,
+                                  row.categoryName, row.memo, money(row.amount)});
         runningTotal += row.amount;
         if (!row.date.isValid())
             continue;
@@ -225,4 +210,19 @@ ReportOutput ReportBuilder::build(ReportKind kind, const ReportService& reports,
         return transactions(reports, filters);
     }
     return {};
+}
+
+QString ReportBuilder::firstPeriod(const ReportFilters& filters)
+{
+    return tr("P1: %1 – %2").arg(shortDate(filters.period1Start), shortDate(filters.period1End));
+}
+
+QString ReportBuilder::secondPeriod(const ReportFilters& filters)
+{
+    return tr("P2: %1 – %2").arg(shortDate(filters.period2Start), shortDate(filters.period2End));
+}
+
+QString ReportBuilder::shortDate(const QDate& date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
 }

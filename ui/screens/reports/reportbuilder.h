@@ -38,4 +38,11 @@ public:
 
     static ReportOutput build(ReportKind kind, const ReportService& reports,
                               const ReportFilters& filters);
+
+    // The compared periods' names with their dates ("P1: <start> – <end>"), in the interface
+    // language and its date format.
+    static QString firstPeriod(const ReportFilters& filters);
+    static QString secondPeriod(const ReportFilters& filters);
+    // A day as the reports write it: the interface language's short format.
+    static QString shortDate(const QDate& date);
 };

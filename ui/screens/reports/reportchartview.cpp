@@ -12,7 +12,6 @@
 #include <QChart>
 #include <QCursor>
 #include <QDateTime>
-#include <QDateTimeAxis>
 #include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QLineSeries>
@@ -74,6 +73,57 @@ QStringList distinct(const QStringList& labels)
 QDate monthStart(const QString& month)
 {
     return QDate::fromString(month + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
+}
+
+// Month and day names on the axes in the interface language: the chart's own locale stays the
+// money format's.
+QString monthName(const QDate& month)
+{
+    return QLocale().toString(
+        month, ReportChartView::tr("MMM yy", "QDate format of a month on a chart axis"));
+}
+
+// Labels along a time line: at the first of every one, two, three, six or twelve months (or
+// more years), so that no more than about six show, or every few days along two months or
+// less. `first` and `last` are the axis' ends, in milliseconds since the epoch.
+QCategoryAxis* timeAxis(qint64 first, qint64 last)
+{
+    constexpr int labelsWanted = 6;
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(first, last);
+    axis->setStartValue(first);
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(first);
+    const QDateTime end = QDateTime::fromMSecsSinceEpoch(last);
+    const auto mark = [axis, &start, &end](const QDate& day, const QString& label) {
+        const QDateTime noon(day, QTime(12, 0));
+        if (noon >= start && noon <= end)
+            axis->append(label, qreal(noon.toMSecsSinceEpoch()));
+    };
+
+    const qint64 days = start.date().daysTo(end.date());
+    if (days <= 62) {
+        const qint64 step = std::max<qint64>(1, (days + labelsWanted - 1) / labelsWanted);
+        const QString format =
+            ReportChartView::tr("MMM d", "QDate format of a day on a chart axis");
+        for (QDate day = start.date(); day <= end.date(); day = day.addDays(step))
+            mark(day, QLocale().toString(day, format));
+        return axis;
+    }
+    const int months =
+        (end.date().year() - start.date().year()) * 12 + end.date().month() - start.date().month();
+    int step = 12 * ((months + 12 * labelsWanted - 1) / (12 * labelsWanted));
+    for (const int shorter : {6, 3, 2, 1}) {
+        if (months <= shorter * labelsWanted)
+            step = shorter;
+    }
+    // The labelled months are the same whatever the range: January and every step after it.
+    QDate month(start.date().year(), 1, 1);
+    while (month <= end.date()) {
+        mark(month, monthName(month));
+        month = month.addMonths(step);
+    }
+    return axis;
 }
 
 QString money(qreal units)
@@ -227,11 +277,10 @@ void ReportChartView::buildHorizontalBars(QChart* chart)
 
 QAbstractAxis* ReportChartView::monthAxis() const
 {
-    const QLocale locale = QLocale::system();
     if (m_data.labels.size() <= monthsNamed) {
         auto* axis = new QBarCategoryAxis;
         for (const QString& month : m_data.labels)
-            axis->append(locale.toString(monthStart(month), QStringLiteral("MMM yy")));
+            axis->append(monthName(monthStart(month)));
         return axis;
     }
     // Many months: bars stand at 0, 1, 2 ... and each year's label spans its months.
@@ -252,9 +301,10 @@ QAbstractAxis* ReportChartView::monthAxis() const
 void ReportChartView::buildMonthlyBars(QChart* chart)
 {
     QStringList labels;
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
+    const QString format = tr("MMMM yyyy", "QDate format of a month in a tool tip");
     for (const QString& month : m_data.labels)
-        labels << locale.toString(monthStart(month), QStringLiteral("MMMM yyyy"));
+        labels << locale.toString(monthStart(month), format);
 
     // Money in stacks up from the axis and money out (negative) down from it.
     auto* series = new QStackedBarSeries;
@@ -285,19 +335,14 @@ void ReportChartView::buildTimeLine(QChart* chart)
     chart->addSeries(line);
     chart->legend()->hide();
 
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("MMM yyyy"));
-    dates->setTickCount(6);
-    chart->addAxis(dates, Qt::AlignBottom);
-    line->attachAxis(dates);
     // A single day would give the axis no width: it gets a day on either side.
+    constexpr qint64 day = 24 * 3600 * 1000;
     const qint64 first = qint64(m_data.points.first().x());
     const qint64 last = qint64(m_data.points.last().x());
-    if (first == last) {
-        constexpr qint64 day = 24 * 3600 * 1000;
-        dates->setRange(QDateTime::fromMSecsSinceEpoch(first - day),
-                        QDateTime::fromMSecsSinceEpoch(last + day));
-    }
+    const qint64 margin = first == last ? day : 0;
+    QCategoryAxis* dates = timeAxis(first - margin, last + margin);
+    chart->addAxis(dates, Qt::AlignBottom);
+    line->attachAxis(dates);
     QValueAxis* amounts = amountAxis();
     chart->addAxis(amounts, Qt::AlignLeft);
     line->attachAxis(amounts);

@@ -2,6 +2,7 @@
 
 #include "ui/screens/reports/reportbuilder.h"
 #include "ui/screens/reports/reportchartview.h"
+#include "ui/screens/reports/reportcolumns.h"
 #include "ui/theme/fontroles.h"
 #include "ui/theme/iconfont.h"
 #include "ui/theme/styles.h"
@@ -26,7 +27,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QSettings>
@@ -40,14 +40,16 @@
 namespace {
 
 const QString showChartKey = QStringLiteral("reports/showChart");
-// The icon font's "bar_chart" and "image" glyphs: the chart buttons are icons, so that the
-// filter row keeps to the window's width.
+// The icon font's "bar_chart", "file_download" and "image" glyphs: the buttons are icons, so
+// that the filter row keeps to the window's width in every language.
 constexpr QChar chartGlyph(0xE26B);
+constexpr QChar downloadGlyph(0xE2C4);
 constexpr QChar imageGlyph(0xE3F4);
 
-QString shortDate(const QDate& date)
+// A period preset's name in the interface language.
+QString presetName(const QString& label)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return QCoreApplication::translate("ReportService", label.toUtf8().constData());
 }
 
 QDateEdit* filterDateEdit(QWidget* parent)
@@ -154,7 +156,7 @@ QWidget* ReportsScreen::buildFilterRow()
     m_period = new QComboBox(row);
     m_period->setMinimumWidth(130);
     for (const ReportPeriod& preset : ReportService::periodPresets())
-        m_period->addItem(preset.label);
+        m_period->addItem(presetName(preset.label));
     m_rangeLabel = mutedLabel(row);
     m_start = filterDateEdit(row);
     m_end = filterDateEdit(row);
@@ -163,7 +165,9 @@ QWidget* ReportsScreen::buildFilterRow()
     m_showChart->setCheckable(true);
     m_showChart->setText(tr("Show Chart"));
     m_showChart->setToolTip(tr("Show Chart"));
-    auto* exportCsv = new QPushButton(tr("Export CSV"), row);
+    m_exportCsv = new QToolButton(row);
+    m_exportCsv->setText(tr("Export CSV"));
+    m_exportCsv->setToolTip(tr("Export CSV"));
     m_exportChart = new QToolButton(row);
     m_exportChart->setText(tr("Export Chart"));
     m_exportChart->setToolTip(tr("Export Chart"));
@@ -183,14 +187,14 @@ QWidget* ReportsScreen::buildFilterRow()
     layout->addWidget(m_end);
     layout->addStretch();
     layout->addWidget(m_showChart);
-    layout->addWidget(exportCsv);
+    layout->addWidget(m_exportCsv);
     layout->addWidget(m_exportChart);
 
     connect(m_account, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_period, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
     connect(m_start, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_end, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
-    connect(exportCsv, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
+    connect(m_exportCsv, &QToolButton::clicked, this, &ReportsScreen::exportCurrentTab);
     connect(m_exportChart, &QToolButton::clicked, this, &ReportsScreen::exportCurrentChart);
     return row;
 }
@@ -200,14 +204,7 @@ QWidget* ReportsScreen::buildPage(ReportKind kind)
     Page page;
     page.table = reportTable(ReportCatalog::describe(kind).headers, this);
     page.chart = new ReportChartView(this);
-    const int index = int(m_pages.size());
-    const int lastColumn = page.table->columnCount() - 1;
-    // The last column stretches with the window; the others change when dragged.
-    connect(page.table->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this, index, lastColumn](int column) {
-                if (!m_fittingColumns && column != lastColumn)
-                    m_pages[index].sizedByUser = true;
-            });
+    page.columns = new ReportColumns(page.table);
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->setChildrenCollapsible(false);
@@ -235,7 +232,7 @@ QWidget* ReportsScreen::buildComparisonRow()
 
     m_comparison = new QComboBox(row);
     for (const PeriodComparison& preset : ReportService::comparisonPresets())
-        m_comparison->addItem(preset.label);
+        m_comparison->addItem(presetName(preset.label));
     m_comparisonSummary = mutedLabel(row);
 
     m_customComparison = new QWidget(row);
@@ -326,8 +323,8 @@ void ReportsScreen::onDatePresetChanged(int index)
         const QScopedValueRollback<bool> quiet(m_suppressed, true);
         m_start->setDate(preset.start);
         m_end->setDate(preset.end);
-        m_rangeLabel->setText(
-            QStringLiteral("%1 – %2").arg(shortDate(preset.start), shortDate(preset.end)));
+        m_rangeLabel->setText(QStringLiteral("%1 – %2").arg(ReportBuilder::shortDate(preset.start),
+                                                            ReportBuilder::shortDate(preset.end)));
     }
     onFilterChanged();
 }
@@ -348,11 +345,10 @@ void ReportsScreen::onComparisonChanged(int index)
     }
     m_customComparison->setVisible(custom);
     m_comparisonSummary->setVisible(!custom);
-    m_comparisonSummary->setText(QStringLiteral("P1: %1 – %2    P2: %3 – %4")
-                                     .arg(shortDate(m_comparisonDates.at(0)->date()),
-                                          shortDate(m_comparisonDates.at(1)->date()),
-                                          shortDate(m_comparisonDates.at(2)->date()),
-                                          shortDate(m_comparisonDates.at(3)->date())));
+    const ReportFilters chosen = filters();
+    m_comparisonSummary->setText(
+        QStringLiteral("%1    %2")
+            .arg(ReportBuilder::firstPeriod(chosen), ReportBuilder::secondPeriod(chosen)));
     onFilterChanged();
 }
 
@@ -415,17 +411,14 @@ void ReportsScreen::fill(Page& page, const ReportOutput& output)
             auto* item = new QTableWidgetItem(cells.at(column));
             if (content.figureColumns.contains(column))
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            else // a narrowed column elides its texts
+                item->setToolTip(cells.at(column));
             if (totals)
                 item->setFont(bold);
             table->setItem(row, column, item);
         }
     }
-    // The columns fit the figures shown until the user gives them widths of their own.
-    if (!page.sizedByUser && table->rowCount() > 0) {
-        const QScopedValueRollback<bool> fitting(m_fittingColumns, true);
-        for (int column = 0; column < table->columnCount() - 1; ++column)
-            table->resizeColumnToContents(column);
-    }
+    page.columns->fit(content.figureColumns);
     table->setUpdatesEnabled(true);
     page.chart->setData(output.chart);
 }
@@ -441,6 +434,7 @@ void ReportsScreen::paintChartButtons()
 {
     const QColor ink = QApplication::palette().color(QPalette::ButtonText);
     m_showChart->setIcon(glyphIcon(chartGlyph, 18, ink));
+    m_exportCsv->setIcon(glyphIcon(downloadGlyph, 18, ink));
     m_exportChart->setIcon(glyphIcon(imageGlyph, 18, ink));
 }
 

@@ -13,6 +13,7 @@ class QToolButton;
 class QTabWidget;
 class QTableWidget;
 class ReportChartView;
+class ReportColumns;
 struct ReportOutput;
 
 // The eight reports as tabs over one account filter and one period, each tab a chart above a
@@ -56,8 +57,8 @@ private:
     {
         QTableWidget* table = nullptr;
         ReportChartView* chart = nullptr;
+        ReportColumns* columns = nullptr;
         bool stale = true;
-        bool sizedByUser = false; // a column was dragged: the widths are no longer fitted
     };
 
     QWidget* buildFilterRow();
@@ -86,6 +87,7 @@ private:
     QDateEdit* m_start = nullptr;
     QDateEdit* m_end = nullptr;
     QToolButton* m_showChart = nullptr;
+    QToolButton* m_exportCsv = nullptr;
     QToolButton* m_exportChart = nullptr;
     QTabWidget* m_tabs = nullptr;
     QComboBox* m_comparison = nullptr;
@@ -95,6 +97,4 @@ private:
     QList<Page> m_pages;
     // Set around every change of the filter widgets made by the screen itself.
     bool m_suppressed = false;
-    // Set while the screen fits a table's columns to their contents.
-    bool m_fittingColumns = false;
 };

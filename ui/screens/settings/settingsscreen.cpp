@@ -39,8 +39,11 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -151,7 +154,6 @@ void SettingsScreen::buildSidebar()
 {
     const bool dark = ThemeColors::isDark();
     m_sidebar = new QListWidget(this);
-    m_sidebar->setFixedWidth(sidebarWidth);
     m_sidebar->setFrameShape(QFrame::NoFrame);
     m_sidebar->setFocusPolicy(Qt::NoFocus);
     m_sidebar->setSpacing(2);
@@ -165,9 +167,35 @@ void SettingsScreen::buildSidebar()
                                                   {QChar(0xE88E), tr("About")}};
     for (const auto& [glyph, text] : entries)
         new QListWidgetItem(glyphIcon(glyph, dark), text, m_sidebar);
+    // As wide as its longest name needs, whatever the language: the style sheet's padding of
+    // the list and of its items, and the spacing, come on top of the items' own width.
+    constexpr int sideRoom = 2 * (8 + 12 + 2);
+    m_sidebar->setFixedWidth(std::max(sidebarWidth, m_sidebar->sizeHintForColumn(0) + sideRoom));
+    m_sidebar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_sidebar->setCurrentRow(0);
     connect(m_sidebar, &QListWidget::currentRowChanged, this, &SettingsScreen::onCategoryChanged);
+}
+
+// The window is never narrower than its widest page needs, so that no page scrolls sideways:
+// long texts of a language widen it rather than being cut off.
+void SettingsScreen::keepPagesInWidth()
+{
+    int widest = 0;
+    for (int index = 0; index < m_pages->count(); ++index) {
+        const auto* scroll = static_cast<QScrollArea*>(m_pages->widget(index));
+        // Rows shown or hidden since the last layout (the sync buttons) count now, in the
+        // fonts of the style sheets, even before the window first shows.
+        scroll->widget()->ensurePolished();
+        // A style sheet's min-width becomes a button's minimum width, below its text's: a
+        // cramped row would cut a long translation short.
+        for (QPushButton* button : scroll->widget()->findChildren<QPushButton*>())
+            button->setMinimumWidth(std::max(button->minimumWidth(), button->sizeHint().width()));
+        scroll->widget()->layout()->activate();
+        widest = std::max(widest, scroll->widget()->minimumSizeHint().width() +
+                                      scroll->verticalScrollBar()->sizeHint().width());
+    }
+    setMinimumWidth(m_sidebar->width() + widest);
 }
 
 void SettingsScreen::onCategoryChanged(int row)
@@ -219,9 +247,8 @@ QWidget* SettingsScreen::buildGeneralPage()
     m_weekStartCombo->addItem(tr("Monday"), 1);
     m_weekStartCombo->addItem(tr("Saturday"), 6);
     const std::optional<QString> storedWeekStart = preferences->getOptional(weekStartKey);
-    selectData(m_weekStartCombo, storedWeekStart
-                                     ? storedWeekStart->toInt()
-                                     : static_cast<int>(QLocale::system().firstDayOfWeek()));
+    selectData(m_weekStartCombo, storedWeekStart ? storedWeekStart->toInt()
+                                                 : static_cast<int>(QLocale().firstDayOfWeek()));
     regional->addRow(tr("Week starts on"), m_weekStartCombo);
 
     m_languageCombo = new QComboBox(page);
@@ -417,6 +444,7 @@ void SettingsScreen::refreshSyncStatus()
             tr("Not signed in.\nSign in via File › Tovarly Account to enable sync."));
         m_lastSyncLabel->hide();
         m_syncButtonRow->hide();
+        keepPagesInWidth();
         return;
     }
 
@@ -439,15 +467,17 @@ void SettingsScreen::refreshSyncStatus()
         const QDateTime when = QDateTime::fromString(lastSync, Qt::ISODate);
         lastSyncText =
             tr("Last synced: %1")
-                .arg(when.isValid()
-                         ? QLocale().toString(when.toLocalTime(), QStringLiteral("MMM d, h:mm ap"))
-                         : lastSync);
+                .arg(when.isValid() ? QLocale().toString(
+                                          when.toLocalTime(),
+                                          tr("MMM d, h:mm ap", "QDateTime format of the last sync"))
+                                    : lastSync);
     }
     if (state == SyncState::Error && !engine->lastError().isEmpty())
         lastSyncText += tr("\nError: %1").arg(engine->lastError());
     m_lastSyncLabel->setText(lastSyncText);
     m_lastSyncLabel->show();
     m_syncButtonRow->show();
+    keepPagesInWidth();
 
     // A user known only by id is looked up once; an answer with nothing to show ends it.
     if (user.displayName.isEmpty() && user.email.isEmpty()) {
@@ -646,6 +676,7 @@ QWidget* SettingsScreen::buildAboutPage()
     layout->addStretch();
     auto* notice =
         new QLabel(tr("This application uses the Qt framework under the LGPL v3 license."), page);
+    notice->setWordWrap(true);
     applyFontRole(notice, FontRoles::Small);
     Styles::setMuted(notice);
     layout->addWidget(notice);

@@ -48,6 +48,7 @@ public slots:
 
 private:
     void buildSidebar();
+    void keepPagesInWidth();
     QWidget* buildGeneralPage();
     QWidget* buildRegisterPage();
     QWidget* buildDataPage();

@@ -243,8 +243,12 @@ void TestRecurringScreen::amountsShowInTheAccountsCurrency()
     const int rent = int(payees(*screen.model()).indexOf(QStringLiteral("rent")));
     QCOMPARE(screen.model()->index(rent, RecurringModel::AmountColumn).data().toString(),
              QStringLiteral("-$1,450.00"));
+    // The frequency by its name, not its stored word.
     QCOMPARE(screen.model()->index(rent, RecurringModel::FrequencyColumn).data().toString(),
-             QStringLiteral("monthly"));
+             QStringLiteral("Monthly"));
+    const int salary = int(payees(*screen.model()).indexOf(QStringLiteral("salary")));
+    QCOMPARE(screen.model()->index(salary, RecurringModel::FrequencyColumn).data().toString(),
+             QStringLiteral("Bi-weekly"));
     QCOMPARE(screen.model()->index(rent, RecurringModel::AutoColumn).data().toString(),
              QStringLiteral("Yes"));
 }

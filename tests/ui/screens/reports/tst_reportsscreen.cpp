@@ -1,3 +1,4 @@
+#include "app/core/uitranslators.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
@@ -15,9 +16,11 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QSet>
 #include <QTableWidget>
 #include <QTabWidget>
@@ -163,6 +166,9 @@ private slots:
     void chartFollowsFiltersAndTheme();
     void chartExportsAsPng();
     void chartNamesEveryBarOnce();
+    void amountsStayInViewOfANarrowWindow();
+    void namesAndDatesInTheInterfaceLanguage_data();
+    void namesAndDatesInTheInterfaceLanguage();
 };
 
 void TestReportsScreen::monthlyReportsEndWithABoldTotal_data()
@@ -443,6 +449,98 @@ void TestReportsScreen::chartNamesEveryBarOnce()
     const QStringList names = static_cast<QBarCategoryAxis*>(axes.first())->categories();
     QCOMPARE(names.size(), 4);
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 4);
+}
+
+// A window too narrow for every fitted column: the widest text columns give up width first, so
+// that the amounts stay whole in view and so do the dates; a wide window fits them all again.
+void TestReportsScreen::amountsStayInViewOfANarrowWindow()
+{
+    TestApp app;
+    addHousehold(app.state());
+    Transaction wordy = testTransaction(
+        QStringLiteral("wordy"), QStringLiteral("everyday"), QDate(2024, 1, 20),
+        QStringLiteral("A payee whose name runs on and on, longer than any window is wide"),
+        -123456789);
+    wordy.memo =
+        QStringLiteral("A memo that goes on for quite a while as well, and then some more");
+    app.state()->transactionRepository()->insert(wordy);
+    ReportsScreen screen(app.state());
+    screen.resize(800, 600);
+    screen.show();
+    screen.refresh();
+    screen.tabs()->setCurrentIndex(int(ReportKind::Transactions));
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    QApplication::processEvents();
+
+    QTableWidget* table = screen.table(ReportKind::Transactions);
+    const QHeaderView* header = table->horizontalHeader();
+    const QAbstractItemView* view = table;
+    const auto whole = [header, view](int column) {
+        return header->sectionSize(column) >=
+               std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+    };
+    constexpr int date = 0;
+    constexpr int payee = 2;
+    constexpr int memo = 4;
+    constexpr int amount = 5;
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(whole(date));
+    QVERIFY(whole(amount));
+    QVERIFY(!whole(payee));
+    QVERIFY(!whole(memo));
+
+    screen.resize(2400, 600);
+    QApplication::processEvents();
+    for (int column = 0; column < table->columnCount(); ++column)
+        QVERIFY2(whole(column), qPrintable(QString::number(column)));
+}
+
+void TestReportsScreen::namesAndDatesInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("lastTwelveMonths");
+    QTest::addColumn<QString>("thisYearVsLast");
+    QTest::addColumn<QString>("firstSpending"); // the rent and the transfer
+    QTest::addColumn<QString>("firstDate");
+
+    QTest::newRow("en") << "en"
+                        << "Last 12 Months"
+                        << "This Year vs Last Year"
+                        << "Uncategorized|-$350.00"
+                        << "1/10/24";
+    QTest::newRow("de") << "de"
+                        << "Letzte 12 Monate"
+                        << "Dieses Jahr vs. Vorjahr"
+                        << "Ohne Kategorie|-$350.00"
+                        << "10.01.24";
+    QTest::newRow("ja") << "ja"
+                        << "過去 12 か月"
+                        << "今年と昨年"
+                        << "未分類|-$350.00"
+                        << "2024/01/10";
+}
+
+// The period names, the name of the transactions without a category and the dates come in the
+// interface language; the amounts keep the money format.
+void TestReportsScreen::namesAndDatesInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, lastTwelveMonths);
+    QFETCH(QString, thisYearVsLast);
+    QFETCH(QString, firstSpending);
+    QFETCH(QString, firstDate);
+    const UiTranslators translators(language);
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+
+    QCOMPARE(screen.periodFilter()->itemText(8), lastTwelveMonths);
+    QCOMPARE(screen.comparisonChoice()->itemText(0), thisYearVsLast);
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    QCOMPARE(rowsOf(screen, ReportKind::CategorySpending).value(0), firstSpending);
+    QCOMPARE(rowsOf(screen, ReportKind::Transactions).value(0).section(QLatin1Char('|'), 0, 0),
+             firstDate);
 }
 
 QTEST_MAIN(TestReportsScreen)

@@ -6,6 +6,7 @@
 
 #include "app/core/serviceendpoints.h"
 #include "app/core/uilanguage.h"
+#include "app/core/uitranslators.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
@@ -28,6 +29,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -153,6 +156,8 @@ private slots:
     void importReportsRefusalsAsFailures_data();
     void importReportsRefusalsAsFailures();
     void serverFieldKeepsOneBaseUrl();
+    void pagesFitTheWindowInEveryLanguage_data();
+    void pagesFitTheWindowInEveryLanguage();
 };
 
 void TestSettingsScreen::buildingSelectsWithoutWriting_data()
@@ -521,6 +526,55 @@ void TestSettingsScreen::serverFieldKeepsOneBaseUrl()
     button(screen, "Use default")->click();
     QVERIFY(chosenServerUrl().isEmpty());
     QVERIFY(edit->text().isEmpty());
+}
+
+void TestSettingsScreen::pagesFitTheWindowInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("signedIn");
+    for (const QString& language : supportedLanguages()) {
+        for (const bool signedIn : {false, true})
+            QTest::addRow("%s, signed %s", qPrintable(language), signedIn ? "in" : "out")
+                << language << signedIn;
+    }
+}
+
+// Long texts of a language widen the window rather than being cut off: no page scrolls
+// sideways, and every button shows its whole text, the sync buttons of a signed-in user too.
+void TestSettingsScreen::pagesFitTheWindowInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, signedIn);
+    const PointedAt pointed(unreachableBase());
+    if (signedIn) {
+        TovAccount::FileTokenStore tokens(m_app->tokenStorePath());
+        tokens.save(TovAccount::TokenStore::accessTokenKey(), TestTokens::expiringIn(3600));
+        tokens.save(TovAccount::TokenStore::refreshTokenKey(), QStringLiteral("refresh-1"));
+        restartWith({});
+    }
+    const UiTranslators translators(language);
+    SettingsScreen screen(state());
+    screen.resize(500, 550);
+    screen.refreshSyncStatus();
+    screen.show();
+
+    for (int page = 0; page < 4; ++page) {
+        screen.onCategoryChanged(page);
+        QApplication::processEvents();
+        for (const QScrollArea* scroll : screen.findChildren<QScrollArea*>()) {
+            if (scroll->isVisible())
+                QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        }
+        for (const QPushButton* shown : screen.findChildren<QPushButton*>()) {
+            if (shown->isVisible())
+                QVERIFY2(shown->width() >= shown->sizeHint().width(), qPrintable(shown->text()));
+        }
+    }
+    screen.onCategoryChanged(2); // Data & Sync
+    const QPushButton* fullSync =
+        button(screen, QCoreApplication::translate("SettingsScreen", "Force Full Sync"));
+    QVERIFY(fullSync);
+    QCOMPARE(fullSync->isVisibleTo(&screen), signedIn);
 }
 
 QTEST_MAIN(TestSettingsScreen)
