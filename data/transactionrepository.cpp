@@ -2,6 +2,12 @@
 
 #include "data/sqlvalue.h"
 
+#include "app/core/isodates.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
 namespace {
 
 const QString columns = QStringLiteral(
@@ -102,28 +108,38 @@ QHash<QString, QString> TransactionRepository::categoryNames() const
     return names;
 }
 
-QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId) const
+RegisterRow TransactionRepository::openingRow(qint64 startingBalance, const QDate& date)
+{
+    RegisterRow row;
+    row.transaction.date = date;
+    row.transaction.payee = QStringLiteral("Opening Balance");
+    row.transaction.amount = startingBalance;
+    row.transaction.cleared = true;
+    row.transaction.reconciled = true;
+    row.balance = startingBalance;
+    return row;
+}
+
+qint64 TransactionRepository::startingBalance(const QString& accountId) const
 {
     QSqlQuery account =
         run(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId});
-    const qint64 startingBalance = account.next() ? account.value(0).toLongLong() : 0;
+    return account.next() ? account.value(0).toLongLong() : 0;
+}
+
+QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId) const
+{
+    const qint64 starting = startingBalance(accountId);
 
     // The running balance is added up as the rows arrive; the opening row, when there is
     // one, takes the first slot and its date from the oldest row once that has been read.
     QList<RegisterRow> rows;
-    if (startingBalance != 0) {
-        RegisterRow openingRow;
-        openingRow.transaction.payee = QStringLiteral("Opening Balance");
-        openingRow.transaction.amount = startingBalance;
-        openingRow.transaction.cleared = true;
-        openingRow.transaction.reconciled = true;
-        openingRow.balance = startingBalance;
-        rows.append(openingRow);
-    }
+    if (starting != 0)
+        rows.append(openingRow(starting, QDate()));
     const qsizetype firstTransaction = rows.size();
 
     const QHash<QString, QString> names = categoryNames();
-    qint64 balance = startingBalance;
+    qint64 balance = starting;
     QSqlQuery query = run(registerRowsQuery(), {accountId});
     while (query.next()) {
         RowReader reader(query);
@@ -136,11 +152,146 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
         rows.append(std::move(row));
     }
 
-    if (startingBalance != 0)
+    if (starting != 0)
         rows.first().transaction.date = rows.size() > firstTransaction
                                             ? rows.at(firstTransaction).transaction.date
                                             : QDate::currentDate();
     return rows;
+}
+
+QString TransactionRepository::registerOrderQuery()
+{
+    // The register's own order, from its index without touching the table. Named, because with
+    // statistics the planner may prefer the smaller amount index and sort.
+    return QStringLiteral(
+        "SELECT t.rowid, t.date FROM transactions t INDEXED BY idx_transactions_account_live_date "
+        "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC, "
+        "t.rowid ASC");
+}
+
+QString TransactionRepository::registerAmountsQuery()
+{
+    return QStringLiteral(
+        "SELECT t.rowid, t.amount FROM transactions t INDEXED BY "
+        "idx_transactions_live_account_amount WHERE t.account_id = ? AND t.deleted_at IS NULL");
+}
+
+QString TransactionRepository::unclearedTotalQuery()
+{
+    return QStringLiteral(
+        "SELECT COALESCE(SUM(t.amount), 0) FROM transactions t INDEXED BY "
+        "idx_transactions_live_uncleared WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
+        "t.cleared = 0");
+}
+
+RegisterOutline TransactionRepository::registerOutline(const QString& accountId) const
+{
+    // The amounts come from their own index, in amount order: they are matched to the rows by
+    // rowid, which costs less than reading each amount from the table.
+    std::vector<std::pair<qint64, qint64>> amounts;
+    QSqlQuery amountQuery = run(registerAmountsQuery(), {accountId});
+    while (amountQuery.next())
+        amounts.emplace_back(amountQuery.value(0).toLongLong(), amountQuery.value(1).toLongLong());
+    std::sort(amounts.begin(), amounts.end());
+    const auto amountOf = [&amounts](qint64 rowId) {
+        const auto found =
+            std::lower_bound(amounts.cbegin(), amounts.cend(),
+                             std::make_pair(rowId, std::numeric_limits<qint64>::min()));
+        return found != amounts.cend() && found->first == rowId ? found->second : 0;
+    };
+
+    RegisterOutline outline;
+    const qint64 starting = startingBalance(accountId);
+    outline.entries.reserve(qsizetype(amounts.size()) + 1);
+    if (starting != 0)
+        outline.entries.append({RegisterOutline::openingRowId, starting, starting, 0});
+    qint64 balance = starting;
+    QSqlQuery order = run(registerOrderQuery(), {accountId});
+    while (order.next()) {
+        RegisterOutline::Entry entry;
+        entry.rowId = order.value(0).toLongLong();
+        entry.amount = amountOf(entry.rowId);
+        balance += entry.amount;
+        entry.balance = balance;
+        entry.julianDay = fromIsoDate(order.value(1).toString()).toJulianDay();
+        outline.entries.append(entry);
+    }
+    if (starting != 0)
+        outline.entries.first().julianDay = outline.entries.size() > 1
+                                                ? outline.entries.at(1).julianDay
+                                                : QDate::currentDate().toJulianDay();
+
+    QSqlQuery uncleared = run(unclearedTotalQuery(), {accountId});
+    outline.unclearedTotal = uncleared.next() ? uncleared.value(0).toLongLong() : 0;
+    outline.clearedTotal = balance - outline.unclearedTotal;
+    return outline;
+}
+
+QHash<qint64, RegisterRow> TransactionRepository::registerRowsAt(const QList<qint64>& rowIds) const
+{
+    QHash<qint64, RegisterRow> rows;
+    if (rowIds.isEmpty())
+        return rows;
+    // The rowids are numbers this process read from the database, written out as such.
+    QStringList list;
+    list.reserve(rowIds.size());
+    for (const qint64 rowId : rowIds)
+        list.append(QString::number(rowId));
+    const QHash<QString, QString> names = categoryNames();
+    QSqlQuery query = run(QStringLiteral("SELECT %1, t.rowid FROM transactions t WHERE t.rowid "
+                                         "IN (%2)")
+                              .arg(columns, list.join(QLatin1Char(','))),
+                          {});
+    while (query.next()) {
+        RowReader reader(query);
+        RegisterRow row;
+        row.transaction = readTransaction(reader);
+        if (!row.transaction.categoryId.isEmpty())
+            row.categoryName = names.value(row.transaction.categoryId);
+        rows.insert(query.value(reader.column()).toLongLong(), std::move(row));
+    }
+    return rows;
+}
+
+qint64 TransactionRepository::registerRowIdOf(const QString& accountId,
+                                              const QString& transactionId) const
+{
+    QSqlQuery query = run(QStringLiteral("SELECT rowid FROM transactions WHERE id = ? AND "
+                                         "account_id = ? AND deleted_at IS NULL"),
+                          {transactionId, accountId});
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+QHash<qint64, QString> TransactionRepository::registerTexts(const QString& accountId,
+                                                            RegisterText text) const
+{
+    static const char* const columnOf[] = {"check_number", "payee", "memo", "category_id"};
+    const QHash<QString, QString> names =
+        text == RegisterText::CategoryName ? categoryNames() : QHash<QString, QString>();
+    QHash<qint64, QString> texts;
+    QSqlQuery query = run(QStringLiteral("SELECT t.rowid, t.%1 FROM transactions t WHERE "
+                                         "t.account_id = ? AND t.deleted_at IS NULL")
+                              .arg(QLatin1String(columnOf[int(text)])),
+                          {accountId});
+    while (query.next()) {
+        const QString value = query.value(1).toString();
+        texts.insert(query.value(0).toLongLong(),
+                     text == RegisterText::CategoryName && !value.isEmpty() ? names.value(value)
+                                                                            : value);
+    }
+    return texts;
+}
+
+QHash<qint64, int> TransactionRepository::registerClearedStates(const QString& accountId) const
+{
+    QHash<qint64, int> states;
+    QSqlQuery query = run(QStringLiteral("SELECT t.rowid, CASE WHEN t.reconciled != 0 THEN 2 WHEN "
+                                         "t.cleared != 0 THEN 1 ELSE 0 END FROM transactions t "
+                                         "WHERE t.account_id = ? AND t.deleted_at IS NULL"),
+                          {accountId});
+    while (query.next())
+        states.insert(query.value(0).toLongLong(), query.value(1).toInt());
+    return states;
 }
 
 QString TransactionRepository::accountBalanceQuery()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/registeroutline.h"
 #include "data/registerrow.h"
 #include "data/repository.h"
 #include "data/searchfilter.h"
@@ -19,6 +20,29 @@ public:
     // Oldest first with the running balance, led by an unstored "Opening Balance" row (empty
     // id) when the account has a starting balance.
     QList<RegisterRow> registerRows(const QString& accountId) const;
+    // The same register as an outline, read from index entries alone: two passes over the
+    // account's entries in two indexes and a sum over its uncleared rows.
+    RegisterOutline registerOutline(const QString& accountId) const;
+    // The rows stored at these rowids as registerRows reads them, by rowid, their balances left
+    // at 0 (the outline holds them). A rowid without a row is left out.
+    QHash<qint64, RegisterRow> registerRowsAt(const QList<qint64>& rowIds) const;
+    // The unstored row that leads the register of an account with a starting balance.
+    static RegisterRow openingRow(qint64 startingBalance, const QDate& date);
+    // The rowid of the account's live transaction with this id; 0 when there is none.
+    qint64 registerRowIdOf(const QString& accountId, const QString& transactionId) const;
+
+    // What the register compares when it is sorted by a column of text, for every live row of
+    // the account, by rowid: NULL reads as empty, a category as its shown name.
+    enum class RegisterText
+    {
+        CheckNumber,
+        Payee,
+        Memo,
+        CategoryName,
+    };
+    QHash<qint64, QString> registerTexts(const QString& accountId, RegisterText text) const;
+    // The same for the cleared column: 0 uncleared, 1 cleared, 2 reconciled.
+    QHash<qint64, int> registerClearedStates(const QString& accountId) const;
     // The balance after the account's last transaction: the starting balance plus every live
     // amount, the same figure as the last register row, without reading the rows.
     qint64 accountBalance(const QString& accountId) const;
@@ -36,9 +60,12 @@ public:
 
     // "Acme, Inc." becomes "Acme* Inc*"; empty when the text has no letters or digits.
     static QString fullTextQuery(const QString& text);
-    // The statements behind registerRows and accountBalance (their one binding: the account id)
-    // and distinctPayees, for checking how SQLite runs them.
+    // The statements behind registerRows, registerOutline and accountBalance (their one binding:
+    // the account id) and distinctPayees, for checking how SQLite runs them.
     static QString registerRowsQuery();
+    static QString registerOrderQuery();
+    static QString registerAmountsQuery();
+    static QString unclearedTotalQuery();
     static QString accountBalanceQuery();
     static QString distinctPayeesQuery();
 
@@ -58,6 +85,7 @@ protected:
     void emitChange(const QString& key) override;
 
 private:
+    qint64 startingBalance(const QString& accountId) const;
     // Each category's name as the register shows it ("Parent > Child"), by id.
     QHash<QString, QString> categoryNames() const;
 

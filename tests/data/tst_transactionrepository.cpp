@@ -105,6 +105,7 @@ private slots:
     void runningBalanceKeepsSameDayCreationOrder();
     void rowsOfOneSecondKeepTheirInsertionOrder();
     void registerRowsMatchAPlainReadingOfTheTable();
+    void registerOutlineMatchesTheRegisterRows();
     void distinctPayeesMatchAPlainReadingOfTheTable();
     void queriesUseTheirIndexes_data();
     void queriesUseTheirIndexes();
@@ -240,6 +241,57 @@ void TestTransactionRepository::registerRowsMatchAPlainReadingOfTheTable()
     }
 }
 
+void TestTransactionRepository::registerOutlineMatchesTheRegisterRows()
+{
+    Ledger ledger(125000);
+    fillRandomLedger(ledger);
+    // The rows after the outline was read: the register reads them by the rowids it holds.
+    for (const QString accountId : {"a", "b", "c", "no-such-account"}) {
+        const QList<RegisterRow> rows = ledger.transactions.registerRows(accountId);
+        const RegisterOutline outline = ledger.transactions.registerOutline(accountId);
+        QCOMPARE(outline.entries.size(), rows.size());
+
+        QList<qint64> rowIds;
+        for (const RegisterOutline::Entry& entry : outline.entries)
+            rowIds << entry.rowId;
+        const QHash<qint64, RegisterRow> read = ledger.transactions.registerRowsAt(rowIds);
+        const QHash<qint64, QString> payees = ledger.transactions.registerTexts(
+            accountId, TransactionRepository::RegisterText::Payee);
+        const QHash<qint64, QString> categoryNames = ledger.transactions.registerTexts(
+            accountId, TransactionRepository::RegisterText::CategoryName);
+        const QHash<qint64, int> clearedStates =
+            ledger.transactions.registerClearedStates(accountId);
+        qint64 cleared = 0;
+        qint64 uncleared = 0;
+        for (int i = 0; i < rows.size(); ++i) {
+            const RegisterRow& row = rows.at(i);
+            const RegisterOutline::Entry& entry = outline.entries.at(i);
+            const QString where = QStringLiteral("%1 row %2").arg(accountId).arg(i);
+            QVERIFY2(entry.amount == row.transaction.amount, qPrintable(where));
+            QVERIFY2(entry.balance == row.balance, qPrintable(where));
+            QVERIFY2(entry.julianDay == row.transaction.date.toJulianDay(), qPrintable(where));
+            (row.transaction.cleared ? cleared : uncleared) += row.transaction.amount;
+            if (row.transaction.id.isEmpty()) {
+                QCOMPARE(entry.rowId, RegisterOutline::openingRowId);
+                continue;
+            }
+            QCOMPARE(read.value(entry.rowId).transaction.id, row.transaction.id);
+            QCOMPARE(read.value(entry.rowId).categoryName, row.categoryName);
+            QCOMPARE(payees.value(entry.rowId), row.transaction.payee);
+            QCOMPARE(categoryNames.value(entry.rowId), row.categoryName);
+            QCOMPARE(clearedStates.value(entry.rowId), row.transaction.cleared ? 1 : 0);
+            QCOMPARE(ledger.transactions.registerRowIdOf(accountId, row.transaction.id),
+                     entry.rowId);
+        }
+        QCOMPARE(outline.clearedTotal, cleared);
+        QCOMPARE(outline.unclearedTotal, uncleared);
+    }
+    // Deleted rows and rows of another account have no place in the register.
+    QCOMPARE(ledger.transactions.registerRowIdOf(QStringLiteral("a"), QStringLiteral("ghost")), 0);
+    const QString ofB = ledger.transactions.registerRows(QStringLiteral("b")).last().transaction.id;
+    QCOMPARE(ledger.transactions.registerRowIdOf(QStringLiteral("a"), ofB), 0);
+}
+
 void TestTransactionRepository::distinctPayeesMatchAPlainReadingOfTheTable()
 {
     {
@@ -281,6 +333,18 @@ void TestTransactionRepository::queriesUseTheirIndexes()
         registerPlan.contains(QStringLiteral("USING INDEX idx_transactions_account_live_date")),
         qPrintable(registerPlan));
     QVERIFY2(!registerPlan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(registerPlan));
+
+    // The outline reads index entries alone, the order without a sort.
+    const QList<QPair<QString, QString>> outlineQueries = {
+        {TransactionRepository::registerOrderQuery(), "idx_transactions_account_live_date"},
+        {TransactionRepository::registerAmountsQuery(), "idx_transactions_live_account_amount"},
+        {TransactionRepository::unclearedTotalQuery(), "idx_transactions_live_uncleared"},
+    };
+    for (const auto& [sql, index] : outlineQueries) {
+        const QString plan = queryPlan(ledger, sql, {QStringLiteral("a")});
+        QVERIFY2(plan.contains(QStringLiteral("USING COVERING INDEX ") + index), qPrintable(plan));
+        QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(plan));
+    }
 
     const QString balancePlan =
         queryPlan(ledger, TransactionRepository::accountBalanceQuery(), {QStringLiteral("a")});
