@@ -336,10 +336,9 @@ void RegisterScreen::reload()
     const QModelIndex current = m_view->currentIndex();
     const QString currentId = idAt(current.row());
 
-    QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
     applyThemeColours();
     setTwoLineMode(m_appState->preferencesRepository()->getBool(twoLineKey, false));
-    m_model->setRows(std::move(rows));
+    m_model->readAccount(m_appState->transactionRepository(), m_accountId);
     updateSummary();
     fitColumns();
 
@@ -361,12 +360,8 @@ void RegisterScreen::reload()
 
 void RegisterScreen::updateSummary()
 {
-    qint64 cleared = 0;
-    qint64 uncleared = 0;
-    for (int i = 0; i < m_model->rowCount(); ++i) {
-        if (const RegisterRow* row = m_model->rowAt(i))
-            (row->transaction.cleared ? cleared : uncleared) += row->transaction.amount;
-    }
+    const qint64 cleared = m_model->clearedTotal();
+    const qint64 uncleared = m_model->unclearedTotal();
     const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
     const Currency currency = account ? account->currency : Currency::USD;
     const qint64 balance = cleared + uncleared;
