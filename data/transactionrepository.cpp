@@ -1,12 +1,10 @@
 #include "data/transactionrepository.h"
 
+#include "data/database.h"
+#include "data/sqlitescan.h"
 #include "data/sqlvalue.h"
 
 #include "app/core/isodates.h"
-
-#include <algorithm>
-#include <limits>
-#include <vector>
 
 namespace {
 
@@ -188,17 +186,10 @@ RegisterOutline TransactionRepository::registerOutline(const QString& accountId)
 {
     // The amounts come from their own index, in amount order: they are matched to the rows by
     // rowid, which costs less than reading each amount from the table.
-    std::vector<std::pair<qint64, qint64>> amounts;
-    QSqlQuery amountQuery = run(registerAmountsQuery(), {accountId});
-    while (amountQuery.next())
-        amounts.emplace_back(amountQuery.value(0).toLongLong(), amountQuery.value(1).toLongLong());
-    std::sort(amounts.begin(), amounts.end());
-    const auto amountOf = [&amounts](qint64 rowId) {
-        const auto found =
-            std::lower_bound(amounts.cbegin(), amounts.cend(),
-                             std::make_pair(rowId, std::numeric_limits<qint64>::min()));
-        return found != amounts.cend() && found->first == rowId ? found->second : 0;
-    };
+    QHash<qint64, qint64> amounts;
+    SqliteScan amountScan(database()->connection(), registerAmountsQuery(), {accountId});
+    while (amountScan.next())
+        amounts.insert(amountScan.integer(0), amountScan.integer(1));
 
     RegisterOutline outline;
     const qint64 starting = startingBalance(accountId);
@@ -206,14 +197,14 @@ RegisterOutline TransactionRepository::registerOutline(const QString& accountId)
     if (starting != 0)
         outline.entries.append({RegisterOutline::openingRowId, starting, starting, 0});
     qint64 balance = starting;
-    QSqlQuery order = run(registerOrderQuery(), {accountId});
+    SqliteScan order(database()->connection(), registerOrderQuery(), {accountId});
     while (order.next()) {
         RegisterOutline::Entry entry;
-        entry.rowId = order.value(0).toLongLong();
-        entry.amount = amountOf(entry.rowId);
+        entry.rowId = order.integer(0);
+        entry.amount = amounts.value(entry.rowId);
         balance += entry.amount;
         entry.balance = balance;
-        entry.julianDay = fromIsoDate(order.value(1).toString()).toJulianDay();
+        entry.julianDay = fromIsoDate(QByteArrayView(order.text(1))).toJulianDay();
         outline.entries.append(entry);
     }
     if (starting != 0)
