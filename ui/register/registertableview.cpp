@@ -28,10 +28,13 @@ int RegisterTableView::sizeHintForColumn(int column) const
     if (!model())
         return -1;
     ensurePolished();
+    // Before the view is laid out its viewport may have no height: then no row is in view.
     const int first = rowAt(0);
-    if (first < 0)
+    const int bottom = viewport()->height() - 1;
+    if (first < 0 || bottom < 0)
         return 0;
-    int last = rowAt(viewport()->height() - 1);
+    // Below the last row, the rows end above the viewport's bottom.
+    int last = rowAt(bottom);
     if (last < 0)
         last = model()->rowCount() - 1;
     QStyleOptionViewItem option;
