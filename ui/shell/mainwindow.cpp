@@ -1,7 +1,6 @@
 #include "ui/shell/mainwindow.h"
 
 #include "ui/commands/shortcutlisting.h"
-#include "ui/shell/afterfirstpaint.h"
 #include "ui/shell/feedbacklink.h"
 #include "ui/shell/listresizewatcher.h"
 #include "ui/shell/signinmessages.h"
@@ -40,6 +39,7 @@
 #include "ui/screens/search/searchscreen.h"
 #include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/displaysettings.h"
+#include "ui/widgets/afterfirstpaint.h"
 #include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/elidedlabel.h"
 

@@ -7,15 +7,15 @@
 
 class QWidget;
 
-// Runs work once a window has been painted for the first time, so that what the first paint
-// does not need waits until the window is on screen. A window not painted within a moment
+// Runs work once a widget has been painted for the first time, so that what the first paint
+// does not need waits until it is on screen. A widget not painted within a moment
 // (started minimised, or never shown) gets the work all the same.
 class AfterFirstPaint : public QObject
 {
     Q_OBJECT
 
 public:
-    AfterFirstPaint(QWidget* window, std::function<void()> work);
+    AfterFirstPaint(QWidget* widget, std::function<void()> work);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

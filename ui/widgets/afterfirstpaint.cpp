@@ -1,4 +1,4 @@
-#include "ui/shell/afterfirstpaint.h"
+#include "ui/widgets/afterfirstpaint.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -9,10 +9,10 @@ constexpr int fallbackMs = 500;
 
 } // namespace
 
-AfterFirstPaint::AfterFirstPaint(QWidget* window, std::function<void()> work)
-    : QObject(window), m_work(std::move(work))
+AfterFirstPaint::AfterFirstPaint(QWidget* widget, std::function<void()> work)
+    : QObject(widget), m_work(std::move(work))
 {
-    window->installEventFilter(this);
+    widget->installEventFilter(this);
     m_fallback.setSingleShot(true);
     m_fallback.setInterval(fallbackMs);
     connect(&m_fallback, &QTimer::timeout, this, &AfterFirstPaint::run);
@@ -21,11 +21,12 @@ AfterFirstPaint::AfterFirstPaint(QWidget* window, std::function<void()> work)
 
 bool AfterFirstPaint::eventFilter(QObject* watched, QEvent* event)
 {
-    // Queued: the paint under way, the window's children's among it, finishes first.
+    // Queued twice: the paint under way, its children's among it, finishes and
+    // reaches the screen, and what the paint itself queued runs before this work.
     if (event->type() == QEvent::Paint && watched == parent()) {
         watched->removeEventFilter(this);
         m_fallback.stop();
-        QTimer::singleShot(0, this, &AfterFirstPaint::run);
+        QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &AfterFirstPaint::run); });
     }
     return QObject::eventFilter(watched, event);
 }
