@@ -20,7 +20,11 @@ struct RegisterOutline
         qint64 julianDay = 0; // the date, as QDate::toJulianDay()
     };
 
+    // The entries may be the end of the register only: the first of them is the row at
+    // firstIndex, and the register has rowCount rows in all.
     QList<Entry> entries;
+    qsizetype firstIndex = 0;
+    qsizetype rowCount = 0;
     // What the summary shows: the rows not cleared add up to unclearedTotal, the others (the
     // opening row among them) to clearedTotal.
     qint64 clearedTotal = 0;

@@ -6,6 +6,9 @@
 
 #include "app/core/isodates.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const QString columns = QStringLiteral(
@@ -212,10 +215,70 @@ RegisterOutline TransactionRepository::registerOutline(const QString& accountId)
                                                 ? outline.entries.at(1).julianDay
                                                 : QDate::currentDate().toJulianDay();
 
+    outline.rowCount = outline.entries.size();
+    setClearedTotals(outline, accountId, balance);
+    return outline;
+}
+
+QString TransactionRepository::registerTotalsQuery()
+{
+    return QStringLiteral("SELECT COUNT(*), COALESCE(SUM(t.amount), 0) FROM transactions t "
+                          "INDEXED BY idx_transactions_live_account_amount WHERE t.account_id = ? "
+                          "AND t.deleted_at IS NULL");
+}
+
+QString TransactionRepository::registerEndQuery(int rows)
+{
+    // The register's index read backwards: the newest rows first, each looked up in the table
+    // for its amount.
+    return QStringLiteral(
+               "SELECT t.rowid, t.date, t.amount FROM transactions t INDEXED BY "
+               "idx_transactions_account_live_date WHERE t.account_id = ? AND t.deleted_at IS NULL "
+               "ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT %1")
+        .arg(std::max(rows, 0));
+}
+
+RegisterOutline TransactionRepository::registerOutlineEnd(const QString& accountId, int rows) const
+{
+    RegisterOutline outline;
+    const qint64 starting = startingBalance(accountId);
+    QSqlQuery totals = run(registerTotalsQuery(), {accountId});
+    const bool counted = totals.next();
+    const qint64 stored = counted ? totals.value(0).toLongLong() : 0;
+    const qint64 balance = starting + (counted ? totals.value(1).toLongLong() : 0);
+    outline.rowCount = stored + (starting != 0 ? 1 : 0);
+
+    // Newest first, each balance the one after the row, the one before it taken off.
+    QList<RegisterOutline::Entry> newestFirst;
+    qint64 after = balance;
+    SqliteScan end(database()->connection(), registerEndQuery(rows), {accountId});
+    while (end.next()) {
+        RegisterOutline::Entry entry;
+        entry.rowId = end.integer(0);
+        entry.julianDay = fromIsoDate(QByteArrayView(end.text(1))).toJulianDay();
+        entry.amount = end.integer(2);
+        entry.balance = after;
+        after -= entry.amount;
+        newestFirst.append(entry);
+    }
+    if (starting != 0 && newestFirst.size() == stored) {
+        const qint64 day = newestFirst.isEmpty() ? QDate::currentDate().toJulianDay()
+                                                 : newestFirst.constLast().julianDay;
+        newestFirst.append({RegisterOutline::openingRowId, starting, starting, day});
+    }
+    outline.entries.reserve(newestFirst.size());
+    std::copy(newestFirst.crbegin(), newestFirst.crend(), std::back_inserter(outline.entries));
+    outline.firstIndex = outline.rowCount - outline.entries.size();
+    setClearedTotals(outline, accountId, balance);
+    return outline;
+}
+
+void TransactionRepository::setClearedTotals(RegisterOutline& outline, const QString& accountId,
+                                             qint64 balance) const
+{
     QSqlQuery uncleared = run(unclearedTotalQuery(), {accountId});
     outline.unclearedTotal = uncleared.next() ? uncleared.value(0).toLongLong() : 0;
     outline.clearedTotal = balance - outline.unclearedTotal;
-    return outline;
 }
 
 QHash<qint64, RegisterRow> TransactionRepository::registerRowsAt(const QList<qint64>& rowIds) const

@@ -23,6 +23,9 @@ public:
     // The same register as an outline, read from index entries alone: two passes over the
     // account's entries in two indexes and a sum over its uncleared rows.
     RegisterOutline registerOutline(const QString& accountId) const;
+    // Its last rows only, with the count, totals and balances of the whole: what the register
+    // shows first, read from the newest rows back without passing the older ones.
+    RegisterOutline registerOutlineEnd(const QString& accountId, int rows) const;
     // The rows stored at these rowids as registerRows reads them, by rowid, their balances left
     // at 0 (the outline holds them). A rowid without a row is left out.
     QHash<qint64, RegisterRow> registerRowsAt(const QList<qint64>& rowIds) const;
@@ -66,6 +69,8 @@ public:
     static QString registerOrderQuery();
     static QString registerAmountsQuery();
     static QString unclearedTotalQuery();
+    static QString registerTotalsQuery();
+    static QString registerEndQuery(int rows);
     static QString accountBalanceQuery();
     static QString distinctPayeesQuery();
 
@@ -86,6 +91,8 @@ protected:
 
 private:
     qint64 startingBalance(const QString& accountId) const;
+    // The outline's summary totals, the balance after its last row given.
+    void setClearedTotals(RegisterOutline& outline, const QString& accountId, qint64 balance) const;
     // Each category's name as the register shows it ("Parent > Child"), by id.
     QHash<QString, QString> categoryNames() const;
 

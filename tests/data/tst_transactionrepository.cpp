@@ -106,6 +106,7 @@ private slots:
     void rowsOfOneSecondKeepTheirInsertionOrder();
     void registerRowsMatchAPlainReadingOfTheTable();
     void registerOutlineMatchesTheRegisterRows();
+    void registerOutlineEndIsTheEndOfTheWhole();
     void distinctPayeesMatchAPlainReadingOfTheTable();
     void queriesUseTheirIndexes_data();
     void queriesUseTheirIndexes();
@@ -292,6 +293,34 @@ void TestTransactionRepository::registerOutlineMatchesTheRegisterRows()
     QCOMPARE(ledger.transactions.registerRowIdOf(QStringLiteral("a"), ofB), 0);
 }
 
+void TestTransactionRepository::registerOutlineEndIsTheEndOfTheWhole()
+{
+    Ledger ledger(125000);
+    fillRandomLedger(ledger);
+    for (const QString accountId : {"a", "b", "c", "no-such-account"}) {
+        const RegisterOutline whole = ledger.transactions.registerOutline(accountId);
+        const int size = int(whole.entries.size());
+        // Nothing, a few rows, all but the opening row, all of them, and more than there are.
+        for (const int rows : {0, 1, 7, size - 1, size, size + 5}) {
+            const RegisterOutline end = ledger.transactions.registerOutlineEnd(accountId, rows);
+            const QString where = QStringLiteral("%1, %2 rows").arg(accountId).arg(rows);
+            QVERIFY2(end.rowCount == size, qPrintable(where));
+            QVERIFY2(end.firstIndex == size - end.entries.size(), qPrintable(where));
+            QVERIFY2(end.entries.size() >= std::min(std::max(rows, 0), size), qPrintable(where));
+            QVERIFY2(end.clearedTotal == whole.clearedTotal, qPrintable(where));
+            QVERIFY2(end.unclearedTotal == whole.unclearedTotal, qPrintable(where));
+            for (qsizetype i = 0; i < end.entries.size(); ++i) {
+                const RegisterOutline::Entry& expected = whole.entries.at(end.firstIndex + i);
+                const RegisterOutline::Entry& actual = end.entries.at(i);
+                QVERIFY2(actual.rowId == expected.rowId && actual.amount == expected.amount &&
+                             actual.balance == expected.balance &&
+                             actual.julianDay == expected.julianDay,
+                         qPrintable(QStringLiteral("%1, entry %2").arg(where).arg(i)));
+            }
+        }
+    }
+}
+
 void TestTransactionRepository::distinctPayeesMatchAPlainReadingOfTheTable()
 {
     {
@@ -337,6 +366,7 @@ void TestTransactionRepository::queriesUseTheirIndexes()
     // The outline reads index entries alone, the order without a sort.
     const QList<QPair<QString, QString>> outlineQueries = {
         {TransactionRepository::registerOrderQuery(), "idx_transactions_account_live_date"},
+        {TransactionRepository::registerTotalsQuery(), "idx_transactions_live_account_amount"},
         {TransactionRepository::registerAmountsQuery(), "idx_transactions_live_account_amount"},
         {TransactionRepository::unclearedTotalQuery(), "idx_transactions_live_uncleared"},
     };
@@ -345,6 +375,12 @@ void TestTransactionRepository::queriesUseTheirIndexes()
         QVERIFY2(plan.contains(QStringLiteral("USING COVERING INDEX ") + index), qPrintable(plan));
         QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(plan));
     }
+    // The end of the outline reads the register's index backwards, without a sort.
+    const QString endPlan =
+        queryPlan(ledger, TransactionRepository::registerEndQuery(300), {QStringLiteral("a")});
+    QVERIFY2(endPlan.contains(QStringLiteral("USING INDEX idx_transactions_account_live_date")),
+             qPrintable(endPlan));
+    QVERIFY2(!endPlan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(endPlan));
 
     const QString balancePlan =
         queryPlan(ledger, TransactionRepository::accountBalanceQuery(), {QStringLiteral("a")});

@@ -466,8 +466,19 @@ QList<qint64> RegisterModel::sortKeys(int column) const
 
 void RegisterModel::sortRows()
 {
-    const QList<qint64> keys = sortKeys(m_sortColumn);
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
+    // Rows read from an account come oldest first: in register order, they need no sort by
+    // date, nor a look at the date of every row.
+    const auto inRegisterOrder = [this] {
+        for (int i = 0; i < m_order.size(); ++i) {
+            if (m_order.at(i) != i)
+                return false;
+        }
+        return true;
+    };
+    if (m_sortColumn == DateColumn && ascending && m_rows.isInDateOrder() && inRegisterOrder())
+        return;
+    const QList<qint64> keys = sortKeys(m_sortColumn);
     const auto comesFirst = [&](int x, int y) {
         if (keys.at(x) != keys.at(y))
             return ascending ? keys.at(x) < keys.at(y) : keys.at(y) < keys.at(x);
@@ -491,7 +502,7 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
 void RegisterModel::readAccount(const TransactionRepository* repository, const QString& accountId)
 {
     beginResetModel();
-    m_rows.read(repository, accountId);
+    m_rows.read(repository, accountId, 3 * pageSize);
     showNewRows();
     endResetModel();
 }

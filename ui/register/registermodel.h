@@ -68,10 +68,16 @@ public:
     // Replaces the rows (oldest first, balances computed) and sorts them; the entry is reset
     // and no row is being edited afterwards.
     void setRows(QList<RegisterRow> rows);
-    // The same with the account's register as the repository reads it, a page at a time.
+    // The same with the account's register as the repository reads it, a page at a time:
+    // at first only the end of its outline, as much as a view shows of it scrolled to the
+    // last row, when sorted by date.
     void readAccount(const TransactionRepository* repository, const QString& accountId);
     // How many view rows are read from the database at a time.
     static constexpr int pageSize = 100;
+    // Whether the outline of every row is in; anything that needs every row reads it first,
+    // or readWholeOutline() does.
+    bool hasWholeOutline() const { return m_rows.isWhole(); }
+    void readWholeOutline() { m_rows.readWhole(); }
     // The account's currency: amounts are shown and typed in it (whole yen, or two decimals).
     void setCurrency(Currency currency) { m_currency = currency; }
     Currency currency() const { return m_currency; }

@@ -10,6 +10,7 @@
 #include "ui/transactions/transactiondeleter.h"
 #include "ui/transactions/transactiondetailsdialog.h"
 #include "ui/transactions/transactionformdialog.h"
+#include "ui/widgets/afterfirstpaint.h"
 #include "ui/widgets/registerdate.h"
 
 #include "app/appstate.h"
@@ -341,6 +342,14 @@ void RegisterScreen::reload()
     m_model->readAccount(m_appState->transactionRepository(), m_accountId);
     updateSummary();
     fitColumns();
+    // The rest of a long register's outline once its end is on screen: scrolling and sorting
+    // need it, and the widest amount is fitted then.
+    if (!m_model->hasWholeOutline()) {
+        new AfterFirstPaint(m_view->viewport(), [this] {
+            m_model->readWholeOutline();
+            fitColumns();
+        });
+    }
 
     const int lastRow = m_model->rowCount() - 1;
     if (current.isValid()) {
@@ -447,7 +456,9 @@ int RegisterScreen::leastColumnWidth(int column) const
     const int headerText = header->fontMetrics().horizontalAdvance(
                                m_model->headerData(column, Qt::Horizontal).toString()) +
                            2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-    const QString longestAmount = m_model->longestAmount(column);
+    // Until the register's whole outline is in, the rows in view stand for the others.
+    const QString longestAmount =
+        m_model->hasWholeOutline() ? m_model->longestAmount(column) : QString();
     const int amount =
         longestAmount.isEmpty()
             ? 0
