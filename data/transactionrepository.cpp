@@ -384,6 +384,25 @@ std::optional<Transaction> TransactionRepository::lastForPayee(const QString& pa
                  {payee, accountId}, readTransaction);
 }
 
+std::optional<Transaction>
+TransactionRepository::firstOpeningTransaction(const QString& accountId,
+                                               const QStringList& payees) const
+{
+    if (payees.isEmpty())
+        return std::nullopt;
+    QVariantList bindings{accountId};
+    for (const QString& payee : payees)
+        bindings << payee;
+    QStringList placeholders(payees.size(), QStringLiteral("?"));
+    return first(select(QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
+                                       "t.payee IN (%1) AND t.cleared != 0 AND t.reconciled != 0 "
+                                       "AND t.is_split = 0 AND COALESCE(t.transfer_link_id, '') = "
+                                       "'' ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC "
+                                       "LIMIT 1")
+                            .arg(placeholders.join(QStringLiteral(", ")))),
+                 bindings, readTransaction);
+}
+
 QString TransactionRepository::distinctPayeesQuery()
 {
     // Steps from each live payee to the next greater one, one index seek per payee, instead

@@ -52,6 +52,10 @@ public:
     QList<Transaction> unreconciled(const QString& accountId) const;
     std::optional<Transaction> byId(const QString& id) const; // deleted rows too
     std::optional<Transaction> lastForPayee(const QString& payee, const QString& accountId) const;
+    // The account's first live transaction in register order with one of these payees that is
+    // cleared and reconciled, not split and no transfer: how an opening balance is stored.
+    std::optional<Transaction> firstOpeningTransaction(const QString& accountId,
+                                                       const QStringList& payees) const;
     // Every live payee once, in ascending (binary) order, over all accounts.
     QStringList distinctPayees() const;
     // Every word of the text as a prefix (FTS5) over payee, memo and check number; newest

@@ -107,6 +107,8 @@ private slots:
     void registerRowsMatchAPlainReadingOfTheTable();
     void registerOutlineMatchesTheRegisterRows();
     void registerOutlineEndIsTheEndOfTheWhole();
+    void firstOpeningTransactionIsStoredAsAnOpening_data();
+    void firstOpeningTransactionIsStoredAsAnOpening();
     void distinctPayeesMatchAPlainReadingOfTheTable();
     void queriesUseTheirIndexes_data();
     void queriesUseTheirIndexes();
@@ -319,6 +321,59 @@ void TestTransactionRepository::registerOutlineEndIsTheEndOfTheWhole()
             }
         }
     }
+}
+
+// A row counts as the opening balance only as it was stored for one: cleared and reconciled,
+// not split, no transfer, live, in the account; of several, the first in register order.
+void TestTransactionRepository::firstOpeningTransactionIsStoredAsAnOpening_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("as stored") << ""
+                               << "open";
+    QTest::newRow("deleted") << "UPDATE transactions SET deleted_at = 'x' WHERE id = 'open'"
+                             << "";
+    QTest::newRow("not cleared") << "UPDATE transactions SET cleared = 0 WHERE id = 'open'"
+                                 << "";
+    QTest::newRow("not reconciled") << "UPDATE transactions SET reconciled = 0 WHERE id = 'open'"
+                                    << "";
+    QTest::newRow("split") << "UPDATE transactions SET is_split = 1 WHERE id = 'open'"
+                           << "";
+    QTest::newRow("transfer") << "UPDATE transactions SET transfer_link_id = 'x' WHERE id = 'open'"
+                              << "";
+    QTest::newRow("other payee") << "UPDATE transactions SET payee = 'Opening' WHERE id = 'open'"
+                                 << "";
+    QTest::newRow("translated payee")
+        << "UPDATE transactions SET payee = 'Saldo inicial' WHERE id = 'open'"
+        << "open";
+    QTest::newRow("earlier one")
+        << "UPDATE transactions SET date = '2024-01-01', cleared = 1, reconciled = 1 WHERE id = "
+           "'later'"
+        << "later";
+}
+
+void TestTransactionRepository::firstOpeningTransactionIsStoredAsAnOpening()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, found);
+    Ledger ledger;
+    Transaction opening =
+        testTransaction(QStringLiteral("open"), QStringLiteral("a"), QDate(2024, 2, 1),
+                        QStringLiteral("Opening Balance"), 900);
+    opening.cleared = opening.reconciled = true;
+    QVERIFY(ledger.transactions.insert(opening));
+    ledger.add(QStringLiteral("later"), QDate(2024, 3, 1), QStringLiteral("Opening Balance"), 5);
+    ledger.add(QStringLiteral("elsewhere"), QDate(2023, 1, 1), QStringLiteral("Opening Balance"), 7,
+               QStringLiteral("b"));
+    // An opening row of another account, older than any of this one's.
+    ledger.db.exec(QStringLiteral(
+        "UPDATE transactions SET cleared = 1, reconciled = 1 WHERE id = 'elsewhere'"));
+    if (!change.isEmpty())
+        ledger.db.exec(change);
+    const QStringList payees = {QStringLiteral("Opening Balance"), QStringLiteral("Saldo inicial")};
+    const std::optional<Transaction> first =
+        ledger.transactions.firstOpeningTransaction(QStringLiteral("a"), payees);
+    QCOMPARE(first ? first->id : QString(), found);
 }
 
 void TestTransactionRepository::distinctPayeesMatchAPlainReadingOfTheTable()
