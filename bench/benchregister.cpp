@@ -55,6 +55,17 @@ int main(int argc, char** argv)
             path, withAccount(TransactionRepository::registerAmountsQuery()), runs) +
         BenchTools::sqliteShellMilliseconds(
             path, withAccount(TransactionRepository::unclearedTotalQuery()), runs);
+    // A switch reads the end of the outline first; the rest once that end is on screen.
+    const int endRows = 300;
+    const double endMs = BenchTools::medianMilliseconds(
+        runs, [&] { transactions.registerOutlineEnd(account, endRows); });
+    const double endFloorMs =
+        BenchTools::sqliteShellMilliseconds(
+            path, withAccount(TransactionRepository::registerTotalsQuery()), runs) +
+        BenchTools::sqliteShellMilliseconds(
+            path, withAccount(TransactionRepository::registerEndQuery(endRows)), runs) +
+        BenchTools::sqliteShellMilliseconds(
+            path, withAccount(TransactionRepository::unclearedTotalQuery()), runs);
     const RegisterOutline outline = transactions.registerOutline(account);
     QList<qint64> lastPage;
     for (qsizetype i = std::max<qsizetype>(0, outline.entries.size() - 100);
@@ -82,6 +93,9 @@ int main(int argc, char** argv)
                 "queries %.1f ms\n",
                 qPrintable(account), static_cast<long long>(outlineCount), outlineMs,
                 outlineFloorMs);
+    std::printf("registerOutlineEnd(%s, %d rows): median %.2f ms; sqlite3 shell floor of its "
+                "three queries %.1f ms\n",
+                qPrintable(account), endRows, endMs, endFloorMs);
     std::printf("registerRowsAt(the last %lld rows): median %.2f ms\n",
                 static_cast<long long>(lastPage.size()), pageMs);
     std::printf("search(\"market\"): %lld rows, median %.2f ms\n", static_cast<long long>(hits),
