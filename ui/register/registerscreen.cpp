@@ -308,14 +308,16 @@ void RegisterScreen::setAccount(const QString& accountId)
 {
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
-    reload();
+    // Another account opens at its entry row, not at the place the last one was shown at.
+    readRows();
     focusEntryRow();
+    fitColumns();
 }
 
-void RegisterScreen::reload()
+bool RegisterScreen::readRows()
 {
     if (m_accountId.isEmpty() || m_view->isEditing())
-        return;
+        return false;
 
     const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
     if (account) {
@@ -328,6 +330,28 @@ void RegisterScreen::reload()
         m_subtitleLabel->setVisible(!subtitle.isEmpty());
     }
 
+    applyThemeColours();
+    setTwoLineMode(m_appState->preferencesRepository()->getBool(twoLineKey, false));
+    m_model->readAccount(m_appState->transactionRepository(), m_accountId);
+    updateSummary();
+    // The rest of a long register's outline once its end is on screen: scrolling and sorting
+    // need it, and the widest amount is fitted then. A wait left from the reload before would
+    // read it ahead of this paint.
+    delete m_wholeOutlineWait;
+    if (!m_model->hasWholeOutline()) {
+        m_wholeOutlineWait = new AfterFirstPaint(m_view->viewport(), [this] {
+            m_model->readWholeOutline();
+            fitColumns();
+        });
+    }
+    return true;
+}
+
+void RegisterScreen::reload()
+{
+    if (m_accountId.isEmpty() || m_view->isEditing())
+        return;
+
     const auto idAt = [this](int viewRow) {
         const RegisterRow* row = m_model->rowAt(viewRow);
         return row ? row->transaction.id : QString();
@@ -337,19 +361,7 @@ void RegisterScreen::reload()
     const QModelIndex current = m_view->currentIndex();
     const QString currentId = idAt(current.row());
 
-    applyThemeColours();
-    setTwoLineMode(m_appState->preferencesRepository()->getBool(twoLineKey, false));
-    m_model->readAccount(m_appState->transactionRepository(), m_accountId);
-    updateSummary();
-    fitColumns();
-    // The rest of a long register's outline once its end is on screen: scrolling and sorting
-    // need it, and the widest amount is fitted then.
-    if (!m_model->hasWholeOutline()) {
-        new AfterFirstPaint(m_view->viewport(), [this] {
-            m_model->readWholeOutline();
-            fitColumns();
-        });
-    }
+    readRows();
 
     const int lastRow = m_model->rowCount() - 1;
     if (current.isValid()) {
@@ -365,6 +377,7 @@ void RegisterScreen::reload()
         m_view->scrollTo(m_model->index(top, 0), QAbstractItemView::PositionAtTop);
     if (m_view->currentIndex().isValid())
         m_view->scrollTo(m_view->currentIndex());
+    fitColumns();
 }
 
 void RegisterScreen::updateSummary()

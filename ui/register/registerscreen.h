@@ -5,11 +5,13 @@
 
 #include "data/transaction.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
 
 class AppState;
+class AfterFirstPaint;
 class BalanceLabel;
 class QLabel;
 class QModelIndex;
@@ -143,6 +145,9 @@ private:
     void memorize(int row);
     void showContextMenuForCurrentCell();
 
+    // Reads the account's rows into the register (and its title and summary); false when it
+    // cannot now (no account, or a cell editor open).
+    bool readRows();
     void applyColumnLayout();
     void fitColumns();
     int leastColumnWidth(int column) const;
@@ -165,6 +170,8 @@ private:
     RegisterTableView* m_view = nullptr;
     RegisterModel* m_model = nullptr;
     RegisterDelegate* m_delegate = nullptr;
+    // Reads the rest of a long register's outline once its end has been painted.
+    QPointer<AfterFirstPaint> m_wholeOutlineWait;
     int m_messageSerial = 0;
     CommandSet<CommandId> m_commands{this};
 };
