@@ -308,9 +308,13 @@ void RegisterScreen::setAccount(const QString& accountId)
 {
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
-    // Another account opens at its entry row, not at the place the last one was shown at.
+    // Another account opens at its entry row, not at the place the last one was shown at. The
+    // columns are fitted to the rows shown there, not to those a scroll bar's coming or going
+    // shows on the way.
+    m_holdingFit = true;
     readRows();
     focusEntryRow();
+    m_holdingFit = false;
     fitColumns();
 }
 
@@ -361,6 +365,7 @@ void RegisterScreen::reload()
     const QModelIndex current = m_view->currentIndex();
     const QString currentId = idAt(current.row());
 
+    m_holdingFit = true;
     readRows();
 
     const int lastRow = m_model->rowCount() - 1;
@@ -377,6 +382,7 @@ void RegisterScreen::reload()
         m_view->scrollTo(m_model->index(top, 0), QAbstractItemView::PositionAtTop);
     if (m_view->currentIndex().isValid())
         m_view->scrollTo(m_view->currentIndex());
+    m_holdingFit = false;
     fitColumns();
 }
 
@@ -1251,7 +1257,7 @@ void RegisterScreen::onContextMenu(const QPoint& position)
 
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize && !m_holdingFit)
         fitColumns();
     if ((watched == m_view || watched == m_view->viewport()) && event->type() == QEvent::KeyPress) {
         if (handleKey(static_cast<QKeyEvent*>(event)))

@@ -157,6 +157,8 @@ private:
     void updateSummary();
 
     bool m_restoringLayout = false;
+    // While the rows are replaced and the view finds its place: the columns are fitted after.
+    bool m_holdingFit = false;
     AppState* m_appState;
     QString m_accountId;
     QLabel* m_titleLabel = nullptr;
