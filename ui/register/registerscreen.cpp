@@ -318,10 +318,10 @@ void RegisterScreen::setAccount(const QString& accountId)
     fitColumns();
 }
 
-bool RegisterScreen::readRows()
+void RegisterScreen::readRows()
 {
     if (m_accountId.isEmpty() || m_view->isEditing())
-        return false;
+        return;
 
     const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
     if (account) {
@@ -348,7 +348,6 @@ bool RegisterScreen::readRows()
             fitColumns();
         });
     }
-    return true;
 }
 
 void RegisterScreen::reload()

@@ -145,9 +145,9 @@ private:
     void memorize(int row);
     void showContextMenuForCurrentCell();
 
-    // Reads the account's rows into the register (and its title and summary); false when it
-    // cannot now (no account, or a cell editor open).
-    bool readRows();
+    // Reads the account's rows into the register, with its title and summary; nothing while
+    // there is no account or a cell editor is open.
+    void readRows();
     void applyColumnLayout();
     void fitColumns();
     int leastColumnWidth(int column) const;
