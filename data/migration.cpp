@@ -14,5 +14,7 @@ QList<Migration> applicationMigrations()
          QStringLiteral(":/sql/sql/migrations/005_sync_indexes.sql")},
         {6, QStringLiteral("account_balance_index"),
          QStringLiteral(":/sql/sql/migrations/006_account_balance_index.sql")},
+        {7, QStringLiteral("uncleared_amount_index"),
+         QStringLiteral(":/sql/sql/migrations/007_uncleared_amount_index.sql")},
     };
 }

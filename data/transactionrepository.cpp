@@ -1,6 +1,13 @@
 #include "data/transactionrepository.h"
 
+#include "data/database.h"
+#include "data/sqlitescan.h"
 #include "data/sqlvalue.h"
+
+#include "app/core/isodates.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -102,28 +109,38 @@ QHash<QString, QString> TransactionRepository::categoryNames() const
     return names;
 }
 
-QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId) const
+RegisterRow TransactionRepository::openingRow(qint64 startingBalance, const QDate& date)
+{
+    RegisterRow row;
+    row.transaction.date = date;
+    row.transaction.payee = QStringLiteral("Opening Balance");
+    row.transaction.amount = startingBalance;
+    row.transaction.cleared = true;
+    row.transaction.reconciled = true;
+    row.balance = startingBalance;
+    return row;
+}
+
+qint64 TransactionRepository::startingBalance(const QString& accountId) const
 {
     QSqlQuery account =
         run(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId});
-    const qint64 startingBalance = account.next() ? account.value(0).toLongLong() : 0;
+    return account.next() ? account.value(0).toLongLong() : 0;
+}
+
+QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId) const
+{
+    const qint64 starting = startingBalance(accountId);
 
     // The running balance is added up as the rows arrive; the opening row, when there is
     // one, takes the first slot and its date from the oldest row once that has been read.
     QList<RegisterRow> rows;
-    if (startingBalance != 0) {
-        RegisterRow openingRow;
-        openingRow.transaction.payee = QStringLiteral("Opening Balance");
-        openingRow.transaction.amount = startingBalance;
-        openingRow.transaction.cleared = true;
-        openingRow.transaction.reconciled = true;
-        openingRow.balance = startingBalance;
-        rows.append(openingRow);
-    }
+    if (starting != 0)
+        rows.append(openingRow(starting, QDate()));
     const qsizetype firstTransaction = rows.size();
 
     const QHash<QString, QString> names = categoryNames();
-    qint64 balance = startingBalance;
+    qint64 balance = starting;
     QSqlQuery query = run(registerRowsQuery(), {accountId});
     while (query.next()) {
         RowReader reader(query);
@@ -136,11 +153,199 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
         rows.append(std::move(row));
     }
 
-    if (startingBalance != 0)
+    if (starting != 0)
         rows.first().transaction.date = rows.size() > firstTransaction
                                             ? rows.at(firstTransaction).transaction.date
                                             : QDate::currentDate();
     return rows;
+}
+
+QString TransactionRepository::registerOrderQuery()
+{
+    // The register's own order, from its index without touching the table. Named, because with
+    // statistics the planner may prefer the smaller amount index and sort.
+    return QStringLiteral(
+        "SELECT t.rowid, t.date FROM transactions t INDEXED BY idx_transactions_account_live_date "
+        "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC, "
+        "t.rowid ASC");
+}
+
+QString TransactionRepository::registerAmountsQuery()
+{
+    return QStringLiteral(
+        "SELECT t.rowid, t.amount FROM transactions t INDEXED BY "
+        "idx_transactions_live_account_amount WHERE t.account_id = ? AND t.deleted_at IS NULL");
+}
+
+QString TransactionRepository::unclearedTotalQuery()
+{
+    return QStringLiteral(
+        "SELECT COALESCE(SUM(t.amount), 0) FROM transactions t INDEXED BY "
+        "idx_transactions_live_uncleared WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
+        "t.cleared = 0");
+}
+
+RegisterOutline TransactionRepository::registerOutline(const QString& accountId) const
+{
+    // The amounts come from their own index, in amount order: they are matched to the rows by
+    // rowid, which costs less than reading each amount from the table.
+    QHash<qint64, qint64> amounts;
+    SqliteScan amountScan(database()->connection(), registerAmountsQuery(), {accountId});
+    while (amountScan.next())
+        amounts.insert(amountScan.integer(0), amountScan.integer(1));
+
+    RegisterOutline outline;
+    const qint64 starting = startingBalance(accountId);
+    outline.entries.reserve(qsizetype(amounts.size()) + 1);
+    if (starting != 0)
+        outline.entries.append({RegisterOutline::openingRowId, starting, starting, 0});
+    qint64 balance = starting;
+    SqliteScan order(database()->connection(), registerOrderQuery(), {accountId});
+    while (order.next()) {
+        RegisterOutline::Entry entry;
+        entry.rowId = order.integer(0);
+        entry.amount = amounts.value(entry.rowId);
+        balance += entry.amount;
+        entry.balance = balance;
+        entry.julianDay = fromIsoDate(QByteArrayView(order.text(1))).toJulianDay();
+        outline.entries.append(entry);
+    }
+    if (starting != 0)
+        outline.entries.first().julianDay = outline.entries.size() > 1
+                                                ? outline.entries.at(1).julianDay
+                                                : QDate::currentDate().toJulianDay();
+
+    outline.rowCount = outline.entries.size();
+    setClearedTotals(outline, accountId, balance);
+    return outline;
+}
+
+QString TransactionRepository::registerTotalsQuery()
+{
+    return QStringLiteral("SELECT COUNT(*), COALESCE(SUM(t.amount), 0) FROM transactions t "
+                          "INDEXED BY idx_transactions_live_account_amount WHERE t.account_id = ? "
+                          "AND t.deleted_at IS NULL");
+}
+
+QString TransactionRepository::registerEndQuery(int rows)
+{
+    // The register's index read backwards: the newest rows first, each looked up in the table
+    // for its amount.
+    return QStringLiteral(
+               "SELECT t.rowid, t.date, t.amount FROM transactions t INDEXED BY "
+               "idx_transactions_account_live_date WHERE t.account_id = ? AND t.deleted_at IS NULL "
+               "ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT %1")
+        .arg(std::max(rows, 0));
+}
+
+RegisterOutline TransactionRepository::registerOutlineEnd(const QString& accountId, int rows) const
+{
+    RegisterOutline outline;
+    const qint64 starting = startingBalance(accountId);
+    QSqlQuery totals = run(registerTotalsQuery(), {accountId});
+    const bool counted = totals.next();
+    const qint64 stored = counted ? totals.value(0).toLongLong() : 0;
+    const qint64 balance = starting + (counted ? totals.value(1).toLongLong() : 0);
+    outline.rowCount = stored + (starting != 0 ? 1 : 0);
+
+    // Newest first, each balance the one after the row, the one before it taken off.
+    QList<RegisterOutline::Entry> newestFirst;
+    qint64 after = balance;
+    SqliteScan end(database()->connection(), registerEndQuery(rows), {accountId});
+    while (end.next()) {
+        RegisterOutline::Entry entry;
+        entry.rowId = end.integer(0);
+        entry.julianDay = fromIsoDate(QByteArrayView(end.text(1))).toJulianDay();
+        entry.amount = end.integer(2);
+        entry.balance = after;
+        after -= entry.amount;
+        newestFirst.append(entry);
+    }
+    if (starting != 0 && newestFirst.size() == stored) {
+        const qint64 day = newestFirst.isEmpty() ? QDate::currentDate().toJulianDay()
+                                                 : newestFirst.constLast().julianDay;
+        newestFirst.append({RegisterOutline::openingRowId, starting, starting, day});
+    }
+    outline.entries.reserve(newestFirst.size());
+    std::copy(newestFirst.crbegin(), newestFirst.crend(), std::back_inserter(outline.entries));
+    outline.firstIndex = outline.rowCount - outline.entries.size();
+    setClearedTotals(outline, accountId, balance);
+    return outline;
+}
+
+void TransactionRepository::setClearedTotals(RegisterOutline& outline, const QString& accountId,
+                                             qint64 balance) const
+{
+    QSqlQuery uncleared = run(unclearedTotalQuery(), {accountId});
+    outline.unclearedTotal = uncleared.next() ? uncleared.value(0).toLongLong() : 0;
+    outline.clearedTotal = balance - outline.unclearedTotal;
+}
+
+QHash<qint64, RegisterRow> TransactionRepository::registerRowsAt(const QList<qint64>& rowIds) const
+{
+    QHash<qint64, RegisterRow> rows;
+    if (rowIds.isEmpty())
+        return rows;
+    // The rowids are numbers this process read from the database, written out as such.
+    QStringList list;
+    list.reserve(rowIds.size());
+    for (const qint64 rowId : rowIds)
+        list.append(QString::number(rowId));
+    const QHash<QString, QString> names = categoryNames();
+    QSqlQuery query = run(QStringLiteral("SELECT %1, t.rowid FROM transactions t WHERE t.rowid "
+                                         "IN (%2)")
+                              .arg(columns, list.join(QLatin1Char(','))),
+                          {});
+    while (query.next()) {
+        RowReader reader(query);
+        RegisterRow row;
+        row.transaction = readTransaction(reader);
+        if (!row.transaction.categoryId.isEmpty())
+            row.categoryName = names.value(row.transaction.categoryId);
+        rows.insert(query.value(reader.column()).toLongLong(), std::move(row));
+    }
+    return rows;
+}
+
+qint64 TransactionRepository::registerRowIdOf(const QString& accountId,
+                                              const QString& transactionId) const
+{
+    QSqlQuery query = run(QStringLiteral("SELECT rowid FROM transactions WHERE id = ? AND "
+                                         "account_id = ? AND deleted_at IS NULL"),
+                          {transactionId, accountId});
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+QHash<qint64, QString> TransactionRepository::registerTexts(const QString& accountId,
+                                                            RegisterText text) const
+{
+    static const char* const columnOf[] = {"check_number", "payee", "memo", "category_id"};
+    const QHash<QString, QString> names =
+        text == RegisterText::CategoryName ? categoryNames() : QHash<QString, QString>();
+    QHash<qint64, QString> texts;
+    QSqlQuery query = run(QStringLiteral("SELECT t.rowid, t.%1 FROM transactions t WHERE "
+                                         "t.account_id = ? AND t.deleted_at IS NULL")
+                              .arg(QLatin1String(columnOf[int(text)])),
+                          {accountId});
+    while (query.next()) {
+        const QString value = query.value(1).toString();
+        texts.insert(query.value(0).toLongLong(),
+                     text == RegisterText::CategoryName && !value.isEmpty() ? names.value(value)
+                                                                            : value);
+    }
+    return texts;
+}
+
+QHash<qint64, int> TransactionRepository::registerClearedStates(const QString& accountId) const
+{
+    QHash<qint64, int> states;
+    QSqlQuery query = run(QStringLiteral("SELECT t.rowid, CASE WHEN t.reconciled != 0 THEN 2 WHEN "
+                                         "t.cleared != 0 THEN 1 ELSE 0 END FROM transactions t "
+                                         "WHERE t.account_id = ? AND t.deleted_at IS NULL"),
+                          {accountId});
+    while (query.next())
+        states.insert(query.value(0).toLongLong(), query.value(1).toInt());
+    return states;
 }
 
 QString TransactionRepository::accountBalanceQuery()
@@ -177,6 +382,25 @@ std::optional<Transaction> TransactionRepository::lastForPayee(const QString& pa
     return first(select(QStringLiteral("WHERE t.payee = ? AND t.account_id = ? AND t.deleted_at "
                                        "IS NULL ORDER BY t.date DESC, t.created_at DESC LIMIT 1")),
                  {payee, accountId}, readTransaction);
+}
+
+std::optional<Transaction>
+TransactionRepository::firstOpeningTransaction(const QString& accountId,
+                                               const QStringList& payees) const
+{
+    if (payees.isEmpty())
+        return std::nullopt;
+    QVariantList bindings{accountId};
+    for (const QString& payee : payees)
+        bindings << payee;
+    QStringList placeholders(payees.size(), QStringLiteral("?"));
+    return first(select(QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
+                                       "t.payee IN (%1) AND t.cleared != 0 AND t.reconciled != 0 "
+                                       "AND t.is_split = 0 AND COALESCE(t.transfer_link_id, '') = "
+                                       "'' ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC "
+                                       "LIMIT 1")
+                            .arg(placeholders.join(QStringLiteral(", ")))),
+                 bindings, readTransaction);
 }
 
 QString TransactionRepository::distinctPayeesQuery()

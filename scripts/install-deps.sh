@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-private-dev libqt6sql6-sqlite
+    # The register reads its outline through SQLite's own interface on Qt's connection.
+    libsqlite3-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins
     # The reports draw their charts with Qt Charts; Debian's CMake package of it needs the
     # OpenGL one without depending on it.

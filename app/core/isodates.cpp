@@ -46,6 +46,27 @@ QDate fromIsoDate(const QString& text)
     return QDate::fromString(text, Qt::ISODate);
 }
 
+QDate fromIsoDate(QByteArrayView text)
+{
+    const auto number = [&text](int position, int count) {
+        int value = 0;
+        for (int i = position; i < position + count; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return -1;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
+        const int year = number(0, 4);
+        const int month = number(5, 2);
+        const int day = number(8, 2);
+        if (year >= 0 && month >= 0 && day >= 0)
+            return QDate(year, month, day);
+    }
+    return fromIsoDate(QString::fromUtf8(text));
+}
+
 QString toIsoTimestamp(const QDateTime& timestamp)
 {
     return timestamp.toString(Qt::ISODate);

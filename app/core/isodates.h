@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -9,6 +10,8 @@
 
 QString toIsoDate(const QDate& date);
 QDate fromIsoDate(const QString& text);
+// The same from UTF-8 text as SQLite hands it over, without a QString for the usual form.
+QDate fromIsoDate(QByteArrayView text);
 
 QString toIsoTimestamp(const QDateTime& timestamp);
 // A text with an offset keeps its offset; an empty or broken text gives an invalid value.

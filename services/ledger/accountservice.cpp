@@ -24,10 +24,13 @@ void putOnOneLine(Account& account)
 
 // The payee create() gives the opening transaction, in English or in the language it was
 // created in.
-bool isOpeningPayee(const QString& payee)
+QStringList openingPayees()
 {
-    return payee == QLatin1String("Opening Balance") ||
-           payee == AccountService::tr("Opening Balance");
+    QStringList payees{QStringLiteral("Opening Balance")};
+    const QString translated = AccountService::tr("Opening Balance");
+    if (!payees.contains(translated))
+        payees << translated;
+    return payees;
 }
 
 } // namespace
@@ -68,14 +71,7 @@ bool AccountService::create(Account account, const QDate& openingDate)
 
 std::optional<Transaction> AccountService::openingTransaction(const QString& accountId) const
 {
-    const QList<RegisterRow> rows = m_transactions->registerRows(accountId);
-    for (const RegisterRow& row : rows) {
-        const Transaction& t = row.transaction;
-        if (!t.id.isEmpty() && isOpeningPayee(t.payee) && t.cleared && t.reconciled && !t.isSplit &&
-            t.transferLinkId.isEmpty())
-            return t;
-    }
-    return std::nullopt;
+    return m_transactions->firstOpeningTransaction(accountId, openingPayees());
 }
 
 bool AccountService::update(Account account, const std::optional<Opening>& opening)

@@ -208,6 +208,7 @@ void TestSchema::indexesAndTriggers()
                      "index idx_transactions_date transactions",
                      "index idx_transactions_live_account_amount transactions",
                      "index idx_transactions_live_payee transactions",
+                     "index idx_transactions_live_uncleared transactions",
                      "index idx_transactions_server_id transactions",
                      "index idx_transactions_sync_status transactions",
                      "index idx_transactions_transfer_link_id transactions",

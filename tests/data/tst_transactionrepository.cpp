@@ -105,6 +105,10 @@ private slots:
     void runningBalanceKeepsSameDayCreationOrder();
     void rowsOfOneSecondKeepTheirInsertionOrder();
     void registerRowsMatchAPlainReadingOfTheTable();
+    void registerOutlineMatchesTheRegisterRows();
+    void registerOutlineEndIsTheEndOfTheWhole();
+    void firstOpeningTransactionIsStoredAsAnOpening_data();
+    void firstOpeningTransactionIsStoredAsAnOpening();
     void distinctPayeesMatchAPlainReadingOfTheTable();
     void queriesUseTheirIndexes_data();
     void queriesUseTheirIndexes();
@@ -240,6 +244,138 @@ void TestTransactionRepository::registerRowsMatchAPlainReadingOfTheTable()
     }
 }
 
+void TestTransactionRepository::registerOutlineMatchesTheRegisterRows()
+{
+    Ledger ledger(125000);
+    fillRandomLedger(ledger);
+    // The rows after the outline was read: the register reads them by the rowids it holds.
+    for (const QString accountId : {"a", "b", "c", "no-such-account"}) {
+        const QList<RegisterRow> rows = ledger.transactions.registerRows(accountId);
+        const RegisterOutline outline = ledger.transactions.registerOutline(accountId);
+        QCOMPARE(outline.entries.size(), rows.size());
+
+        QList<qint64> rowIds;
+        for (const RegisterOutline::Entry& entry : outline.entries)
+            rowIds << entry.rowId;
+        const QHash<qint64, RegisterRow> read = ledger.transactions.registerRowsAt(rowIds);
+        const QHash<qint64, QString> payees = ledger.transactions.registerTexts(
+            accountId, TransactionRepository::RegisterText::Payee);
+        const QHash<qint64, QString> categoryNames = ledger.transactions.registerTexts(
+            accountId, TransactionRepository::RegisterText::CategoryName);
+        const QHash<qint64, int> clearedStates =
+            ledger.transactions.registerClearedStates(accountId);
+        qint64 cleared = 0;
+        qint64 uncleared = 0;
+        for (int i = 0; i < rows.size(); ++i) {
+            const RegisterRow& row = rows.at(i);
+            const RegisterOutline::Entry& entry = outline.entries.at(i);
+            const QString where = QStringLiteral("%1 row %2").arg(accountId).arg(i);
+            QVERIFY2(entry.amount == row.transaction.amount, qPrintable(where));
+            QVERIFY2(entry.balance == row.balance, qPrintable(where));
+            QVERIFY2(entry.julianDay == row.transaction.date.toJulianDay(), qPrintable(where));
+            (row.transaction.cleared ? cleared : uncleared) += row.transaction.amount;
+            if (row.transaction.id.isEmpty()) {
+                QCOMPARE(entry.rowId, RegisterOutline::openingRowId);
+                continue;
+            }
+            QCOMPARE(read.value(entry.rowId).transaction.id, row.transaction.id);
+            QCOMPARE(read.value(entry.rowId).categoryName, row.categoryName);
+            QCOMPARE(payees.value(entry.rowId), row.transaction.payee);
+            QCOMPARE(categoryNames.value(entry.rowId), row.categoryName);
+            QCOMPARE(clearedStates.value(entry.rowId), row.transaction.cleared ? 1 : 0);
+            QCOMPARE(ledger.transactions.registerRowIdOf(accountId, row.transaction.id),
+                     entry.rowId);
+        }
+        QCOMPARE(outline.clearedTotal, cleared);
+        QCOMPARE(outline.unclearedTotal, uncleared);
+    }
+    // Deleted rows and rows of another account have no place in the register.
+    QCOMPARE(ledger.transactions.registerRowIdOf(QStringLiteral("a"), QStringLiteral("ghost")), 0);
+    const QString ofB = ledger.transactions.registerRows(QStringLiteral("b")).last().transaction.id;
+    QCOMPARE(ledger.transactions.registerRowIdOf(QStringLiteral("a"), ofB), 0);
+}
+
+void TestTransactionRepository::registerOutlineEndIsTheEndOfTheWhole()
+{
+    Ledger ledger(125000);
+    fillRandomLedger(ledger);
+    for (const QString accountId : {"a", "b", "c", "no-such-account"}) {
+        const RegisterOutline whole = ledger.transactions.registerOutline(accountId);
+        const int size = int(whole.entries.size());
+        // Nothing, a few rows, all but the opening row, all of them, and more than there are.
+        for (const int rows : {0, 1, 7, size - 1, size, size + 5}) {
+            const RegisterOutline end = ledger.transactions.registerOutlineEnd(accountId, rows);
+            const QString where = QStringLiteral("%1, %2 rows").arg(accountId).arg(rows);
+            QVERIFY2(end.rowCount == size, qPrintable(where));
+            QVERIFY2(end.firstIndex == size - end.entries.size(), qPrintable(where));
+            QVERIFY2(end.entries.size() >= std::min(std::max(rows, 0), size), qPrintable(where));
+            QVERIFY2(end.clearedTotal == whole.clearedTotal, qPrintable(where));
+            QVERIFY2(end.unclearedTotal == whole.unclearedTotal, qPrintable(where));
+            for (qsizetype i = 0; i < end.entries.size(); ++i) {
+                const RegisterOutline::Entry& expected = whole.entries.at(end.firstIndex + i);
+                const RegisterOutline::Entry& actual = end.entries.at(i);
+                QVERIFY2(actual.rowId == expected.rowId && actual.amount == expected.amount &&
+                             actual.balance == expected.balance &&
+                             actual.julianDay == expected.julianDay,
+                         qPrintable(QStringLiteral("%1, entry %2").arg(where).arg(i)));
+            }
+        }
+    }
+}
+
+// A row counts as the opening balance only as it was stored for one: cleared and reconciled,
+// not split, no transfer, live, in the account; of several, the first in register order.
+void TestTransactionRepository::firstOpeningTransactionIsStoredAsAnOpening_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("as stored") << ""
+                               << "open";
+    QTest::newRow("deleted") << "UPDATE transactions SET deleted_at = 'x' WHERE id = 'open'"
+                             << "";
+    QTest::newRow("not cleared") << "UPDATE transactions SET cleared = 0 WHERE id = 'open'"
+                                 << "";
+    QTest::newRow("not reconciled") << "UPDATE transactions SET reconciled = 0 WHERE id = 'open'"
+                                    << "";
+    QTest::newRow("split") << "UPDATE transactions SET is_split = 1 WHERE id = 'open'"
+                           << "";
+    QTest::newRow("transfer") << "UPDATE transactions SET transfer_link_id = 'x' WHERE id = 'open'"
+                              << "";
+    QTest::newRow("other payee") << "UPDATE transactions SET payee = 'Opening' WHERE id = 'open'"
+                                 << "";
+    QTest::newRow("translated payee")
+        << "UPDATE transactions SET payee = 'Saldo inicial' WHERE id = 'open'"
+        << "open";
+    QTest::newRow("earlier one")
+        << "UPDATE transactions SET date = '2024-01-01', cleared = 1, reconciled = 1 WHERE id = "
+           "'later'"
+        << "later";
+}
+
+void TestTransactionRepository::firstOpeningTransactionIsStoredAsAnOpening()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, found);
+    Ledger ledger;
+    Transaction opening =
+        testTransaction(QStringLiteral("open"), QStringLiteral("a"), QDate(2024, 2, 1),
+                        QStringLiteral("Opening Balance"), 900);
+    opening.cleared = opening.reconciled = true;
+    QVERIFY(ledger.transactions.insert(opening));
+    ledger.add(QStringLiteral("later"), QDate(2024, 3, 1), QStringLiteral("Opening Balance"), 5);
+    ledger.add(QStringLiteral("elsewhere"), QDate(2023, 1, 1), QStringLiteral("Opening Balance"), 7,
+               QStringLiteral("b"));
+    // An opening row of another account, older than any of this one's.
+    ledger.db.exec(QStringLiteral(
+        "UPDATE transactions SET cleared = 1, reconciled = 1 WHERE id = 'elsewhere'"));
+    if (!change.isEmpty())
+        ledger.db.exec(change);
+    const QStringList payees = {QStringLiteral("Opening Balance"), QStringLiteral("Saldo inicial")};
+    const std::optional<Transaction> first =
+        ledger.transactions.firstOpeningTransaction(QStringLiteral("a"), payees);
+    QCOMPARE(first ? first->id : QString(), found);
+}
+
 void TestTransactionRepository::distinctPayeesMatchAPlainReadingOfTheTable()
 {
     {
@@ -281,6 +417,25 @@ void TestTransactionRepository::queriesUseTheirIndexes()
         registerPlan.contains(QStringLiteral("USING INDEX idx_transactions_account_live_date")),
         qPrintable(registerPlan));
     QVERIFY2(!registerPlan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(registerPlan));
+
+    // The outline reads index entries alone, the order without a sort.
+    const QList<QPair<QString, QString>> outlineQueries = {
+        {TransactionRepository::registerOrderQuery(), "idx_transactions_account_live_date"},
+        {TransactionRepository::registerTotalsQuery(), "idx_transactions_live_account_amount"},
+        {TransactionRepository::registerAmountsQuery(), "idx_transactions_live_account_amount"},
+        {TransactionRepository::unclearedTotalQuery(), "idx_transactions_live_uncleared"},
+    };
+    for (const auto& [sql, index] : outlineQueries) {
+        const QString plan = queryPlan(ledger, sql, {QStringLiteral("a")});
+        QVERIFY2(plan.contains(QStringLiteral("USING COVERING INDEX ") + index), qPrintable(plan));
+        QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(plan));
+    }
+    // The end of the outline reads the register's index backwards, without a sort.
+    const QString endPlan =
+        queryPlan(ledger, TransactionRepository::registerEndQuery(300), {QStringLiteral("a")});
+    QVERIFY2(endPlan.contains(QStringLiteral("USING INDEX idx_transactions_account_live_date")),
+             qPrintable(endPlan));
+    QVERIFY2(!endPlan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(endPlan));
 
     const QString balancePlan =
         queryPlan(ledger, TransactionRepository::accountBalanceQuery(), {QStringLiteral("a")});

@@ -8,6 +8,7 @@
 #include "ui/theme/themecolors.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -28,16 +29,15 @@ bool isAmountColumn(int column)
 }
 
 // The amount an amount column shows for a row; none where the column stays blank.
-std::optional<qint64> shownAmount(const RegisterRow& row, int column)
+std::optional<qint64> shownAmount(qint64 amount, qint64 balance, int column)
 {
-    const qint64 amount = row.transaction.amount;
     switch (column) {
     case RegisterModel::PaymentColumn:
         return amount < 0 ? std::optional<qint64>(-amount) : std::nullopt;
     case RegisterModel::DepositColumn:
         return amount >= 0 ? std::optional<qint64>(amount) : std::nullopt;
     case RegisterModel::BalanceColumn:
-        return row.balance;
+        return balance;
     default:
         return std::nullopt;
     }
@@ -64,40 +64,29 @@ QVariant columnAlignment(int column)
     return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-// Strict "x before y in column" for the sort keys of the register.
-bool lessInColumn(const RegisterRow& x, const RegisterRow& y, int column)
+// Each text once, ranked in the order localeAwareCompare puts them; texts it finds equal share
+// a rank. Comparing ranks then sorts as comparing the texts would, without comparing every
+// pair of rows by locale.
+QList<qint64> localeRanks(const QStringList& texts)
 {
-    const Transaction& a = x.transaction;
-    const Transaction& b = y.transaction;
-    switch (column) {
-    case RegisterModel::DateColumn:
-        return a.date < b.date;
-    case RegisterModel::CheckNumberColumn:
-        return QString::localeAwareCompare(a.checkNumber, b.checkNumber) < 0;
-    case RegisterModel::PayeeColumn:
-        return QString::localeAwareCompare(a.payee, b.payee) < 0;
-    case RegisterModel::CategoryColumn:
-        return QString::localeAwareCompare(x.categoryName, y.categoryName) < 0;
-    case RegisterModel::MemoColumn:
-        return QString::localeAwareCompare(a.memo, b.memo) < 0;
-    case RegisterModel::PaymentColumn: {
-        // Non-payments (deposits and zero) sort before every payment.
-        const auto key = [](const Transaction& t) { return t.amount < 0 ? -t.amount : -1; };
-        return key(a) < key(b);
+    QStringList distinct = texts;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::sort(distinct.begin(), distinct.end(), [](const QString& a, const QString& b) {
+        return QString::localeAwareCompare(a, b) < 0;
+    });
+    QHash<QString, qint64> rankOf;
+    qint64 rank = 0;
+    for (int i = 0; i < distinct.size(); ++i) {
+        if (i > 0 && QString::localeAwareCompare(distinct.at(i - 1), distinct.at(i)) < 0)
+            ++rank;
+        rankOf.insert(distinct.at(i), rank);
     }
-    case RegisterModel::DepositColumn: {
-        const auto key = [](const Transaction& t) { return t.amount > 0 ? t.amount : -1; };
-        return key(a) < key(b);
-    }
-    case RegisterModel::ClearedColumn: {
-        const auto key = [](const Transaction& t) { return t.reconciled ? 2 : t.cleared ? 1 : 0; };
-        return key(a) < key(b);
-    }
-    case RegisterModel::BalanceColumn:
-        return x.balance < y.balance;
-    default:
-        return false;
-    }
+    QList<qint64> ranks;
+    ranks.reserve(texts.size());
+    for (const QString& text : texts)
+        ranks.append(rankOf.value(text));
+    return ranks;
 }
 
 } // namespace
@@ -109,7 +98,7 @@ RegisterModel::RegisterModel(QObject* parent) : QAbstractTableModel(parent)
 
 int RegisterModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size()) + 1;
+    return parent.isValid() ? 0 : m_rows.size() + 1;
 }
 
 int RegisterModel::columnCount(const QModelIndex& parent) const
@@ -120,29 +109,37 @@ int RegisterModel::columnCount(const QModelIndex& parent) const
 int RegisterModel::entryRow() const
 {
     const bool newestFirst = m_sortColumn == DateColumn && m_sortOrder == Qt::DescendingOrder;
-    return newestFirst ? 0 : int(m_rows.size());
+    return newestFirst ? 0 : m_rows.size();
 }
 
 int RegisterModel::registerIndexOf(int viewRow) const
 {
     if (viewRow < 0 || viewRow >= rowCount() || isEntryRow(viewRow))
         return -1;
-    return entryRow() == 0 ? viewRow - 1 : viewRow;
+    return m_order.at(entryRow() == 0 ? viewRow - 1 : viewRow);
 }
 
 const RegisterRow* RegisterModel::rowAt(int viewRow) const
 {
     const int index = registerIndexOf(viewRow);
-    return index < 0 ? nullptr : &m_rows.at(index);
+    if (index < 0)
+        return nullptr;
+    if (const RegisterRow* row = m_rows.loaded(index))
+        return row;
+    // The rows are read a page of view rows at a time: those around it come into view next.
+    const int position = entryRow() == 0 ? viewRow - 1 : viewRow;
+    const int first = position / pageSize * pageSize;
+    m_rows.load(m_order.mid(first, pageSize));
+    return m_rows.loaded(index);
 }
 
 int RegisterModel::viewRowOf(const QString& transactionId) const
 {
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.at(i).transaction.id == transactionId)
-            return entryRow() == 0 ? i + 1 : i;
-    }
-    return -1;
+    const int index = m_rows.indexOf(transactionId);
+    const int position = index < 0 ? -1 : int(m_order.indexOf(index));
+    if (position < 0)
+        return -1;
+    return entryRow() == 0 ? position + 1 : position;
 }
 
 bool RegisterModel::isSplitRow(int viewRow) const
@@ -253,7 +250,8 @@ QString RegisterModel::displayText(const RegisterRow& row, int column) const
     case PaymentColumn:
     case DepositColumn:
     case BalanceColumn: {
-        const std::optional<qint64> amount = shownAmount(row, column);
+        const std::optional<qint64> amount =
+            shownAmount(row.transaction.amount, row.balance, column);
         return amount ? plainAmount(*amount) : QString();
     }
     case ClearedColumn:
@@ -271,8 +269,9 @@ QString RegisterModel::longestAmount(int column) const
     // Only the first row of each sign and digit count is formatted: a later row of the same
     // shape is never longer, and formatting every amount of a large register is slow.
     QSet<int> shapesSeen;
-    for (const RegisterRow& row : m_rows) {
-        const std::optional<qint64> amount = shownAmount(row, column);
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const std::optional<qint64> amount =
+            shownAmount(m_rows.amount(i), m_rows.balance(i), column);
         if (!amount || shapesSeen.contains(amountShape(*amount)))
             continue;
         shapesSeen.insert(amountShape(*amount));
@@ -420,32 +419,101 @@ void RegisterModel::sort(int column, Qt::SortOrder order)
     emit sortChanged(column, order);
 }
 
+QList<qint64> RegisterModel::sortKeys(int column) const
+{
+    using Text = TransactionRepository::RegisterText;
+    QList<qint64> keys;
+    keys.reserve(m_rows.size());
+    switch (column) {
+    case CheckNumberColumn:
+        return localeRanks(m_rows.texts(Text::CheckNumber));
+    case PayeeColumn:
+        return localeRanks(m_rows.texts(Text::Payee));
+    case CategoryColumn:
+        return localeRanks(m_rows.texts(Text::CategoryName));
+    case MemoColumn:
+        return localeRanks(m_rows.texts(Text::Memo));
+    case ClearedColumn:
+        for (const int state : m_rows.clearedStates())
+            keys.append(state);
+        return keys;
+    default:
+        break;
+    }
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const qint64 amount = m_rows.amount(i);
+        switch (column) {
+        case DateColumn:
+            keys.append(m_rows.julianDay(i));
+            break;
+        case PaymentColumn:
+            // Non-payments (deposits and zero) sort before every payment.
+            keys.append(amount < 0 ? -amount : -1);
+            break;
+        case DepositColumn:
+            keys.append(amount > 0 ? amount : -1);
+            break;
+        case BalanceColumn:
+            keys.append(m_rows.balance(i));
+            break;
+        default:
+            keys.append(0);
+            break;
+        }
+    }
+    return keys;
+}
+
 void RegisterModel::sortRows()
 {
-    const int column = m_sortColumn;
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
-    const auto comesFirst = [column, ascending](const RegisterRow& x, const RegisterRow& y) {
-        const bool xLess = lessInColumn(x, y, column);
-        const bool yLess = lessInColumn(y, x, column);
-        if (xLess != yLess)
-            return ascending ? xLess : yLess;
+    // Rows read from an account come oldest first: in register order, they need no sort by
+    // date, nor a look at the date of every row.
+    const auto inRegisterOrder = [this] {
+        for (int i = 0; i < m_order.size(); ++i) {
+            if (m_order.at(i) != i)
+                return false;
+        }
+        return true;
+    };
+    if (m_sortColumn == DateColumn && ascending && m_rows.isInDateOrder() && inRegisterOrder())
+        return;
+    const QList<qint64> keys = sortKeys(m_sortColumn);
+    const auto comesFirst = [&](int x, int y) {
+        if (keys.at(x) != keys.at(y))
+            return ascending ? keys.at(x) < keys.at(y) : keys.at(y) < keys.at(x);
         // Equal in the column: the later date first, whatever the direction.
-        return x.transaction.date > y.transaction.date;
+        return m_rows.julianDay(x) > m_rows.julianDay(y);
     };
     // A reload hands the rows over oldest first, the order of the default sort: checking that
     // takes one pass over the rows, sorting them many.
-    if (!std::is_sorted(m_rows.cbegin(), m_rows.cend(), comesFirst))
-        std::stable_sort(m_rows.begin(), m_rows.end(), comesFirst);
+    if (!std::is_sorted(m_order.cbegin(), m_order.cend(), comesFirst))
+        std::stable_sort(m_order.begin(), m_order.end(), comesFirst);
 }
 
 void RegisterModel::setRows(QList<RegisterRow> rows)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_rows.hold(std::move(rows));
+    showNewRows();
+    endResetModel();
+}
+
+void RegisterModel::readAccount(const TransactionRepository* repository, const QString& accountId)
+{
+    beginResetModel();
+    m_rows.read(repository, accountId, 3 * pageSize);
+    showNewRows();
+    endResetModel();
+}
+
+void RegisterModel::showNewRows()
+{
+    m_order.resize(m_rows.size());
+    std::iota(m_order.begin(), m_order.end(), 0);
     sortRows();
     m_editingRow = -1;
     clearEntry();
-    endResetModel();
 }
 
 void RegisterModel::emitRowChanged(int viewRow)

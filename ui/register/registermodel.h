@@ -2,6 +2,7 @@
 
 #include "app/core/currency.h"
 #include "data/registerrow.h"
+#include "ui/register/registerrows.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -10,7 +11,9 @@
 // The register of one account: one row per transaction with the running balance after it,
 // plus the entry row in which a new transaction is typed. The model also holds the text being
 // typed, for the entry row or for the one existing row edited in place, as column buffers; the
-// register screen turns them into a transaction on commit. It does no database work.
+// register screen turns them into a transaction on commit. Read from an account, it keeps the
+// outline of the register (order, amounts, balances) and reads the rest of the rows a page at
+// a time as they are shown; handed rows, it holds them.
 //
 // View rows and register rows: when sorted by date, newest first, the entry row is view row 0
 // and view row r shows register row r - 1; in every other sort the entry row is the last view
@@ -65,6 +68,16 @@ public:
     // Replaces the rows (oldest first, balances computed) and sorts them; the entry is reset
     // and no row is being edited afterwards.
     void setRows(QList<RegisterRow> rows);
+    // The same with the account's register as the repository reads it, a page at a time:
+    // at first only the end of its outline, as much as a view shows of it scrolled to the
+    // last row, when sorted by date.
+    void readAccount(const TransactionRepository* repository, const QString& accountId);
+    // How many view rows are read from the database at a time.
+    static constexpr int pageSize = 100;
+    // Whether the outline of every row is in; anything that needs every row reads it first,
+    // or readWholeOutline() does.
+    bool hasWholeOutline() const { return m_rows.isWhole(); }
+    void readWholeOutline() { m_rows.readWhole(); }
     // The account's currency: amounts are shown and typed in it (whole yen, or two decimals).
     void setCurrency(Currency currency) { m_currency = currency; }
     Currency currency() const { return m_currency; }
@@ -73,7 +86,10 @@ public:
 
     // The register row shown at a view row; null for the entry row and out of range.
     const RegisterRow* rowAt(int viewRow) const;
-    int registerRowCount() const { return int(m_rows.size()); }
+    int registerRowCount() const { return m_rows.size(); }
+    // The amounts of the rows not cleared, and of the others (the opening row among them).
+    qint64 unclearedTotal() const { return m_rows.unclearedTotal(); }
+    qint64 clearedTotal() const { return m_rows.clearedTotal(); }
     int entryRow() const;
     bool isEntryRow(int viewRow) const { return viewRow == entryRow(); }
     // The view row showing the transaction with this id; -1 when none does.
@@ -120,8 +136,13 @@ private:
     static QString columnName(int column);
     // What a buffer keeps of the text written to it.
     static QString bufferText(int column, const QString& text);
-    // Sorts m_rows in place, stably; callers wrap it in a model reset.
+    // Sorts the view order stably from the order it has; callers wrap it in a model reset.
     void sortRows();
+    // What the sort compares in the column, for every register row.
+    QList<qint64> sortKeys(int column) const;
+    // After the rows were replaced: the view order starts from register order and is sorted,
+    // and the entry is reset.
+    void showNewRows();
     int registerIndexOf(int viewRow) const;
     QString* buffer(int column);
     const QString* buffer(int column) const;
@@ -136,7 +157,9 @@ private:
     // An amount as the register shows it: grouped, without symbol.
     QString plainAmount(qint64 amount) const;
 
-    QList<RegisterRow> m_rows;
+    RegisterRows m_rows;
+    // The register row at each view position (the entry row left out).
+    QList<int> m_order;
     Currency m_currency = Currency::USD;
     bool m_twoLine = false;
     int m_sortColumn = DateColumn;

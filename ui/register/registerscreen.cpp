@@ -10,6 +10,7 @@
 #include "ui/transactions/transactiondeleter.h"
 #include "ui/transactions/transactiondetailsdialog.h"
 #include "ui/transactions/transactionformdialog.h"
+#include "ui/widgets/afterfirstpaint.h"
 #include "ui/widgets/registerdate.h"
 
 #include "app/appstate.h"
@@ -307,11 +308,17 @@ void RegisterScreen::setAccount(const QString& accountId)
 {
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
-    reload();
+    // Another account opens at its entry row, not at the place the last one was shown at. The
+    // columns are fitted to the rows shown there, not to those a scroll bar's coming or going
+    // shows on the way.
+    m_holdingFit = true;
+    readRows();
     focusEntryRow();
+    m_holdingFit = false;
+    fitColumns();
 }
 
-void RegisterScreen::reload()
+void RegisterScreen::readRows()
 {
     if (m_accountId.isEmpty() || m_view->isEditing())
         return;
@@ -327,6 +334,27 @@ void RegisterScreen::reload()
         m_subtitleLabel->setVisible(!subtitle.isEmpty());
     }
 
+    applyThemeColours();
+    setTwoLineMode(m_appState->preferencesRepository()->getBool(twoLineKey, false));
+    m_model->readAccount(m_appState->transactionRepository(), m_accountId);
+    updateSummary();
+    // The rest of a long register's outline once its end is on screen: scrolling and sorting
+    // need it, and the widest amount is fitted then. A wait left from the reload before would
+    // read it ahead of this paint.
+    delete m_wholeOutlineWait;
+    if (!m_model->hasWholeOutline()) {
+        m_wholeOutlineWait = new AfterFirstPaint(m_view->viewport(), [this] {
+            m_model->readWholeOutline();
+            fitColumns();
+        });
+    }
+}
+
+void RegisterScreen::reload()
+{
+    if (m_accountId.isEmpty() || m_view->isEditing())
+        return;
+
     const auto idAt = [this](int viewRow) {
         const RegisterRow* row = m_model->rowAt(viewRow);
         return row ? row->transaction.id : QString();
@@ -336,12 +364,8 @@ void RegisterScreen::reload()
     const QModelIndex current = m_view->currentIndex();
     const QString currentId = idAt(current.row());
 
-    QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
-    applyThemeColours();
-    setTwoLineMode(m_appState->preferencesRepository()->getBool(twoLineKey, false));
-    m_model->setRows(std::move(rows));
-    updateSummary();
-    fitColumns();
+    m_holdingFit = true;
+    readRows();
 
     const int lastRow = m_model->rowCount() - 1;
     if (current.isValid()) {
@@ -357,16 +381,14 @@ void RegisterScreen::reload()
         m_view->scrollTo(m_model->index(top, 0), QAbstractItemView::PositionAtTop);
     if (m_view->currentIndex().isValid())
         m_view->scrollTo(m_view->currentIndex());
+    m_holdingFit = false;
+    fitColumns();
 }
 
 void RegisterScreen::updateSummary()
 {
-    qint64 cleared = 0;
-    qint64 uncleared = 0;
-    for (int i = 0; i < m_model->rowCount(); ++i) {
-        if (const RegisterRow* row = m_model->rowAt(i))
-            (row->transaction.cleared ? cleared : uncleared) += row->transaction.amount;
-    }
+    const qint64 cleared = m_model->clearedTotal();
+    const qint64 uncleared = m_model->unclearedTotal();
     const std::optional<Account> account = m_appState->accountRepository()->byId(m_accountId);
     const Currency currency = account ? account->currency : Currency::USD;
     const qint64 balance = cleared + uncleared;
@@ -452,7 +474,9 @@ int RegisterScreen::leastColumnWidth(int column) const
     const int headerText = header->fontMetrics().horizontalAdvance(
                                m_model->headerData(column, Qt::Horizontal).toString()) +
                            2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-    const QString longestAmount = m_model->longestAmount(column);
+    // Until the register's whole outline is in, the rows in view stand for the others.
+    const QString longestAmount =
+        m_model->hasWholeOutline() ? m_model->longestAmount(column) : QString();
     const int amount =
         longestAmount.isEmpty()
             ? 0
@@ -1232,7 +1256,7 @@ void RegisterScreen::onContextMenu(const QPoint& position)
 
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize && !m_holdingFit)
         fitColumns();
     if ((watched == m_view || watched == m_view->viewport()) && event->type() == QEvent::KeyPress) {
         if (handleKey(static_cast<QKeyEvent*>(event)))

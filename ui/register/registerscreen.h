@@ -5,11 +5,13 @@
 
 #include "data/transaction.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
 
 class AppState;
+class AfterFirstPaint;
 class BalanceLabel;
 class QLabel;
 class QModelIndex;
@@ -143,6 +145,9 @@ private:
     void memorize(int row);
     void showContextMenuForCurrentCell();
 
+    // Reads the account's rows into the register, with its title and summary; nothing while
+    // there is no account or a cell editor is open.
+    void readRows();
     void applyColumnLayout();
     void fitColumns();
     int leastColumnWidth(int column) const;
@@ -152,6 +157,8 @@ private:
     void updateSummary();
 
     bool m_restoringLayout = false;
+    // While the rows are replaced and the view finds its place: the columns are fitted after.
+    bool m_holdingFit = false;
     AppState* m_appState;
     QString m_accountId;
     QLabel* m_titleLabel = nullptr;
@@ -165,6 +172,8 @@ private:
     RegisterTableView* m_view = nullptr;
     RegisterModel* m_model = nullptr;
     RegisterDelegate* m_delegate = nullptr;
+    // Reads the rest of a long register's outline once its end has been painted.
+    QPointer<AfterFirstPaint> m_wholeOutlineWait;
     int m_messageSerial = 0;
     CommandSet<CommandId> m_commands{this};
 };

@@ -8,6 +8,8 @@
 #include <QPersistentModelIndex>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const QString payeeMemoEditorName = QStringLiteral("PayeeMemoEditor");
@@ -19,6 +21,32 @@ RegisterTableView::RegisterTableView(QWidget* parent) : QTableView(parent)
     // A register row is one line of text (or two in two-line mode, painted by the delegate);
     // long payees and categories are cut with "…" rather than wrapped into the row below.
     setWordWrap(false);
+}
+
+int RegisterTableView::sizeHintForColumn(int column) const
+{
+    if (!model())
+        return -1;
+    ensurePolished();
+    // Before the view is laid out its viewport may have no height: then no row is in view.
+    const int first = rowAt(0);
+    const int bottom = viewport()->height() - 1;
+    if (first < 0 || bottom < 0)
+        return 0;
+    // Below the last row, the rows end above the viewport's bottom.
+    int last = rowAt(bottom);
+    if (last < 0)
+        last = model()->rowCount() - 1;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int hint = 0;
+    for (int row = first; row <= last; ++row) {
+        if (isRowHidden(row))
+            continue;
+        const QModelIndex index = model()->index(row, column);
+        hint = std::max(hint, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    }
+    return showGrid() ? hint + 1 : hint;
 }
 
 QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction,

@@ -19,6 +19,9 @@ public:
     RegisterNavigator* navigator() const { return m_navigator; }
     // Whether a cell editor is open.
     bool isEditing() const { return state() == EditingState; }
+    // The width the rows in view need in the column. Qt's own measures a thousand rows around
+    // them, each of which a long register would first read from the database.
+    int sizeHintForColumn(int column) const override;
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;

@@ -39,6 +39,7 @@
 #include "ui/screens/search/searchscreen.h"
 #include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/displaysettings.h"
+#include "ui/widgets/afterfirstpaint.h"
 #include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/elidedlabel.h"
 
@@ -180,7 +181,9 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     connectSignIn();
     connectSync();
     updateAuthUi();
-    refreshAccountList();
+    // Adding up every account's rows waits until the window is on screen.
+    listAccounts(false);
+    new AfterFirstPaint(this, [this] { refreshAccountList(); });
 
     checkAutoPosted();
     auto* autoPostTimer = new QTimer(this);
@@ -435,7 +438,7 @@ void MainWindow::setupAccountList()
     setCentralWidget(m_splitter);
 }
 
-QWidget* MainWindow::accountRowWidget(const Account& account, qint64 balance)
+QWidget* MainWindow::accountRowWidget(const Account& account, std::optional<qint64> balance)
 {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
@@ -459,11 +462,12 @@ QWidget* MainWindow::accountRowWidget(const Account& account, qint64 balance)
     name->setToolTip(account.name);
     firstLine->addWidget(name, 1, Qt::AlignVCenter);
 
-    auto* amount = new QLabel(formatMoney(balance, account.currency), row);
+    auto* amount = new QLabel(balance ? formatMoney(*balance, account.currency) : QString(), row);
     applyFontRole(amount, FontRoles::Monospace);
     amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amount->setStyleSheet(Styles::textColor(balance < 0 ? ThemeColors::negative(listIsDark)
-                                                        : ThemeColors::positive(listIsDark)));
+    amount->setStyleSheet(Styles::textColor(balance.value_or(0) < 0
+                                                ? ThemeColors::negative(listIsDark)
+                                                : ThemeColors::positive(listIsDark)));
     amount->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(amount->text()) + 4);
     firstLine->addWidget(amount, 0, Qt::AlignVCenter);
@@ -484,6 +488,11 @@ QWidget* MainWindow::accountRowWidget(const Account& account, qint64 balance)
 
 void MainWindow::refreshAccountList()
 {
+    listAccounts(true);
+}
+
+void MainWindow::listAccounts(bool withBalances)
+{
     m_accountList->clear();
     qint64 total = 0;
     const QList<Account> accounts = m_appState->accountRepository()->listAll();
@@ -492,21 +501,24 @@ void MainWindow::refreshAccountList()
     for (const Account& account : accounts) {
         if (account.currency != totalCurrency)
             totalCurrency = Currency::USD;
-        const qint64 balance = m_appState->transactionRepository()->accountBalance(account.id);
+        const std::optional<qint64> balance =
+            withBalances ? std::optional<qint64>(
+                               m_appState->transactionRepository()->accountBalance(account.id))
+                         : std::nullopt;
         QWidget* row = accountRowWidget(account, balance);
         auto* item = new QListWidgetItem(m_accountList);
         item->setData(Qt::UserRole, account.id);
         item->setSizeHint(QSize(m_accountList->viewport()->width(),
                                 row->sizeHint().height() + 10 + itemVerticalPadding));
         m_accountList->setItemWidget(item, row);
-        total += balance;
+        total += balance.value_or(0);
     }
 
     m_statusBar->setAccountCount(int(accounts.size()));
     rebuildAccountShortcuts();
-    m_totalLabel->setText(accounts.isEmpty()
-                              ? tr("No accounts")
-                              : tr("Total: %1").arg(formatMoney(total, totalCurrency)));
+    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts")
+                          : withBalances ? tr("Total: %1").arg(formatMoney(total, totalCurrency))
+                                         : QString());
 
     highlightAccount(m_appState->currentAccountId());
 }

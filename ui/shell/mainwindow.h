@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class AppState;
 class ImportScreen;
 class CategoriesScreen;
@@ -115,7 +117,9 @@ private:
     QWidget* buildEmptyPanel();
     void setupAccountList();
     void refreshAccountList();
-    QWidget* accountRowWidget(const struct Account& account, qint64 balance);
+    // The accounts in the list; without balances, their rows and the total show none yet.
+    void listAccounts(bool withBalances);
+    QWidget* accountRowWidget(const struct Account& account, std::optional<qint64> balance);
     void rebuildAccountShortcuts();
     void fitAccountItemWidths();
     void saveAccountOrder();

@@ -25,6 +25,8 @@ private slots:
     void nameBasedIdsAreStable();
     void randomIdsAreLowerCaseUuids();
     void timestampsRoundTripInUtc();
+    void storedDatesReadAlikeFromTextAndBytes_data();
+    void storedDatesReadAlikeFromTextAndBytes();
 };
 
 void TestMoney::formatting_data()
@@ -229,6 +231,29 @@ void TestMoney::timestampsRoundTripInUtc()
         QVERIFY2(!fromIsoTimestamp(QString::fromLatin1(broken)).isValid(), broken);
     QCOMPARE(fromIsoTimestamp(QStringLiteral("2024-02-10T10:00:00.250Z")).time(),
              QTime(10, 0, 0, 250));
+}
+
+void TestMoney::storedDatesReadAlikeFromTextAndBytes_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("as written") << "2024-03-05" << QDate(2024, 3, 5);
+    QTest::newRow("leap day") << "2024-02-29" << QDate(2024, 2, 29);
+    QTest::newRow("no such day") << "2023-02-29" << QDate();
+    QTest::newRow("month thirteen") << "2024-13-01" << QDate();
+    QTest::newRow("letters in the day") << "2024-03-0x" << QDate();
+    QTest::newRow("with a time") << "2024-03-05T10:00:00" << QDate(2024, 3, 5);
+    QTest::newRow("short") << "2024-3-5" << QDate();
+    QTest::newRow("empty") << "" << QDate();
+}
+
+void TestMoney::storedDatesReadAlikeFromTextAndBytes()
+{
+    QFETCH(QString, stored);
+    QFETCH(QDate, date);
+    QCOMPARE(fromIsoDate(stored), date);
+    const QByteArray bytes = stored.toUtf8();
+    QCOMPARE(fromIsoDate(QByteArrayView(bytes)), date);
 }
 
 QTEST_GUILESS_MAIN(TestMoney)

@@ -160,6 +160,8 @@ private slots:
     void deletingOneSideOfATransferDeletesBoth();
     void inPlaceEditRaisesVersionButDialogEditKeepsIt();
     void openingRowIsNeverStored();
+    void longRegisterOpensAtItsEndAndKeepsItsPlace_data();
+    void longRegisterOpensAtItsEndAndKeepsItsPlace();
     void clearedTextSetsTheFlags_data();
     void clearedTextSetsTheFlags();
     void categoryTextResolvesByName();
@@ -542,6 +544,58 @@ void TestRegisterScreen::inPlaceEditRaisesVersionButDialogEditKeepsIt()
     stored = fixture.app.state()->transactionRepository()->byId(id);
     QCOMPARE(stored->version, 2);
     QCOMPARE(stored->payee, QStringLiteral("Corner Bakery"));
+}
+
+void TestRegisterScreen::longRegisterOpensAtItsEndAndKeepsItsPlace_data()
+{
+    QTest::addColumn<bool>("newestFirst");
+    QTest::newRow("oldest first") << false;
+    QTest::newRow("newest first") << true;
+}
+
+// A register longer than a view's worth of rows opens at its entry row with the newest rows
+// and balances beside it (oldest first, from the end of its outline alone), reads the rest
+// once painted, and after an edit far from its end shows the edited row in its place.
+void TestRegisterScreen::longRegisterOpensAtItsEndAndKeepsItsPlace()
+{
+    QFETCH(bool, newestFirst);
+    RegisterFixture fixture;
+    if (newestFirst)
+        fixture.view()->sortByColumn(RegisterModel::DateColumn, Qt::DescendingOrder);
+    AppState* state = fixture.app.state();
+    QVERIFY(state->accountRepository()->insert(
+        testAccount(QStringLiteral("long"), QStringLiteral("Long"), 50000)));
+    for (int i = 0; i < 700; ++i) {
+        QVERIFY(state->transactionRepository()->insert(testTransaction(
+            QStringLiteral("r%1").arg(i), QStringLiteral("long"), QDate(2024, 1, 1).addDays(i / 3),
+            QStringLiteral("Payee %1").arg(i), -100 - i)));
+    }
+    const QList<RegisterRow> rows = state->transactionRepository()->registerRows("long");
+
+    fixture.screen->setAccount(QStringLiteral("long"));
+    RegisterModel* model = fixture.model();
+    QCOMPARE(model->hasWholeOutline(), newestFirst);
+    QCOMPARE(model->rowCount(), rows.size() + 1);
+    QCOMPARE(fixture.view()->currentIndex().row(), model->entryRow());
+    // Beside the entry row: the newest transaction and the account's balance.
+    const int newest = newestFirst ? 1 : model->entryRow() - 1;
+    QCOMPARE(model->rowAt(newest)->transaction.id, QStringLiteral("r699"));
+    QCOMPARE(model->index(newest, RegisterModel::BalanceColumn).data().toString(),
+             formatAmount(rows.last().balance, Currency::USD));
+    QTRY_VERIFY(model->hasWholeOutline());
+
+    // An in-place edit of a row far from the end: the register reloads and stays on it.
+    const QString edited = QStringLiteral("r10");
+    const int row = model->viewRowOf(edited);
+    QVERIFY(row >= 0);
+    fixture.view()->setFocus();
+    fixture.view()->setCurrentIndex(model->index(row, RegisterModel::PayeeColumn));
+    model->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Edited"));
+    QTest::keyClick(fixture.view(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(state->transactionRepository()->byId(edited)->payee, QStringLiteral("Edited"));
+    const RegisterRow* shown = model->rowAt(model->viewRowOf(edited));
+    QCOMPARE(shown->transaction.payee, QStringLiteral("Edited"));
+    QCOMPARE(shown->balance, rows.at(11).balance);
 }
 
 void TestRegisterScreen::openingRowIsNeverStored()

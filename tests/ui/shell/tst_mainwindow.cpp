@@ -172,6 +172,8 @@ private slots:
     void altDigitSelectsAccounts();
     void lastViewedAccountComesBack();
     void sampleDataBalances();
+    void balancesFollowTheFirstPaint_data();
+    void balancesFollowTheFirstPaint();
     void autoPostRunsAtStart();
     void statusBarFollowsCounts();
     void keyboardShortcutsNameTheKeys();
@@ -559,6 +561,45 @@ void TestMainWindow::sampleDataBalances()
     answerNextMessageBox(QMessageBox::Ok, &nothing);
     menuAction(window, QStringLiteral("&Clear Sample Data"))->trigger();
     QCOMPARE(nothing, QStringLiteral("No sample data to clear."));
+}
+
+// At start-up the account list shows its accounts at once and their balances once the window
+// has been painted, or a moment later when it is not shown at all.
+void TestMainWindow::balancesFollowTheFirstPaint_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("painted window") << true;
+    QTest::newRow("window never shown") << false;
+}
+
+void TestMainWindow::balancesFollowTheFirstPaint()
+{
+    QFETCH(bool, shown);
+    TestApp app;
+    addTwoAccounts(app.state());
+    TransactionRepository* transactions = app.state()->transactionRepository();
+    QVERIFY(
+        transactions->insert(testTransaction(QStringLiteral("t1"), QStringLiteral("cash"),
+                                             QDate(2025, 1, 2), QStringLiteral("Pay"), 150000)));
+    QVERIFY(
+        transactions->insert(testTransaction(QStringLiteral("t2"), QStringLiteral("checking"),
+                                             QDate(2025, 1, 3), QStringLiteral("Rent"), -2550)));
+
+    MainWindow window(app.state());
+    QCOMPARE(window.accountList()->count(), 2);
+    if (shown)
+        window.show();
+    const auto balancesShown = [&window] {
+        const QStringList labels = accountLabels(window.accountList());
+        return labels.size() == 2 &&
+               labels.at(0).contains(QStringLiteral("|Cash Wallet|$1,500.00|")) &&
+               labels.at(1).contains(QStringLiteral("|Checking|-$25.50|"));
+    };
+    QTRY_VERIFY2(balancesShown(), qPrintable(accountLabels(window.accountList()).join(", ")));
+    bool totalShown = false;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        totalShown = totalShown || label->text() == QStringLiteral("Total: $1,474.50");
+    QVERIFY(totalShown);
 }
 
 void TestMainWindow::autoPostRunsAtStart()
