@@ -37,11 +37,13 @@ qint64 monotonicNanoseconds()
 
 // The launched side: the real application, with a probe that reports the time from the
 // launch to the first paint and then ends the run.
-int runChild(int argc, char** argv)
+int runChild(char** argv)
 {
     const qint64 launchedAt = QByteArray(argv[2]).toLongLong();
     const bool register_ = std::strcmp(argv[3], "register") == 0;
-    Application application(argc, argv);
+    // The application reads the files to open from its arguments: it gets none of the probe's.
+    int applicationArgc = 1;
+    Application application(applicationArgc, argv);
     // A first start would show the release notes; a returning user sees the window at once.
     QSettings().setValue(QStringLiteral("whatsNew/lastShownVersion"),
                          QCoreApplication::applicationVersion());
@@ -135,7 +137,7 @@ bool prepareLargeDirectory(const QString& source, const QString& directory)
 int main(int argc, char** argv)
 {
     if (argc >= 4 && std::strcmp(argv[1], childFlag) == 0)
-        return runChild(argc, argv);
+        return runChild(argv);
 
     QCoreApplication application(argc, argv);
     const QString path = LargeDatabase::openOrGenerate(application.arguments().value(1));
