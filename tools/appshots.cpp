@@ -40,6 +40,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QEventLoop>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -252,6 +253,12 @@ int main(int argc, char** argv)
     MainWindow window(&state);
     window.resize(1280, 800);
     window.selectAccount(checking);
+    // The sidebar adds up its balances once the window has been painted: shown, and given the
+    // moment that takes, the window is shot as a user sees it.
+    window.show();
+    QEventLoop settling;
+    QTimer::singleShot(700, &settling, &QEventLoop::quit);
+    settling.exec();
 
     for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
         state.themeManager()->setThemeFromString(theme);

@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -75,21 +77,30 @@ QWidget* SearchScreen::buildFilterRow()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    // A pixel less than the style's gap keeps the English row, its choices whole, within the
+    // window's first width.
+    layout->setSpacing(layout->spacing() - 1);
 
-    // Long account and category names would widen the window past its first size: the two
-    // choices take the row's spare width instead.
     m_account = new QComboBox(row);
     m_category = new QComboBox(row);
-    for (QComboBox* combo : {m_account, m_category}) {
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setMinimumContentsLength(6);
-    }
     m_dateRange = new QCheckBox(tr("Date range:"), row);
     const QDate today = QDate::currentDate();
     m_from = searchDateEdit(today.addMonths(-1), row);
     m_to = searchDateEdit(today, row);
     m_clearedOnly = new QCheckBox(tr("Cleared only"), row);
     refreshFilters();
+    // Long account and category names would widen the window past its first size: the two
+    // choices take the row's spare width instead, wide enough for the "All" choice they open
+    // with, however long it runs in the language shown.
+    for (QComboBox* combo : {m_account, m_category}) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QSize text(combo->fontMetrics().horizontalAdvance(combo->itemText(0)),
+                         combo->fontMetrics().height());
+        combo->setMinimumWidth(
+            combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width());
+    }
 
     auto* accountLabel = new QLabel(tr("Account:"), row);
     accountLabel->setBuddy(m_account);

@@ -15,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTest>
 
@@ -205,6 +207,15 @@ void TestSearchScreen::doubleClickOpensTheTransactionInItsRegister()
     QVERIFY(screen);
     QVERIFY(QTest::qWaitForWindowExposed(screen));
     QCOMPARE(screen->size(), QSize(800, 550));
+    // Both choices show their "All" item whole at that size.
+    for (QComboBox* combo : screen->findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect text = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, combo);
+        QVERIFY2(text.width() >= combo->fontMetrics().horizontalAdvance(combo->currentText()),
+                 qPrintable(combo->currentText()));
+    }
     QVERIFY(screen->searchField()->hasFocus());
     screen->searchField()->setText(QStringLiteral("kan"));
     screen->performSearch();
