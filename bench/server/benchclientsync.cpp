@@ -8,6 +8,7 @@
 
 #include "bench/benchtools.h"
 #include "bench/largedatabase.h"
+#include "bench/server/processio.h"
 #include "bench/server/serverprocess.h"
 
 #include "sync/syncengine.h"
@@ -75,6 +76,8 @@ struct Phase
     double clientPeakMiB = 0;
     double serverPeakMiB = 0;
     double serverSeconds = 0; // time the server spent handling this phase's requests
+    double clientWrittenMiB = 0;
+    double serverWrittenMiB = 0;
 };
 
 qint64 syncedRows(const Database& database)
@@ -125,6 +128,8 @@ Phase syncToTheEnd(const QString& path, const ServerProcess& server, const HttpC
                       &reconciliations, &splitLines, &preferences);
 
     const double serverBefore = serverSeconds(server);
+    const double clientWrittenBefore = ProcessIo::writtenMiB();
+    const double serverWrittenBefore = server.writtenMiB();
     BenchTools::resetPeakMemory();
     server.resetPeakMemory();
     Phase phase;
@@ -159,16 +164,20 @@ Phase syncToTheEnd(const QString& path, const ServerProcess& server, const HttpC
     phase.clientPeakMiB = BenchTools::peakMemoryMiB();
     phase.serverPeakMiB = server.peakMemoryMiB();
     phase.serverSeconds = serverSeconds(server) - serverBefore;
+    phase.clientWrittenMiB = ProcessIo::writtenMiB() - clientWrittenBefore;
+    phase.serverWrittenMiB = server.writtenMiB() - serverWrittenBefore;
     return phase;
 }
 
 void report(const char* name, const Phase& phase)
 {
     std::printf("%-28s %8lld rows %8.1f s %9.0f rows/s  %3d cycles  client peak %7.1f MiB  "
-                "server peak %7.1f MiB  server busy %6.1f s (%2.0f%% of wall)\n",
+                "server peak %7.1f MiB  server busy %6.1f s (%2.0f%% of wall)  written: client "
+                "%.0f MiB, server %.0f MiB\n",
                 name, static_cast<long long>(phase.rows), phase.seconds, phase.rows / phase.seconds,
                 phase.cycles, phase.clientPeakMiB, phase.serverPeakMiB, phase.serverSeconds,
-                100.0 * phase.serverSeconds / phase.seconds);
+                100.0 * phase.serverSeconds / phase.seconds, phase.clientWrittenMiB,
+                phase.serverWrittenMiB);
 }
 
 } // namespace

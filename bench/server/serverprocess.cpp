@@ -1,5 +1,7 @@
 #include "bench/server/serverprocess.h"
 
+#include "bench/server/processio.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -96,6 +98,11 @@ double ServerProcess::statusMiB(const char* field) const
     const QRegularExpression line(QStringLiteral("%1:\\s+(\\d+) kB").arg(QLatin1String(field)));
     const auto match = line.match(QString::fromLatin1(status.readAll()));
     return match.hasMatch() ? match.captured(1).toDouble() / 1024.0 : -1;
+}
+
+double ServerProcess::writtenMiB() const
+{
+    return ProcessIo::writtenMiB(m_process.processId());
 }
 
 void ServerProcess::resetPeakMemory() const

@@ -29,6 +29,8 @@ public:
     // The server's peak resident memory since start or the last reset, in MiB.
     double peakMemoryMiB() const;
     void resetPeakMemory() const;
+    // What the server has handed to write calls so far, in MiB.
+    double writtenMiB() const;
     // From the access log: the milliseconds the server spent on each request, per
     // "METHOD PATH".
     QHash<QString, std::vector<double>> handlingTimes() const;
