@@ -1,7 +1,7 @@
 // appshots <directory> [language]: starts the application in the language ("en" when none is
 // given: es, de, fr, ja) on a temporary database holding the sample household and writes PNG
-// screenshots of the welcome screen, the no-accounts panel, the main
-// window, its menus and context menus, the Keyboard Shortcuts box, the register while a row is
+// screenshots of the welcome screen, the no-accounts panel, the main window (also with a
+// status-bar message), its menus and context menus, the Keyboard Shortcuts box, the register while a row is
 // being edited, the recurring, reconciliation and reconciliation history windows, and every
 // dialog, in the light and the dark theme.
 
@@ -46,6 +46,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -264,6 +265,10 @@ int main(int argc, char** argv)
         state.themeManager()->setThemeFromString(theme);
         window.registerScreen()->reload();
         save(&window, QStringLiteral("main-window-%1").arg(theme));
+        window.statusBar()->showMessage(
+            QCoreApplication::translate("MainWindow", "Select an account first"));
+        save(&window, QStringLiteral("status-message-%1").arg(theme));
+        window.statusBar()->clearMessage();
         saveMenus(window, theme);
         saveWhileOpen(QStringLiteral("keyboard-shortcuts-%1").arg(theme), [&window] {
             menuEntry(window, QCoreApplication::translate("MainWindow", "&Keyboard Shortcuts"))
