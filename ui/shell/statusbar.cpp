@@ -12,8 +12,6 @@ StatusBar::StatusBar(QWidget* parent)
       m_accountsLabel(new QLabel(this)), m_recurringLabel(new QLabel(this)),
       m_progressLabel(new QLabel(this)), m_busyBar(new QProgressBar(this))
 {
-    setStyleSheet(
-        QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
     for (QLabel* label : {m_syncLabel, m_accountsLabel, m_recurringLabel, m_progressLabel})
         applyFontRole(label, FontRoles::Body);
 
@@ -75,6 +73,10 @@ void StatusBar::showTransient(const QString& text, int milliseconds)
 
 void StatusBar::restyle()
 {
+    // A message shown for a moment is painted in the bar's text colour, which its style sheet
+    // fixed when it was applied: applied again, the bar takes the current theme's colour.
+    setStyleSheet(
+        QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
     const QString style = Styles::textColor(ThemeColors::statusText(ThemeColors::isDark()));
     m_syncLabel->setStyleSheet(style);
     m_accountsLabel->setStyleSheet(style);

@@ -48,6 +48,8 @@ private slots:
     void accountCountUsesPluralForms();
     void recurringDueShowsOnlyWhenSomethingIsDue();
     void transientMessageHidesProgress();
+    void transientMessageFollowsTheTheme_data();
+    void transientMessageFollowsTheTheme();
     void welcomeScreenVariants();
     void feedbackLinkCarriesTheProduct_data();
     void feedbackLinkCarriesTheProduct();
@@ -118,6 +120,37 @@ void TestShellWidgets::transientMessageHidesProgress()
     QVERIFY(!busy->isVisible());
     QVERIFY(!labelWithText(bar, QStringLiteral("Checking for updates..."))->isVisible());
     QCOMPARE(bar.currentMessage(), QStringLiteral("You're up to date"));
+}
+
+void TestShellWidgets::transientMessageFollowsTheTheme_data()
+{
+    QTest::addColumn<bool>("startDark");
+    QTest::newRow("light, then dark") << false;
+    QTest::newRow("dark, then light") << true;
+}
+
+// The message is painted in the bar's text colour: after a theme switch it must be the one a
+// bar made in the new theme has, or it all but vanishes into the new background.
+void TestShellWidgets::transientMessageFollowsTheTheme()
+{
+    QFETCH(bool, startDark);
+    const auto paletteFor = [](bool dark) {
+        return dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette();
+    };
+    QApplication::setPalette(paletteFor(startDark));
+    StatusBar bar;
+    bar.show();
+    bar.showTransient(QStringLiteral("Select an account first"), 3000);
+    const QColor before = bar.palette().color(QPalette::WindowText);
+
+    QApplication::setPalette(paletteFor(!startDark));
+    bar.restyle();
+    StatusBar fresh;
+    fresh.show();
+    QVERIFY(fresh.palette().color(QPalette::WindowText) != before);
+    QCOMPARE(bar.palette().color(QPalette::WindowText),
+             fresh.palette().color(QPalette::WindowText));
+    QApplication::setPalette(ThemeManager::lightPalette());
 }
 
 void TestShellWidgets::welcomeScreenVariants()
