@@ -39,6 +39,11 @@ bool Database::open(const QString& path)
     // the file lets SQLite read the pages straight from memory. Where mapping is unavailable
     // SQLite reads as before.
     pragma.exec(QStringLiteral("PRAGMA mmap_size=268435456"));
+    // Every insert into a table with triggers keeps a statement journal until it ends, which
+    // SQLite moves to a temporary file once it passes 64 KiB: a pulled page or an import wrote
+    // more to those files than to the database. Kept in memory, the journal costs a few pages
+    // for the length of one statement.
+    pragma.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
     m_open = true;
     return true;
 }
