@@ -1,6 +1,7 @@
 // importshots <directory> [language]: the import screen with a bank export in its preview (one row
-// that will not read, marked) and with the mapping rows of QIF files, light and dark, at the size
-// it opens with and at 1024 x 700, written as PNG files.
+// that will not read, marked), with the mapping rows of QIF files, opened again after them (CSV,
+// no file) and in QIF mode before any file is chosen, light and dark, at the size it opens with
+// and at 1024 x 700, written as PNG files.
 
 #include "tools/shots.h"
 
@@ -111,6 +112,18 @@ int main(int argc, char** argv)
             saved &= saveShot(
                 screen,
                 QDir(output).filePath(QStringLiteral("import-qif-%1%2.png").arg(theme, suffix)));
+
+            screen.refresh();
+            QApplication::processEvents();
+            saved &= saveShot(
+                screen, QDir(output).filePath(
+                            QStringLiteral("import-csv-reopened-%1%2.png").arg(theme, suffix)));
+
+            screen.findChildren<QRadioButton*>().last()->setChecked(true);
+            QApplication::processEvents();
+            saved &= saveShot(
+                screen, QDir(output).filePath(
+                            QStringLiteral("import-qif-no-file-%1%2.png").arg(theme, suffix)));
         }
     }
     return saved ? 0 : 1;

@@ -84,6 +84,17 @@ const DefaultCategory defaultTree[] = {
     {QT_TRANSLATE_NOOP("CategoryService", "Other Income"), nullptr, true, nullptr},
 };
 
+const char* const transfersKey = QT_TRANSLATE_NOOP("CategoryService", "Transfers");
+
+// "type:parent key:key" in the DNS namespace: a built-in category gets the same id on every
+// installation and in every UI language.
+QString builtInId(CategoryType type, const QString& parentKey, const QString& key)
+{
+    return nameBasedId(
+        dnsNamespace(),
+        QStringLiteral("%1:%2:%3").arg(Enumerations::storageString(type), parentKey, key));
+}
+
 } // namespace
 
 CategoryService::CategoryService(CategoryRepository* categories, QObject* parent)
@@ -100,17 +111,15 @@ void CategoryService::ensureDefaultCategories()
     m_keyById.clear();
     for (const DefaultCategory& entry : defaultTree) {
         const QString key = QString::fromUtf8(entry.key);
-        const QString typeString =
-            entry.income ? QStringLiteral("income") : QStringLiteral("expense");
+        const CategoryType type = entry.income ? CategoryType::Income : CategoryType::Expense;
         const QString parentId =
             entry.parentKey ? m_idByKey.value(QString::fromUtf8(entry.parentKey)) : QString();
         const QString parentKey = m_keyById.value(parentId);
 
         Category category;
-        category.id =
-            nameBasedId(dnsNamespace(), QStringLiteral("%1:%2:%3").arg(typeString, parentKey, key));
+        category.id = builtInId(type, parentKey, key);
         category.name = QCoreApplication::translate("CategoryService", entry.key);
-        category.categoryType = entry.income ? CategoryType::Income : CategoryType::Expense;
+        category.categoryType = type;
         category.parentId = parentId;
         category.isTaxRelevant = entry.taxCode != nullptr;
         category.taxCategory = entry.taxCode ? QString::fromLatin1(entry.taxCode) : QString();
@@ -121,6 +130,16 @@ void CategoryService::ensureDefaultCategories()
         m_idByKey.insert(key, category.id);
         m_keyById.insert(category.id, key);
     }
+}
+
+Category CategoryService::transfersCategory()
+{
+    Category category;
+    category.id = builtInId(CategoryType::Transfer, QString(), QString::fromUtf8(transfersKey));
+    category.name = QCoreApplication::translate("CategoryService", transfersKey);
+    category.categoryType = CategoryType::Transfer;
+    category.isDefault = true;
+    return category;
 }
 
 bool CategoryService::add(Category category)

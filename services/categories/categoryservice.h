@@ -19,6 +19,10 @@ public:
 
     // Seeds the default tree when no live category exists; otherwise does nothing.
     void ensureDefaultCategories();
+    // The category imported split lines that move money to another account are filed under.
+    // Like the default tree it has the same id on every installation and is named in the UI
+    // language of the moment it is first needed. Not stored by this call.
+    static Category transfersCategory();
 
     // A new category from the category form: it keeps its id (a random one when empty) and
     // starts at version 1, pending, created and updated now.

@@ -45,6 +45,62 @@ FieldCountMode modeOf(const QList<QStringList>& rows)
     return mode;
 }
 
+// The columns that make a row a transaction: a date, and an amount in another column.
+struct TransactionColumns
+{
+    int date = -1;
+    QList<int> amounts;
+
+    bool isTransaction() const { return date >= 0 && !amounts.isEmpty(); }
+};
+
+TransactionColumns transactionColumns(const QStringList& row)
+{
+    TransactionColumns columns;
+    for (int column = 0; column < row.size() && columns.date < 0; ++column) {
+        if (!row.at(column).isEmpty() && CsvReader::detectDate(row.at(column)).isValid())
+            columns.date = column;
+    }
+    for (int column = 0; column < row.size() && columns.date >= 0; ++column) {
+        if (column != columns.date && !row.at(column).isEmpty() &&
+            CsvReader::readAmount(row.at(column)))
+            columns.amounts.append(column);
+    }
+    return columns;
+}
+
+bool isBlank(const QStringList& row)
+{
+    return std::all_of(row.cbegin(), row.cend(),
+                       [](const QString& field) { return field.isEmpty(); });
+}
+
+// A header names the date column and an amount column of the transaction below it, and holds
+// no date or amount itself (a line such as "Balance;1.234,00" is about the account).
+bool namesColumnsOf(const QStringList& row, const TransactionColumns& below)
+{
+    const auto named = [&row](int column) {
+        return column < row.size() && !row.at(column).isEmpty();
+    };
+    const bool holdsValues = std::any_of(row.cbegin(), row.cend(), [](const QString& field) {
+        return !field.isEmpty() &&
+               (CsvReader::detectDate(field).isValid() || CsvReader::readAmount(field));
+    });
+    return !holdsValues && named(below.date) &&
+           std::any_of(below.amounts.cbegin(), below.amounts.cend(), named);
+}
+
+// The first row with the field count most rows have.
+int firstRowOfTheCommonWidth(const QList<QStringList>& sample)
+{
+    const int fields = modeOf(sample).fields;
+    for (int i = 0; i < sample.size(); ++i) {
+        if (sample.at(i).size() == fields)
+            return i;
+    }
+    return 0;
+}
+
 } // namespace
 
 QChar CsvDetector::delimiter(const QString& text)
@@ -65,15 +121,34 @@ QChar CsvDetector::delimiter(const QString& text)
     return best;
 }
 
-int CsvDetector::tableStart(const QList<QStringList>& rows)
+CsvDetector::TableStart CsvDetector::tableStart(const QList<QStringList>& rows)
 {
     const QList<QStringList> sample = rows.mid(0, sampledLines);
-    const int fields = modeOf(sample).fields;
+    int firstTransaction = -1;
+    int runStart = -1; // the first of the transactions right above the row looked at
+    int previous = -1; // the last non-blank row above it
     for (int i = 0; i < sample.size(); ++i) {
-        if (rows.at(i).size() == fields)
-            return i;
+        if (isBlank(sample.at(i)))
+            continue;
+        const TransactionColumns columns = transactionColumns(sample.at(i));
+        if (!columns.isTransaction()) {
+            runStart = -1;
+        } else if (runStart >= 0) {
+            // Two transactions in a row: the table has begun, without a header.
+            return {runStart, false};
+        } else if (previous >= 0 && namesColumnsOf(sample.at(previous), columns)) {
+            return {previous, true};
+        } else {
+            // Perhaps a line about the account that holds a date and a balance.
+            runStart = i;
+            if (firstTransaction < 0)
+                firstTransaction = i;
+        }
+        previous = i;
     }
-    return 0;
+    if (firstTransaction >= 0)
+        return {firstTransaction, false};
+    return {firstRowOfTheCommonWidth(sample), true};
 }
 
 QString CsvDetector::dateFormat(const QStringList& samples)
@@ -117,7 +192,9 @@ CsvImportOptions CsvDetector::suggestedOptions(const QString& text)
 {
     CsvImportOptions options;
     options.delimiter = delimiter(text);
-    options.skippedRows = tableStart(CsvReader::parse(firstLines(text), options.delimiter));
+    const TableStart start = tableStart(CsvReader::parse(firstLines(text), options.delimiter));
+    options.skippedRows = start.row;
+    options.hasHeader = start.hasHeader;
     options.dateFormat.clear();
     return options;
 }

@@ -14,9 +14,17 @@ public:
     // Comma, semicolon or tab: the one that splits the first lines into the most rows of one
     // field count, weighed by that count. A comma when nothing splits.
     static QChar delimiter(const QString& text);
-    // The first row (zero-based) whose field count is the one most of the first rows have: the
-    // header, or the first transaction of a file without one. 0 for an empty list.
-    static int tableStart(const QList<QStringList>& rows);
+    struct TableStart
+    {
+        int row = 0; // zero-based: the header, or the first transaction of a table without one
+        bool hasHeader = true;
+    };
+    // Where the table starts, found by what its rows hold: the transactions are the rows with a
+    // date and an amount, and the header is the row of names right above the first of them
+    // (whatever its field count: a header often names one more column than its rows fill, or
+    // one fewer). Without a row that reads as a transaction, the first row with the field
+    // count most of the first rows have is taken for the header. Row 0 for an empty list.
+    static TableStart tableStart(const QList<QStringList>& rows);
     // The first of the detected formats that reads every sample; failing that, the one that
     // reads the most. Empty when none reads any.
     static QString dateFormat(const QStringList& samples);

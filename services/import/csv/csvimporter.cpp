@@ -56,7 +56,7 @@ ImportResult CsvImporter::run(const QString& path, const QString& accountId, Cur
         transaction.amount = *reading.amount;
         transaction.createdAt = transaction.updatedAt = nowUtc();
         transaction.memo = reading.memo;
-        transaction.categoryId = categoryIds.idFor(reading.category);
+        transaction.categoryId = categoryIds.book(reading.category, transaction.amount);
 
         if (!transactions()->insert(transaction)) {
             qWarning().noquote() << "CSV import: insert failed for" << toIsoDate(reading.date)
@@ -69,6 +69,7 @@ ImportResult CsvImporter::run(const QString& path, const QString& accountId, Cur
         keys.insert(key);
     }
 
+    categoryIds.settleKinds();
     commit();
     end();
     return result;

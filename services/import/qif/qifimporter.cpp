@@ -261,22 +261,36 @@ bool QifImporter::resolveTransfer(const WorkItem& item, Transaction& transaction
     return true;
 }
 
-void QifImporter::insertSplits(const WorkItem& item, const Transaction& transaction)
+QList<SplitLine> QifImporter::splitLinesOf(const WorkItem& item, const Transaction& transaction)
 {
+    QList<SplitLine> lines;
     for (const QifSplit& split : item.record.splits) {
         SplitLine line;
         line.id = newId();
         line.transactionId = transaction.id;
-        line.categoryId = m_categories->idFor(split.categoryName);
         line.amount = importedAmount(split.amount, item.currency);
-        line.memo = split.transferAccount.isEmpty() ? split.memo
-                                                    : withHint(split.transferAccount, split.memo);
         line.createdAt = line.updatedAt = transaction.createdAt;
-        // A split line needs a category; one the database refuses is counted, not lost
-        // without a word.
-        if (!m_splitLines->insert(line))
-            ++m_result.failedInserts;
+        // A line that moves money to another account keeps the account's name in its hint and
+        // is filed under the transfers category, so that the lines still add up.
+        if (split.transferAccount.isEmpty()) {
+            line.categoryId = m_categories->book(split.categoryName, line.amount);
+            line.memo = split.memo;
+        } else {
+            line.categoryId = m_categories->transfersId();
+            line.memo = withHint(split.transferAccount, split.memo);
+        }
+        lines.append(line);
     }
+    return lines;
+}
+
+bool QifImporter::skipRefused(const Transaction& transaction, const char* what)
+{
+    qWarning().noquote() << QStringLiteral("QIF import: %1 for").arg(QLatin1String(what))
+                         << toIsoDate(transaction.date) << transaction.payee << "amount"
+                         << transaction.amount << "account" << transaction.accountId;
+    ++m_result.failedInserts;
+    return true;
 }
 
 bool QifImporter::abortWith(const char* reason)
@@ -311,30 +325,40 @@ bool QifImporter::importItem(WorkItem& item)
     transaction.reconciled = record.reconciled;
     transaction.isSplit = !record.splits.isEmpty();
     transaction.createdAt = transaction.updatedAt = nowUtc();
-    transaction.categoryId = m_categories->idFor(record.categoryName);
+    transaction.categoryId = m_categories->book(record.categoryName, transaction.amount);
 
     std::optional<Transaction> retroactivePartner;
     if (!resolveTransfer(item, transaction, retroactivePartner))
         return false;
+    // Categories are created before the transaction's own savepoint: one that a refused
+    // transaction took back would still be in the lookup for the records after it.
+    const QList<SplitLine> lines = splitLinesOf(item, transaction);
 
-    if (!transactions()->insert(transaction)) {
-        qWarning().noquote() << "QIF import: insert failed for" << toIsoDate(transaction.date)
-                             << transaction.payee << "amount" << transaction.amount << "account"
-                             << transaction.accountId;
-        ++m_result.failedInserts;
-        return true;
+    // A transaction with split lines or a partner to link is several writes: all of them are
+    // stored, or none. A single row needs no savepoint of its own.
+    std::optional<UnitOfWork> together;
+    if (!lines.isEmpty() || retroactivePartner) {
+        together.emplace(transactions()->database());
+        if (!together->isActive())
+            return skipRefused(transaction, "no savepoint");
     }
+    if (!transactions()->insert(transaction))
+        return skipRefused(transaction, "insert failed");
+    if (retroactivePartner && !transactions()->update(*retroactivePartner))
+        return abortWith("failed to update retroactive partner");
+    for (const SplitLine& line : lines) {
+        if (!m_splitLines->insert(line))
+            return skipRefused(transaction, "split line refused");
+    }
+    if (together && !together->commit())
+        return skipRefused(transaction, "savepoint not released");
 
     if (retroactivePartner) {
-        if (!transactions()->update(*retroactivePartner))
-            return abortWith("failed to update retroactive partner");
         QList<Transaction>& candidates = cacheFor(retroactivePartner->accountId).candidates;
         candidates.removeIf([&](const Transaction& c) { return c.id == retroactivePartner->id; });
         ++m_result.transfersLinked;
         ++m_result.retroactiveLinks;
     }
-
-    insertSplits(item, transaction);
     ++m_result.imported;
     cache.keys.insert(item.key);
     return true;
@@ -360,6 +384,7 @@ ImportResult QifImporter::run(const QStringList& files, const QHash<QString, QSt
             return m_result;
         }
     }
+    m_categories->settleKinds();
     commit();
     end();
     return m_result;

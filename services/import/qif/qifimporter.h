@@ -6,6 +6,7 @@
 #include "services/import/qif/qiftypes.h"
 
 #include "app/core/currency.h"
+#include "data/splitline.h"
 
 #include <QHash>
 #include <QStringList>
@@ -70,7 +71,10 @@ private:
     // hint itself. False when the import must abort.
     bool resolveTransfer(const WorkItem& item, Transaction& transaction,
                          std::optional<Transaction>& retroactivePartner);
-    void insertSplits(const WorkItem& item, const Transaction& transaction);
+    QList<SplitLine> splitLinesOf(const WorkItem& item, const Transaction& transaction);
+    // Logs the transaction the database refused (what went wrong, then the transaction) and
+    // counts it; the import goes on, so always true.
+    bool skipRefused(const Transaction& transaction, const char* what);
     // Marks the import aborted with the logged reason; always false.
     bool abortWith(const char* reason);
 

@@ -99,8 +99,8 @@ void CsvMappingPanel::buildForm()
 
     m_hasHeader = new QCheckBox(tr("First row is header"), this);
     m_hasHeader->setChecked(true);
-    connect(m_hasHeader, &QCheckBox::toggled, this, [this](bool header) {
-        m_headerRowLabel->setText(header ? tr("Header row:") : tr("First data row:"));
+    connect(m_hasHeader, &QCheckBox::toggled, this, [this] {
+        showHeaderChoice();
         refreshPreview();
     });
 
@@ -113,7 +113,8 @@ void CsvMappingPanel::buildForm()
     m_columnsForm->addRow(tr("Memo column:"), m_memoColumn);
     m_columnsForm->addRow(tr("Category column:"), m_categoryColumn);
 
-    m_headerRowLabel = new QLabel(tr("Header row:"), this);
+    m_headerRowLabel = new QLabel(this);
+    showHeaderChoice();
     m_fileForm = new QFormLayout;
     m_fileForm->addRow(tr("Separator:"), m_delimiter);
     m_fileForm->addRow(m_headerRowLabel, m_headerRow);
@@ -164,6 +165,11 @@ void CsvMappingPanel::showAmountMode()
     m_columnsForm->setRowVisible(m_depositColumn, twoColumns);
 }
 
+void CsvMappingPanel::showHeaderChoice()
+{
+    m_headerRowLabel->setText(m_hasHeader->isChecked() ? tr("Header row:") : tr("First data row:"));
+}
+
 void CsvMappingPanel::load(const QString& text)
 {
     m_text = text;
@@ -171,10 +177,13 @@ void CsvMappingPanel::load(const QString& text)
     {
         const QSignalBlocker blockDelimiter(m_delimiter);
         const QSignalBlocker blockHeaderRow(m_headerRow);
+        const QSignalBlocker blockHasHeader(m_hasHeader);
         selectData(m_delimiter, QString(detected.delimiter));
         m_headerRow->setMaximum(qMax(m_headerRow->maximum(), detected.skippedRows + 1));
         m_headerRow->setValue(detected.skippedRows + 1);
+        m_hasHeader->setChecked(detected.hasHeader);
     }
+    showHeaderChoice();
     reparse();
 }
 
@@ -182,6 +191,25 @@ void CsvMappingPanel::clear()
 {
     m_text.clear();
     m_rememberedFieldCount = -1;
+    {
+        const QSignalBlocker blocks[] = {
+            QSignalBlocker(m_dateColumn),     QSignalBlocker(m_payeeColumn),
+            QSignalBlocker(m_amountColumn),   QSignalBlocker(m_withdrawalColumn),
+            QSignalBlocker(m_depositColumn),  QSignalBlocker(m_memoColumn),
+            QSignalBlocker(m_categoryColumn), QSignalBlocker(m_amountMode),
+            QSignalBlocker(m_dateFormat),     QSignalBlocker(m_delimiter),
+            QSignalBlocker(m_headerRow),      QSignalBlocker(m_hasHeader)};
+        // No column is chosen before there is a file to choose from.
+        for (QComboBox* combo : {m_dateColumn, m_payeeColumn, m_amountColumn, m_withdrawalColumn,
+                                 m_depositColumn, m_memoColumn, m_categoryColumn})
+            combo->clear();
+        for (QComboBox* combo : {m_amountMode, m_dateFormat, m_delimiter})
+            combo->setCurrentIndex(0);
+        m_headerRow->setRange(1, 1);
+        m_hasHeader->setChecked(true);
+    }
+    showHeaderChoice();
+    showAmountMode();
     m_model->setRows({});
     m_summary->clear();
 }

@@ -28,7 +28,8 @@ public:
     // The decoded text of the chosen file. The column choices made for an earlier file stay
     // when this one has as many columns; otherwise they start again from 0, 1 and 2.
     void load(const QString& text);
-    // Forgets the file and the column count the choices were made for.
+    // Back to the panel of no file: no columns to choose, the separator, header, date format
+    // and amount choices at their defaults.
     void clear();
     // Amounts preview in the currency of the account they go to.
     void setCurrency(Currency currency);
@@ -48,6 +49,7 @@ private:
     void rebuildColumns();
     void refreshPreview();
     void showAmountMode();
+    void showHeaderChoice();
     QComboBox* addColumnCombo(const char* objectName);
 
     QString m_text;

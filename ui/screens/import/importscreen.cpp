@@ -81,6 +81,12 @@ void ImportScreen::buildForm()
     m_account = new QComboBox(m_formPage);
     m_account->setObjectName(QStringLiteral("importAccount"));
     connect(m_account, &QComboBox::currentIndexChanged, this, &ImportScreen::showAccountCurrency);
+    m_newAccount = new QPushButton(tr("New Account..."), m_formPage);
+    m_newAccount->setObjectName(QStringLiteral("newImportAccount"));
+    connect(m_newAccount, &QPushButton::clicked, this, &ImportScreen::createAccount);
+    auto* accountRow = new QHBoxLayout;
+    accountRow->addWidget(m_account, 1);
+    accountRow->addWidget(m_newAccount);
 
     m_fileLabel = new QLabel(m_formPage);
     auto* browse = new QPushButton(tr("Browse..."), m_formPage);
@@ -95,7 +101,7 @@ void ImportScreen::buildForm()
     form->addRow(formatLabel, formatRow);
     m_accountLabel = new QLabel(tr("&Account:"), m_formPage);
     m_accountLabel->setBuddy(m_account);
-    form->addRow(m_accountLabel, m_account);
+    form->addRow(m_accountLabel, accountRow);
     form->addRow(tr("File:"), fileRow);
 
     m_csvPanel = new CsvMappingPanel(m_formPage);
@@ -113,6 +119,9 @@ void ImportScreen::buildForm()
     layout->addSpacing(16);
     layout->addWidget(m_csvPanel, 1);
     layout->addWidget(m_qifPanel, 1);
+    // Takes the room only while neither panel shows (QIF before its files are read), so that
+    // the form stays at the top instead of spreading down the window.
+    layout->addStretch(0);
     layout->addWidget(import, 0, Qt::AlignRight);
 }
 
@@ -187,6 +196,7 @@ void ImportScreen::showFormat()
     }
     m_accountLabel->setVisible(!qif);
     m_account->setVisible(!qif);
+    m_newAccount->setVisible(!qif);
     m_csvPanel->setVisible(!qif);
 }
 
@@ -300,6 +310,11 @@ bool ImportScreen::createTargetAccount()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return false;
+    return createAccount();
+}
+
+bool ImportScreen::createAccount()
+{
     AccountFormDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -307,8 +322,7 @@ bool ImportScreen::createTargetAccount()
     if (account.name.isEmpty())
         return false;
     if (!m_appState->accountService()->create(account, dialog.openingDate())) {
-        QMessageBox::warning(this, tr("No target account"),
-                             tr("The account could not be created."));
+        QMessageBox::warning(this, tr("New Account"), tr("The account could not be created."));
         return false;
     }
     fillAccounts(account.id);

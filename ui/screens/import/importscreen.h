@@ -62,6 +62,9 @@ private:
     void showAccountCurrency();
     // Asks for an account when there is none to import a CSV file into; false to stop.
     bool createTargetAccount();
+    // The account form; a new account is stored and becomes the one imported into. False when
+    // none was made.
+    bool createAccount();
     QHash<QString, QString> qifMapping();
     QString createAccountFor(const QifSourceAccount& source);
     ImportResult importWithProgress();
@@ -77,6 +80,7 @@ private:
     QRadioButton* m_qifFormat = nullptr;
     QLabel* m_accountLabel = nullptr;
     QComboBox* m_account = nullptr;
+    QPushButton* m_newAccount = nullptr;
     QLabel* m_fileLabel = nullptr;
     CsvMappingPanel* m_csvPanel = nullptr;
     QifMappingPanel* m_qifPanel = nullptr;

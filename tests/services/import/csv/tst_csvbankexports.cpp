@@ -9,6 +9,7 @@
 #include "tests/common/testdatabase.h"
 
 #include <QFile>
+#include <QSqlQuery>
 #include <QTest>
 
 // Bank exports as banks write them: other separators, lines above the table, day-first and
@@ -62,6 +63,8 @@ private slots:
     void delimiterDetection();
     void tableStart_data();
     void tableStart();
+    void tableLayouts_data();
+    void tableLayouts();
     void dateFormatOfTheWholeColumn_data();
     void dateFormatOfTheWholeColumn();
     void datesBanksWrite_data();
@@ -157,6 +160,7 @@ void TestCsvBankExports::delimiterDetection()
     QCOMPARE(CsvDetector::delimiter(text), delimiter);
 }
 
+// Rows without dates: the field counts alone tell where the table starts.
 void TestCsvBankExports::tableStart_data()
 {
     QTest::addColumn<QString>("text");
@@ -174,7 +178,73 @@ void TestCsvBankExports::tableStart()
 {
     QFETCH(QString, text);
     QFETCH(int, start);
-    QCOMPARE(CsvDetector::tableStart(ImportService::parseCsv(text)), start);
+    const CsvDetector::TableStart found = CsvDetector::tableStart(ImportService::parseCsv(text));
+    QCOMPARE(found.row, start);
+    QVERIFY(found.hasHeader);
+}
+
+// Where the transactions begin, told by what the rows hold: the options offered for the file
+// import every transaction, the first one included, and take no other line for one.
+void TestCsvBankExports::tableLayouts_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QChar>("delimiter");
+    QTest::addColumn<int>("skippedRows");
+    QTest::addColumn<bool>("hasHeader");
+    QTest::addColumn<QStringList>("payees");
+
+    QTest::newRow("header names a trailing empty column")
+        << QByteArray("Buchungstag;Empf\xC3\xA4nger;Betrag;\n03.01.2024;B\xC3\xA4"
+                      "ckerei;-4,80\n"
+                      "05.01.2024;Stadtwerke;-85,00\n15.01.2024;Arbeitgeber;2.450,00\n")
+        << QChar(';') << 0 << true << QStringList{"Bäckerei", "Stadtwerke", "Arbeitgeber"};
+    QTest::newRow("comma header with a trailing empty column")
+        << QByteArray("Date,Payee,Amount,\n01/15/2024,Market,-12.50\n01/16/2024,Shop,-1.00\n")
+        << QChar(',') << 0 << true << QStringList{"Market", "Shop"};
+    QTest::newRow("lines about the account above the header")
+        << QByteArray("Konto;DE12 3456\nZeitraum;01.01.2024 - 31.01.2024\nKontostand;2.104,25 EUR\n"
+                      "Datum;Text;Betrag;Saldo;\n02.01.2024;Laden;-1,50;10,00\n"
+                      "03.01.2024;Bank;2,00;12,00\n")
+        << QChar(';') << 3 << true << QStringList{"Laden", "Bank"};
+    QTest::newRow("a line with a date and a balance above the header")
+        << QByteArray("Saldo;31.12.2023;2.104,25\nDatum;Text;Betrag\n02.01.2024;Laden;-1,50\n")
+        << QChar(';') << 1 << true << QStringList{"Laden"};
+    QTest::newRow("no header")
+        << QByteArray("01/15/2024,Market,-12.50\n01/16/2024,Shop,-1.00\n01/17/2024,Cafe,-3.00\n")
+        << QChar(',') << 0 << false << QStringList{"Market", "Shop", "Cafe"};
+    QTest::newRow("no header below a balance line")
+        << QByteArray("Kontostand;2.104,25 EUR\n02.01.2024;Laden;-1,50\n03.01.2024;Bank;2,00\n")
+        << QChar(';') << 1 << false << QStringList{"Laden", "Bank"};
+    QTest::newRow("header with one field fewer than its rows")
+        << QByteArray("Date,Payee,Amount\n01/15/2024,Market,-12.50,987.50\n"
+                      "01/16/2024,Shop,-1.00,986.50\n")
+        << QChar(',') << 0 << true << QStringList{"Market", "Shop"};
+    QTest::newRow("a blank line between header and rows")
+        << QByteArray("Date,Payee,Amount\n,,\n2024-01-15,Market,-12.50\n2024-01-16,Shop,-1.00\n")
+        << QChar(',') << 0 << true << QStringList{"Market", "Shop"};
+}
+
+void TestCsvBankExports::tableLayouts()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QChar, delimiter);
+    QFETCH(int, skippedRows);
+    QFETCH(bool, hasHeader);
+    QFETCH(QStringList, payees);
+
+    const CsvImportOptions offered =
+        CsvDetector::suggestedOptions(ImportService::decodeImportText(text));
+    QCOMPARE(offered.delimiter, delimiter);
+    QCOMPARE(offered.skippedRows, skippedRows);
+    QCOMPARE(offered.hasHeader, hasHeader);
+
+    m_import->importCsv(writeFile(text), "chk", offered);
+    QStringList imported;
+    QSqlQuery query(m_db->database()->connection());
+    QVERIFY(query.exec("SELECT payee FROM transactions ORDER BY rowid"));
+    while (query.next())
+        imported << query.value(0).toString();
+    QCOMPARE(imported, payees);
 }
 
 void TestCsvBankExports::dateFormatOfTheWholeColumn_data()

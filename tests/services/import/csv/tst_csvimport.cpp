@@ -64,6 +64,7 @@ private slots:
     void secondImportFindsDuplicates();
     void headerOnlyFile();
     void memoAndCategoryColumns();
+    void categoriesOfImportedRows();
     void refusedInsertsAreCounted();
     void unreadableFile();
 };
@@ -256,6 +257,34 @@ void TestCsvImport::memoAndCategoryColumns()
                           "2024-01-03 C -300 short", "2024-01-04 D -400 x groceries"}));
     QCOMPARE(m_categories->count(), 2);
     QCOMPARE(categoriesChanged.count(), 1);
+}
+
+// A bank's "Auto" is not Insurance's, and a new category of deposits is an income category.
+void TestCsvImport::categoriesOfImportedRows()
+{
+    m_db->exec("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
+               "('ins', 'Insurance', NULL, 'x', 'x'), ('ins-auto', 'Auto', 'ins', 'x', 'x')");
+    CsvImportOptions options;
+    options.categoryColumn = 3;
+    const QString path = writeFile("Date,Payee,Amount,Category\n"
+                                   "01/02/2024,Garage,-40.00,Auto\n"
+                                   "01/15/2024,Employer,2500.00,Salary\n"
+                                   "01/20/2024,Employer,-25.00,Salary\n"
+                                   "01/31/2024,Employer,2500.00,Salary\n"
+                                   "01/31/2024,Insurer,-12.00,Insurance:Auto\n");
+    QCOMPARE(m_import->importCsv(path, "chk", options).imported, 5);
+
+    QStringList booked;
+    for (const Transaction& t : m_transactions->listByAccount("chk"))
+        booked << QStringLiteral("%1: %2 %3")
+                      .arg(t.payee, m_categories->fullPath(t.categoryId),
+                           Enumerations::storageString(
+                               m_categories->byId(t.categoryId)->categoryType));
+    booked.sort();
+    QCOMPARE(booked, (QStringList{"Employer: Salary income", "Employer: Salary income",
+                                  "Employer: Salary income", "Garage: Auto expense",
+                                  "Insurer: Insurance > Auto expense"}));
+    QCOMPARE(m_categories->count(), 4);
 }
 
 void TestCsvImport::refusedInsertsAreCounted()

@@ -2,6 +2,7 @@
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/categories/categoryservice.h"
 #include "services/import/importservice.h"
 #include "tests/common/tabledump.h"
 #include "tests/common/testdatabase.h"
@@ -125,7 +126,12 @@ private slots:
     void abortedImportLeavesDatabaseAsBefore();
     void progressAndAnnouncements();
     void fileWithoutAccountHeader();
-    void splitLineWithoutCategoryIsCounted();
+    void categoriesOfImportedRecords_data();
+    void categoriesOfImportedRecords();
+    void transferSplitLinesAreKept();
+    void transfersCategory_data();
+    void transfersCategory();
+    void refusedSplitLineTakesItsTransactionBack();
     void analysis();
     void amountsInTheAccountCurrency();
     void transfersStayInOneCurrency();
@@ -362,16 +368,207 @@ void TestQifImport::fileWithoutAccountHeader()
                           "2024-03-05|chk|Imported transaction|-600||||0|0||1|pending"}));
 }
 
-void TestQifImport::splitLineWithoutCategoryIsCounted()
+// Insurance with its subcategory Auto, and Gym, whose parent Old is deleted.
+void TestQifImport::categoriesOfImportedRecords_data()
 {
-    const QString path = writeFile("split.qif", "!Account\nNChecking\n^\n!Type:Bank\nD1/7/24\n"
-                                                "T2500\nPEmployer\nSSalary\n$3000\nS[Savings]\n"
-                                                "$-500\nEPut aside\n^\n");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^SplitLineRepository::insert failed:"));
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<int>>("amounts");
+    QTest::addColumn<bool>("topLevelAuto"); // a top-level Auto, added after Insurance's
+    QTest::addColumn<QString>("booked");    // path and kind of the category booked
+    QTest::addColumn<int>("created");
+
+    QTest::newRow("a bare name is not a subcategory's")
+        << "Auto" << QList<int>{-4000} << false << "Auto expense" << 1;
+    QTest::newRow("a top-level name wins over a subcategory's")
+        << "Auto" << QList<int>{-4000} << true << "Auto expense" << 0;
+    QTest::newRow("a QIF path names the subcategory")
+        << "Insurance:Auto" << QList<int>{-4000} << true << "Insurance > Auto expense" << 0;
+    QTest::newRow("so does the register's path")
+        << "Insurance > Auto" << QList<int>{-4000} << false << "Insurance > Auto expense" << 0;
+    QTest::newRow("a path to no subcategory is one new category")
+        << "Insurance:Boat" << QList<int>{-4000} << false << "Insurance:Boat expense" << 1;
+    QTest::newRow("a subcategory whose parent is deleted stands alone")
+        << "Gym" << QList<int>{-3000} << false << "Old > Gym expense" << 0;
+    QTest::newRow("deposits make an income category")
+        << "Salary" << QList<int>{250000} << false << "Salary income" << 1;
+    QTest::newRow("payments make an expense category")
+        << "Rent" << QList<int>{-90000, -90000} << false << "Rent expense" << 1;
+    QTest::newRow("most bookings decide, not one large deposit")
+        << "Car" << QList<int>{-1000, -1000, 500000} << false << "Car expense" << 1;
+    QTest::newRow("nor one large payment")
+        << "Side Job" << QList<int>{10000, 10000, -500000} << false << "Side Job income" << 1;
+    QTest::newRow("a tie stays an expense")
+        << "Swap" << QList<int>{500, -500} << false << "Swap expense" << 1;
+}
+
+void TestQifImport::categoriesOfImportedRecords()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<int>, amounts);
+    QFETCH(bool, topLevelAuto);
+    QFETCH(QString, booked);
+    QFETCH(int, created);
+
+    m_db->exec("INSERT INTO categories (id, name, parent_id, deleted_at, created_at, updated_at) "
+               "VALUES ('ins', 'Insurance', NULL, NULL, 'x', 'x'), "
+               "('ins-auto', 'Auto', 'ins', NULL, 'x', 'x'), "
+               "('old', 'Old', NULL, '2024-01-01T00:00:00Z', 'x', 'x'), "
+               "('old-gym', 'Gym', 'old', NULL, 'x', 'x')");
+    if (topLevelAuto)
+        m_db->exec("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('auto', "
+                   "'Auto', 'x', 'x')");
+    const int before = m_categories->count();
+
+    QString text = "!Account\nNChecking\n^\n!Type:Bank\n";
+    for (int i = 0; i < amounts.size(); ++i)
+        text += QStringLiteral("D01/%1/2024\nT%2\nPShop %1\nL%3\n^\n")
+                    .arg(i + 1)
+                    .arg(amounts.at(i) / 100.0, 0, 'f', 2)
+                    .arg(name);
+    QCOMPARE(m_import->importQif({writeFile("booked.qif", text)}, {{"Checking", "chk"}}).imported,
+             amounts.size());
+
+    QSet<QString> bookedAs;
+    for (const Transaction& t : m_transactions->listByAccount("chk")) {
+        const std::optional<Category> category = m_categories->byId(t.categoryId);
+        QVERIFY(category);
+        bookedAs.insert(m_categories->fullPath(t.categoryId) + QLatin1Char(' ') +
+                        Enumerations::storageString(category->categoryType));
+    }
+    QCOMPARE(bookedAs, QSet<QString>{booked});
+    QCOMPARE(m_categories->count(), before + created);
+}
+
+void TestQifImport::transferSplitLinesAreKept()
+{
+    const QString path = writeFile(
+        "split.qif", "!Account\nNChecking\n^\n!Type:Bank\nD1/7/24\n"
+                     "T2500\nPEmployer\nSSalary\n$3000\nS[Savings]\n$-500\nEPut aside\n^\n"
+                     "D1/8/24\nT-80\nPBank\nS[Credit Union]\n$-80\n^\n");
     const ImportResult result = m_import->importQif({path}, {{"Checking", "chk"}});
-    QCOMPARE(result.imported, 1);
-    QCOMPARE(result.failedInserts, 1);
-    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM split_lines").toInt(), 1);
+    QCOMPARE(counters(result), QString("imported 2, duplicates 0, unparseable 0, metadata 0, "
+                                       "unmapped 0, linked 0, retroactive 0, failed 0"));
+
+    // Each line keeps the account in its hint, under the one transfers category; the lines
+    // add up to their transaction.
+    const Category transfers = CategoryService::transfersCategory();
+    const auto lines = [this](const QString& payee) {
+        QStringList described;
+        for (const SplitLine& line : m_splitLines->listForTransaction(idOf(payee)))
+            described
+                << QStringLiteral("%1|%2|%3").arg(line.categoryId).arg(line.amount).arg(line.memo);
+        return described;
+    };
+    const QString salaryId = m_categories->byName("Salary")->id;
+    QCOMPARE(lines("Employer"),
+             (QStringList{salaryId + "|300000|", transfers.id + "|-50000|[→ Savings] Put aside"}));
+    QCOMPARE(lines("Bank"), QStringList{transfers.id + "|-8000|[→ Credit Union]"});
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions t WHERE amount = (SELECT SUM(amount) "
+                          "FROM split_lines WHERE transaction_id = t.id)")
+                 .toInt(),
+             2);
+
+    const std::optional<Category> stored = m_categories->byId(transfers.id);
+    QVERIFY(stored);
+    QCOMPARE(stored->name, QString("Transfers"));
+    QCOMPARE(stored->categoryType, CategoryType::Transfer);
+    QCOMPARE(stored->parentId, QString());
+}
+
+void TestQifImport::transfersCategory_data()
+{
+    QTest::addColumn<QString>("before"); // statements run before the imports
+    QTest::addColumn<QString>("name");   // of the category the transfer lines are filed under
+    QTest::addColumn<bool>("builtIn");   // it has the id every installation gives it
+    QTest::addColumn<int>("created");
+
+    const QString builtInId = CategoryService::transfersCategory().id;
+    QTest::newRow("none yet") << QString() << "Transfers" << true << 1;
+    QTest::newRow("renamed by the user")
+        << QStringLiteral("INSERT INTO categories (id, name, category_type, created_at, "
+                          "updated_at) VALUES ('%1', 'Moves', 'transfer', 'x', 'x')")
+               .arg(builtInId)
+        << "Moves" << true << 0;
+    QTest::newRow("deleted by the user")
+        << QStringLiteral("INSERT INTO categories (id, name, category_type, deleted_at, "
+                          "created_at, updated_at) VALUES ('%1', 'Transfers', 'transfer', "
+                          "'2024-01-01T00:00:00Z', 'x', 'x')")
+               .arg(builtInId)
+        << "Transfers" << false << 1;
+    QTest::newRow("one of the user's by that name")
+        << QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES "
+                          "('mine', 'Transfers', 'x', 'x')")
+        << "Transfers" << false << 0;
+}
+
+void TestQifImport::transfersCategory()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, name);
+    QFETCH(bool, builtIn);
+    QFETCH(int, created);
+
+    if (!before.isEmpty())
+        m_db->exec(before);
+    const int categoriesBefore = m_categories->count();
+    // Two imports, each with a transfer line: the second files it where the first did.
+    for (const char* day : {"7", "8"}) {
+        const QString text = QStringLiteral("!Account\nNChecking\n^\n!Type:Bank\nD1/%1/24\nT-5\n"
+                                            "PMove %1\nS[Savings]\n$-5\n^\n")
+                                 .arg(QLatin1String(day));
+        QCOMPARE(m_import->importQif({writeFile("move.qif", text)}, {{"Checking", "chk"}}).imported,
+                 1);
+    }
+    const QVariant categoryIds =
+        m_db->scalar("SELECT group_concat(DISTINCT category_id) FROM split_lines");
+    const std::optional<Category> filedUnder = m_categories->byId(categoryIds.toString());
+    QVERIFY(filedUnder && !filedUnder->isDeleted());
+    QCOMPARE(filedUnder->name, name);
+    QCOMPARE(filedUnder->id == CategoryService::transfersCategory().id, builtIn);
+    QCOMPARE(m_categories->count(), categoriesBefore + created);
+}
+
+// A transaction goes in with all its lines or not at all; a refused one leaves its transfer
+// partner as it was, free to be linked by another record.
+void TestQifImport::refusedSplitLineTakesItsTransactionBack()
+{
+    QCOMPARE(
+        m_import->importQif({writeFile("checking.qif", checkingTransferQif)}, {{"Checking", "chk"}})
+            .imported,
+        1);
+    m_db->exec("CREATE TRIGGER refuse_line BEFORE INSERT ON split_lines WHEN NEW.memo = "
+               "'refused' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    const QString savings =
+        writeFile("savings.qif", "!Account\nNSavings\n^\n!Type:Bank\n"
+                                 "D01/06/2024\nT100.00\nPFrom checking\nL[Checking]\n"
+                                 "SInterest\n$60.00\nSGift\n$40.00\nErefused\n^\n"
+                                 "D01/06/2024\nT100.00\nPFrom checking again\nL[Checking]\n^\n");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^SplitLineRepository::insert failed:"));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        "QIF import: split line refused for 2024-01-06 From checking amount 10000 account sav");
+
+    const ImportResult result =
+        m_import->importQif({savings}, {{"Checking", "chk"}, {"Savings", "sav"}});
+    QCOMPARE(counters(result), QString("imported 1, duplicates 0, unparseable 0, metadata 0, "
+                                       "unmapped 0, linked 1, retroactive 1, failed 1"));
+    QCOMPARE(storedTransactions(),
+             (QStringList{"2024-01-06|sav|From checking again|10000||||0|0|chk|1|pending",
+                          "2024-01-06|chk|To savings|-10000||Monthly||0|0|sav|2|pending"}));
+    QCOMPARE(linkOf("To savings"), idOf("From checking again"));
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM split_lines").toInt(), 0);
+
+    // The ledger keeps no split line without a category: such a record is refused whole.
+    const QString uncategorised =
+        writeFile("lunch.qif", "!Account\nNSavings\n^\n!Type:Bank\nD01/09/2024\nT-12.00\nPLunch\n"
+                               "SDining\n$-7.00\nS\n$-5.00\n^\n");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^SplitLineRepository::insert failed:"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         "QIF import: split line refused for 2024-01-09 Lunch amount -1200 "
+                         "account sav");
+    QCOMPARE(m_import->importQif({uncategorised}, {{"Savings", "sav"}}).failedInserts, 1);
+    QCOMPARE(idOf("Lunch"), QString());
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM split_lines").toInt(), 0);
 }
 
 void TestQifImport::analysis()

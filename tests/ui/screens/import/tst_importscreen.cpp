@@ -9,6 +9,8 @@
 #include "ui/screens/import/qifmappingpanel.h"
 #include "ui/shell/mainwindow.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -89,6 +91,12 @@ private slots:
     void fileWithoutAccountHeadersCreatesAnAccount();
     void noTargetAccount_data();
     void noTargetAccount();
+    void newAccountFromTheWindow_data();
+    void newAccountFromTheWindow();
+    void reopeningForgetsTheCsvMapping();
+    void headerFoundByWhatTheRowsHold();
+    void formStaysAtTheTop_data();
+    void formStaysAtTheTop();
     void summary_data();
     void summary();
     void mainWindowOpensTheScreen();
@@ -286,6 +294,122 @@ void TestImportScreen::noTargetAccount()
         QCOMPARE(m_app->state()->transactionRepository()->listByAccount(accounts.first().id).size(),
                  1);
     }
+}
+
+void TestImportScreen::newAccountFromTheWindow_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("accepted: the new account is the one imported into") << true;
+    QTest::newRow("cancelled: nothing changes") << false;
+}
+
+void TestImportScreen::newAccountFromTheWindow()
+{
+    QFETCH(bool, accept);
+    addAccount("chk", "Checking");
+    m_screen->refresh();
+    auto* newAccount = m_screen->findChild<QPushButton*>("newImportAccount");
+    QVERIFY(newAccount && newAccount->isVisible());
+    QCOMPARE(newAccount->text(), QString("New Account..."));
+
+    whenModalOpens([accept](QWidget* form) {
+        form->findChild<QLineEdit*>()->setText(QStringLiteral("Holiday Fund"));
+        accept ? qobject_cast<QDialog*>(form)->accept() : qobject_cast<QDialog*>(form)->reject();
+    });
+    newAccount->click();
+
+    const QList<Account> accounts = m_app->state()->accountRepository()->listAll();
+    QCOMPARE(accounts.size(), accept ? 2 : 1);
+    QCOMPARE(m_screen->accountCombo()->count(), accounts.size());
+    QCOMPARE(m_screen->accountCombo()->currentText(),
+             QString(accept ? "Holiday Fund" : "Checking"));
+
+    // QIF files name their own targets, row by row.
+    chooseFormat(true);
+    QVERIFY(!newAccount->isVisible());
+}
+
+// A window opened again shows no columns of the file it showed before.
+void TestImportScreen::reopeningForgetsTheCsvMapping()
+{
+    m_screen->refresh();
+    m_screen->openCsvFile(writeFile("bank.csv", "Datum;Text;Betrag;Saldo\n"
+                                                "02.01.2024;Laden;-1,50;10,00\n"));
+    combo("amountColumn")->setCurrentIndex(3);
+    combo("dateFormat")->setCurrentIndex(2);
+    QVERIFY(combo("dateColumn")->count() > 0);
+
+    m_screen->refresh();
+    for (const char* name : {"dateColumn", "payeeColumn", "amountColumn", "withdrawalColumn",
+                             "depositColumn", "memoColumn", "categoryColumn"})
+        QVERIFY2(combo(name)->count() == 0, name);
+    const CsvImportOptions options = m_screen->csvPanel()->options();
+    QCOMPARE(options.delimiter, QChar(','));
+    QCOMPARE(options.dateFormat, QString());
+    QCOMPARE(options.skippedRows, 0);
+    QVERIFY(options.hasHeader);
+    QCOMPARE(m_screen->csvPanel()->previewModel()->rowCount(), 0);
+}
+
+void TestImportScreen::headerFoundByWhatTheRowsHold()
+{
+    m_screen->refresh();
+    auto* hasHeader = m_screen->csvPanel()->findChild<QCheckBox*>();
+    m_screen->openCsvFile(writeFile("plain.csv", "01/15/2024,Market,-12.50\n"
+                                                 "01/16/2024,Shop,-1.00\n"));
+    QVERIFY(!hasHeader->isChecked());
+    QVERIFY(!m_screen->csvPanel()->options().hasHeader);
+    QVERIFY(m_screen->csvPanel()
+                ->findChild<QLabel*>("csvSummary")
+                ->text()
+                .startsWith("2 row(s) to import"));
+
+    m_screen->openCsvFile(writeFile("named.csv", "Buchungstag;Empfänger;Betrag;\n"
+                                                 "03.01.2024;Bäckerei;-4,80\n"));
+    QVERIFY(hasHeader->isChecked());
+    QVERIFY(m_screen->csvPanel()
+                ->findChild<QLabel*>("csvSummary")
+                ->text()
+                .startsWith("1 row(s) to import"));
+}
+
+void TestImportScreen::formStaysAtTheTop_data()
+{
+    QTest::addColumn<bool>("qif");
+    QTest::addColumn<bool>("withFile");
+    QTest::newRow("CSV, no file") << false << false;
+    QTest::newRow("CSV with a file") << false << true;
+    QTest::newRow("QIF, no file") << true << false;
+    QTest::newRow("QIF with a file") << true << true;
+}
+
+void TestImportScreen::formStaysAtTheTop()
+{
+    QFETCH(bool, qif);
+    QFETCH(bool, withFile);
+    addAccount("chk", "Checking");
+    m_screen->resize(1024, 700);
+    m_screen->refresh();
+    chooseFormat(qif);
+    if (withFile && qif)
+        m_screen->openQifFiles({writeFile("a.qif", "!Account\nNChecking\n^\n!Type:Bank\n"
+                                                   "D1/2/24\nT-5\n^\n")});
+    else if (withFile)
+        m_screen->openCsvFile(writeFile("a.csv", "Date,Payee,Amount\n1/2/24,Shop,-5\n"));
+    QApplication::processEvents();
+
+    QLabel* title = nullptr;
+    for (QLabel* label : m_screen->findChildren<QLabel*>()) {
+        if (label->text() == QLatin1String("Import Transactions"))
+            title = label;
+    }
+    QVERIFY(title);
+    // The title keeps its own height at the top, the format choice right below it.
+    QCOMPARE(title->height(), title->sizeHint().height());
+    QVERIFY(title->y() <= 16);
+    const QRadioButton* csv = m_screen->findChildren<QRadioButton*>().first();
+    const int below = csv->mapTo(m_screen.get(), QPoint(0, 0)).y() - title->geometry().bottom();
+    QVERIFY2(below < 24, qPrintable(QString::number(below)));
 }
 
 void TestImportScreen::summary_data()
