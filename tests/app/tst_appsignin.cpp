@@ -142,7 +142,7 @@ void verifySignedInWindow(const MainWindow& window, bool signedIn)
     QAction* signOut = commandNamed(window, QStringLiteral("Sign &Out"));
     QVERIFY(signOut);
     QCOMPARE(signOut->isVisible(), signedIn);
-    QAction* account = commandNamed(window, QStringLiteral("Tovarly &Account..."));
+    QAction* account = commandNamed(window, QStringLiteral("&Tovarly Account..."));
     QVERIFY(account);
     QCOMPARE(account->statusTip(), signedIn ? QStringLiteral("Manage your account")
                                             : QStringLiteral("Sign in or sign up"));
@@ -273,7 +273,7 @@ void TestAppSignIn::signOutEndsTheSessionOnTheServer()
     SyncEngine* engine = app.state()->syncEngine();
     QSignalSpy completed(engine, &SyncEngine::syncCompleted);
     // The account entry signs a signed-out user in.
-    commandNamed(window, QStringLiteral("Tovarly &Account..."))->trigger();
+    commandNamed(window, QStringLiteral("&Tovarly Account..."))->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, networkTimeoutMs);
     const QString access = stored(app, TokenStore::accessTokenKey());
     const QString refresh = stored(app, TokenStore::refreshTokenKey());
@@ -289,7 +289,7 @@ void TestAppSignIn::signOutEndsTheSessionOnTheServer()
     QVERIFY(showsText(window.statusBarWidget(), QStringLiteral("Synced")));
 
     // Signed in, the account entry opens the account window, and Share the share dialog.
-    commandNamed(window, QStringLiteral("Tovarly &Account..."))->trigger();
+    commandNamed(window, QStringLiteral("&Tovarly Account..."))->trigger();
     auto* accountWindow = window.findChild<TovAccount::AccountScreen*>();
     QVERIFY(accountWindow && accountWindow->isVisible());
     QCOMPARE(accountWindow->windowTitle(), QStringLiteral("Tovarly Account"));

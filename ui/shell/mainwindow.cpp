@@ -229,7 +229,7 @@ void MainWindow::defineCommands()
                      .run = [this] { showNewAccountDialog(); }});
     add(Import, {.text = tr("&Import..."), .run = [this] { showImportWindow(); }});
     add(TovarlyAccount,
-        {.text = tr("Tovarly &Account..."), .run = [this] { showTovarlyAccountScreen(); }});
+        {.text = tr("&Tovarly Account..."), .run = [this] { showTovarlyAccountScreen(); }});
     add(SignOut, {.text = tr("Sign &Out"), .run = [this] { signOut(); }});
     add(Quit, {.text = tr("&Quit"),
                .shortcuts = {QKeySequence(QKeySequence::Quit)},
