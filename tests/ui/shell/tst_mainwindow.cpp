@@ -190,6 +190,7 @@ private slots:
     void switchingAccountsSettlesTheTypedRow();
     void losingTheViewedAccountShowsAnother();
     void editFormEditsTheOpeningTransaction();
+    void balanceGivenLaterTakesItsDate();
     void accountCommandsNeedAnAccount();
     void registerFitsTheWindow_data();
     void registerFitsTheWindow();
@@ -956,6 +957,38 @@ void TestMainWindow::editFormEditsTheOpeningTransaction()
     QCOMPARE(app.state()->accountRepository()->byId(QStringLiteral("a"))->startingBalance,
              qint64(0));
     QVERIFY(accountLabels(window.accountList()).first().contains(QStringLiteral("|$1,500.00|")));
+}
+
+// An account opened without a balance and given one later gets its opening transaction dated
+// as the form's "As of" says, as a new account does; it used to be dated today.
+void TestMainWindow::balanceGivenLaterTakesItsDate()
+{
+    TestApp app;
+    QVERIFY(app.state()->accountService()->create(
+        testAccount(QStringLiteral("a"), QStringLiteral("Everyday")), QDate::currentDate()));
+    MainWindow window(app.state());
+
+    whenModalOpens([](QWidget* dialog) {
+        dialog->findChild<QDoubleSpinBox*>()->setValue(250.00);
+        dialog->findChild<QDateEdit*>()->setDate(QDate(2024, 3, 10));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    menuAction(window, QStringLiteral("&Edit..."))->trigger();
+
+    const QList<Transaction> rows =
+        app.state()->transactionRepository()->listByAccount(QStringLiteral("a"));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(rows.first().amount, qint64(25000));
+    QCOMPARE(rows.first().date, QDate(2024, 3, 10));
+    QVERIFY(rows.first().cleared && rows.first().reconciled);
+    QCOMPARE(app.state()->accountRepository()->byId(QStringLiteral("a"))->startingBalance,
+             qint64(0));
+    const QList<RegisterRow> shown =
+        app.state()->transactionRepository()->registerRows(QStringLiteral("a"));
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().transaction.date, QDate(2024, 3, 10));
+    QVERIFY(accountLabels(window.accountList()).first().contains(QStringLiteral("|$250.00|")));
 }
 
 // Commands that act on an account are off while there is none.
