@@ -1,6 +1,7 @@
 // settingsshots <directory> [language]: the preferences window, each of its four pages, over the
 // sample household with one account deleted, in the light and the dark theme, signed out and
-// then signed in (offline, the account service out of reach).
+// then signed in (offline, the account service out of reach); and the General page after the
+// theme and the largest font were chosen with the window open.
 
 #include "tools/shots.h"
 
@@ -13,6 +14,7 @@
 #include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/thememanager.h"
 
+#include <QComboBox>
 #include <QListWidget>
 
 namespace {
@@ -29,7 +31,6 @@ bool shootPages(AppState& state, const QString& directory, const QString& suffix
     bool saved = true;
     for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
         state.themeManager()->setThemeFromString(theme);
-        // The page list takes its colours when the window is built, as in the application.
         SettingsScreen screen(&state);
         screen.setWindowTitle(QCoreApplication::translate("MainWindow", "Preferences"));
         screen.resize(500, 550);
@@ -44,6 +45,34 @@ bool shootPages(AppState& state, const QString& directory, const QString& suffix
         screen.findChild<QListWidget*>()->setCurrentRow(2);
         QApplication::processEvents();
         saved = saveShot(screen, path(QStringLiteral("data-large"), theme)) && saved;
+    }
+    return saved;
+}
+
+// The General page after the theme and the largest font the window offers were both chosen in
+// it, the other theme before: what a user sees who changes them there.
+bool shootChangesWhileOpen(AppState& state, const QString& directory)
+{
+    bool saved = true;
+    for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+        state.themeManager()->setThemeFromString(
+            theme == QLatin1String("light") ? QStringLiteral("dark") : QStringLiteral("light"));
+        SettingsScreen screen(&state);
+        screen.setWindowTitle(QCoreApplication::translate("MainWindow", "Preferences"));
+        screen.resize(500, 550);
+        screen.refreshSyncStatus();
+        screen.show();
+        QApplication::processEvents();
+        auto* themes = screen.findChild<QComboBox*>(QStringLiteral("theme"));
+        themes->setCurrentIndex(themes->findData(theme));
+        auto* fontSizes = screen.findChild<QComboBox*>(QStringLiteral("fontSize"));
+        fontSizes->setCurrentIndex(fontSizes->count() - 1);
+        QApplication::processEvents();
+        saved =
+            saveShot(screen,
+                     QStringLiteral("%1/settings-general-changed-%2.png").arg(directory, theme)) &&
+            saved;
+        fontSizes->setCurrentIndex(fontSizes->findData(100));
     }
     return saved;
 }
@@ -69,6 +98,7 @@ int main(int argc, char* argv[])
     state.accountService()->remove(QStringLiteral("sample-acct-savings"));
 
     bool saved = shootPages(state, directory, QString());
+    saved = shootChangesWhileOpen(state, directory) && saved;
     TovAccount::FileTokenStore tokens(tokenFile);
     tokens.save(TovAccount::TokenStore::accessTokenKey(), accessTokenForAnHour());
     tokens.save(TovAccount::TokenStore::refreshTokenKey(), QStringLiteral("shots-refresh-token"));

@@ -1,7 +1,7 @@
 // signinshots <directory> [language]: the main window signed out and signed in, in the light and
 // the dark theme: the welcome screen for a new and for a returning user, the no-accounts panel and
-// the register of a signed-in user, the File menu either way, and the status bar after a sign-in
-// and after a failed one. The tokens live in a temporary file.
+// the register of a signed-in user, the register after signing out, the File menu either way, and
+// the status bar after a sign-in and after a failed one. The tokens live in a temporary file.
 
 #include "tools/shots.h"
 
@@ -11,10 +11,9 @@
 #include "ui/shell/statusbar.h"
 #include "ui/theme/thememanager.h"
 
-#include "libs/account/client.h"
-#include "libs/account/signin/authclient.h"
 #include "libs/account/tokens/filetokenstore.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -33,6 +32,16 @@ void save(QWidget& widget, const QString& name)
     widget.show();
     QApplication::processEvents();
     saveShot(widget, QDir(outputDirectory).filePath(name + QStringLiteral(".png")));
+}
+
+// Signs out as the user does, with File › Sign Out.
+void signOut(QMainWindow& window)
+{
+    const QString text = QCoreApplication::translate("MainWindow", "Sign &Out");
+    for (QAction* action : window.menuBar()->actions().first()->menu()->actions()) {
+        if (action->text() == text)
+            action->trigger();
+    }
 }
 
 // The File menu, open, saved while it shows.
@@ -115,6 +124,14 @@ int main(int argc, char** argv)
                                                     60000);
             save(window, QStringLiteral("signed-in-no-accounts-%1").arg(theme));
         }
+        // Signing out (with the service out of reach) of a book without accounts leads to the
+        // welcome screen of a returning user.
+        window.statusBarWidget()->clearMessage();
+        signOut(window);
+        for (const QString& theme : themes) {
+            session.state->themeManager()->setThemeFromString(theme);
+            save(window, QStringLiteral("signed-out-returning-%1").arg(theme));
+        }
     }
 
     // Signed in with accounts: the register, and Sign Out in the File menu.
@@ -128,12 +145,11 @@ int main(int argc, char** argv)
             save(window, QStringLiteral("signed-in-register-%1").arg(theme));
             saveFileMenu(window, QStringLiteral("signed-in-file-menu-%1").arg(theme));
         }
-        // Signing out (with the service out of reach) leads to the welcome screen of a
-        // returning user.
-        session.state->accountClient()->authClient()->logout();
+        // Signing out keeps the register on screen.
+        signOut(window);
         for (const QString& theme : themes) {
             session.state->themeManager()->setThemeFromString(theme);
-            save(window, QStringLiteral("signed-out-returning-%1").arg(theme));
+            save(window, QStringLiteral("signed-out-register-%1").arg(theme));
         }
     }
     return 0;

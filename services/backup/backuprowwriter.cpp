@@ -2,6 +2,7 @@
 
 #include <QJsonValue>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -9,6 +10,15 @@ namespace {
 
 const QString idColumn = QStringLiteral("id");
 const QString updatedAtColumn = QStringLiteral("updated_at");
+const QString deletedAtColumn = QStringLiteral("deleted_at");
+
+// When a row last changed. Its deletion is a change too, and a deletion kept from the server
+// may be later than the row's last edit. ISO timestamps of one format sort chronologically as
+// plain text.
+QString lastChange(const QString& updatedAt, const QString& deletedAt)
+{
+    return std::max(updatedAt, deletedAt);
+}
 
 // A JSON number binds as a 64-bit integer: integral numbers keep every digit, anything else
 // is cut to its integral part and held within range.
@@ -51,8 +61,11 @@ BackupRowWriter::BackupRowWriter(const QSqlDatabase& connection, const QString& 
             m_columns.insert(info.value(1).toString());
     }
     m_synchronised = m_columns.contains(QStringLiteral("sync_status"));
-    m_lookupReady =
-        m_lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table));
+    // Split lines are deleted for good, so they have no deletion time.
+    const QString deletedAt =
+        m_columns.contains(deletedAtColumn) ? deletedAtColumn : QStringLiteral("NULL");
+    m_lookupReady = m_lookup.prepare(
+        QStringLiteral("SELECT id, updated_at, %1 FROM %2 WHERE id = ?").arg(deletedAt, m_table));
 }
 
 bool BackupRowWriter::validate(const QJsonObject& row, const QString& entryPath,
@@ -72,18 +85,21 @@ bool BackupRowWriter::validate(const QJsonObject& row, const QString& entryPath,
 }
 
 bool BackupRowWriter::shouldOverwrite(const QJsonObject& row, BackupImportMode mode,
-                                      const QString& storedUpdatedAt) const
+                                      const StoredTimes& stored)
 {
+    const QString backupUpdatedAt = row.value(updatedAtColumn).toString();
+    const QString backupDeletedAt = row.value(deletedAtColumn).toString();
+    const bool backupNewer = lastChange(backupUpdatedAt, backupDeletedAt) >
+                             lastChange(stored.updatedAt, stored.deletedAt);
     switch (mode) {
     case BackupImportMode::ReplaceAll:
         return true;
-    case BackupImportMode::KeepNewer: {
-        // ISO timestamps of one format sort chronologically as plain text.
-        const QString backupUpdatedAt = row.value(updatedAtColumn).toString();
-        return backupUpdatedAt.isEmpty() || backupUpdatedAt > storedUpdatedAt;
-    }
+    case BackupImportMode::KeepNewer:
+        return backupUpdatedAt.isEmpty() || backupNewer;
     case BackupImportMode::SkipExisting:
-        break;
+        // The rows kept are left as they are, but a deletion made after them still applies:
+        // skipping it would bring the deleted row back to life.
+        return !backupDeletedAt.isEmpty() && stored.deletedAt.isEmpty() && backupNewer;
     }
     return false;
 }
@@ -107,8 +123,8 @@ bool BackupRowWriter::execute(const QString& sql, const QVariantList& values)
     return ok;
 }
 
-bool BackupRowWriter::write(QJsonObject row, BackupImportMode mode, const QString& entryPath,
-                            QStringList& errors)
+BackupRowWriter::Outcome BackupRowWriter::write(QJsonObject row, BackupImportMode mode,
+                                                const QString& entryPath, QStringList& errors)
 {
     // A restored row is a new local revision that the sync engine must push again.
     if (m_synchronised) {
@@ -117,18 +133,16 @@ bool BackupRowWriter::write(QJsonObject row, BackupImportMode mode, const QStrin
         row.insert(QStringLiteral("version"), 1);
     }
     if (!validate(row, entryPath, errors))
-        return false;
+        return Outcome::Skipped;
     const QString id = row.value(idColumn).toString();
-    if (id.isEmpty())
-        return false;
-
-    if (!m_lookupReady)
-        return false;
+    if (id.isEmpty() || !m_lookupReady)
+        return Outcome::Skipped;
     m_lookup.bindValue(0, id);
     if (!m_lookup.exec())
-        return false;
+        return Outcome::Skipped;
     const bool exists = m_lookup.next();
-    const QString storedUpdatedAt = exists ? m_lookup.value(1).toString() : QString();
+    const StoredTimes stored{exists ? m_lookup.value(1).toString() : QString(),
+                             exists ? m_lookup.value(2).toString() : QString()};
     m_lookup.finish();
 
     // QJsonObject iterates its members sorted by name; columns and values follow that order.
@@ -141,13 +155,14 @@ bool BackupRowWriter::write(QJsonObject row, BackupImportMode mode, const QStrin
             placeholders << QStringLiteral("?");
             values << boundValue(it.value());
         }
-        return execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(m_table, names.join(QStringLiteral(", ")),
-                                placeholders.join(QStringLiteral(", "))),
-                       values);
+        const bool inserted = execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                          .arg(m_table, names.join(QStringLiteral(", ")),
+                                               placeholders.join(QStringLiteral(", "))),
+                                      values);
+        return inserted ? Outcome::Inserted : Outcome::Skipped;
     }
-    if (!shouldOverwrite(row, mode, storedUpdatedAt))
-        return false;
+    if (!shouldOverwrite(row, mode, stored))
+        return Outcome::Skipped;
     for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
         if (it.key() == idColumn)
             continue;
@@ -155,7 +170,8 @@ bool BackupRowWriter::write(QJsonObject row, BackupImportMode mode, const QStrin
         values << boundValue(it.value());
     }
     values << id;
-    return execute(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
-                       .arg(m_table, names.join(QStringLiteral(", "))),
-                   values);
+    const bool overwritten = execute(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+                                         .arg(m_table, names.join(QStringLiteral(", "))),
+                                     values);
+    return overwritten ? Outcome::Overwritten : Outcome::Skipped;
 }

@@ -18,17 +18,32 @@ class BackupRowWriter
     Q_DECLARE_TR_FUNCTIONS(BackupRowWriter)
 
 public:
+    // What became of one row document.
+    enum class Outcome
+    {
+        Inserted,
+        Overwritten,
+        Skipped,
+    };
+
     BackupRowWriter(const QSqlDatabase& connection, const QString& table);
 
-    // True when the row was inserted or overwritten; false when it was skipped. A document
-    // refused for its content also adds an error naming the entry.
-    bool write(QJsonObject row, BackupImportMode mode, const QString& entryPath,
-               QStringList& errors);
+    // Inserted or overwritten, or skipped. A document refused for its content also adds an
+    // error naming the entry.
+    Outcome write(QJsonObject row, BackupImportMode mode, const QString& entryPath,
+                  QStringList& errors);
 
 private:
+    // The stored row's times, as text: when it was last edited and when deleted (empty: live).
+    struct StoredTimes
+    {
+        QString updatedAt;
+        QString deletedAt;
+    };
+
     bool validate(const QJsonObject& row, const QString& entryPath, QStringList& errors) const;
-    bool shouldOverwrite(const QJsonObject& row, BackupImportMode mode,
-                         const QString& storedUpdatedAt) const;
+    static bool shouldOverwrite(const QJsonObject& row, BackupImportMode mode,
+                                const StoredTimes& stored);
     bool execute(const QString& sql, const QVariantList& values);
 
     QSqlDatabase m_connection;

@@ -2,6 +2,7 @@
 
 #include "services/backup/backuprowdocument.h"
 #include "services/backup/backuprowwriter.h"
+#include "services/backup/splitlineowners.h"
 #include "services/backup/zipreader.h"
 #include "services/backup/zipwriter.h"
 
@@ -179,8 +180,12 @@ bool BackupService::readEntry(ZipReader& reader, int index, QByteArray& content,
 }
 
 void BackupService::importTable(ZipReader& reader, const BackupTable& table, BackupImportMode mode,
-                                BackupImportResult& result)
+                                SplitLineOwners& splitLineOwners, BackupImportResult& result)
 {
+    const bool transactions = table.table == QLatin1String("transactions");
+    const bool splitLines = table.table == QLatin1String("split_lines");
+    if (splitLines)
+        splitLineOwners.clearOverwritten(m_database->connection());
     BackupRowWriter rows(m_database->connection(), table.table);
     const QString prefix = table.folder + QLatin1Char('/');
     const QList<ZipReader::Entry>& entries = reader.entries();
@@ -199,10 +204,18 @@ void BackupService::importTable(ZipReader& reader, const BackupTable& table, Bac
                 result.errors << tr("%1: invalid JSON").arg(path);
                 continue;
             }
-            if (rows.write(row, mode, path, result.errors))
-                ++(result.*table.imported);
-            else
+            if (splitLines && !splitLineOwners.admits(row)) {
                 ++(result.*table.skipped);
+                continue;
+            }
+            const BackupRowWriter::Outcome outcome = rows.write(row, mode, path, result.errors);
+            if (transactions)
+                splitLineOwners.noteTransaction(row.value(QStringLiteral("id")).toString(),
+                                                outcome);
+            if (outcome == BackupRowWriter::Outcome::Skipped)
+                ++(result.*table.skipped);
+            else
+                ++(result.*table.imported);
         } catch (...) {
             result.errors << tr("%1: unexpected error").arg(path);
         }
@@ -242,8 +255,9 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         result.errors << tr("The database could not start the restore");
         return result;
     }
+    SplitLineOwners splitLineOwners;
     for (const BackupTable& table : backupTables())
-        importTable(reader, table, mode, result);
+        importTable(reader, table, mode, splitLineOwners, result);
     if (!unit.commit()) {
         BackupImportResult failed;
         failed.errors = result.errors;

@@ -6,13 +6,15 @@
 #include <QObject>
 
 class Database;
+class SplitLineOwners;
 class ZipReader;
 struct BackupTable;
 
 // Writes the whole database into one portable ZIP file of JSON row documents and reads such
-// a file back. A restore never deletes: new ids are inserted, existing ones are treated by
-// the mode, and every restored synchronised row is marked for upload again. Works directly
-// with SQL on the database's connection.
+// a file back. A restore never deletes a row of its own: new ids are inserted, existing ones
+// are treated by the mode, and every restored synchronised row is marked for upload again. A
+// transaction the backup overwrites takes the backup's split lines in place of its own. Works
+// directly with SQL on the database's connection.
 class BackupService : public QObject
 {
     Q_OBJECT
@@ -30,7 +32,7 @@ public:
 
 private:
     void importTable(ZipReader& reader, const BackupTable& table, BackupImportMode mode,
-                     BackupImportResult& result);
+                     SplitLineOwners& splitLineOwners, BackupImportResult& result);
     // False when the entry could not be read; the reason is added to the errors.
     bool readEntry(ZipReader& reader, int index, QByteArray& content, QStringList& errors) const;
 

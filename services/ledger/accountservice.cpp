@@ -54,19 +54,24 @@ bool AccountService::create(Account account, const QDate& openingDate)
     UnitOfWork unit(m_database);
     if (!unit.isActive() || !m_accounts->insert(account))
         return false;
-    if (openingBalance != 0) {
-        Transaction opening;
-        stampNew(opening, now);
-        opening.accountId = account.id;
-        opening.date = openingDate;
-        opening.payee = tr("Opening Balance");
-        opening.amount = openingBalance;
-        opening.cleared = true;
-        opening.reconciled = true;
-        if (!m_transactions->insert(opening))
-            return false;
-    }
+    if (openingBalance != 0 && !m_transactions->insert(openingBalanceTransaction(
+                                   account.id, {openingBalance, openingDate}, now)))
+        return false;
     return unit.commit();
+}
+
+Transaction AccountService::openingBalanceTransaction(const QString& accountId,
+                                                      const Opening& opening, const QDateTime& now)
+{
+    Transaction transaction;
+    stampNew(transaction, now);
+    transaction.accountId = accountId;
+    transaction.date = opening.date;
+    transaction.payee = tr("Opening Balance");
+    transaction.amount = opening.amount;
+    transaction.cleared = true;
+    transaction.reconciled = true;
+    return transaction;
 }
 
 std::optional<Transaction> AccountService::openingTransaction(const QString& accountId) const
@@ -83,16 +88,21 @@ bool AccountService::update(Account account, const std::optional<Opening>& openi
     if (!unit.isActive())
         return false;
     std::optional<Transaction> openingRow;
+    // An account given a balance it did not hold gets its opening transaction now, dated as
+    // the form says, as a new account does.
+    bool opensNow = false;
     if (opening) {
         openingRow = openingTransaction(account.id);
-        if (openingRow) {
-            const std::optional<Account> stored = m_accounts->byId(account.id);
-            account.startingBalance = stored ? stored->startingBalance : 0;
-        } else {
-            account.startingBalance = opening->amount;
-        }
+        const std::optional<Account> stored = m_accounts->byId(account.id);
+        // What the account holds itself stays while the balance typed is that one.
+        const qint64 held = stored ? stored->startingBalance : 0;
+        const bool keepsHeld = openingRow || opening->amount == held;
+        account.startingBalance = keepsHeld ? held : 0;
+        opensNow = !keepsHeld && opening->amount != 0;
     }
     if (!m_accounts->update(account))
+        return false;
+    if (opensNow && !m_transactions->insert(openingBalanceTransaction(account.id, *opening, now)))
         return false;
     if (openingRow &&
         (openingRow->amount != opening->amount || openingRow->date != opening->date)) {

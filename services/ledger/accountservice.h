@@ -59,8 +59,9 @@ public:
     // An edit in the account form: Pending, updatedAt now, the version kept. With an opening
     // balance, an account that has its opening-balance transaction has that transaction take
     // the amount and date in the same write, its starting balance staying as stored (so the
-    // balance is never counted twice); an account without one takes the amount as its starting
-    // balance.
+    // balance is never counted twice). An account without one gets one, dated as given, when
+    // the amount differs from the starting balance it holds, which then becomes 0; the same
+    // amount leaves its starting balance as it is.
     bool update(Account account, const std::optional<Opening>& opening = std::nullopt);
     // Stores each account's position in the list.
     bool reorder(const QList<QPair<QString, int>>& positions);
@@ -80,6 +81,10 @@ public:
     bool reconcile(Reconciliation statement, const QList<Transaction>& ticked);
 
 private:
+    // The cleared and reconciled "Opening Balance" transaction that holds an account's opening.
+    static Transaction openingBalanceTransaction(const QString& accountId, const Opening& opening,
+                                                 const QDateTime& now);
+
     Database* m_database;
     AccountRepository* m_accounts;
     TransactionRepository* m_transactions;

@@ -8,6 +8,7 @@
 
 #include "data/accountrepository.h"
 #include "sync/syncengine.h"
+#include "ui/register/registerscreen.h"
 #include "ui/screens/account/accountscreen.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/statusbar.h"
@@ -22,6 +23,7 @@
 #include <QDialog>
 #include <QJsonArray>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -136,18 +138,26 @@ bool showsText(const QWidget* parent, const QString& text)
     return false;
 }
 
-// What the window shows about the sign-in: the sign-out entry, the sync label, the page.
-void verifySignedInWindow(const MainWindow& window, bool signedIn)
+// What the window's commands and status bar show about the sign-in.
+void verifySignInCommands(const MainWindow& window, bool signedIn)
 {
     QAction* signOut = commandNamed(window, QStringLiteral("Sign &Out"));
     QVERIFY(signOut);
     QCOMPARE(signOut->isVisible(), signedIn);
-    QAction* account = commandNamed(window, QStringLiteral("Tovarly &Account..."));
+    QAction* account = commandNamed(window, QStringLiteral("&Tovarly Account..."));
     QVERIFY(account);
     QCOMPARE(account->statusTip(), signedIn ? QStringLiteral("Manage your account")
                                             : QStringLiteral("Sign in or sign up"));
     QCOMPARE(showsText(window.statusBarWidget(), QStringLiteral("Not signed in")), !signedIn);
-    QCOMPARE(shownPage(window) == window.findChild<WelcomeScreen*>(), !signedIn);
+}
+
+// What the window shows about the sign-in: the sign-out entry, the sync label, the page. Signed
+// out, the welcome screen stands for a book without accounts; accounts stay on screen.
+void verifySignedInWindow(const MainWindow& window, bool signedIn)
+{
+    verifySignInCommands(window, signedIn);
+    const bool hasAccounts = window.accountList()->count() > 0;
+    QCOMPARE(shownPage(window) == window.findChild<WelcomeScreen*>(), !signedIn && !hasAccounts);
 }
 
 } // namespace
@@ -172,6 +182,8 @@ private slots:
     void startUpWithStoredTokens_data();
     void startUpWithStoredTokens();
     void signOutWithTheNetworkDown();
+    void leavingTheSession_data();
+    void leavingTheSession();
 };
 
 void TestAppSignIn::signInRegistersTheDeviceAndSurvivesARestart()
@@ -273,7 +285,7 @@ void TestAppSignIn::signOutEndsTheSessionOnTheServer()
     SyncEngine* engine = app.state()->syncEngine();
     QSignalSpy completed(engine, &SyncEngine::syncCompleted);
     // The account entry signs a signed-out user in.
-    commandNamed(window, QStringLiteral("Tovarly &Account..."))->trigger();
+    commandNamed(window, QStringLiteral("&Tovarly Account..."))->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, networkTimeoutMs);
     const QString access = stored(app, TokenStore::accessTokenKey());
     const QString refresh = stored(app, TokenStore::refreshTokenKey());
@@ -289,7 +301,7 @@ void TestAppSignIn::signOutEndsTheSessionOnTheServer()
     QVERIFY(showsText(window.statusBarWidget(), QStringLiteral("Synced")));
 
     // Signed in, the account entry opens the account window, and Share the share dialog.
-    commandNamed(window, QStringLiteral("Tovarly &Account..."))->trigger();
+    commandNamed(window, QStringLiteral("&Tovarly Account..."))->trigger();
     auto* accountWindow = window.findChild<TovAccount::AccountScreen*>();
     QVERIFY(accountWindow && accountWindow->isVisible());
     QCOMPARE(accountWindow->windowTitle(), QStringLiteral("Tovarly Account"));
@@ -308,9 +320,8 @@ void TestAppSignIn::signOutEndsTheSessionOnTheServer()
     QVERIFY(stored(app, TokenStore::accessTokenKey()).isEmpty());
     QVERIFY(stored(app, TokenStore::refreshTokenKey()).isEmpty());
     verifySignedInWindow(window, false);
-    // Signed in here before: the welcome screen greets a returning user.
-    QVERIFY(showsText(window.findChild<WelcomeScreen*>(), QStringLiteral("Welcome back")));
-    QVERIFY(buttonNamed(window.findChild<WelcomeScreen*>(), QStringLiteral("Sign In")));
+    // The user chose to sign out: the account stays on screen.
+    QCOMPARE(shownPage(window), window.registerScreen());
 
     // The server ended the session: neither token works any more.
     QTRY_COMPARE_WITH_TIMEOUT(
@@ -429,6 +440,61 @@ void TestAppSignIn::signOutWithTheNetworkDown()
     // The failed request to the server changes nothing once it ends.
     QTest::qWait(300);
     QCOMPARE(authState(app), AuthState::Unauthenticated);
+}
+
+void TestAppSignIn::leavingTheSession_data()
+{
+    QTest::addColumn<bool>("userSignsOut");
+    QTest::addColumn<bool>("hasAccounts");
+    QTest::addColumn<bool>("welcomeShown");
+    QTest::newRow("signing out, with accounts") << true << true << false;
+    QTest::newRow("signing out, without accounts") << true << false << true;
+    QTest::newRow("session refused, with accounts") << false << true << true;
+    QTest::newRow("session refused, without accounts") << false << false << true;
+}
+
+// Signing out is the user's choice: the register stays, and the welcome screen is only for a
+// book without accounts. A session the server refused is another matter: the welcome screen
+// says it has ended and offers to sign back in.
+void TestAppSignIn::leavingTheSession()
+{
+    QFETCH(bool, userSignsOut);
+    QFETCH(bool, hasAccounts);
+    QFETCH(bool, welcomeShown);
+
+    // The stored session is unknown to the server, which refuses its refresh at start-up.
+    std::unique_ptr<TestServer> server;
+    if (userSignsOut) {
+        pointAppAt(unreachableBase());
+    } else {
+        server = std::make_unique<TestServer>();
+        QVERIFY2(server->isRunning(), qPrintable(server->startError()));
+        pointAppAt(server->baseUrl().toString(QUrl::StripTrailingSlash));
+    }
+    TestApp app;
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    if (hasAccounts)
+        app.state()->accountRepository()->insert(
+            testAccount(QStringLiteral("a"), QStringLiteral("Everyday")));
+    storeTokens(app, TestTokens::expiringIn(3600), QStringLiteral("stored-refresh-token"));
+    app.restart();
+    QCOMPARE(authState(app), AuthState::Authenticated);
+    MainWindow window(app.state());
+    verifySignedInWindow(window, true);
+    QCOMPARE(shownPage(window) == window.registerScreen(), hasAccounts);
+
+    if (userSignsOut)
+        commandNamed(window, QStringLiteral("Sign &Out"))->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(authState(app), AuthState::Unauthenticated, networkTimeoutMs);
+
+    verifySignInCommands(window, false);
+    auto* welcome = window.findChild<WelcomeScreen*>();
+    QCOMPARE(shownPage(window) == welcome, welcomeShown);
+    if (!welcomeShown)
+        QCOMPARE(shownPage(window), window.registerScreen());
+    QVERIFY(showsText(welcome, QStringLiteral("Welcome back")));
+    QVERIFY(showsText(welcome, QStringLiteral("Your session has ended. Sign back in to keep "
+                                              "syncing.")));
 }
 
 QTEST_MAIN(TestAppSignIn)

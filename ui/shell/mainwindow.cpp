@@ -56,6 +56,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -229,7 +230,7 @@ void MainWindow::defineCommands()
                      .run = [this] { showNewAccountDialog(); }});
     add(Import, {.text = tr("&Import..."), .run = [this] { showImportWindow(); }});
     add(TovarlyAccount,
-        {.text = tr("Tovarly &Account..."), .run = [this] { showTovarlyAccountScreen(); }});
+        {.text = tr("&Tovarly Account..."), .run = [this] { showTovarlyAccountScreen(); }});
     add(SignOut, {.text = tr("Sign &Out"), .run = [this] { signOut(); }});
     add(Quit, {.text = tr("&Quit"),
                .shortcuts = {QKeySequence(QKeySequence::Quit)},
@@ -1007,6 +1008,8 @@ void MainWindow::signIn()
 
 void MainWindow::signOut()
 {
+    // The user's own choice, told apart from a session the server ended while it runs.
+    const QScopedValueRollback<bool> signingOut(m_signingOut, true);
     m_appState->accountClient()->authClient()->logout();
 }
 
@@ -1048,7 +1051,13 @@ void MainWindow::updateAuthUi()
         m_accountScreen->close();
     m_welcomeScreen->setReturningUser(
         QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
-    m_stack->setCurrentWidget(m_welcomeScreen);
+    // Signing out leaves the book open: the register stays, the welcome screen only stands in
+    // for a book without accounts. A session that ended without the user is said on the welcome
+    // screen, which offers to sign back in.
+    if (m_signingOut)
+        keepAnAccountShown();
+    else
+        m_stack->setCurrentWidget(m_welcomeScreen);
 }
 
 void MainWindow::checkAutoPosted()

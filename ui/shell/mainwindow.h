@@ -162,6 +162,8 @@ private:
     QAction* m_signOutAction = nullptr;
     QAction* m_accountAction = nullptr;
     StatusBar* m_statusBar = nullptr;
+    // True while the user's own sign-out runs.
+    bool m_signingOut = false;
     RecurringScreen* m_recurringScreen = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
     ImportScreen* m_importScreen = nullptr;

@@ -28,6 +28,7 @@ StatusBar::StatusBar(QWidget* parent)
     addPermanentWidget(m_progressLabel);
     addPermanentWidget(m_busyBar);
     addPermanentWidget(m_syncLabel);
+    connect(this, &QStatusBar::messageChanged, this, &StatusBar::placeCounts);
     restyle();
 }
 
@@ -38,13 +39,19 @@ void StatusBar::setAccountCount(int count)
 
 void StatusBar::setRecurringDue(int count)
 {
-    if (count <= 0) {
-        m_recurringLabel->hide();
-        return;
+    m_recurringDue = count;
+    if (count > 0) {
+        m_recurringLabel->setText(tr("  •  %n recurring due", nullptr, count));
+        restyleRecurring();
     }
-    m_recurringLabel->setText(tr("  •  %n recurring due", nullptr, count));
-    restyleRecurring();
-    m_recurringLabel->show();
+    placeCounts();
+}
+
+void StatusBar::placeCounts()
+{
+    const bool free = currentMessage().isEmpty();
+    m_accountsLabel->setVisible(free);
+    m_recurringLabel->setVisible(free && m_recurringDue > 0);
 }
 
 void StatusBar::setSyncText(const QString& text)

@@ -26,10 +26,15 @@ public:
 
 private:
     void restyleRecurring();
+    // The counts give way to a transient message and come back after it. QStatusBar hides them
+    // only while they are on screen, so one shown before the bar itself, or a count arriving
+    // during the message, would be drawn under it.
+    void placeCounts();
 
     QLabel* m_syncLabel;
     QLabel* m_accountsLabel;
     QLabel* m_recurringLabel;
     QLabel* m_progressLabel;
     QProgressBar* m_busyBar;
+    int m_recurringDue = 0;
 };

@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(BackupImportMode)
 
 namespace {
@@ -86,6 +88,74 @@ QByteArray accountDocument(const QString& id, const QString& extra = QString())
         .toUtf8();
 }
 
+// One kind of synchronised row: its table and archive folder, a text column that tells whose
+// version a row is, and the other columns it needs (their row in "owner" for those of an account).
+struct RestoredKind
+{
+    const char* table;
+    const char* folder;
+    const char* marker;
+    QJsonObject required;
+};
+
+QList<RestoredKind> restoredKinds()
+{
+    const QJsonObject ofOwner{{"account_id", "owner"}};
+    QJsonObject transaction = ofOwner;
+    transaction.insert("date", "2024-01-01");
+    transaction.insert("amount", -100);
+    QJsonObject recurring = ofOwner;
+    recurring.insert("amount", -100);
+    recurring.insert("start_date", "2024-01-01");
+    recurring.insert("next_due_date", "2024-02-01");
+    QJsonObject reconciliation = ofOwner;
+    reconciliation.insert("statement_balance", 100);
+    reconciliation.insert("reconciled_balance", 100);
+    reconciliation.insert("completed_at", "2024-01-31T12:00:00Z");
+    return {{"accounts", "accounts", "name", {}},
+            {"categories", "categories", "name", {}},
+            {"transactions", "transactions", "payee", transaction},
+            {"recurring_transactions", "recurring", "payee", recurring},
+            {"reconciliations", "reconciliations", "statement_date", reconciliation}};
+}
+
+// A row of `kind` as its document: `marker` in the marker column, deleted when `deletedAt` is
+// not empty.
+QJsonObject rowDocument(const RestoredKind& kind, const QString& marker, const QString& updatedAt,
+                        const QString& deletedAt)
+{
+    QJsonObject row = kind.required;
+    row.insert("id", "row");
+    row.insert(kind.marker, marker);
+    row.insert("created_at", "2024-01-01T00:00:00Z");
+    row.insert("updated_at", updatedAt);
+    row.insert("deleted_at", deletedAt.isEmpty() ? QJsonValue() : QJsonValue(deletedAt));
+    return row;
+}
+
+// Stores a row document as it stands, with the sync bookkeeping of a synced row.
+void insertDocument(const TestDatabase& db, const QString& table, QJsonObject row)
+{
+    row.insert("sync_status", "synced");
+    row.insert("server_id", "srv");
+    row.insert("version", 3);
+    QStringList names;
+    QStringList values;
+    for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
+        names << it.key();
+        values << (it.value().isNull()     ? QStringLiteral("NULL")
+                   : it.value().isString() ? QStringLiteral("'%1'").arg(it.value().toString())
+                                           : QString::number(it.value().toInteger()));
+    }
+    db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(table, names.join(", "), values.join(", ")));
+}
+
+QByteArray documentBytes(const QJsonObject& row)
+{
+    return QJsonDocument(row).toJson();
+}
+
 } // namespace
 
 class TestBackupService : public QObject
@@ -99,6 +169,10 @@ private slots:
     void exportPassesOverRefusedRows();
     void existingRows_data();
     void existingRows();
+    void deletionsCountAsChanges_data();
+    void deletionsCountAsChanges();
+    void splitLinesFollowTheirTransaction_data();
+    void splitLinesFollowTheirTransaction();
     void refusedArchives_data();
     void refusedArchives();
     void badEntriesAmongGoodOnes_data();
@@ -317,6 +391,170 @@ void TestBackupService::existingRows()
                  .toString(),
              overwritten ? QString("pending1-") : QString("synced4srv"));
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts WHERE id = 'new'").toInt(), 1);
+}
+
+// A row's last change is its deletion when it was deleted after its last edit (a deletion kept
+// from the server carries the time of both). The version whose last change is later is the
+// newer one, and a deletion in the backup newer than the stored row is restored even when
+// existing rows are skipped: a deleted category must not come back to life.
+void TestBackupService::deletionsCountAsChanges_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("storedUpdatedAt");
+    QTest::addColumn<QString>("storedDeletedAt");
+    QTest::addColumn<QString>("backupUpdatedAt");
+    QTest::addColumn<QString>("backupDeletedAt");
+    QTest::addColumn<BackupImportMode>("mode");
+    QTest::addColumn<bool>("backupWins");
+
+    const QString t0 = "2024-04-01T12:00:00Z";
+    const QString t1 = "2024-05-01T12:00:00Z";
+    const QString t2 = "2024-06-01T12:00:00Z";
+    struct Case
+    {
+        const char* name;
+        QString storedUpdatedAt, storedDeletedAt, backupUpdatedAt, backupDeletedAt;
+        bool skipWins, replaceWins, keepNewerWins; // whether the backup's version is the result
+    };
+    const QList<Case> cases{
+        {"both live, backup newer", t1, {}, t2, {}, false, true, true},
+        {"both live, stored newer", t2, {}, t1, {}, false, true, false},
+        {"deleted in the backup later", t1, {}, t2, t2, true, true, true},
+        {"deleted in the backup earlier", t2, {}, t1, t1, false, true, false},
+        {"deleted here later", t2, t2, t1, {}, false, true, false},
+        {"deleted here, edited in the backup later", t1, t1, t2, {}, false, true, true},
+        {"deleted on both, backup later", t1, t1, t2, t2, false, true, true},
+        {"deleted on both, here later", t2, t2, t1, t1, false, true, false},
+        {"backup deleted after its last edit", t1, {}, t0, t2, true, true, true},
+        {"deleted here after its last edit", t0, t2, t1, {}, false, true, false},
+    };
+    const QList<QPair<const char*, BackupImportMode>> modes{
+        {"skip", BackupImportMode::SkipExisting},
+        {"replace", BackupImportMode::ReplaceAll},
+        {"keep newer", BackupImportMode::KeepNewer}};
+    for (const RestoredKind& kind : restoredKinds()) {
+        for (const Case& c : cases) {
+            for (const auto& [modeName, mode] : modes) {
+                const bool wins = mode == BackupImportMode::SkipExisting ? c.skipWins
+                                  : mode == BackupImportMode::ReplaceAll ? c.replaceWins
+                                                                         : c.keepNewerWins;
+                QTest::addRow("%s, %s, %s", kind.table, c.name, modeName)
+                    << QString(kind.table) << c.storedUpdatedAt << c.storedDeletedAt
+                    << c.backupUpdatedAt << c.backupDeletedAt << mode << wins;
+            }
+        }
+    }
+}
+
+void TestBackupService::deletionsCountAsChanges()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, storedUpdatedAt);
+    QFETCH(QString, storedDeletedAt);
+    QFETCH(QString, backupUpdatedAt);
+    QFETCH(QString, backupDeletedAt);
+    QFETCH(BackupImportMode, mode);
+    QFETCH(bool, backupWins);
+
+    const QList<RestoredKind> kinds = restoredKinds();
+    const RestoredKind& kind = *std::find_if(
+        kinds.begin(), kinds.end(), [&table](auto& k) { return table == QLatin1String(k.table); });
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+            "('owner', 'Owner', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')");
+    insertDocument(db, kind.table, rowDocument(kind, "stored", storedUpdatedAt, storedDeletedAt));
+    const QByteArray archive =
+        archiveOf({{QStringLiteral("%1/row.json").arg(kind.folder),
+                    documentBytes(rowDocument(kind, "backup", backupUpdatedAt, backupDeletedAt))},
+                   {"manifest.json", manifest()}});
+
+    const BackupImportResult result = BackupService(db.database()).importBackup(archive, mode);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.totalImported(), backupWins ? 1 : 0);
+    QCOMPARE(result.totalSkipped(), backupWins ? 0 : 1);
+    const QString row = QStringLiteral("FROM %1 WHERE id = 'row'").arg(kind.table);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT %1 %2").arg(kind.marker, row)).toString(),
+             backupWins ? QString("backup") : QString("stored"));
+    QCOMPARE(db.scalar("SELECT COALESCE(deleted_at, '') " + row).toString(),
+             backupWins ? backupDeletedAt : storedDeletedAt);
+    QCOMPARE(db.scalar("SELECT sync_status " + row).toString(),
+             backupWins ? QString("pending") : QString("synced"));
+}
+
+void TestBackupService::splitLinesFollowTheirTransaction_data()
+{
+    QTest::addColumn<BackupImportMode>("mode");
+    QTest::addColumn<bool>("backupNewer");
+    QTest::addColumn<bool>("backupWins");
+
+    QTest::newRow("skip, stored newer") << BackupImportMode::SkipExisting << false << false;
+    QTest::newRow("skip, backup newer") << BackupImportMode::SkipExisting << true << false;
+    QTest::newRow("replace, stored newer") << BackupImportMode::ReplaceAll << false << true;
+    QTest::newRow("replace, backup newer") << BackupImportMode::ReplaceAll << true << true;
+    QTest::newRow("keep newer, stored newer") << BackupImportMode::KeepNewer << false << false;
+    QTest::newRow("keep newer, backup newer") << BackupImportMode::KeepNewer << true << true;
+}
+
+// A transaction's split lines are part of it: they come from the version of the transaction
+// that the restore keeps. Re-split since the backup, the transaction kept its new lines, and the
+// backup's old ones, deleted here, used to come back beside them and double its categories.
+void TestBackupService::splitLinesFollowTheirTransaction()
+{
+    QFETCH(BackupImportMode, mode);
+    QFETCH(bool, backupNewer);
+    QFETCH(bool, backupWins);
+
+    const QString older = "2024-05-01T12:00:00Z";
+    const QString newer = "2024-06-01T12:00:00Z";
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+            "('acc', 'Everyday', 'c', 'u')");
+    db.exec("INSERT INTO categories (id, name, created_at, updated_at) VALUES "
+            "('food', 'Food', 'c', 'u'), ('home', 'Home', 'c', 'u')");
+    const auto transaction = [](const QString& payee, const QString& updatedAt) {
+        return QJsonObject{{"id", "tx"},
+                           {"account_id", "acc"},
+                           {"date", "2024-05-01"},
+                           {"payee", payee},
+                           {"amount", -3000},
+                           {"is_split", 1},
+                           {"created_at", "2024-01-01T00:00:00Z"},
+                           {"updated_at", updatedAt}};
+    };
+    const auto split = [](const QString& id, const QString& category, int amount) {
+        return QJsonObject{{"id", id},
+                           {"transaction_id", "tx"},
+                           {"category_id", category},
+                           {"amount", amount},
+                           {"created_at", "2024-01-01T00:00:00Z"},
+                           {"updated_at", "2024-01-01T00:00:00Z"}};
+    };
+    insertDocument(db, "transactions", transaction("stored", backupNewer ? older : newer));
+    db.exec("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, "
+            "updated_at) VALUES ('here-1', 'tx', 'food', -1000, 'c', 'u'), "
+            "('here-2', 'tx', 'home', -2000, 'c', 'u')");
+    const QByteArray archive =
+        archiveOf({{"transactions/tx.json",
+                    documentBytes(transaction("backup", backupNewer ? newer : older))},
+                   {"split_lines/old-1.json", documentBytes(split("old-1", "food", -2500))},
+                   {"split_lines/old-2.json", documentBytes(split("old-2", "home", -500))},
+                   {"manifest.json", manifest()}});
+
+    const BackupImportResult result = BackupService(db.database()).importBackup(archive, mode);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.transactionsImported, backupWins ? 1 : 0);
+    QCOMPARE(result.splitLinesImported, backupWins ? 2 : 0);
+    QCOMPARE(result.splitLinesSkipped, backupWins ? 0 : 2);
+    QCOMPARE(db.scalar("SELECT payee FROM transactions WHERE id = 'tx'").toString(),
+             backupWins ? QString("backup") : QString("stored"));
+    QCOMPARE(db.scalar("SELECT group_concat(id, ',') FROM (SELECT id FROM split_lines WHERE "
+                       "transaction_id = 'tx' ORDER BY id)")
+                 .toString(),
+             backupWins ? QString("old-1,old-2") : QString("here-1,here-2"));
+    QCOMPARE(db.scalar("SELECT SUM(amount) FROM split_lines WHERE transaction_id = 'tx'").toInt(),
+             -3000);
 }
 
 void TestBackupService::refusedArchives_data()

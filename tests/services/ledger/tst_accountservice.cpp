@@ -344,32 +344,51 @@ void TestAccountService::reconcileIsAllOrNothing()
     QCOMPARE(reconciliationsChanged.count(), 0);
 }
 
-// An account opened with a balance holds it as its "Opening Balance" transaction: the account
-// form edits that transaction, so the balance is never counted twice. Only an account without
-// one keeps the balance as its starting balance.
+// An account's balance lives in its "Opening Balance" transaction, dated "As of": the account
+// form edits that transaction, so the balance is never counted twice, and an account given a
+// balance only later gets one dated as the form says, as a new account does (the balance used to
+// become the account's starting balance, shown as of the oldest row or today). An account holding
+// its balance itself keeps it there until the balance changes.
 void TestAccountService::openingBalanceIsEditedWhereItIsStored_data()
 {
     QTest::addColumn<qint64>("openedWith");
+    QTest::addColumn<qint64>("heldByTheAccount");
     QTest::addColumn<qint64>("typed");
-    QTest::addColumn<qint64>("openingAmount");
+    QTest::addColumn<qint64>("openingAmount"); // 0: no opening transaction
     QTest::addColumn<qint64>("startingBalance");
 
     QTest::newRow("opened with a balance")
-        << qint64(100000) << qint64(150000) << qint64(150000) << qint64(0);
+        << qint64(100000) << qint64(0) << qint64(150000) << qint64(150000) << qint64(0);
     QTest::newRow("balance unchanged")
-        << qint64(100000) << qint64(100000) << qint64(100000) << qint64(0);
-    QTest::newRow("opened without one") << qint64(0) << qint64(20000) << qint64(0) << qint64(20000);
+        << qint64(100000) << qint64(0) << qint64(100000) << qint64(100000) << qint64(0);
+    QTest::newRow("opened without one, given one")
+        << qint64(0) << qint64(0) << qint64(20000) << qint64(20000) << qint64(0);
+    QTest::newRow("opened without one, given none")
+        << qint64(0) << qint64(0) << qint64(0) << qint64(0) << qint64(0);
+    QTest::newRow("held by the account, unchanged")
+        << qint64(0) << qint64(5000) << qint64(5000) << qint64(0) << qint64(5000);
+    QTest::newRow("held by the account, changed")
+        << qint64(0) << qint64(5000) << qint64(8000) << qint64(8000) << qint64(0);
+    QTest::newRow("held by the account, cleared")
+        << qint64(0) << qint64(5000) << qint64(0) << qint64(0) << qint64(0);
 }
 
 void TestAccountService::openingBalanceIsEditedWhereItIsStored()
 {
     QFETCH(qint64, openedWith);
+    QFETCH(qint64, heldByTheAccount);
     QFETCH(qint64, typed);
     QFETCH(qint64, openingAmount);
     QFETCH(qint64, startingBalance);
     Ledger ledger;
     Account account = testAccount(QStringLiteral("new"), QStringLiteral("Wallet"), openedWith);
     QVERIFY(ledger.service.create(account, openingDay));
+    if (heldByTheAccount != 0) {
+        account = *ledger.accounts.byId(QStringLiteral("new"));
+        account.startingBalance = heldByTheAccount;
+        QVERIFY(ledger.accounts.update(account));
+    }
+    // Not cleared and reconciled: a payment to someone of that name, not the opening balance.
     QVERIFY(ledger.transactions.insert(testTransaction(QStringLiteral("later"),
                                                        QStringLiteral("new"), openingDay.addDays(3),
                                                        QStringLiteral("Opening Balance"), 700)));
@@ -392,12 +411,17 @@ void TestAccountService::openingBalanceIsEditedWhereItIsStored()
     QCOMPARE(stored.startingBalance, startingBalance);
     QCOMPARE(ledger.transactions.accountBalance(QStringLiteral("new")), typed + 700);
     const QList<Transaction> rows = ledger.transactions.listByAccount(QStringLiteral("new"));
-    QCOMPARE(rows.size(), openedWith != 0 ? 2 : 1);
-    if (opening) {
-        const Transaction changed = *ledger.transactions.byId(opening->id);
-        QCOMPARE(changed.amount, openingAmount);
-        QCOMPARE(changed.date, movedTo);
-        QCOMPARE(changed.syncStatus, SyncStatus::Pending);
+    QCOMPARE(rows.size(), openedWith != 0 || openingAmount != 0 ? 2 : 1);
+    const std::optional<Transaction> changed =
+        ledger.service.openingTransaction(QStringLiteral("new"));
+    QCOMPARE(bool(changed), openedWith != 0 || openingAmount != 0);
+    if (changed) {
+        if (opening)
+            QCOMPARE(changed->id, opening->id);
+        QCOMPARE(changed->amount, openingAmount);
+        QCOMPARE(changed->date, movedTo);
+        QCOMPARE(changed->payee, QStringLiteral("Opening Balance"));
+        QCOMPARE(changed->syncStatus, SyncStatus::Pending);
     }
 }
 

@@ -1,4 +1,6 @@
 #include "app/core/money.h"
+#include "app/core/uilanguage.h"
+#include "app/core/uitranslators.h"
 #include "data/accountrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
@@ -188,11 +190,14 @@ private slots:
     void switchingAccountsSettlesTheTypedRow();
     void losingTheViewedAccountShowsAnother();
     void editFormEditsTheOpeningTransaction();
+    void balanceGivenLaterTakesItsDate();
     void accountCommandsNeedAnAccount();
     void registerFitsTheWindow_data();
     void registerFitsTheWindow();
     void firstSizeFitsTheScreen_data();
     void firstSizeFitsTheScreen();
+    void menuMnemonicsAreUnique_data();
+    void menuMnemonicsAreUnique();
 };
 
 namespace {
@@ -211,6 +216,44 @@ void addTwoAccounts(AppState* state)
 QWidget* pageShown(QMainWindow& window)
 {
     return window.findChild<QStackedWidget*>()->currentWidget();
+}
+
+// The letter Alt or a key press picks in an entry's text ("&&" is an ampersand, not a mnemonic),
+// folded to one case; null when the entry has none.
+QChar mnemonicOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toCaseFolded();
+        ++i;
+    }
+    return {};
+}
+
+// The entries of one menu (or of the menu bar) that share a mnemonic, then those of each
+// sub-menu, each clash as "menu: 'entry' and 'entry' share X".
+QStringList mnemonicClashes(const QString& menuName, const QList<QAction*>& entries)
+{
+    QStringList clashes;
+    QHash<QChar, QString> taken;
+    for (const QAction* entry : entries) {
+        const QChar mnemonic = mnemonicOf(entry->text());
+        if (mnemonic.isNull())
+            continue;
+        if (taken.contains(mnemonic))
+            clashes << QStringLiteral("%1: '%2' and '%3' share %4")
+                           .arg(menuName, taken.value(mnemonic), entry->text(), mnemonic);
+        else
+            taken.insert(mnemonic, entry->text());
+    }
+    for (const QAction* entry : entries) {
+        if (entry->menu())
+            clashes << mnemonicClashes(menuName + QStringLiteral(" › ") + entry->text(),
+                                       entry->menu()->actions());
+    }
+    return clashes;
 }
 
 } // namespace
@@ -916,6 +959,38 @@ void TestMainWindow::editFormEditsTheOpeningTransaction()
     QVERIFY(accountLabels(window.accountList()).first().contains(QStringLiteral("|$1,500.00|")));
 }
 
+// An account opened without a balance and given one later gets its opening transaction dated
+// as the form's "As of" says, as a new account does; it used to be dated today.
+void TestMainWindow::balanceGivenLaterTakesItsDate()
+{
+    TestApp app;
+    QVERIFY(app.state()->accountService()->create(
+        testAccount(QStringLiteral("a"), QStringLiteral("Everyday")), QDate::currentDate()));
+    MainWindow window(app.state());
+
+    whenModalOpens([](QWidget* dialog) {
+        dialog->findChild<QDoubleSpinBox*>()->setValue(250.00);
+        dialog->findChild<QDateEdit*>()->setDate(QDate(2024, 3, 10));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    menuAction(window, QStringLiteral("&Edit..."))->trigger();
+
+    const QList<Transaction> rows =
+        app.state()->transactionRepository()->listByAccount(QStringLiteral("a"));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(rows.first().amount, qint64(25000));
+    QCOMPARE(rows.first().date, QDate(2024, 3, 10));
+    QVERIFY(rows.first().cleared && rows.first().reconciled);
+    QCOMPARE(app.state()->accountRepository()->byId(QStringLiteral("a"))->startingBalance,
+             qint64(0));
+    const QList<RegisterRow> shown =
+        app.state()->transactionRepository()->registerRows(QStringLiteral("a"));
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().transaction.date, QDate(2024, 3, 10));
+    QVERIFY(accountLabels(window.accountList()).first().contains(QStringLiteral("|$250.00|")));
+}
+
 // Commands that act on an account are off while there is none.
 void TestMainWindow::accountCommandsNeedAnAccount()
 {
@@ -989,6 +1064,31 @@ void TestMainWindow::firstSizeFitsTheScreen()
     QFETCH(QSize, available);
     QFETCH(QSize, first);
     QCOMPARE(MainWindow::firstSize(available), first);
+}
+
+void TestMainWindow::menuMnemonicsAreUnique_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : supportedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Two entries of one menu with the same underlined letter make the letter open neither: Alt+A
+// in the File menu found "New Account" and "Tovarly Account". The menu bar counts as a menu, and
+// every entry counts, the developer's sample-data entries and the hidden "Sign Out" included.
+void TestMainWindow::menuMnemonicsAreUnique()
+{
+    QFETCH(QString, language);
+    const UiTranslators translators(language);
+    qputenv("PENNIBAR_DEV", "1");
+    TestApp app;
+    MainWindow window(app.state());
+    qunsetenv("PENNIBAR_DEV");
+    QVERIFY(menuAction(window, QCoreApplication::translate("MainWindow", "Load &Sample Data")));
+
+    const QStringList clashes =
+        mnemonicClashes(QStringLiteral("menu bar"), window.menuBar()->actions());
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -48,6 +48,8 @@ private slots:
     void accountCountUsesPluralForms();
     void recurringDueShowsOnlyWhenSomethingIsDue();
     void transientMessageHidesProgress();
+    void transientMessageReplacesTheCounts_data();
+    void transientMessageReplacesTheCounts();
     void transientMessageFollowsTheTheme_data();
     void transientMessageFollowsTheTheme();
     void welcomeScreenVariants();
@@ -120,6 +122,52 @@ void TestShellWidgets::transientMessageHidesProgress()
     QVERIFY(!busy->isVisible());
     QVERIFY(!labelWithText(bar, QStringLiteral("Checking for updates..."))->isVisible());
     QCOMPARE(bar.currentMessage(), QStringLiteral("You're up to date"));
+}
+
+void TestShellWidgets::transientMessageReplacesTheCounts_data()
+{
+    QTest::addColumn<bool>("messageBeforeShow");
+    QTest::addColumn<bool>("dueDuringMessage");
+    // At start-up the window posts its message before it is first shown.
+    QTest::newRow("message before the bar shows") << true << false;
+    QTest::newRow("message on a shown bar") << false << false;
+    QTest::newRow("due count arriving during the message") << false << true;
+    QTest::newRow("due count before the bar shows") << true << true;
+}
+
+// A transient message is drawn where the counts are: they give way to it, and come back when it
+// has gone, instead of being drawn under it.
+void TestShellWidgets::transientMessageReplacesTheCounts()
+{
+    QFETCH(bool, messageBeforeShow);
+    QFETCH(bool, dueDuringMessage);
+    StatusBar bar;
+    bar.setAccountCount(4);
+    if (!dueDuringMessage)
+        bar.setRecurringDue(1);
+    if (!messageBeforeShow)
+        bar.show();
+    bar.showTransient(QStringLiteral("Auto-posted 1 recurring transaction"), 200);
+    if (dueDuringMessage)
+        bar.setRecurringDue(1);
+    bar.show();
+
+    QLabel* accounts = labelWithText(bar, QStringLiteral("4 accounts"));
+    QLabel* due = labelWithText(bar, QStringLiteral("  •  1 recurring due"));
+    QVERIFY(accounts && due);
+    QVERIFY(!accounts->isVisible());
+    QVERIFY(!due->isVisible());
+    QVERIFY(labelWithText(bar, QStringLiteral("Offline"))->isVisible());
+
+    QTRY_VERIFY(bar.currentMessage().isEmpty());
+    QVERIFY(accounts->isVisible());
+    QVERIFY(due->isVisible());
+    // Nothing due any more: the count stays away after the next message too.
+    bar.setRecurringDue(0);
+    bar.showTransient(QStringLiteral("Sync complete"), 50);
+    QTRY_VERIFY(bar.currentMessage().isEmpty());
+    QVERIFY(accounts->isVisible());
+    QVERIFY(!due->isVisible());
 }
 
 void TestShellWidgets::transientMessageFollowsTheTheme_data()

@@ -147,34 +147,66 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent)
     layout->addWidget(m_sidebar);
     layout->addWidget(m_pages, 1);
 
+    // The window stays open while the theme or the font size changes in it.
+    ThemeManager* themes = m_appState->themeManager();
+    connect(themes, &ThemeManager::themeChanged, this, [this] {
+        restyleSidebar();
+        SettingsSections::restyle(this);
+    });
+    // Measured once the widgets have taken the new font, which reaches them as posted events.
+    connect(
+        themes, &ThemeManager::fontScaleChanged, this,
+        [this] {
+            fitSidebarWidth();
+            keepPagesInWidth();
+        },
+        Qt::QueuedConnection);
+
     refreshSyncStatus();
 }
 
 void SettingsScreen::buildSidebar()
 {
-    const bool dark = ThemeColors::isDark();
     m_sidebar = new QListWidget(this);
     m_sidebar->setFrameShape(QFrame::NoFrame);
     m_sidebar->setFocusPolicy(Qt::NoFocus);
     m_sidebar->setSpacing(2);
     m_sidebar->setIconSize(QSize(iconSize, iconSize));
     applyFontRole(m_sidebar, FontRoles::Body);
-    m_sidebar->setStyleSheet(sidebarStyle(dark));
 
     const QList<QPair<QChar, QString>> entries = {{QChar(0xE8B8), tr("General")},
                                                   {QChar(0xE8EF), tr("Register")},
                                                   {QChar(0xE627), tr("Data & Sync")},
                                                   {QChar(0xE88E), tr("About")}};
-    for (const auto& [glyph, text] : entries)
-        new QListWidgetItem(glyphIcon(glyph, dark), text, m_sidebar);
-    // As wide as its longest name needs, whatever the language: the style sheet's padding of
-    // the list and of its items, and the spacing, come on top of the items' own width.
-    constexpr int sideRoom = 2 * (8 + 12 + 2);
-    m_sidebar->setFixedWidth(std::max(sidebarWidth, m_sidebar->sizeHintForColumn(0) + sideRoom));
+    for (const auto& [glyph, text] : entries) {
+        auto* item = new QListWidgetItem(text, m_sidebar);
+        item->setData(Qt::UserRole, QString(glyph));
+    }
+    restyleSidebar();
+    fitSidebarWidth();
     m_sidebar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_sidebar->setCurrentRow(0);
     connect(m_sidebar, &QListWidget::currentRowChanged, this, &SettingsScreen::onCategoryChanged);
+}
+
+void SettingsScreen::restyleSidebar()
+{
+    const bool dark = ThemeColors::isDark();
+    m_sidebar->setStyleSheet(sidebarStyle(dark));
+    for (int row = 0; row < m_sidebar->count(); ++row) {
+        QListWidgetItem* item = m_sidebar->item(row);
+        item->setIcon(glyphIcon(item->data(Qt::UserRole).toString().front(), dark));
+    }
+}
+
+// As wide as its longest name needs, whatever the language and the font size: the style
+// sheet's padding of the list and of its items, and the spacing, come on top of the items' own
+// width.
+void SettingsScreen::fitSidebarWidth()
+{
+    constexpr int sideRoom = 2 * (8 + 12 + 2);
+    m_sidebar->setFixedWidth(std::max(sidebarWidth, m_sidebar->sizeHintForColumn(0) + sideRoom));
 }
 
 // The window is never narrower than its widest page needs, so that no page scrolls sideways:
@@ -191,6 +223,10 @@ void SettingsScreen::keepPagesInWidth()
         // cramped row would cut a long translation short.
         for (QPushButton* button : scroll->widget()->findChildren<QPushButton*>())
             button->setMinimumWidth(std::max(button->minimumWidth(), button->sizeHint().width()));
+        // A box's minimum size stays that of the font it was first measured in, while its size
+        // hint follows the font: a larger font would cut its choices short ("System Defau").
+        for (QComboBox* box : scroll->widget()->findChildren<QComboBox*>())
+            box->setMinimumWidth(box->sizeHint().width());
         scroll->widget()->layout()->activate();
         widest = std::max(widest, scroll->widget()->minimumSizeHint().width() +
                                       scroll->verticalScrollBar()->sizeHint().width());

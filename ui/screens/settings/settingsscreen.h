@@ -48,6 +48,9 @@ public slots:
 
 private:
     void buildSidebar();
+    // The page list's colours and icons, in the theme now applied.
+    void restyleSidebar();
+    void fitSidebarWidth();
     void keepPagesInWidth();
     QWidget* buildGeneralPage();
     QWidget* buildRegisterPage();

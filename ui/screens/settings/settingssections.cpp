@@ -13,6 +13,13 @@ namespace {
 constexpr int pageMargin = 24;
 constexpr int contentIndent = 12;
 constexpr int noteIndent = 24;
+// Marks the rules between sections, which take the theme's divider colour.
+const char* const separatorProperty = "settingsSeparator";
+
+void applyDividerColour(QFrame* line)
+{
+    line->setStyleSheet(Styles::textColor(ThemeColors::divider(ThemeColors::isDark())));
+}
 
 QLabel* mutedSmall(const QString& text)
 {
@@ -54,7 +61,8 @@ QFrame* SettingsSections::separator()
 {
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
-    line->setStyleSheet(Styles::textColor(ThemeColors::divider(ThemeColors::isDark())));
+    line->setProperty(separatorProperty, true);
+    applyDividerColour(line);
     return line;
 }
 
@@ -79,4 +87,13 @@ QWidget* SettingsSections::note(const QString& text)
     QLabel* label = mutedSmall(text);
     label->setContentsMargins(noteIndent, 0, 0, 0);
     return label;
+}
+
+void SettingsSections::restyle(QWidget* root)
+{
+    for (QFrame* line : root->findChildren<QFrame*>()) {
+        if (line->property(separatorProperty).toBool())
+            applyDividerColour(line);
+    }
+    Styles::restyleMuted(root);
 }

@@ -22,4 +22,6 @@ public:
     static QVBoxLayout* indented(QVBoxLayout* page);
     // A note under a check box: small and muted, in line with the box's text.
     static QWidget* note(const QString& text);
+    // Gives the pieces under `root` the colours of the theme now applied.
+    static void restyle(QWidget* root);
 };

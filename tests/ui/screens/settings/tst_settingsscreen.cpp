@@ -34,6 +34,8 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,6 +160,10 @@ private slots:
     void serverFieldKeepsOneBaseUrl();
     void pagesFitTheWindowInEveryLanguage_data();
     void pagesFitTheWindowInEveryLanguage();
+    void boxesShowTheirWholeTextAtTheLargestFont_data();
+    void boxesShowTheirWholeTextAtTheLargestFont();
+    void sidebarFollowsTheTheme_data();
+    void sidebarFollowsTheTheme();
 };
 
 void TestSettingsScreen::buildingSelectsWithoutWriting_data()
@@ -575,6 +581,88 @@ void TestSettingsScreen::pagesFitTheWindowInEveryLanguage()
         button(screen, QCoreApplication::translate("SettingsScreen", "Force Full Sync"));
     QVERIFY(fullSync);
     QCOMPARE(fullSync->isVisibleTo(&screen), signedIn);
+}
+
+void TestSettingsScreen::boxesShowTheirWholeTextAtTheLargestFont_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("chosenWhileOpen");
+    for (const QString& language : supportedLanguages()) {
+        for (const bool whileOpen : {false, true})
+            QTest::addRow("%s, %s", qPrintable(language),
+                          whileOpen ? "chosen in the window" : "stored before")
+                << language << whileOpen;
+    }
+}
+
+// Every box of the General page shows each of its choices whole at the largest font the window
+// offers, whether the font was chosen before the window opened or in it: the Language box used
+// to read "System Defau" once Extra Large was chosen.
+void TestSettingsScreen::boxesShowTheirWholeTextAtTheLargestFont()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, chosenWhileOpen);
+    const UiTranslators translators(language);
+    if (!chosenWhileOpen)
+        restartWith({{"fontScale", "150"}});
+    SettingsScreen screen(state());
+    screen.resize(500, 550);
+    screen.show();
+    QComboBox* fontSize = combo(screen, "fontSize");
+    if (chosenWhileOpen)
+        fontSize->setCurrentIndex(fontSize->count() - 1);
+    QCOMPARE(fontSize->currentData().toInt(), 150);
+    QCOMPARE(state()->themeManager()->fontScale(), 150);
+    QApplication::processEvents();
+
+    for (const char* name : {"theme", "fontSize", "weekStart", "language"}) {
+        const QComboBox* box = combo(screen, name);
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, box);
+        for (int item = 0; item < box->count(); ++item) {
+            const QString text = box->itemText(item);
+            QVERIFY2(field.width() >= box->fontMetrics().horizontalAdvance(text),
+                     qPrintable(QStringLiteral("%1: %2").arg(name, text)));
+        }
+    }
+}
+
+void TestSettingsScreen::sidebarFollowsTheTheme_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("light to dark") << "light"
+                                   << "dark";
+    QTest::newRow("dark to light") << "dark"
+                                   << "light";
+}
+
+// The page list takes the colours of a theme chosen while the window is open, as one opened in
+// that theme has them; it used to keep those of the theme it was opened in.
+void TestSettingsScreen::sidebarFollowsTheTheme()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    const auto iconOf = [](const QListWidget* list) {
+        return list->item(0)->icon().pixmap(20, 20).toImage();
+    };
+    state()->themeManager()->setThemeFromString(from);
+    SettingsScreen screen(state());
+    screen.show();
+    auto* sidebar = screen.findChild<QListWidget*>();
+    const QString before = sidebar->styleSheet();
+    const QImage iconBefore = iconOf(sidebar);
+
+    QComboBox* theme = combo(screen, "theme");
+    theme->setCurrentIndex(theme->findData(to));
+    SettingsScreen fresh(state());
+    const auto* freshSidebar = fresh.findChild<QListWidget*>();
+    QVERIFY(freshSidebar->styleSheet() != before);
+    QCOMPARE(sidebar->styleSheet(), freshSidebar->styleSheet());
+    QVERIFY(iconOf(freshSidebar) != iconBefore);
+    QCOMPARE(iconOf(sidebar), iconOf(freshSidebar));
 }
 
 QTEST_MAIN(TestSettingsScreen)
