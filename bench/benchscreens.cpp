@@ -7,9 +7,9 @@
 #include "bench/largedatabase.h"
 
 #include "app/appstate.h"
-#include "ui/register/registermodel.h"
 #include "ui/screens/reports/reportchartview.h"
 #include "ui/screens/reports/reportsscreen.h"
+#include "ui/screens/search/searchresultsmodel.h"
 #include "ui/screens/search/searchscreen.h"
 
 #include <QApplication>
@@ -152,7 +152,7 @@ void benchSearch(AppState& state)
             paintNow(screen.resultsView()->viewport());
             return millisecondsSince(timer);
         });
-        const int found = screen.results()->registerRowCount();
+        const int found = screen.results()->rowCount();
         std::printf("%-12s %10d %14.1f %14.1f\n", typed, found, total, alone);
     }
 }

@@ -1,9 +1,10 @@
 // appshots <directory> [language]: starts the application in the language ("en" when none is
 // given: es, de, fr, ja) on a temporary database holding the sample household and writes PNG
 // screenshots of the welcome screen, the no-accounts panel, the main window (also with a
-// status-bar message), its menus and context menus, the Keyboard Shortcuts box, the register while a row is
-// being edited, the recurring, reconciliation and reconciliation history windows, and every
-// dialog, in the light and the dark theme.
+// status-bar message), its menus and context menus, the Keyboard Shortcuts box, the register
+// while a row is being edited and with a payment typed with a decimal comma, the recurring,
+// reconciliation and reconciliation history windows, and every dialog, in the light and the dark
+// theme.
 
 #include "tools/shots.h"
 
@@ -41,6 +42,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -398,6 +400,30 @@ int main(int argc, char** argv)
         save(reconcile, QStringLiteral("reconcile-yen-%1").arg(theme));
         reconcile->close(); // deletes itself
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A payment typed with a decimal comma at the smallest window, in its cell and once saved:
+    // the register reads it in the interface language and shows it as it shows every amount.
+    window.resize(1024, 700);
+    window.selectAccount(checking);
+    RegisterScreen* screen = window.registerScreen();
+    RegisterModel* model = screen->model();
+    for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+        state.themeManager()->setThemeFromString(theme);
+        screen->reload();
+        model->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Corner Bakery"));
+        const QModelIndex payment = model->index(model->entryRow(), RegisterModel::PaymentColumn);
+        screen->view()->setCurrentIndex(payment);
+        screen->view()->edit(payment);
+        if (auto* line = qobject_cast<QLineEdit*>(screen->view()->indexWidget(payment)))
+            line->setText(QStringLiteral("12,50"));
+        save(&window, QStringLiteral("register-decimal-comma-typed-1024x700-%1").arg(theme));
+        screen->commitCurrentRow();
+        save(&window, QStringLiteral("register-decimal-comma-saved-1024x700-%1").arg(theme));
+        for (const Transaction& saved : state.transactionRepository()->listByAccount(checking)) {
+            if (saved.payee == QLatin1String("Corner Bakery"))
+                state.transactionRepository()->softDelete(saved.id);
+        }
     }
     return 0;
 }

@@ -162,6 +162,7 @@ QWidget* RegisterDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         return nullptr; // the balance is never edited
     }
     editor->setFocusPolicy(Qt::ClickFocus);
+    emit editorCreated(editor);
     return editor;
 }
 

@@ -54,6 +54,8 @@ signals:
     void payeeChosen(const QString& payee) const;
     // A cell refused to be left as typed (a date that does not exist); the text says why.
     void entryRefused(const QString& reason) const;
+    // A cell editor was made, with every widget inside it.
+    void editorCreated(QWidget* editor) const;
 
 protected:
     // Tab, Shift+Tab and Enter do not leave a date cell whose text is no date: the cell stays

@@ -228,11 +228,6 @@ QString RegisterModel::plainAmount(qint64 amount) const
     return formatAmount(amount, m_currency);
 }
 
-qint64 RegisterModel::readAmount(const QString& text) const
-{
-    return parseMoney(text.trimmed(), m_currency);
-}
-
 QString RegisterModel::displayText(const RegisterRow& row, int column) const
 {
     const Transaction& t = row.transaction;
@@ -616,7 +611,7 @@ void RegisterModel::loadEntryFrom(const Transaction& transaction, const QString&
     emitRowChanged(bufferRow());
 }
 
-Transaction RegisterModel::entryToTransaction(const QString& accountId) const
+Transaction RegisterModel::entryToTransaction(const QString& accountId, qint64 amount) const
 {
     Transaction transaction;
     transaction.accountId = accountId;
@@ -625,10 +620,7 @@ Transaction RegisterModel::entryToTransaction(const QString& accountId) const
     transaction.payee = m_entry.payee.trimmed();
     transaction.memo = m_entry.memo;
     transaction.checkNumber = m_entry.checkNumber.trimmed();
-    if (!m_entry.payment.isEmpty())
-        transaction.amount = -readAmount(m_entry.payment);
-    else if (!m_entry.deposit.isEmpty())
-        transaction.amount = readAmount(m_entry.deposit);
+    transaction.amount = amount;
     transaction.categoryId = m_entry.categoryId;
     return transaction;
 }

@@ -81,8 +81,6 @@ public:
     // The account's currency: amounts are shown and typed in it (whole yen, or two decimals).
     void setCurrency(Currency currency) { m_currency = currency; }
     Currency currency() const { return m_currency; }
-    // A typed amount in the account's minor unit; text that is no amount reads as 0.
-    qint64 readAmount(const QString& text) const;
 
     // The register row shown at a view row; null for the entry row and out of range.
     const RegisterRow* rowAt(int viewRow) const;
@@ -113,7 +111,9 @@ public:
     bool hasUnsavedEntry() const;
     void resetEntry();
     void loadEntryFrom(const Transaction& transaction, const QString& categoryText);
-    Transaction entryToTransaction(const QString& accountId) const;
+    // A new transaction from the buffers; the amount, read from the payment or deposit text
+    // by the screen, is given.
+    Transaction entryToTransaction(const QString& accountId, qint64 amount) const;
     void setStickyDate(const QString& text);
     void setCategoryId(const QString& categoryId);
     // Writes one column buffer (columns 0-7) directly, as a user's edit would.

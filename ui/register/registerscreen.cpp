@@ -34,6 +34,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -297,6 +298,13 @@ void RegisterScreen::setUpTable()
                     startEditingRow(current.row());
             });
     connect(m_delegate, &RegisterDelegate::payeeChosen, this, &RegisterScreen::fillFromLastPayee);
+    // The register's keys reach it before a cell editor's own bindings: a line edit on an X11
+    // desktop takes Ctrl+E to the end of its line and never passes it on.
+    connect(m_delegate, &RegisterDelegate::editorCreated, this, [this](QWidget* editor) {
+        editor->installEventFilter(this);
+        for (QWidget* part : editor->findChildren<QWidget*>())
+            part->installEventFilter(this);
+    });
     connect(m_delegate, &RegisterDelegate::entryRefused, this,
             [this](const QString& reason) { showMessage(reason, 3000); });
 }
@@ -797,7 +805,7 @@ std::optional<RegisterScreen::TypedRow> RegisterScreen::readTypedRow()
         refuseAt(row, RegisterModel::PayeeColumn, tr("Payee is required"));
         return std::nullopt;
     }
-    const std::optional<qint64> amount = typedAmount(row);
+    const std::optional<qint64> amount = typedAmount(row, AmountNeed::Required);
     if (!amount)
         return std::nullopt;
     typed.amount = *amount;
@@ -815,16 +823,36 @@ std::optional<RegisterScreen::TypedRow> RegisterScreen::readTypedRow()
         return std::nullopt;
     }
     typed.categoryId = *categoryId;
+    typed.checkNumber = entry.checkNumber.trimmed();
+    typed.memo = entry.memo.trimmed();
+    const QString clr = entry.cleared.trimmed().toUpper();
+    typed.cleared = clr == QLatin1String("C") || clr == QLatin1String("R");
+    typed.reconciled = clr == QLatin1String("R");
     return typed;
 }
 
-// One amount, in the payment or in the deposit column, that reads as an amount a field takes.
-std::optional<qint64> RegisterScreen::typedAmount(int row)
+void RegisterScreen::TypedRow::writeTo(Transaction& transaction) const
+{
+    transaction.date = date;
+    transaction.payee = payee;
+    transaction.checkNumber = checkNumber;
+    transaction.memo = memo;
+    transaction.amount = amount;
+    transaction.categoryId = categoryId;
+    transaction.cleared = cleared;
+    transaction.reconciled = reconciled;
+}
+
+// One amount, in the payment or in the deposit column, that reads as an amount a field takes
+// in the interface language; 0 when none is typed and none is needed.
+std::optional<qint64> RegisterScreen::typedAmount(int row, AmountNeed need)
 {
     const RegisterModel::Entry& entry = m_model->entry();
     const QString payment = entry.payment.trimmed();
     const QString deposit = entry.deposit.trimmed();
     if (payment.isEmpty() && deposit.isEmpty()) {
+        if (need == AmountNeed::Optional)
+            return 0;
         refuseAt(row, RegisterModel::PaymentColumn, tr("Enter a payment or deposit amount"));
         return std::nullopt;
     }
@@ -834,20 +862,13 @@ std::optional<qint64> RegisterScreen::typedAmount(int row)
     }
     const bool isPayment = !payment.isEmpty();
     const int column = isPayment ? RegisterModel::PaymentColumn : RegisterModel::DepositColumn;
+    const QString text = isPayment ? payment : deposit;
     const Currency currency = m_model->currency();
-    const TypedAmount typed = readTypedAmount(isPayment ? payment : deposit, currency);
-    switch (typed.reading) {
-    case TypedAmount::Reading::Amount:
+    const QLocale language;
+    const TypedAmount typed = readTypedAmount(text, currency, language);
+    if (typed.isAmount())
         return isPayment ? -typed.amount : typed.amount;
-    case TypedAmount::Reading::NotAnAmount:
-        refuseAt(row, column, tr("Enter a valid amount"));
-        break;
-    case TypedAmount::Reading::TooLarge:
-        refuseAt(row, column,
-                 tr("Enter an amount up to %1")
-                     .arg(formatAmount(largestEnteredAmount(currency), currency)));
-        break;
-    }
+    refuseAt(row, column, typedAmountRefusal(text, currency, language));
     return std::nullopt;
 }
 
@@ -924,15 +945,11 @@ bool RegisterScreen::commitCurrentRow()
     const int bufferRow = m_model->bufferRow();
     m_view->setCurrentIndex(QModelIndex());
 
-    const std::optional<TypedRow> typed = readTypedRow();
+    std::optional<TypedRow> typed = readTypedRow();
     if (!typed)
         return false;
-    const RegisterModel::Entry& entry = m_model->entry();
-    QString payee = typed->payee;
+    QString& payee = typed->payee;
 
-    const QString clr = entry.cleared.trimmed().toUpper();
-    const bool cleared = clr == QLatin1String("C") || clr == QLatin1String("R");
-    const bool reconciled = clr == QLatin1String("R");
     const int editingRow = m_model->editingRow();
     const bool isNew = editingRow < 0 || m_model->isEntryRow(editingRow);
 
@@ -961,23 +978,11 @@ bool RegisterScreen::commitCurrentRow()
         return false;
     }
 
-    // What the row says, written over a new or an existing transaction alike.
-    const auto applyTyped = [&](Transaction& transaction) {
-        transaction.date = typed->date;
-        transaction.payee = payee;
-        transaction.checkNumber = entry.checkNumber.trimmed();
-        transaction.memo = entry.memo.trimmed();
-        transaction.amount = typed->amount;
-        transaction.categoryId = typed->categoryId;
-        transaction.cleared = cleared;
-        transaction.reconciled = reconciled;
-    };
-
     TransactionService* ledger = m_appState->transactionService();
     if (isNew) {
         Transaction transaction;
         transaction.accountId = m_accountId;
-        applyTyped(transaction);
+        typed->writeTo(transaction);
         const bool saved =
             target ? ledger->addTransfer(
                          transaction,
@@ -1003,7 +1008,7 @@ bool RegisterScreen::commitCurrentRow()
         return true;
     }
     Transaction transaction = row->transaction;
-    applyTyped(transaction);
+    typed->writeTo(transaction);
     if (!ledger->editInPlace(transaction)) {
         emit errorMessage(tr("The transaction could not be saved"));
         return false;
@@ -1098,16 +1103,33 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction* seed)
 void RegisterScreen::editNewRowInDialog()
 {
     flushEditor();
-    const Transaction seed = m_model->entryToTransaction(m_accountId);
+    // An open editor would keep the register from reloading after the dialog.
+    closeOpenEditor();
+    const std::optional<qint64> amount = typedAmount(m_model->bufferRow(), AmountNeed::Optional);
+    if (!amount)
+        return;
+    const Transaction seed = m_model->entryToTransaction(m_accountId, *amount);
     presentNewTransactionDialog(&seed);
 }
 
+// A row being edited in place goes to the dialog with what is typed in it.
 void RegisterScreen::editInDialog(int row)
 {
     const RegisterRow* registerRow = m_model->rowAt(row);
     if (!registerRow || registerRow->transaction.id.isEmpty())
         return;
-    TransactionFormDialog dialog(m_appState, registerRow->transaction, this);
+    Transaction transaction = registerRow->transaction;
+    if (row == m_model->editingRow()) {
+        flushEditor();
+        closeOpenEditor();
+        if (m_model->hasUnsavedEntry()) {
+            const std::optional<TypedRow> typed = readTypedRow();
+            if (!typed)
+                return;
+            typed->writeTo(transaction);
+        }
+    }
+    TransactionFormDialog dialog(m_appState, transaction, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!m_appState->transactionService()->edit(dialog.transaction(), dialog.splitLines()))
@@ -1258,8 +1280,15 @@ bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_view->viewport() && event->type() == QEvent::Resize && !m_holdingFit)
         fitColumns();
-    if ((watched == m_view || watched == m_view->viewport()) && event->type() == QEvent::KeyPress) {
-        if (handleKey(static_cast<QKeyEvent*>(event)))
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == m_view || watched == m_view->viewport()) {
+        if (handleKey(key))
+            return true;
+    } else if (const std::optional<CommandId> command = m_commands.commandForKey(key)) {
+        // A key pressed in a cell editor: a command the editor does not keep runs first.
+        if (runCommand(*command, currentRow()))
             return true;
     }
     return QWidget::eventFilter(watched, event);

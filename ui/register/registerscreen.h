@@ -108,6 +108,13 @@ private:
         qint64 amount = 0;
         QDate date;
         QString categoryId;
+        QString checkNumber;
+        QString memo;
+        bool cleared = false;
+        bool reconciled = false;
+
+        // Written over a new or an existing transaction alike.
+        void writeTo(Transaction& transaction) const;
     };
 
     void defineCommands();
@@ -119,7 +126,12 @@ private:
     int currentRow() const;
 
     std::optional<TypedRow> readTypedRow();
-    std::optional<qint64> typedAmount(int bufferRow);
+    enum class AmountNeed
+    {
+        Required, // saving a row
+        Optional, // taking a half-typed row to the dialog
+    };
+    std::optional<qint64> typedAmount(int bufferRow, AmountNeed need);
     std::optional<QString> resolveCategory(const QString& text, const QString& categoryId) const;
     bool confirmEarlyDate(const QDate& date);
     // Shows why the row was not saved and opens the cell to put right.

@@ -5,7 +5,6 @@
 #include "app/core/money.h"
 #include "data/enumerations.h"
 #include "ui/widgets/formfields.h"
-#include "ui/widgets/moneyspinbox.h"
 #include "ui/widgets/smartamountfield.h"
 
 #include <QComboBox>
@@ -51,10 +50,10 @@ void AccountFormDialog::buildForm()
                             Enumerations::storageString(currency));
 
     m_startingBalance = new SmartAmountField(this);
-    showMoneyIn(m_startingBalance, chosenCurrency(), true);
+    m_startingBalance->setCurrency(chosenCurrency(), true);
     m_startingBalance->setValue(0);
     connect(m_currency, &QComboBox::currentIndexChanged, this,
-            [this] { showMoneyIn(m_startingBalance, chosenCurrency(), true); });
+            [this] { m_startingBalance->setCurrency(chosenCurrency(), true); });
 
     m_asOf = newFormDateEdit(QDate::currentDate(), this);
 
@@ -97,7 +96,7 @@ void AccountFormDialog::setOpeningBalance(qint64 amount, const QDate& date)
 
 void AccountFormDialog::accept()
 {
-    if (m_name->text().trimmed().isEmpty())
+    if (m_name->text().trimmed().isEmpty() || !m_startingBalance->confirmAmount())
         return;
     QDialog::accept();
 }

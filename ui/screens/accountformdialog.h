@@ -29,7 +29,7 @@ public:
     Account account() const;
     QDate openingDate() const;
 
-    // Refused while the name is empty.
+    // Refused while the name is empty or the starting balance is no amount.
     void accept() override;
 
 private:

@@ -4,6 +4,7 @@
 #include "ui/theme/styles.h"
 #include "ui/theme/themecolors.h"
 #include "ui/transactions/splitlineswidget.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -45,7 +46,7 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 amount, Currency
 
 void SplitEditorDialog::accept()
 {
-    if (!m_lines->checkCategories())
+    if (!SmartAmountField::confirmAmountsIn(this) || !m_lines->checkCategories())
         return;
     // Lines that do not add up would be stored under the transaction as they are. Lines that
     // are all empty drop the split instead.

@@ -4,7 +4,6 @@
 #include "app/core/ids.h"
 #include "app/core/isodates.h"
 #include "app/core/money.h"
-#include "ui/widgets/moneyspinbox.h"
 #include "ui/widgets/smartamountfield.h"
 
 #include <QApplication>
@@ -29,7 +28,7 @@ SplitLinesWidget::SplitLinesWidget(AppState* appState, QWidget* parent)
 
     // Rows hold a combo box and a spin box, so they are as tall as those are.
     SmartAmountField prototype;
-    showMoneyIn(&prototype, m_currency);
+    prototype.setCurrency(m_currency);
     CategoryComboBox comboPrototype(m_categories);
     m_table->verticalHeader()->setDefaultSectionSize(
         qMax(prototype.sizeHint().height(), comboPrototype.sizeHint().height()) + 2);
@@ -69,7 +68,7 @@ void SplitLinesWidget::setCurrency(Currency currency)
 {
     m_currency = currency;
     for (int row = 0; row < m_table->rowCount(); ++row)
-        showMoneyIn(amountAt(row), currency);
+        amountAt(row)->setCurrency(currency);
 }
 
 void SplitLinesWidget::setLines(const QList<SplitLine>& lines)
@@ -135,7 +134,7 @@ void SplitLinesWidget::addRow(const SplitLine& line)
     m_table->setCellWidget(row, CategoryColumn, category);
 
     auto* amount = new SmartAmountField;
-    showMoneyIn(amount, m_currency);
+    amount->setCurrency(m_currency);
     amount->setValue(toMajorUnits(qAbs(line.amount), m_currency));
     connect(amount, &QDoubleSpinBox::valueChanged, this, &SplitLinesWidget::changed);
     m_table->setCellWidget(row, AmountColumn, amount);
@@ -174,9 +173,9 @@ CategoryComboBox* SplitLinesWidget::categoryAt(int row) const
     return static_cast<CategoryComboBox*>(m_table->cellWidget(row, CategoryColumn));
 }
 
-QDoubleSpinBox* SplitLinesWidget::amountAt(int row) const
+SmartAmountField* SplitLinesWidget::amountAt(int row) const
 {
-    return static_cast<QDoubleSpinBox*>(m_table->cellWidget(row, AmountColumn));
+    return static_cast<SmartAmountField*>(m_table->cellWidget(row, AmountColumn));
 }
 
 qint64 SplitLinesWidget::amountInRow(int row) const

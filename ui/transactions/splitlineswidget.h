@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class AppState;
-class QDoubleSpinBox;
+class SmartAmountField;
 class QTableWidget;
 
 // The table of split lines shared by the transaction form and the split editor: a category,
@@ -48,7 +48,7 @@ private:
     void removeCurrentRow();
     void followFocus(QWidget* focused);
     CategoryComboBox* categoryAt(int row) const;
-    QDoubleSpinBox* amountAt(int row) const;
+    SmartAmountField* amountAt(int row) const;
     qint64 amountInRow(int row) const;
 
     AppState* m_appState = nullptr;

@@ -12,7 +12,6 @@
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/dateshortcuts.h"
 #include "ui/widgets/formfields.h"
-#include "ui/widgets/moneyspinbox.h"
 #include "ui/widgets/registerdate.h"
 #include "ui/widgets/smartamountfield.h"
 
@@ -78,7 +77,7 @@ void TransactionFormDialog::buildForm()
             &TransactionFormDialog::onPayeeSelected);
 
     m_amount = new SmartAmountField(this);
-    showMoneyIn(m_amount, m_currency);
+    m_amount->setCurrency(m_currency);
 
     m_category =
         new CategoryComboBox(CategoryComboBox::choices(m_appState->categoryRepository(),
@@ -212,6 +211,8 @@ void TransactionFormDialog::accept()
         m_date->setFocus();
         return;
     }
+    if (!SmartAmountField::confirmAmountsIn(this))
+        return;
     if (m_splitMode && !m_lines->checkCategories())
         return;
     QDialog::accept();

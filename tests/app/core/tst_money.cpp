@@ -2,6 +2,7 @@
 #include "app/core/isodates.h"
 #include "app/core/money.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -16,12 +17,14 @@ class TestMoney : public QObject
 private slots:
     void formatting_data();
     void formatting();
-    void parsing_data();
-    void parsing();
     void typedUnits_data();
     void typedUnits();
     void typedAmounts_data();
     void typedAmounts();
+    void shownAmountsReadBack_data();
+    void shownAmountsReadBack();
+    void refusalsSayHowToType_data();
+    void refusalsSayHowToType();
     void nameBasedIdsAreStable();
     void randomIdsAreLowerCaseUuids();
     void timestampsRoundTripInUtc();
@@ -74,38 +77,6 @@ void TestMoney::formatting()
     QCOMPARE(formatAmount(amount, currency), plain);
 }
 
-void TestMoney::parsing_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<Currency>("currency");
-    QTest::addColumn<qint64>("amount");
-
-    QTest::newRow("formatted dollars") << "$1,234.56" << Currency::USD << qint64(123456);
-    QTest::newRow("halves away from zero, sign first")
-        << "-12.345" << Currency::USD << qint64(-1235);
-    QTest::newRow("half cent up") << "0.005" << Currency::USD << qint64(1);
-    QTest::newRow("letters") << "abc" << Currency::USD << qint64(0);
-    QTest::newRow("formatted yen") << "¥1,500" << Currency::JPY << qint64(1500);
-    QTest::newRow("yen must be whole") << "12.5" << Currency::JPY << qint64(0);
-    QTest::newRow("empty") << "" << Currency::USD << qint64(0);
-    QTest::newRow("blanks") << "   " << Currency::USD << qint64(0);
-    QTest::newRow("foreign symbol stays") << "€5" << Currency::USD << qint64(0);
-    QTest::newRow("every comma removed") << "1,2,3" << Currency::USD << qint64(12300);
-    QTest::newRow("leading plus") << "+7.25" << Currency::USD << qint64(725);
-    QTest::newRow("negative euro with symbol") << "-€0.05" << Currency::EUR << qint64(-5);
-    QTest::newRow("surrounding blanks") << "  42.10 " << Currency::GBP << qint64(4210);
-    QTest::newRow("too many digits for any amount")
-        << "99999999999999999999999.99" << Currency::USD << qint64(0);
-}
-
-void TestMoney::parsing()
-{
-    QFETCH(QString, text);
-    QFETCH(Currency, currency);
-    QFETCH(qint64, amount);
-    QCOMPARE(parseMoney(text, currency), amount);
-}
-
 // What the forms' amount boxes hold (whole units) against what is stored (minor units).
 void TestMoney::typedUnits_data()
 {
@@ -135,55 +106,203 @@ void TestMoney::typedUnits()
 
 Q_DECLARE_METATYPE(TypedAmount::Reading)
 
-// Typed amounts are read strictly: text that is no amount and amounts no field takes are told
-// apart from a zero.
+// Typed amounts are read strictly, in the interface language: text that is no amount, text
+// that could mean two amounts and amounts no field takes are told apart from a zero.
 void TestMoney::typedAmounts_data()
 {
     using Reading = TypedAmount::Reading;
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("text");
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<Reading>("reading");
     QTest::addColumn<qint64>("amount");
 
-    QTest::newRow("plain") << "12.50" << Currency::USD << Reading::Amount << qint64(1250);
-    QTest::newRow("grouped with symbol")
-        << " $1,234.56 " << Currency::USD << Reading::Amount << qint64(123456);
-    QTest::newRow("zero") << "0" << Currency::USD << Reading::Amount << qint64(0);
-    QTest::newRow("signed") << "-5" << Currency::EUR << Reading::Amount << qint64(-500);
-    QTest::newRow("cents rounded") << "12.345" << Currency::USD << Reading::Amount << qint64(1235);
-    QTest::newRow("no whole part") << ".5" << Currency::USD << Reading::Amount << qint64(50);
-    QTest::newRow("largest") << "99,999,999.99" << Currency::USD << Reading::Amount
-                             << qint64(9'999'999'999);
-    QTest::newRow("largest payment")
-        << "-99999999.99" << Currency::USD << Reading::Amount << qint64(-9'999'999'999);
-    QTest::newRow("whole yen") << "¥1,500" << Currency::JPY << Reading::Amount << qint64(1500);
-    QTest::newRow("letters and digits")
-        << "abc12x.5" << Currency::USD << Reading::NotAnAmount << qint64(0);
-    QTest::newRow("letters") << "abc" << Currency::USD << Reading::NotAnAmount << qint64(0);
-    QTest::newRow("two points") << "1.2.3" << Currency::USD << Reading::NotAnAmount << qint64(0);
-    QTest::newRow("point alone") << "." << Currency::USD << Reading::NotAnAmount << qint64(0);
-    QTest::newRow("empty") << "" << Currency::USD << Reading::NotAnAmount << qint64(0);
-    QTest::newRow("exponent") << "1e5" << Currency::USD << Reading::NotAnAmount << qint64(0);
-    QTest::newRow("yen with cents") << "12.5" << Currency::JPY << Reading::NotAnAmount << qint64(0);
-    QTest::newRow("foreign symbol") << "€5" << Currency::USD << Reading::NotAnAmount << qint64(0);
-    QTest::newRow("one cent too many")
-        << "100,000,000.00" << Currency::USD << Reading::TooLarge << qint64(0);
-    QTest::newRow("rounds up past the largest")
-        << "99999999.999" << Currency::USD << Reading::TooLarge << qint64(0);
-    QTest::newRow("beyond any integer")
-        << "99999999999999999999999.99" << Currency::USD << Reading::TooLarge << qint64(0);
-    QTest::newRow("too many yen") << "100000000" << Currency::JPY << Reading::TooLarge << qint64(0);
+    const auto row = [](const char* name, const char* language, const QString& text,
+                        Currency currency, Reading reading, qint64 amount = 0) {
+        QTest::newRow(name) << QString::fromLatin1(language) << text << currency << reading
+                            << amount;
+    };
+    const Currency usd = Currency::USD;
+    const Currency eur = Currency::EUR;
+    const Currency jpy = Currency::JPY;
+    const qint64 largest = 9'999'999'999;
+
+    // English, as typed and as the register shows amounts.
+    row("en plain", "en", "12.50", usd, Reading::Amount, 1250);
+    row("en grouped with symbol", "en", " $1,234.56 ", usd, Reading::Amount, 123456);
+    row("en zero", "en", "0", usd, Reading::Amount, 0);
+    row("en signed", "en", "-5", eur, Reading::Amount, -500);
+    row("en leading plus", "en", "+7.25", usd, Reading::Amount, 725);
+    row("en no whole part", "en", ".5", usd, Reading::Amount, 50);
+    row("en point without cents", "en", "12.", usd, Reading::Amount, 1200);
+    row("en trailing zeros", "en", "12.50000", usd, Reading::Amount, 1250);
+    row("en comma groups", "en", "1,234", usd, Reading::Amount, 123400);
+    row("en millions", "en", "1,234,567.89", usd, Reading::Amount, 123456789);
+    row("en comma before cents is decimal", "en", "12,50", usd, Reading::Amount, 1250);
+    row("en comma before one digit", "en", "12,5", usd, Reading::Amount, 1250);
+    row("en points grouping millions", "en", "1.234.567", usd, Reading::Amount, 123456700);
+    row("en minus before euro symbol", "en", "-€0.05", eur, Reading::Amount, -5);
+    row("en minus after euro symbol", "en", "€-5", eur, Reading::Amount, -500);
+    row("en euro symbol after", "en", "5 €", eur, Reading::Amount, 500);
+    row("en largest", "en", "99,999,999.99", usd, Reading::Amount, largest);
+    row("en largest payment", "en", "-99999999.99", usd, Reading::Amount, -largest);
+    row("en point before three digits", "en", "1.234", usd, Reading::Ambiguous);
+    row("en cents or thousands", "en", "12.345", usd, Reading::Ambiguous);
+    row("en three decimals", "en", "0.125", usd, Reading::TooManyDecimals);
+    row("en decimals past the largest", "en", "99999999.999", usd, Reading::TooManyDecimals);
+    row("en German form", "en", "1.234,56", usd, Reading::NotAnAmount);
+    row("en groups not of three", "en", "1,23,456", usd, Reading::NotAnAmount);
+    row("en letters and digits", "en", "abc12x.5", usd, Reading::NotAnAmount);
+    row("en letters", "en", "abc", usd, Reading::NotAnAmount);
+    row("en two points", "en", "1.2.3", usd, Reading::NotAnAmount);
+    row("en point alone", "en", ".", usd, Reading::NotAnAmount);
+    row("en empty", "en", "", usd, Reading::NotAnAmount);
+    row("en sign alone", "en", "-", usd, Reading::NotAnAmount);
+    row("en exponent", "en", "1e5", usd, Reading::NotAnAmount);
+    row("en foreign symbol", "en", "€5", usd, Reading::NotAnAmount);
+    row("en symbol inside", "en", "1$2", usd, Reading::NotAnAmount);
+    row("en one cent too many", "en", "100,000,000.00", usd, Reading::TooLarge);
+    row("en beyond any integer", "en", "99999999999999999999999.99", usd, Reading::TooLarge);
+
+    // German (Spanish alike): its own form and the register's.
+    row("de decimal comma", "de", "12,50", usd, Reading::Amount, 1250);
+    row("de grouped", "de", "1.234,56", usd, Reading::Amount, 123456);
+    row("de one decimal", "de", "1.234,5", usd, Reading::Amount, 123450);
+    row("de cents only", "de", "0,05", usd, Reading::Amount, 5);
+    row("de negative", "de", "-12,50", usd, Reading::Amount, -1250);
+    row("de euro before", "de", "€12,50", eur, Reading::Amount, 1250);
+    row("de euro after", "de", "12,50 €", eur, Reading::Amount, 1250);
+    row("de points grouping millions", "de", "1.234.567", usd, Reading::Amount, 123456700);
+    row("de as the register shows", "de", "1,234.56", usd, Reading::Amount, 123456);
+    row("de cents as the register shows", "de", "12.50", usd, Reading::Amount, 1250);
+    row("de commas grouping millions", "de", "1,234,567", usd, Reading::Amount, 123456700);
+    row("de comma before three digits", "de", "1,234", usd, Reading::Ambiguous);
+    row("de point before three digits", "de", "1.234", usd, Reading::Ambiguous);
+    row("de three decimals", "de", "1.234,567", usd, Reading::TooManyDecimals);
+    row("de space is no German grouping", "de", "1 234,56", usd, Reading::NotAnAmount);
+    row("de too large", "de", "100.000.000,00", usd, Reading::TooLarge);
+    row("es grouped", "es", "1.234,56", eur, Reading::Amount, 123456);
+    row("es decimal comma", "es", "12,50", eur, Reading::Amount, 1250);
+
+    // French groups by a space of any width.
+    row("fr narrow no-break space", "fr", QStringLiteral("1\u202F234,56"), eur, Reading::Amount,
+        123456);
+    row("fr no-break space", "fr", QStringLiteral("1\u00A0234,56"), eur, Reading::Amount, 123456);
+    row("fr plain space", "fr", "1 234 567,89", eur, Reading::Amount, 123456789);
+    row("fr decimal comma", "fr", "12,50", eur, Reading::Amount, 1250);
+    row("fr as the register shows", "fr", "1,234.56", eur, Reading::Amount, 123456);
+    row("fr comma before three digits", "fr", "1,234", eur, Reading::Ambiguous);
+    row("fr spaces not of three", "fr", "12 34,56", eur, Reading::NotAnAmount);
+
+    row("ja grouped", "ja", "1,234.56", usd, Reading::Amount, 123456);
+    row("ja comma before cents", "ja", "12,50", usd, Reading::Amount, 1250);
+    row("ja point before three digits", "ja", "1.234", usd, Reading::Ambiguous);
+    row("de_CH apostrophe", "de_CH", "1'234.56", usd, Reading::Amount, 123456);
+    row("de_CH typographic apostrophe", "de_CH", QStringLiteral("1\u2019234.56"), usd,
+        Reading::Amount, 123456);
+
+    // Yen have no decimals: their marks only group.
+    row("yen as shown", "en", "¥1,500", jpy, Reading::Amount, 1500);
+    row("yen grouped by a point", "en", "1.500", jpy, Reading::Amount, 1500);
+    row("yen in German", "de", "1.500", jpy, Reading::Amount, 1500);
+    row("yen grouped by a comma in German", "de", "1,500", jpy, Reading::Amount, 1500);
+    row("yen in French", "fr", "1 500", jpy, Reading::Amount, 1500);
+    row("yen with cents", "en", "12.5", jpy, Reading::TooManyDecimals);
+    row("yen with a decimal comma", "de", "12,50", jpy, Reading::TooManyDecimals);
+    row("yen with symbol and cents", "en", "¥12.5", jpy, Reading::TooManyDecimals);
+    row("yen letters", "en", "abc", jpy, Reading::NotAnAmount);
+    row("yen groups not of three", "en", "1,50,0", jpy, Reading::NotAnAmount);
+    row("too many yen", "en", "100000000", jpy, Reading::TooLarge);
 }
 
 void TestMoney::typedAmounts()
 {
+    QFETCH(QString, language);
     QFETCH(QString, text);
     QFETCH(Currency, currency);
     QFETCH(TypedAmount::Reading, reading);
     QFETCH(qint64, amount);
-    const TypedAmount typed = readTypedAmount(text, currency);
+    const TypedAmount typed = readTypedAmount(text, currency, QLocale(language));
     QCOMPARE(typed.reading, reading);
     QCOMPARE(typed.amount, amount);
+    QCOMPARE(typedAmountRefusal(text, currency, QLocale(language)).isEmpty(),
+             reading == TypedAmount::Reading::Amount);
+}
+
+// Whatever an amount shows, in the register or in a form of any language, reads back as that
+// amount: editing a shown amount never changes it.
+void TestMoney::shownAmountsReadBack_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Currency>("currency");
+    for (const char* language : {"en", "de", "es", "fr", "ja", "de_CH"}) {
+        for (const Currency currency : {Currency::USD, Currency::EUR, Currency::JPY}) {
+            QTest::addRow("%s %d", language, int(currency))
+                << QString::fromLatin1(language) << currency;
+        }
+    }
+}
+
+void TestMoney::shownAmountsReadBack()
+{
+    QFETCH(QString, language);
+    QFETCH(Currency, currency);
+    // The forms show amounts without grouping, as spin boxes do.
+    QLocale locale(language);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (const qint64 amount : {qint64(0), qint64(5), qint64(1250), qint64(-100000), qint64(123456),
+                                qint64(100000000), qint64(9'999'999'999)}) {
+        if (!isWithinEnteredRange(amount, currency))
+            continue;
+        const QString shown = formatAmount(amount, currency);
+        const TypedAmount fromRegister = readTypedAmount(shown, currency, locale);
+        QVERIFY2(fromRegister.isAmount() && fromRegister.amount == amount, qPrintable(shown));
+
+        const QString form = currency == Currency::JPY
+                                 ? locale.toString(amount)
+                                 : locale.toString(toMajorUnits(amount, currency), 'f', 2);
+        const TypedAmount fromForm = readTypedAmount(form, currency, locale);
+        QVERIFY2(fromForm.isAmount() && fromForm.amount == amount, qPrintable(form));
+    }
+}
+
+void TestMoney::refusalsSayHowToType_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("ambiguous in German")
+        << "de"
+        << "1,234" << Currency::EUR
+        << "\"1,234\" could be read two ways: type thousands without a separator and decimals "
+           "after \",\", as in 1234,50";
+    QTest::newRow("ambiguous in English")
+        << "en"
+        << " 1.234 " << Currency::USD
+        << "\"1.234\" could be read two ways: type thousands without a separator and decimals "
+           "after \".\", as in 1234.50";
+    QTest::newRow("three decimals in French")
+        << "fr"
+        << "0,125" << Currency::EUR << "Enter at most two decimals, as in 12,50";
+    QTest::newRow("yen with decimals")
+        << "ja"
+        << "12.5" << Currency::JPY << "Enter whole yen, without decimals";
+    QTest::newRow("letters") << "de"
+                             << "abc" << Currency::EUR << "Enter a valid amount";
+    QTest::newRow("too large") << "de"
+                               << "100.000.000" << Currency::EUR
+                               << "Enter an amount up to 99,999,999.99";
+}
+
+void TestMoney::refusalsSayHowToType()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(QString, refusal);
+    QCOMPARE(typedAmountRefusal(text, currency, QLocale(language)), refusal);
 }
 
 void TestMoney::nameBasedIdsAreStable()

@@ -12,13 +12,17 @@
 #include "ui/register/registertableview.h"
 #include "ui/transactions/splitlineswidget.h"
 
+#include <private/qguiapplication_p.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
+#include <qpa/qplatformtheme.h>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -111,6 +115,39 @@ struct RegisterFixture
 
 Q_DECLARE_METATYPE(Currency)
 
+// The interface language for one test: the application makes it the default locale at start.
+class InterfaceLanguage
+{
+public:
+    explicit InterfaceLanguage(const QString& name) { QLocale::setDefault(QLocale(name)); }
+    ~InterfaceLanguage() { QLocale::setDefault(m_saved); }
+
+private:
+    QLocale m_saved;
+};
+
+// The key bindings of an X11 desktop, where a line edit takes Ctrl+E to the end of its line,
+// for one test: the test platform binds no such keys.
+class X11KeyBindings : public QPlatformTheme
+{
+public:
+    X11KeyBindings() : m_platform(QGuiApplicationPrivate::platform_theme)
+    {
+        QGuiApplicationPrivate::platform_theme = this;
+    }
+    ~X11KeyBindings() override { QGuiApplicationPrivate::platform_theme = m_platform; }
+
+    QVariant themeHint(ThemeHint hint) const override
+    {
+        if (hint == KeyboardScheme)
+            return int(X11KeyboardScheme);
+        return m_platform ? m_platform->themeHint(hint) : QPlatformTheme::themeHint(hint);
+    }
+
+private:
+    QPlatformTheme* m_platform;
+};
+
 // Notes the title of the first modal window that opens while it lives and closes that window.
 class ModalWatch
 {
@@ -145,6 +182,10 @@ private slots:
     void validationKeepsTheTypedValues_data();
     void validationKeepsTheTypedValues();
     void zeroIsAnAmount();
+    void amountsAreReadInTheInterfaceLanguage_data();
+    void amountsAreReadInTheInterfaceLanguage();
+    void editInDialogFromAnOpenEditor_data();
+    void editInDialogFromAnOpenEditor();
     void typedDatesAreStoredAsRead_data();
     void typedDatesAreStoredAsRead();
     void impossibleDateKeepsTheCellOpen();
@@ -291,6 +332,161 @@ void TestRegisterScreen::zeroIsAnAmount()
 }
 
 // Two-digit years are read as QIF files read them: below 70 in this century.
+// An amount typed in its cell is read as meant in the interface language, and stored as the
+// register then shows it. A decimal comma used to save a hundred times the amount.
+void TestRegisterScreen::amountsAreReadInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("shown"); // empty: refused
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("German decimal comma") << "de"
+                                          << "12,50" << qint64(-1250) << "12.50"
+                                          << "";
+    QTest::newRow("German grouping") << "de"
+                                     << "1.234,56" << qint64(-123456) << "1,234.56"
+                                     << "";
+    QTest::newRow("German editing what the register shows")
+        << "de"
+        << "1,234.56" << qint64(-123456) << "1,234.56"
+        << "";
+    QTest::newRow("French space grouping") << "fr"
+                                           << "1 234,56" << qint64(-123456) << "1,234.56"
+                                           << "";
+    QTest::newRow("English decimal comma") << "en"
+                                           << "12,50" << qint64(-1250) << "12.50"
+                                           << "";
+    QTest::newRow("German comma before three digits")
+        << "de"
+        << "1,234" << qint64(0) << ""
+        << "\"1,234\" could be read two ways: type thousands without a separator and decimals "
+           "after \",\", as in 1234,50";
+    QTest::newRow("English point before three digits")
+        << "en"
+        << "1.234" << qint64(0) << ""
+        << "\"1.234\" could be read two ways: type thousands without a separator and decimals "
+           "after \".\", as in 1234.50";
+    QTest::newRow("three decimals") << "de"
+                                    << "0,125" << qint64(0) << ""
+                                    << "Enter at most two decimals, as in 12,50";
+    QTest::newRow("letters") << "de"
+                             << "abc" << qint64(0) << ""
+                             << "Enter a valid amount";
+}
+
+void TestRegisterScreen::amountsAreReadInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(qint64, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, message);
+    const InterfaceLanguage interface(language);
+    RegisterFixture fixture;
+    fixture.model()->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Bakery"));
+    fixture.typeInto(RegisterModel::PaymentColumn, typed);
+    fixture.press(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> rows = fixture.stored();
+    if (shown.isEmpty()) {
+        QCOMPARE(fixture.message(), message);
+        QVERIFY(rows.isEmpty());
+        QCOMPARE(fixture.model()->entry().payment, typed);
+        return;
+    }
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().amount, stored);
+    const int row = fixture.model()->viewRowOf(rows.first().id);
+    QCOMPARE(fixture.model()->index(row, RegisterModel::PaymentColumn).data().toString(), shown);
+}
+
+void TestRegisterScreen::editInDialogFromAnOpenEditor_data()
+{
+    QTest::addColumn<bool>("onTransaction");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("title"); // empty: no dialog
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<double>("amount");
+
+    QTest::newRow("payee of a new row") << false << int(RegisterModel::PayeeColumn) << "Corner Shop"
+                                        << "New Transaction"
+                                        << "Corner Shop" << 0.0;
+    QTest::newRow("amount of a new row, decimal comma")
+        << false << int(RegisterModel::PaymentColumn) << "12,50"
+        << "New Transaction"
+        << "Typed" << 12.5;
+    QTest::newRow("no amount is refused") << false << int(RegisterModel::PaymentColumn) << "abc"
+                                          << ""
+                                          << "" << 0.0;
+    QTest::newRow("a transaction's payee")
+        << true << int(RegisterModel::PayeeColumn) << "Corner Shop"
+        << "Edit Transaction"
+        << "Corner Shop" << 4.0;
+    QTest::newRow("a transaction's amount")
+        << true << int(RegisterModel::PaymentColumn) << "1.234,50"
+        << "Edit Transaction"
+        << "Bakery" << 1234.5;
+}
+
+// Ctrl+E reaches the register from inside a cell editor, which used to keep the key: the row
+// goes to the dialog with what is typed in it, the open cell included, for a new row and for a
+// transaction being edited alike.
+void TestRegisterScreen::editInDialogFromAnOpenEditor()
+{
+    QFETCH(bool, onTransaction);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, title);
+    QFETCH(QString, payee);
+    QFETCH(double, amount);
+    const InterfaceLanguage interface(QStringLiteral("de"));
+    const X11KeyBindings desktop;
+    RegisterFixture fixture;
+    fixture.app.state()->transactionRepository()->insert(
+        testTransaction(QStringLiteral("t1"), QStringLiteral("checking"), QDate(2026, 3, 2),
+                        QStringLiteral("Bakery"), -400));
+    fixture.screen->reload();
+    fixture.view()->setFocus();
+    const int row = onTransaction ? fixture.model()->viewRowOf(QStringLiteral("t1"))
+                                  : fixture.model()->entryRow();
+    const QModelIndex cell = fixture.model()->index(row, column);
+    fixture.view()->setCurrentIndex(cell);
+    if (!onTransaction)
+        fixture.model()->setBuffer(RegisterModel::PayeeColumn, QStringLiteral("Typed"));
+    fixture.view()->edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(fixture.openEditor());
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, typed);
+
+    if (title.isEmpty()) {
+        QTest::keyClick(editor, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(fixture.message(), QStringLiteral("Enter a valid amount"));
+        return;
+    }
+    QString opened;
+    QString payeeShown;
+    double amountShown = -1;
+    whenModalOpens([&](QWidget* dialog) {
+        opened = dialog->windowTitle();
+        for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+            if (field->placeholderText() == QLatin1String("Start typing to search payees..."))
+                payeeShown = field->text();
+        }
+        amountShown = dialog->findChild<QDoubleSpinBox*>()->value();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    QTest::keyClick(editor, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(opened, title);
+    QCOMPARE(payeeShown, payee);
+    QCOMPARE(amountShown, amount);
+    QCOMPARE(fixture.stored().size(), 1);
+}
+
 void TestRegisterScreen::typedDatesAreStoredAsRead_data()
 {
     QTest::addColumn<QString>("typed");

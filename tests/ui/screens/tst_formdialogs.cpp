@@ -11,8 +11,12 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 
 // Finds the dialog's widgets the way a user finds them: by their labels.
 template <typename Widget> static Widget* fieldOf(QDialog& dialog, const QString& labelText)
@@ -36,6 +40,8 @@ private slots:
     void unknownAccountTypeReadsAsOther();
     void accountFormNeedsAName_data();
     void accountFormNeedsAName();
+    void startingBalanceIsReadInTheInterfaceLanguage_data();
+    void startingBalanceIsReadInTheInterfaceLanguage();
     void editingShowsTheOpeningTransaction();
     void categoryTitlesAndParentRow();
     void uncheckingTaxRelevantClearsTheCode();
@@ -158,6 +164,61 @@ void TestFormDialogs::accountFormNeedsAName()
     QTest::keyClick(nameField, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(dialog.isVisible(), !accepted);
+}
+
+// The starting balance is read as typed in the interface language; Enter on one that reads two
+// ways says how to type it and keeps the form open.
+void TestFormDialogs::startingBalanceIsReadInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("currencyCode");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("refusal"); // empty: accepted
+
+    QTest::newRow("German negative with grouping") << "EUR"
+                                                   << "-1.234,56" << qint64(-123456) << "";
+    QTest::newRow("German whole yen") << "JPY"
+                                      << "1.500" << qint64(1500) << "";
+    QTest::newRow("German point before three digits")
+        << "EUR"
+        << "1.234" << qint64(0)
+        << "\"1.234\" could be read two ways: type thousands without a separator and decimals "
+           "after \",\", as in 1234,50";
+}
+
+void TestFormDialogs::startingBalanceIsReadInTheInterfaceLanguage()
+{
+    QFETCH(QString, currencyCode);
+    QFETCH(QString, typed);
+    QFETCH(qint64, stored);
+    QFETCH(QString, refusal);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QStringLiteral("de")));
+    const auto restore = qScopeGuard([&saved] { QLocale::setDefault(saved); });
+    AccountFormDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    fieldOf<QLineEdit>(dialog, QStringLiteral("&Name:"))->setText(QStringLiteral("Girokonto"));
+    auto* currency = fieldOf<QComboBox>(dialog, QStringLiteral("&Currency:"));
+    currency->setCurrentIndex(currency->findData(currencyCode));
+    auto* balance = fieldOf<QDoubleSpinBox>(dialog, QStringLiteral("Starting &Balance:"));
+    balance->setFocus();
+    balance->selectAll();
+    QTest::keyClicks(balance, typed);
+
+    QString told;
+    if (!refusal.isEmpty())
+        QTimer::singleShot(0, [&told] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->close();
+            }
+        });
+    QTest::keyClick(balance, Qt::Key_Return);
+    QCOMPARE(told, refusal);
+    QCOMPARE(dialog.isVisible(), !refusal.isEmpty());
+    if (refusal.isEmpty())
+        QCOMPARE(dialog.account().startingBalance, stored);
 }
 
 // An account opened with a balance holds it as its opening transaction: the form shows that

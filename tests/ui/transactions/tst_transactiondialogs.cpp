@@ -19,9 +19,11 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -173,6 +175,8 @@ private slots:
     void unbalancedSplitIsRefused_data();
     void unbalancedSplitIsRefused();
     void impossibleFormDateIsRefused();
+    void formReadsAmountsInTheInterfaceLanguage_data();
+    void formReadsAmountsInTheInterfaceLanguage();
     void detailsShowPathsAndSplitLines();
     void detailsClearButtonFollowsStatus_data();
     void detailsClearButtonFollowsStatus();
@@ -617,6 +621,59 @@ void TestTransactionDialogs::impossibleFormDateIsRefused()
     form.accept();
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(form.transaction().date, QDate(2026, 2, 28));
+}
+
+// The form reads a typed amount as the register does, in the interface language, and takes no
+// amount while the box shows one it cannot read.
+void TestTransactionDialogs::formReadsAmountsInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("cents");
+    QTest::addColumn<QString>("refusal"); // empty: accepted
+
+    QTest::newRow("German grouping") << "de"
+                                     << "1.234,56" << qint64(-123456) << "";
+    QTest::newRow("German decimal comma") << "de"
+                                          << "12,50" << qint64(-1250) << "";
+    QTest::newRow("English") << "en"
+                             << "1,234.56" << qint64(-123456) << "";
+    QTest::newRow("German comma before three digits")
+        << "de"
+        << "1,234" << qint64(0)
+        << "\"1,234\" could be read two ways: type thousands without a separator and decimals "
+           "after \",\", as in 1234,50";
+}
+
+void TestTransactionDialogs::formReadsAmountsInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(qint64, cents);
+    QFETCH(QString, refusal);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(language));
+    const auto restore = qScopeGuard([&saved] { QLocale::setDefault(saved); });
+    TransactionFormDialog form(m_state.get(), checking);
+    form.show();
+    fieldOf<QLineEdit>(form, QStringLiteral("Payee:"))->setText(QStringLiteral("Bakery"));
+    auto* amount = fieldOf<SmartAmountField>(form, QStringLiteral("Amount:"));
+    amount->setFocus();
+    amount->selectAll();
+    QTest::keyClicks(amount, typed);
+
+    QString told;
+    if (!refusal.isEmpty())
+        answerQuestion(QMessageBox::Ok, &told);
+    buttonNamed<QPushButton>(form, QStringLiteral("OK"))->click();
+    if (!refusal.isEmpty()) {
+        QCOMPARE(told, refusal);
+        QVERIFY(form.isVisible());
+        QCOMPARE(amount->text(), QStringLiteral("$ ") + typed);
+        return;
+    }
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(form.transaction().amount, cents);
 }
 
 void TestTransactionDialogs::detailsShowPathsAndSplitLines()

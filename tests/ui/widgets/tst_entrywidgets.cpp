@@ -11,10 +11,64 @@
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
+
+Q_DECLARE_METATYPE(Currency)
+
+namespace {
+
+// The interface language, which the application makes the default locale before any widget.
+struct InterfaceLanguage
+{
+    explicit InterfaceLanguage(const QString& language) { QLocale::setDefault(QLocale(language)); }
+    ~InterfaceLanguage() { QLocale::setDefault(saved); }
+
+    QLocale saved;
+};
+
+// An amount box in the interface language, as the forms make them, and a field to leave it for.
+struct LanguageAmountField
+{
+    explicit LanguageAmountField(const QString& language, Currency currency = Currency::USD)
+        : interface(language)
+    {
+        field = new SmartAmountField(&window);
+        field->setCurrency(currency);
+        other = new QLineEdit(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(field);
+        layout->addWidget(other);
+        window.show();
+        field->setFocus();
+        field->selectAll();
+    }
+
+    QString typedText() const { return field->findChild<QLineEdit*>()->text(); }
+
+    InterfaceLanguage interface;
+    QWidget window;
+    SmartAmountField* field = nullptr;
+    QLineEdit* other = nullptr;
+};
+
+// Closes the next message box and keeps its text.
+void closeNextMessageBox(QString* text)
+{
+    QTimer::singleShot(0, [text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->close();
+        }
+    });
+}
+
+} // namespace
 
 // Keyboard behaviour of the small entry widgets, driven by real key events.
 class TestEntryWidgets : public QObject
@@ -33,6 +87,9 @@ private slots:
     void decimalKeyJumpsToTheCents();
     void amountBeyondTheRangeIsExplained_data();
     void amountBeyondTheRangeIsExplained();
+    void amountIsReadInTheInterfaceLanguage_data();
+    void amountIsReadInTheInterfaceLanguage();
+    void unreadableAmountStaysToBePutRight();
     void tabAcceptsTheHighlightedCompletion_data();
     void tabAcceptsTheHighlightedCompletion();
     void enterTakesTheSuggestionAndStays();
@@ -272,6 +329,101 @@ void TestEntryWidgets::amountBeyondTheRangeIsExplained()
     QCOMPARE(refused.isEmpty(), tip.isEmpty());
     if (!tip.isEmpty())
         QCOMPARE(refused.first().first().toString(), tip);
+}
+
+// An amount box reads what is typed as the register does: the language's own form, the form the
+// register shows, a decimal comma before the cents. What cannot become an amount is refused as
+// it is typed; what reads two ways is kept, but is no amount the box takes.
+void TestEntryWidgets::amountIsReadInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("tip"); // empty: none
+
+    const Currency usd = Currency::USD;
+    QTest::newRow("German grouping") << "de" << usd << "1.234,56" << 1234.56 << true << "";
+    QTest::newRow("German decimal comma") << "de" << usd << "12,50" << 12.5 << true << "";
+    QTest::newRow("German typing what the register shows")
+        << "de" << usd << "1,234.56" << 1234.56 << true << "";
+    QTest::newRow("French space grouping")
+        << "fr" << Currency::EUR << "1 234,56" << 1234.56 << true << "";
+    QTest::newRow("English grouping") << "en" << usd << "1,234.56" << 1234.56 << true << "";
+    QTest::newRow("English decimal comma") << "en" << usd << "12,50" << 12.5 << true << "";
+    QTest::newRow("yen grouped by a point in German")
+        << "de" << Currency::JPY << "1.500" << 1500.0 << true << "";
+    QTest::newRow("yen grouped by a comma")
+        << "en" << Currency::JPY << "1,500" << 1500.0 << true << "";
+    // The box keeps the last amount it could read; the form takes none while this shows.
+    QTest::newRow("German point before three digits")
+        << "de" << usd << "1.234" << 1.23 << false << "";
+    QTest::newRow("English cents or thousands") << "en" << usd << "12.345" << 12.34 << false << "";
+    QTest::newRow("yen with decimals") << "en" << Currency::JPY << "12.5" << 12.0 << false << "";
+    QTest::newRow("a third decimal is refused")
+        << "en" << usd << "0.125" << 0.12 << true << "Enter at most two decimals, as in 12.50";
+    QTest::newRow("letters are refused") << "de" << usd << "12x" << 12.0 << true << "";
+}
+
+void TestEntryWidgets::amountIsReadInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(Currency, currency);
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+    QFETCH(bool, readable);
+    QFETCH(QString, tip);
+    LanguageAmountField box(language, currency);
+    QSignalSpy refused(box.field, &SmartAmountField::amountRefused);
+
+    QTest::keyClicks(box.field, typed);
+
+    QCOMPARE(box.field->value(), value);
+    QCOMPARE(box.field->hasAcceptableInput(), readable);
+    QCOMPARE(refused.isEmpty(), tip.isEmpty());
+    if (!tip.isEmpty())
+        QCOMPARE(refused.first().first().toString(), tip);
+}
+
+// Text that reads two ways used to be read one of them when the box was left (the box drops the
+// language's grouping marks from what it cannot read), or replaced by the amount before it.
+// It stays as typed, the box says how to type it, and neither Enter nor the form take it.
+void TestEntryWidgets::unreadableAmountStaysToBePutRight()
+{
+    LanguageAmountField box(QStringLiteral("de"));
+    QVERIFY(QTest::qWaitForWindowActive(&box.window));
+    QSignalSpy refused(box.field, &SmartAmountField::amountRefused);
+    QTest::keyClicks(box.field, QStringLiteral("1.234"));
+    const QString shown = box.typedText();
+    QCOMPARE(shown, QStringLiteral("$ 1.234"));
+
+    box.other->setFocus();
+    QTRY_VERIFY(box.other->hasFocus());
+    QCOMPARE(box.typedText(), shown);
+    QCOMPARE(box.field->value(), 1.23);
+    QCOMPARE(refused.size(), 1);
+    const QString howToType = QStringLiteral(
+        "\"1.234\" could be read two ways: type thousands without a separator and decimals after "
+        "\",\", as in 1234,50");
+    QCOMPARE(refused.first().first().toString(), howToType);
+
+    QString told;
+    closeNextMessageBox(&told);
+    QVERIFY(!box.field->confirmAmount());
+    QCOMPARE(told, howToType);
+    QCOMPARE(box.window.focusWidget(), box.field);
+
+    closeNextMessageBox(&told);
+    QTest::keyClick(box.field, Qt::Key_Return);
+    QCOMPARE(refused.size(), 3);
+    QCOMPARE(box.typedText(), shown);
+
+    // Put right, the text reads as typed.
+    QTest::keyClick(box.field, Qt::Key_End);
+    QTest::keyClicks(box.field, QStringLiteral(",5"));
+    QVERIFY(box.field->confirmAmount());
+    QCOMPARE(box.field->value(), 1234.5);
 }
 
 void TestEntryWidgets::tabAcceptsTheHighlightedCompletion_data()

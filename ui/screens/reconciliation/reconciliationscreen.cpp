@@ -13,7 +13,6 @@
 #include "ui/theme/themecolors.h"
 #include "ui/transactions/transactionformdialog.h"
 #include "ui/widgets/datefield.h"
-#include "ui/widgets/moneyspinbox.h"
 #include "ui/widgets/smartamountfield.h"
 
 #include <QFrame>
@@ -116,7 +115,7 @@ QWidget* ReconciliationScreen::buildStatementPanel()
 
     layout->addWidget(new QLabel(tr("Statement Balance:"), panel));
     m_statementBalance = new SmartAmountField(panel);
-    showMoneyIn(m_statementBalance, m_currency, true);
+    m_statementBalance->setCurrency(m_currency, true);
     connect(m_statementBalance, &QDoubleSpinBox::valueChanged, this,
             &ReconciliationScreen::updateDifference);
     layout->addWidget(m_statementBalance);
@@ -250,7 +249,7 @@ void ReconciliationScreen::setAccount(const QString& accountId)
         return;
     }
     m_currency = account->currency;
-    showMoneyIn(m_statementBalance, m_currency, true);
+    m_statementBalance->setCurrency(m_currency, true);
     const ReconciledTotal reconciled = ReconciledTotal::of(
         *account, m_appState->transactionRepository()->listByAccount(accountId));
     m_previousBalance = reconciled.balance;
@@ -367,7 +366,8 @@ void ReconciliationScreen::updateDifference()
 // failure the screen stays as it is, with the figures read again.
 void ReconciliationScreen::finish()
 {
-    if (!m_finishButton->isEnabled())
+    // The balance box may show text that is no amount and still hold the amount before it.
+    if (!m_finishButton->isEnabled() || !m_statementBalance->confirmAmount())
         return;
     Reconciliation statement;
     statement.accountId = m_accountId;

@@ -10,7 +10,7 @@
 #include "services/recurring/recurringservice.h"
 #include "ui/widgets/categorycombobox.h"
 #include "ui/widgets/formfields.h"
-#include "ui/widgets/moneyspinbox.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +18,6 @@
 #include <QDateEdit>
 #include <QDebug>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -74,9 +73,8 @@ void RecurringFormDialog::buildForm()
     auto* payees = new QCompleter(m_payees, this);
     attachPayeeCompleter(m_payee, payees);
 
-    m_amount = new QDoubleSpinBox(this);
-    m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    showMoneyIn(m_amount, Currency::USD);
+    m_amount = new SmartAmountField(this);
+    m_amount->setCurrency(Currency::USD);
 
     m_category =
         new CategoryComboBox(CategoryComboBox::choices(m_appState->categoryRepository(),
@@ -148,13 +146,19 @@ void RecurringFormDialog::buildForm()
     m_payee->setFocus();
 }
 
+void RecurringFormDialog::accept()
+{
+    if (m_amount->confirmAmount())
+        QDialog::accept();
+}
+
 // The amount is typed in the account's currency; the payees are everyone's, read afresh.
 void RecurringFormDialog::onAccountChanged()
 {
     const QString accountId = m_account->currentData().toString();
     if (accountId.isEmpty())
         return;
-    showMoneyIn(m_amount, m_appState->accountRepository()->currencyOf(accountId));
+    m_amount->setCurrency(m_appState->accountRepository()->currencyOf(accountId));
     m_payees->setStringList(m_appState->transactionRepository()->distinctPayees());
 }
 

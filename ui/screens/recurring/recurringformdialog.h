@@ -9,7 +9,7 @@ class CategoryComboBox;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
-class QDoubleSpinBox;
+class SmartAmountField;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
@@ -38,6 +38,9 @@ public:
     // The record to store, built from the original and what the form shows.
     RecurringTransaction recurring() const;
 
+public slots:
+    void accept() override;
+
 private:
     void buildForm();
     void fillFrom(const RecurringTransaction& recurring);
@@ -53,7 +56,7 @@ private:
     QRadioButton* m_deposit = nullptr;
     QLineEdit* m_payee = nullptr;
     QStringListModel* m_payees = nullptr;
-    QDoubleSpinBox* m_amount = nullptr;
+    SmartAmountField* m_amount = nullptr;
     CategoryComboBox* m_category = nullptr;
     QLineEdit* m_memo = nullptr;
     QComboBox* m_frequency = nullptr;

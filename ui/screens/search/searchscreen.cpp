@@ -1,7 +1,6 @@
 #include "ui/screens/search/searchscreen.h"
 
-#include "ui/register/registermodel.h"
-#include "ui/screens/search/searchresultsproxy.h"
+#include "ui/screens/search/searchresultsmodel.h"
 #include "ui/widgets/formfields.h"
 
 #include "app/appstate.h"
@@ -49,10 +48,9 @@ SearchScreen::SearchScreen(AppState* appState, QWidget* parent)
     connect(m_typingPause, &QTimer::timeout, this, &SearchScreen::performSearch);
     connect(m_search, &QLineEdit::textChanged, m_typingPause, qOverload<>(&QTimer::start));
 
-    m_results = new RegisterModel(this);
-    m_proxy = new SearchResultsProxy(m_results, this);
+    m_results = new SearchResultsModel(this);
     m_view = new QTableView(this);
-    m_view->setModel(m_proxy);
+    m_view->setModel(m_results);
     m_view->setAlternatingRowColors(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -61,8 +59,8 @@ SearchScreen::SearchScreen(AppState* appState, QWidget* parent)
     m_view->setWordWrap(false);
     // Payee, category and memo share the width the other columns leave them.
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (const int column :
-         {RegisterModel::PayeeColumn, RegisterModel::CategoryColumn, RegisterModel::MemoColumn})
+    for (const int column : {SearchResultsModel::PayeeColumn, SearchResultsModel::CategoryColumn,
+                             SearchResultsModel::MemoColumn})
         m_view->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     connect(m_view, &QTableView::doubleClicked, this, &SearchScreen::openResult);
 
@@ -135,22 +133,20 @@ QWidget* SearchScreen::buildFilterRow()
 
 void SearchScreen::refreshFilters()
 {
-    QHash<QString, Currency> currencies;
+    const QList<Account> accounts = m_appState->accountRepository()->listAll();
     {
         const QSignalBlocker accountsQuiet(m_account);
         const QSignalBlocker categoriesQuiet(m_category);
         m_account->clear();
         m_account->addItem(tr("All Accounts"), QString());
-        for (const Account& account : m_appState->accountRepository()->listAll()) {
+        for (const Account& account : accounts)
             m_account->addItem(account.name, account.id);
-            currencies.insert(account.id, account.currency);
-        }
         m_category->clear();
         m_category->addItem(tr("All Categories"), QString());
         for (const Category& category : m_appState->categoryRepository()->listAll())
             m_category->addItem(category.name, category.id);
     }
-    m_proxy->setAccountCurrencies(currencies);
+    m_results->setAccounts(accounts);
     if (m_hasSearched)
         performSearch();
 }
@@ -173,13 +169,13 @@ void SearchScreen::performSearch()
     }
     if (m_clearedOnly->isChecked())
         filter.cleared = true;
-    m_results->setRows(
+    m_results->setResults(
         m_appState->transactionRepository()->search(m_search->text().trimmed(), filter));
     m_hasSearched = true;
 }
 
 void SearchScreen::openResult(const QModelIndex& index)
 {
-    if (const RegisterRow* row = m_results->rowAt(m_proxy->mapToSource(index).row()))
+    if (const RegisterRow* row = m_results->rowAt(index.row()))
         emit editTransactionRequested(row->transaction.id);
 }

@@ -9,11 +9,11 @@ class QDateEdit;
 class QLineEdit;
 class QTableView;
 class QTimer;
-class RegisterModel;
-class SearchResultsProxy;
+class SearchResultsModel;
 
 // Finds transactions in every account by payee, memo or check number, narrowed by account,
-// category, a date range and the cleared flag. Results read like a register, oldest first.
+// category, a date range and the cleared flag. Results read like a register, oldest first, each
+// with its account.
 class SearchScreen : public QWidget
 {
     Q_OBJECT
@@ -38,7 +38,7 @@ public:
     QDateEdit* toDateEdit() const { return m_to; }
     QCheckBox* clearedOnlyCheck() const { return m_clearedOnly; }
     QTableView* resultsView() const { return m_view; }
-    RegisterModel* results() const { return m_results; }
+    SearchResultsModel* results() const { return m_results; }
 
 signals:
     // A result was double-clicked.
@@ -60,8 +60,7 @@ private:
     QDateEdit* m_from = nullptr;
     QDateEdit* m_to = nullptr;
     QCheckBox* m_clearedOnly = nullptr;
-    RegisterModel* m_results = nullptr;
-    SearchResultsProxy* m_proxy = nullptr;
+    SearchResultsModel* m_results = nullptr;
     QTableView* m_view = nullptr;
     bool m_hasSearched = false;
 };

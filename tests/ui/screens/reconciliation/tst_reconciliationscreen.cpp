@@ -14,7 +14,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -176,6 +179,7 @@ private slots:
     void keysAddEditAndDelete();
     void finishStoresOnlyTheTicked();
     void failedFinishKeepsTheScreenAndTheData();
+    void statementThatReadsTwoWaysIsNotFinished();
     void yenAccountReconcilesInWholeYen();
     void historyShowsPastReconciliationsOrItsEmptyState();
 };
@@ -427,6 +431,37 @@ void TestReconciliationScreen::finishStoresOnlyTheTicked()
     QCOMPARE(stored.first().statementDate, QDate(2024, 1, 31));
     QCOMPARE(stored.first().statementBalance, qint64(17000));
     QCOMPARE(stored.first().reconciledBalance, qint64(17000));
+}
+
+// "170.000" typed in German reads as 170,000.00 or as 170.00; the balance box kept 170.00 from
+// the typing before, which matched the cleared balance, and Finish stored it. It says how to
+// type the balance instead, and stores nothing.
+void TestReconciliationScreen::statementThatReadsTwoWaysIsNotFinished()
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QStringLiteral("de")));
+    const auto restore = qScopeGuard([&saved] { QLocale::setDefault(saved); });
+    ReconcileFixture fixture;
+    fixture.screen.show();
+    fixture.toggle(QStringLiteral("Grocer"));
+    fixture.toggle(QStringLiteral("Refund"));
+    const QStringList before = fixture.dump();
+    SmartAmountField* balance = fixture.balanceField();
+    balance->setFocus();
+    balance->selectAll();
+    QTest::keyClicks(balance, QStringLiteral("170.000"));
+
+    QString told;
+    answerNextMessageBox(QMessageBox::Ok, &told);
+    fixture.finishButton()->click();
+    QVERIFY(told.startsWith(QStringLiteral("\"170.000\" could be read two ways")));
+    QCOMPARE(fixture.dump(), before);
+
+    balance->selectAll();
+    QTest::keyClicks(balance, QStringLiteral("170,00"));
+    answerNextMessageBox(QMessageBox::Ok, &told);
+    fixture.finishButton()->click();
+    QCOMPARE(told, QStringLiteral("Account reconciled successfully."));
 }
 
 // A failed Finish keeps nothing, says so, and leaves the screen open with its ticks.

@@ -12,7 +12,10 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStringListModel>
 #include <QTest>
@@ -86,6 +89,8 @@ private slots:
     void newFormStartsFromTheDefaults();
     void amountFollowsTypeAndCurrency_data();
     void amountFollowsTypeAndCurrency();
+    void amountIsReadInTheInterfaceLanguage_data();
+    void amountIsReadInTheInterfaceLanguage();
     void editKeepsOrRestartsTheSchedule_data();
     void editKeepsOrRestartsTheSchedule();
     void brokenDatesFallBack_data();
@@ -155,6 +160,46 @@ void TestRecurringForm::amountFollowsTypeAndCurrency()
     amount->setValue(typed);
     QCOMPARE(amount->text(), shown);
     QCOMPARE(dialog.recurring().amount, stored);
+}
+
+// The amount box was a plain spin box that read only the interface language's own numbers: the
+// amount the register shows ("1,234.56") read as 1.23456 in German. It reads as the register does.
+void TestRecurringForm::amountIsReadInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("German decimal comma") << "12,50" << qint64(-1250) << true;
+    QTest::newRow("as the register shows") << "1,234.56" << qint64(-123456) << true;
+    QTest::newRow("reads two ways") << "1,234" << qint64(0) << false;
+}
+
+void TestRecurringForm::amountIsReadInTheInterfaceLanguage()
+{
+    QFETCH(QString, typed);
+    QFETCH(qint64, stored);
+    QFETCH(bool, accepted);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QStringLiteral("de")));
+    const auto restore = qScopeGuard([&saved] { QLocale::setDefault(saved); });
+    FormFixture fixture;
+    RecurringFormDialog dialog(fixture.app.state());
+    dialog.show();
+    field<QLineEdit>(dialog, QStringLiteral("Payee:"))->setText(QStringLiteral("Miete"));
+    auto* amount = field<QDoubleSpinBox>(dialog, QStringLiteral("Amount:"));
+    amount->setFocus();
+    amount->selectAll();
+    QTest::keyClicks(amount, typed);
+
+    QString told;
+    if (!accepted)
+        answerNextMessageBox(QMessageBox::Ok, &told);
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+    if (accepted)
+        QCOMPARE(dialog.recurring().amount, stored);
+    else
+        QVERIFY(told.startsWith(QStringLiteral("\"1,234\" could be read two ways")));
 }
 
 // An edit that leaves the start date alone keeps the schedule; a new start date restarts it
