@@ -20,6 +20,7 @@
 #include "services/ledger/transactionservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/reports/reportservice.h"
+#include "sync/conflicts/syncconflictservice.h"
 #include "sync/sharing/accountsharingservice.h"
 #include "sync/syncengine.h"
 #include "ui/theme/displaysettings.h"
@@ -138,6 +139,10 @@ void AppState::createSync()
     // after sign-out is refused here.
     m_syncEngine->setCanSync(
         [this] { return m_accountClient && m_accountClient->isAuthenticated(); });
+    m_syncConflictService = new SyncConflictService(
+        m_database, m_syncEngine->conflicts(), m_accountRepository, m_transactionRepository,
+        m_categoryRepository, m_recurringRepository, m_reconciliationRepository, m_accountService,
+        m_transactionService, m_categoryService, m_recurringService, this);
     m_sharingService = new AccountSharingService(m_accountClient->syncApi(), this);
 }
 

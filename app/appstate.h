@@ -22,6 +22,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class SyncConflictService;
 class SyncEngine;
 class ThemeManager;
 class TransactionRepository;
@@ -77,6 +78,8 @@ public:
     TovAccount::Client* accountClient() const { return m_accountClient; }
     // Keeps the database and the sync server in step while the user is signed in.
     SyncEngine* syncEngine() const { return m_syncEngine; }
+    // The local edits that newer copies from other devices replaced: kept, or put back.
+    SyncConflictService* syncConflictService() const { return m_syncConflictService; }
     // Shares accounts with family members through the sync server.
     AccountSharingService* sharingService() const { return m_sharingService; }
     ThemeManager* themeManager() const { return m_themeManager; }
@@ -121,6 +124,7 @@ private:
     BackupService* m_backupService = nullptr;
     TovAccount::Client* m_accountClient = nullptr;
     SyncEngine* m_syncEngine = nullptr;
+    SyncConflictService* m_syncConflictService = nullptr;
     AccountSharingService* m_sharingService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;

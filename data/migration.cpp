@@ -16,5 +16,7 @@ QList<Migration> applicationMigrations()
          QStringLiteral(":/sql/sql/migrations/006_account_balance_index.sql")},
         {7, QStringLiteral("uncleared_amount_index"),
          QStringLiteral(":/sql/sql/migrations/007_uncleared_amount_index.sql")},
+        {8, QStringLiteral("sync_conflicts"),
+         QStringLiteral(":/sql/sql/migrations/008_sync_conflicts.sql")},
     };
 }

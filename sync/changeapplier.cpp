@@ -1,10 +1,12 @@
 #include "sync/changeapplier.h"
 
+#include "sync/changedescription.h"
+#include "sync/wire/changepayload.h"
 #include "sync/wire/pulledfields.h"
+#include "sync/wire/wirerecords.h"
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/enumerations.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
@@ -14,6 +16,8 @@
 #include "app/core/money.h"
 
 #include <QDebug>
+
+#include <utility>
 
 using namespace PulledFields;
 
@@ -46,6 +50,34 @@ LocalMatch<Record> matchLocal(const QJsonObject& object, const Repo* repository)
     return match;
 }
 
+template <typename Repo> constexpr bool softDeletes = requires(Repo* repository, const QString& id)
+{
+    repository->softDelete(id);
+};
+
+// Whether the pulled record replaces the local row. A higher version does, and so does the same
+// version over a row that is not waiting to be pushed. A pulled deletion reaches every live row
+// that can be deleted, whatever the versions: the server refuses each later upsert of a deleted
+// row, so a local edit of it could never be pushed and the devices would disagree for good.
+template <typename Repo, typename Record> bool pulledWins(const Record& pulled, const Record& local)
+{
+    if constexpr (softDeletes<Repo>) {
+        if (pulled.isDeleted() && !local.isDeleted())
+            return true;
+    }
+    if (pulled.version != local.version)
+        return pulled.version > local.version;
+    return local.syncStatus != SyncStatus::Pending; // the local edit is newer; it is pushed next
+}
+
+// A live local row still waiting to be pushed that the pulled record is about to replace.
+template <typename Repo, typename Record>
+bool replacesPendingEdit(const Record& pulled, const std::optional<Record>& local)
+{
+    return local && local->syncStatus == SyncStatus::Pending && !local->isDeleted() &&
+           pulledWins<Repo>(pulled, *local);
+}
+
 // Writes the pulled record when it wins over the local row; true when it was written. A
 // pulled deletion of a live row goes through the repository's soft delete where it has one.
 template <typename Record, typename Repo>
@@ -53,17 +85,25 @@ bool store(const Record& pulled, const std::optional<Record>& local, Repo* repos
 {
     if (!local)
         return !pulled.isDeleted() && repository->insert(pulled);
-    if (pulled.version < local->version)
+    if (!pulledWins<Repo>(pulled, *local) || !repository->update(pulled))
         return false;
-    if (pulled.version == local->version && local->syncStatus == SyncStatus::Pending)
-        return false; // the local edit is newer than this copy; it is pushed next
-    if (!repository->update(pulled))
-        return false;
-    if constexpr (requires { repository->softDelete(pulled.id); }) {
+    if constexpr (softDeletes<Repo>) {
         if (pulled.isDeleted() && !local->isDeleted() && repository->softDelete(pulled.id))
             repository->keepPulledDeletion(pulled.id, pulled);
     }
     return true;
+}
+
+// What the user entered in a change: its payload without the bookkeeping, and without an
+// account's shared flag, which is the server's knowledge; and whether it deletes.
+QJsonObject enteredFields(const QJsonObject& change)
+{
+    QJsonObject fields = change.value(QStringLiteral("payload")).toObject();
+    for (const char* key : {"client_id", "server_id", "created_at", "updated_at", "deleted_at",
+                            "version", "is_shared"})
+        fields.remove(QLatin1String(key));
+    fields.insert(QStringLiteral("action"), change.value(QStringLiteral("action")));
+    return fields;
 }
 
 // A record whose date it is filed under is unusable: logged and left out.
@@ -84,33 +124,13 @@ bool usableAmount(const char* operation, const QString& id, qint64 amount, Curre
     return false;
 }
 
-template <typename Record> Record pulledRecord(const QJsonObject& object, const QString& id)
+// The server's copy of a row under the local id the record is stored under.
+template <typename Record>
+Record pulledRecord(Record record, const QJsonObject& object, const QString& id)
 {
-    Record record;
     static_cast<SyncBookkeeping&>(record) = bookkeeping(object);
     record.id = id;
     return record;
-}
-
-// The lines of a pulled split transaction, under new ids; none for an unsplit one.
-QList<SplitLine> pulledSplitLines(const QJsonObject& object, const Transaction& transaction)
-{
-    QList<SplitLine> lines;
-    if (!transaction.isSplit)
-        return lines;
-    for (const QJsonValue& value : object.value(QStringLiteral("split_lines")).toArray()) {
-        const QJsonObject lineObject = value.toObject();
-        SplitLine line;
-        line.id = newId();
-        line.transactionId = transaction.id;
-        line.categoryId = text(lineObject, QStringLiteral("category_id"));
-        line.amount = money(lineObject, QStringLiteral("amount"));
-        line.memo = text(lineObject, QStringLiteral("memo"));
-        line.createdAt = transaction.createdAt;
-        line.updatedAt = transaction.updatedAt;
-        lines.append(line);
-    }
-    return lines;
 }
 
 } // namespace
@@ -168,98 +188,72 @@ void ChangeApplier::applyReconciliation(const QJsonArray& records)
     applyEach(records, &ChangeApplier::applyReconciliationRecord);
 }
 
+QList<ReplacedEdit> ChangeApplier::takeReplacedEdits()
+{
+    return std::exchange(m_replaced, {});
+}
+
+void ChangeApplier::keepReplaced(const QJsonObject& mine, const QJsonObject& theirs,
+                                 const QString& description)
+{
+    if (enteredFields(mine) != enteredFields(theirs))
+        m_replaced.append({mine, description});
+}
+
 void ChangeApplier::applyAccountRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Account>(object, m_accounts);
-    Account account = pulledRecord<Account>(object, match.id);
-    account.name = text(object, QStringLiteral("name"));
-    account.accountType =
-        Enumerations::accountTypeFromStorage(text(object, QStringLiteral("account_type")));
-    account.currency = Enumerations::currencyFromStorage(text(object, QStringLiteral("currency")));
-    account.institution = text(object, QStringLiteral("institution"));
-    account.accountNumberLast4 = text(object, QStringLiteral("account_number_last4"));
-    account.startingBalance = money(object, QStringLiteral("starting_balance"));
-    account.sortOrder = integer(object, QStringLiteral("sort_order"));
-    account.isShared = flag(object, QStringLiteral("is_shared"));
+    const Account account = pulledRecord(WireRecords::account(object), object, match.id);
     if (!usableAmount("applyAccount:", account.id, account.startingBalance, account.currency))
         return;
-    store(account, match.row, m_accounts);
+    const bool replacing = replacesPendingEdit<AccountRepository>(account, match.row);
+    if (store(account, match.row, m_accounts) && replacing)
+        keepReplaced(ChangePayload::account(*match.row), ChangePayload::account(account),
+                     ChangeDescription::of(*match.row));
 }
 
 void ChangeApplier::applyCategoryRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Category>(object, m_categories);
-    Category category = pulledRecord<Category>(object, match.id);
-    category.name = text(object, QStringLiteral("name"));
-    category.categoryType =
-        Enumerations::categoryTypeFromStorage(text(object, QStringLiteral("category_type")));
-    category.parentId = text(object, QStringLiteral("parent_id"));
-    category.isTaxRelevant = flag(object, QStringLiteral("is_tax_relevant"));
-    category.taxCategory = text(object, QStringLiteral("tax_category"));
-    category.icon = text(object, QStringLiteral("icon"));
-    category.color = text(object, QStringLiteral("color"));
-    category.isDefault = flag(object, QStringLiteral("is_default"));
-    category.accountId = text(object, QStringLiteral("account_id"));
-    store(category, match.row, m_categories);
+    const Category category = pulledRecord(WireRecords::category(object), object, match.id);
+    const bool replacing = replacesPendingEdit<CategoryRepository>(category, match.row);
+    if (store(category, match.row, m_categories) && replacing)
+        keepReplaced(ChangePayload::category(*match.row), ChangePayload::category(category),
+                     ChangeDescription::of(*match.row));
 }
 
 void ChangeApplier::applyRecurringRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<RecurringTransaction>(object, m_recurring);
-    RecurringTransaction recurring = pulledRecord<RecurringTransaction>(object, match.id);
-    recurring.accountId = text(object, QStringLiteral("account_id"));
-    recurring.payee = text(object, QStringLiteral("payee"));
-    recurring.memo = text(object, QStringLiteral("memo"));
-    recurring.amount = money(object, QStringLiteral("amount"));
-    recurring.categoryId = text(object, QStringLiteral("category_id"));
-    recurring.frequency =
-        Enumerations::frequencyFromStorage(text(object, QStringLiteral("frequency")));
-    recurring.startDate = date(object, QStringLiteral("start_date"));
-    const QString endDate = text(object, QStringLiteral("end_date"));
-    if (!endDate.isEmpty())
-        recurring.endDate = dateFromText(endDate);
-    recurring.nextDueDate = date(object, QStringLiteral("next_due_date"));
-    recurring.autoPost = flag(object, QStringLiteral("auto_post"));
-    if (object.contains(QStringLiteral("lead_days")))
-        recurring.leadDays = integer(object, QStringLiteral("lead_days"));
-    else
+    RecurringTransaction recurring = pulledRecord(WireRecords::recurring(object), object, match.id);
+    if (!object.contains(QStringLiteral("lead_days")))
         recurring.leadDays = match.row ? match.row->leadDays : 0;
-    recurring.isActive = flag(object, QStringLiteral("is_active"));
-    recurring.transferDestAccountId = text(object, QStringLiteral("transfer_dest_account_id"));
     if (brokenKeyDate(recurring.nextDueDate)) {
         qWarning() << "applyRecurring: skipping server record with broken nextDueDate:"
                    << recurring.id << recurring.payee << recurring.nextDueDate;
         return;
     }
-    if (!usableAmount("applyRecurring:", recurring.id, recurring.amount,
-                      m_accounts->currencyOf(recurring.accountId)))
+    const Currency currency = m_accounts->currencyOf(recurring.accountId);
+    if (!usableAmount("applyRecurring:", recurring.id, recurring.amount, currency))
         return;
-    store(recurring, match.row, m_recurring);
+    const bool replacing = replacesPendingEdit<RecurringRepository>(recurring, match.row);
+    if (store(recurring, match.row, m_recurring) && replacing)
+        keepReplaced(
+            ChangePayload::recurring(*match.row), ChangePayload::recurring(recurring),
+            ChangeDescription::of(*match.row, m_accounts->currencyOf(match.row->accountId)));
 }
 
 void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Transaction>(object, m_transactions);
-    Transaction transaction = pulledRecord<Transaction>(object, match.id);
-    transaction.accountId = text(object, QStringLiteral("account_id"));
-    transaction.date = date(object, QStringLiteral("date"));
-    transaction.payee = text(object, QStringLiteral("payee"));
-    transaction.memo = text(object, QStringLiteral("memo"));
-    transaction.amount = money(object, QStringLiteral("amount"));
-    transaction.categoryId = text(object, QStringLiteral("category_id"));
-    transaction.checkNumber = text(object, QStringLiteral("check_number"));
-    transaction.cleared = flag(object, QStringLiteral("cleared"));
-    transaction.reconciled = flag(object, QStringLiteral("reconciled"));
-    transaction.transferLinkId = text(object, QStringLiteral("transfer_link_id"));
-    transaction.transferDestAccountId = text(object, QStringLiteral("transfer_dest_account_id"));
-    transaction.isSplit = flag(object, QStringLiteral("is_split"));
-    transaction.recurringId = text(object, QStringLiteral("recurring_id"));
+    const Transaction transaction =
+        pulledRecord(WireRecords::transaction(object), object, match.id);
     if (brokenKeyDate(transaction.date)) {
         qWarning() << "applyTransactionChange: skipping server record with broken date:"
                    << transaction.id << transaction.payee << transaction.date;
         return;
     }
-    const QList<SplitLine> lines = pulledSplitLines(object, transaction);
+    const QList<SplitLine> lines = WireRecords::splitLines(object, transaction);
     const Currency currency = m_accounts->currencyOf(transaction.accountId);
     if (!usableAmount("applyTransactionChange:", transaction.id, transaction.amount, currency))
         return;
@@ -267,6 +261,12 @@ void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
         if (!usableAmount("applyTransactionChange:", transaction.id, line.amount, currency))
             return;
     }
+    // The local edit as it would have been pushed, read before the merge replaces its lines.
+    QJsonObject mine;
+    if (replacesPendingEdit<TransactionRepository>(transaction, match.row))
+        mine = ChangePayload::transaction(
+            *match.row, match.row->isSplit ? m_splitLines->listForTransaction(match.row->id)
+                                           : QList<SplitLine>());
     if (!store(transaction, match.row, m_transactions))
         return;
 
@@ -275,21 +275,26 @@ void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
         m_splitLines->deleteForTransaction(transaction.id);
     for (const SplitLine& line : lines)
         m_splitLines->insert(line);
+    if (!mine.isEmpty())
+        keepReplaced(
+            mine, ChangePayload::transaction(transaction, lines),
+            ChangeDescription::of(*match.row, m_accounts->currencyOf(match.row->accountId)));
 }
 
 void ChangeApplier::applyReconciliationRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Reconciliation>(object, m_reconciliations);
-    Reconciliation reconciliation = pulledRecord<Reconciliation>(object, match.id);
-    reconciliation.accountId = text(object, QStringLiteral("account_id"));
-    reconciliation.statementDate = date(object, QStringLiteral("statement_date"));
-    reconciliation.statementBalance = money(object, QStringLiteral("statement_balance"));
-    reconciliation.reconciledBalance = money(object, QStringLiteral("reconciled_balance"));
-    reconciliation.completedAt = timestamp(object, QStringLiteral("completed_at"));
+    const Reconciliation reconciliation =
+        pulledRecord(WireRecords::reconciliation(object), object, match.id);
     if (brokenKeyDate(reconciliation.statementDate)) {
         qWarning() << "applyReconciliation: skipping server record with broken statementDate:"
                    << reconciliation.id << reconciliation.statementDate;
         return;
     }
-    store(reconciliation, match.row, m_reconciliations);
+    const bool replacing = replacesPendingEdit<ReconciliationRepository>(reconciliation, match.row);
+    if (store(reconciliation, match.row, m_reconciliations) && replacing)
+        keepReplaced(
+            ChangePayload::reconciliation(*match.row),
+            ChangePayload::reconciliation(reconciliation),
+            ChangeDescription::of(*match.row, m_accounts->currencyOf(match.row->accountId)));
 }

@@ -2,7 +2,9 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
+#include <QString>
 
 class AccountRepository;
 class CategoryRepository;
@@ -11,11 +13,22 @@ class RecurringRepository;
 class SplitLineRepository;
 class TransactionRepository;
 
+// A local edit, not pushed yet, that a pulled record replaced: the change it would have been
+// pushed as, and what the user knows the row by.
+struct ReplacedEdit
+{
+    QJsonObject localChange;
+    QString description;
+};
+
 // Merges pulled server records into the local tables, one entity at a time. Each record finds
 // its local row by the device-independent id or else by the server id, is read leniently, is
 // skipped when its key date is unusable or an amount lies beyond what a form takes, and
 // replaces the local row when its version is not lower. A local edit still waiting to be pushed
 // keeps its place against a server copy of the same version: that copy is older than the edit.
+// A pulled deletion is final and reaches a live row whatever the versions, since the server
+// refuses every later upsert of a deleted row. A local edit waiting to be pushed that a pulled
+// record replaces is not simply lost: the merge remembers it, so that it can be put back.
 class ChangeApplier : public QObject
 {
     Q_OBJECT
@@ -36,6 +49,9 @@ public:
     void applyTransactionChange(const QJsonArray& records);
     void applyReconciliation(const QJsonArray& records);
 
+    // The local edits the merges replaced since the last call, in merge order.
+    QList<ReplacedEdit> takeReplacedEdits();
+
 private:
     // Merges the records in array order; a value that is not an object reads as an empty one.
     void applyEach(const QJsonArray& records, void (ChangeApplier::*applyOne)(const QJsonObject&));
@@ -44,6 +60,9 @@ private:
     void applyRecurringRecord(const QJsonObject& object);
     void applyTransactionRecord(const QJsonObject& object);
     void applyReconciliationRecord(const QJsonObject& object);
+    // Remembers the local edit a merge replaced, unless the pulled copy holds what it held.
+    void keepReplaced(const QJsonObject& mine, const QJsonObject& theirs,
+                      const QString& description);
 
     AccountRepository* m_accounts;
     TransactionRepository* m_transactions;
@@ -51,4 +70,5 @@ private:
     RecurringRepository* m_recurring;
     ReconciliationRepository* m_reconciliations;
     SplitLineRepository* m_splitLines;
+    QList<ReplacedEdit> m_replaced;
 };

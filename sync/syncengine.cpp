@@ -1,6 +1,7 @@
 #include "sync/syncengine.h"
 
 #include "sync/changeapplier.h"
+#include "sync/syncfailure.h"
 #include "sync/wire/changepayload.h"
 
 #include "data/accountrepository.h"
@@ -9,15 +10,21 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/syncconflictrepository.h"
 #include "data/transactionrepository.h"
 #include "data/unitofwork.h"
+
+#include "app/core/isodates.h"
 
 #include "libs/account/api/apiclient.h"
 
 #include <QDebug>
 #include <QHash>
+#include <QJsonDocument>
 #include <QPointer>
 #include <QUrlQuery>
+
+#include <utility>
 
 namespace {
 
@@ -27,6 +34,18 @@ const QString LastSyncKey = QStringLiteral("lastSyncTimestamp");
 QString changeKey(const QString& entityType, const QString& entityId)
 {
     return entityType + QLatin1Char('/') + entityId;
+}
+
+SyncConflict conflictFrom(const ReplacedEdit& edit)
+{
+    SyncConflict conflict;
+    conflict.entityType = edit.localChange.value(QStringLiteral("entity_type")).toString();
+    conflict.entityId = edit.localChange.value(QStringLiteral("entity_id")).toString();
+    conflict.localChange =
+        QString::fromUtf8(QJsonDocument(edit.localChange).toJson(QJsonDocument::Compact));
+    conflict.description = edit.description;
+    conflict.replacedAt = nowUtc();
+    return conflict;
 }
 
 } // namespace
@@ -40,7 +59,8 @@ SyncEngine::SyncEngine(TovAccount::ApiClient* api, AccountRepository* accounts,
       m_categories(categories), m_recurring(recurring), m_reconciliations(reconciliations),
       m_splitLines(splitLines), m_preferences(preferences),
       m_applier(new ChangeApplier(accounts, transactions, categories, recurring, reconciliations,
-                                  splitLines, this))
+                                  splitLines, this)),
+      m_conflicts(new SyncConflictRepository(preferences->database(), this))
 {
     qRegisterMetaType<SyncState>();
     m_debounceTimer.setSingleShot(true);
@@ -209,7 +229,8 @@ void SyncEngine::pushNextBatch()
 void SyncEngine::onPushResult(const QJsonArray& batch, bool ok, int status, const QJsonObject& body)
 {
     if (!ok) {
-        failCycle(tr("Push failed (HTTP %1)").arg(status));
+        qWarning() << "Push failed (HTTP" << status << ")";
+        failCycle(SyncFailure::describe(status));
         return;
     }
     QHash<QString, QJsonObject> pushed;
@@ -295,7 +316,8 @@ void SyncEngine::pullChanges(const QString& cursor)
 void SyncEngine::onPullResult(bool ok, int status, const QJsonObject& body)
 {
     if (!ok) {
-        failCycle(tr("Pull failed (HTTP %1)").arg(status));
+        qWarning() << "Pull failed (HTTP" << status << ")";
+        failCycle(SyncFailure::describe(status));
         return;
     }
     const QString cursor = body.value(QStringLiteral("cursor")).toString();
@@ -315,15 +337,23 @@ void SyncEngine::onPullResult(bool ok, int status, const QJsonObject& body)
 
 bool SyncEngine::applyPage(const QJsonObject& page, const QString& cursor)
 {
-    // One page is stored whole or not at all, together with the cursor that follows it, and
-    // the tables announce their changes once, after the commit.
+    // One page is stored whole or not at all, together with the cursor that follows it and the
+    // local edits it replaced, and the tables announce their changes once, after the commit.
     UnitOfWork unit(m_preferences->database());
     if (!unit.isActive())
         return false;
     m_applier->applyPage(page);
+    const QList<ReplacedEdit> replaced = m_applier->takeReplacedEdits();
+    for (const ReplacedEdit& edit : replaced) {
+        if (!m_conflicts->record(conflictFrom(edit)))
+            return false;
+    }
     if (!cursor.isEmpty() && !m_preferences->set(CursorKey, cursor))
         return false;
-    return unit.commit();
+    if (!unit.commit())
+        return false;
+    m_unannouncedReplacements += int(replaced.size());
+    return true;
 }
 
 void SyncEngine::checkIntegrity(const QJsonObject& integrity) const
@@ -345,9 +375,12 @@ void SyncEngine::failCycle(const QString& error)
 
 void SyncEngine::completeCycle()
 {
+    m_preferences->set(LastSyncKey, toIsoTimestamp(nowUtc()));
     setState(SyncState::Idle);
     emit syncCompleted();
     emit dataChanged();
+    if (m_unannouncedReplacements > 0)
+        emit changesReplaced(std::exchange(m_unannouncedReplacements, 0));
     if (m_resyncRequested) {
         m_resyncRequested = false;
         QTimer::singleShot(0, this, &SyncEngine::sync);

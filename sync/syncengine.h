@@ -17,6 +17,7 @@ class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
+class SyncConflictRepository;
 class TransactionRepository;
 
 namespace TovAccount {
@@ -28,6 +29,11 @@ class ApiClient;
 // the stored cursor and merges them. Cycles run on the auto-sync timer, on the debounce timer
 // that local changes restart, and on demand; at most one runs at a time, and a request made
 // during a cycle runs one more after it.
+//
+// A local edit that a newer copy from another device replaced (the server refused it as a
+// conflict, or the row was deleted there) is kept in the sync conflicts, with the page that
+// replaced it, and announced when the cycle completes. A completed cycle is the last sync the
+// preferences show ("lastSyncTimestamp").
 class SyncEngine : public QObject
 {
     Q_OBJECT
@@ -52,6 +58,8 @@ public:
     // True between startAutoSync() and stopAutoSync().
     bool isAutoSyncActive() const { return m_autoSyncTimer.isActive(); }
     static QString statusText(SyncState state);
+    // The local versions that pulled copies replaced, kept for the user to look at.
+    SyncConflictRepository* conflicts() const { return m_conflicts; }
 
     // Marks every live row for pushing again and forgets the cursor, then syncs: the next
     // cycle pushes everything and pulls everything from the start.
@@ -69,6 +77,9 @@ signals:
     void syncCompleted();
     void syncFailed(const QString& error);
     void dataChanged();
+    // After a completed cycle, when pulled copies replaced local edits since the last such
+    // announcement: how many, each now in conflicts().
+    void changesReplaced(int count);
 
 private:
     void setState(SyncState state);
@@ -99,12 +110,15 @@ private:
     SplitLineRepository* m_splitLines;
     PreferencesRepository* m_preferences;
     ChangeApplier* m_applier;
+    SyncConflictRepository* m_conflicts;
 
     QTimer m_autoSyncTimer;
     QTimer m_debounceTimer;
     SyncState m_state = SyncState::Idle;
     QString m_lastError;
     int m_pullPages = 0;
+    // Kept through failed cycles until a completed one announces them.
+    int m_unannouncedReplacements = 0;
     bool m_resyncRequested = false;
     std::function<bool()> m_canSync;
     // Where the push stands: the tables in the order they are pushed (accounts, categories,

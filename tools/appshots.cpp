@@ -1,10 +1,10 @@
 // appshots <directory> [language]: starts the application in the language ("en" when none is
 // given: es, de, fr, ja) on a temporary database holding the sample household and writes PNG
 // screenshots of the welcome screen, the no-accounts panel, the main window (also with a
-// status-bar message), its menus and context menus, the Keyboard Shortcuts box, the register
-// while a row is being edited and with a payment typed with a decimal comma, the recurring,
-// reconciliation and reconciliation history windows, and every dialog, in the light and the dark
-// theme.
+// status-bar message, and with the word that a sync replaced edits made here), its menus and
+// context menus, the Keyboard Shortcuts box, the register while a row is being edited and with a
+// payment typed with a decimal comma, the recurring, reconciliation and reconciliation history
+// windows, and every dialog, in the light and the dark theme.
 
 #include "tools/shots.h"
 
@@ -19,6 +19,7 @@
 #include "services/ledger/transactionservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/sampledata/sampledataservice.h"
+#include "sync/syncengine.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
@@ -270,6 +271,10 @@ int main(int argc, char** argv)
         window.statusBar()->showMessage(
             QCoreApplication::translate("MainWindow", "Select an account first"));
         save(&window, QStringLiteral("status-message-%1").arg(theme));
+        window.statusBar()->clearMessage();
+        // The word a sync gives when another device's copies replaced edits made here.
+        emit state.syncEngine()->changesReplaced(2);
+        save(&window, QStringLiteral("status-conflicts-%1").arg(theme));
         window.statusBar()->clearMessage();
         saveMenus(window, theme);
         saveWhileOpen(QStringLiteral("keyboard-shortcuts-%1").arg(theme), [&window] {

@@ -1,23 +1,66 @@
 // settingsshots <directory> [language]: the preferences window, each of its four pages, over the
-// sample household with one account deleted, in the light and the dark theme, signed out and
-// then signed in (offline, the account service out of reach); and the General page after the
-// theme and the largest font were chosen with the window open.
+// sample household with one account deleted and three sync conflicts (an edit that can be put
+// back, a recurring row deleted on another device and a payment of the deleted account), in the
+// light and the dark theme, signed out and then signed in (offline, the account service out of
+// reach); and the General page after the theme and the largest font were chosen with the window
+// open.
 
 #include "tools/shots.h"
 
 #include "app/appstate.h"
+#include "app/core/isodates.h"
 #include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
+#include "data/syncconflictrepository.h"
+#include "data/transactionrepository.h"
 #include "libs/account/client.h"
 #include "libs/account/tokens/filetokenstore.h"
 #include "services/ledger/accountservice.h"
+#include "services/recurring/recurringservice.h"
 #include "services/sampledata/sampledataservice.h"
+#include "sync/changedescription.h"
+#include "sync/syncengine.h"
+#include "sync/wire/changepayload.h"
 #include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/thememanager.h"
 
 #include <QComboBox>
+#include <QJsonDocument>
 #include <QListWidget>
 
 namespace {
+
+void recordConflict(AppState& state, const QJsonObject& change, const QString& description,
+                    int minutesAgo)
+{
+    SyncConflict conflict;
+    conflict.entityType = change.value(QStringLiteral("entity_type")).toString();
+    conflict.entityId = change.value(QStringLiteral("entity_id")).toString();
+    conflict.localChange = QString::fromUtf8(QJsonDocument(change).toJson());
+    conflict.description = description;
+    conflict.replacedAt = nowUtc().addSecs(-60 * minutesAgo);
+    state.syncEngine()->conflicts()->record(conflict);
+}
+
+// The local versions a sync replaced, as the Data & Sync page lists them.
+void addConflicts(AppState& state)
+{
+    Transaction edited = state.transactionRepository()
+                             ->listByAccount(QStringLiteral("sample-acct-checking"))
+                             .constFirst();
+    edited.amount -= 500;
+    recordConflict(state, ChangePayload::transaction(edited, {}),
+                   ChangeDescription::of(edited, Currency::USD), 5);
+    const RecurringTransaction recurring = state.recurringRepository()->listAll().constFirst();
+    state.recurringService()->remove(recurring.id);
+    recordConflict(state, ChangePayload::recurring(recurring),
+                   ChangeDescription::of(recurring, Currency::USD), 12);
+    const Transaction gone = state.transactionRepository()
+                                 ->listByAccount(QStringLiteral("sample-acct-savings"))
+                                 .constFirst();
+    recordConflict(state, ChangePayload::transaction(gone, {}),
+                   ChangeDescription::of(gone, Currency::USD), 40);
+}
 
 // Every page of the preferences window at the size it opens with, and the Data & Sync page
 // larger, in both themes; `suffix` tells the sign-in state in the file names.
@@ -95,6 +138,7 @@ int main(int argc, char* argv[])
     if (!state.initialize())
         return 1;
     SampleDataService(state.database()).load();
+    addConflicts(state);
     state.accountService()->remove(QStringLiteral("sample-acct-savings"));
 
     bool saved = shootPages(state, directory, QString());

@@ -160,6 +160,11 @@ void TestSchema::tables_data()
                                                "entity_id TEXT 1 - 0",  "action TEXT 1 - 0",
                                                "created_at TEXT 1 - 0", "processed INTEGER 1 0 0"}
                                 << QStringList{};
+    QTest::newRow("sync_conflicts")
+        << "sync_conflicts" << QStringList{"id INTEGER 0 - 1",       "entity_type TEXT 1 - 0",
+                                           "entity_id TEXT 1 - 0",   "local_change TEXT 1 - 0",
+                                           "description TEXT 1 - 0", "replaced_at TEXT 1 - 0"}
+        << QStringList{};
     QTest::newRow("preferences") << "preferences"
                                  << QStringList{"key TEXT 0 - 1", "value TEXT 0 - 0"}
                                  << QStringList{};

@@ -6,6 +6,7 @@
 #include "data/reconciliation.h"
 
 #include <QJsonArray>
+#include <QLocale>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
@@ -128,6 +129,8 @@ private:
 private slots:
     void merge_data();
     void merge();
+    void replacedPendingEditsAreKept_data();
+    void replacedPendingEditsAreKept();
 };
 
 void TestChangeApplier::merge_data()
@@ -179,6 +182,16 @@ void TestChangeApplier::merge_data()
         << "transaction" << synced3
         << QJsonObject{{"version", 4}, {"deleted_at", "2026-04-02T10:00:00Z"}} << "x-1"
         << QJsonObject{{"deleted", true}, {"sync_status", "pending"}, {"payee", "Server"}};
+    // The server refuses every later upsert of a deleted row: a pending edit of it, whatever
+    // its version, would never be pushed, and the devices would disagree for good.
+    QTest::newRow("deleted wins over a pending edit of a higher version")
+        << "transaction" << QJsonObject{{"version", 5}, {"pending", true}}
+        << QJsonObject{{"version", 4}, {"deleted_at", "2026-04-02T10:00:00Z"}} << "x-1"
+        << QJsonObject{{"deleted", true}, {"sync_status", "pending"}};
+    QTest::newRow("deleted wins over a pending recurring edit of the same version")
+        << "recurring" << pending3
+        << QJsonObject{{"version", 3}, {"deleted_at", "2026-04-02T10:00:00Z"}} << "x-1"
+        << QJsonObject{{"deleted", true}};
     QTest::newRow("deleted, no local row: nothing")
         << "transaction" << QJsonObject()
         << QJsonObject{{"version", 4}, {"deleted_at", "2026-04-02T10:00:00Z"}} << "x-1"
@@ -341,6 +354,95 @@ void TestChangeApplier::merge()
                  qPrintable(QStringLiteral("%1: %2, expected %3")
                                 .arg(key, actual.toString(), want.toString())));
     }
+}
+
+void TestChangeApplier::replacedPendingEditsAreKept_data()
+{
+    QTest::addColumn<QString>("entity");
+    QTest::addColumn<QJsonObject>("local");  // the local row "x-1", as in merge()
+    QTest::addColumn<QJsonObject>("pulled"); // over the entity's base record
+    // The replaced local change's payload fields to check; empty: nothing was replaced.
+    QTest::addColumn<QJsonObject>("kept");
+    QTest::addColumn<QString>("description");
+
+    const QJsonObject pending3{{"version", 3}, {"pending", true}};
+    QTest::newRow("pending edit replaced by a higher version")
+        << "transaction" << pending3 << QJsonObject{{"version", 4}}
+        << QJsonObject{{"payee", "Local"}, {"amount", -100}, {"client_id", "x-1"}}
+        << "3/1/26 · Local · -$1.00";
+    QTest::newRow("pending edit replaced by a deletion")
+        << "transaction" << QJsonObject{{"version", 5}, {"pending", true}}
+        << QJsonObject{{"version", 4}, {"deleted_at", "2026-04-02T10:00:00Z"}}
+        << QJsonObject{{"payee", "Local"}} << "3/1/26 · Local · -$1.00";
+    QTest::newRow("split lines go with the replaced edit")
+        << "transaction" << QJsonObject{{"version", 1}, {"pending", true}, {"split", true}}
+        << QJsonObject{{"version", 2}} << QJsonObject{{"is_split", true}, {"split_lines", 3}}
+        << "3/1/26 · Local · -$1.00";
+    QTest::newRow("account edit replaced")
+        << "account" << QJsonObject{{"version", 1}, {"pending", true}}
+        << QJsonObject{{"version", 2}} << QJsonObject{{"name", "Local"}} << "Local";
+    QTest::newRow("recurring edit replaced")
+        << "recurring" << pending3 << QJsonObject{{"version", 4}}
+        << QJsonObject{{"payee", "Local"}, {"amount", -100}} << "Local · -$1.00";
+    QTest::newRow("statement replaced")
+        << "reconciliation" << pending3 << QJsonObject{{"version", 4}}
+        << QJsonObject{{"statement_balance", 100}} << "3/1/26 · $1.00";
+    QTest::newRow("synced row: nothing of this device's is lost")
+        << "transaction" << QJsonObject{{"version", 3}} << QJsonObject{{"version", 4}}
+        << QJsonObject() << QString();
+    QTest::newRow("pending edit that stays: nothing replaced")
+        << "transaction" << pending3 << QJsonObject{{"version", 3}} << QJsonObject() << QString();
+    QTest::newRow("pulled copy holding the edit: nothing lost")
+        << "transaction" << pending3
+        << QJsonObject{{"version", 4}, {"payee", "Local"}, {"amount", -100}, {"date", "2026-03-01"}}
+        << QJsonObject() << QString();
+    QTest::newRow("account differing only in being shared: nothing lost")
+        << "account" << QJsonObject{{"version", 1}, {"pending", true}}
+        << QJsonObject{{"version", 2},      {"name", "Local"},       {"account_type", "checking"},
+                       {"currency", "USD"}, {"starting_balance", 0}, {"is_shared", true}}
+        << QJsonObject() << QString();
+}
+
+// A local edit not yet pushed that a pulled record replaces is handed over whole, as the
+// change it would have been pushed as, with what the user knows the row by.
+void TestChangeApplier::replacedPendingEditsAreKept()
+{
+    QFETCH(QString, entity);
+    QFETCH(QJsonObject, local);
+    QFETCH(QJsonObject, pulled);
+    QFETCH(QJsonObject, kept);
+    QFETCH(QString, description);
+
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    SyncBench bench;
+    Account account = testAccount("a-1", "Checking");
+    account.syncStatus = SyncStatus::Synced;
+    QVERIFY(bench.accounts.insert(account));
+    QVERIFY(bench.categories.insert(testCategory("cat-1", "Food")));
+    addLocalRow(bench, entity, local);
+    ChangeApplier applier(&bench.accounts, &bench.transactions, &bench.categories, &bench.recurring,
+                          &bench.reconciliations, &bench.splitLines);
+    apply(applier, entity, merged(baseRecord(entity), pulled));
+
+    const QList<ReplacedEdit> replaced = applier.takeReplacedEdits();
+    if (kept.isEmpty()) {
+        QVERIFY(replaced.isEmpty());
+        return;
+    }
+    QCOMPARE(replaced.size(), 1);
+    const QJsonObject change = replaced.first().localChange;
+    QCOMPARE(change["entity_type"].toString(), entity);
+    QCOMPARE(change["entity_id"].toString(), "x-1");
+    QCOMPARE(change["action"].toString(), "upsert");
+    const QJsonObject payload = change["payload"].toObject();
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+        if (it.key() == "split_lines")
+            QCOMPARE(payload["split_lines"].toArray().size(), it.value().toInt());
+        else
+            QCOMPARE(payload[it.key()], it.value());
+    }
+    QCOMPARE(replaced.first().description, description);
+    QVERIFY(applier.takeReplacedEdits().isEmpty()); // handed over once
 }
 
 QTEST_GUILESS_MAIN(TestChangeApplier)

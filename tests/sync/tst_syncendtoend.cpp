@@ -1,3 +1,4 @@
+#include "sync/conflicts/syncconflictservice.h"
 #include "sync/sharing/accountsharingservice.h"
 #include "sync/syncengine.h"
 
@@ -12,7 +13,12 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/syncconflictrepository.h"
 #include "data/transactionrepository.h"
+#include "services/categories/categoryservice.h"
+#include "services/ledger/accountservice.h"
+#include "services/ledger/transactionservice.h"
+#include "services/recurring/recurringservice.h"
 
 #include "server/accounts/groupservice.h"
 
@@ -26,6 +32,31 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// The services the program writes through, over one device's open database: to be dropped
+// before another device's database opens.
+struct Ledger
+{
+    explicit Ledger(Session& s)
+        : accounts(&s.database, &s.accounts, &s.transactions, &s.recurring, &s.reconciliations),
+          transactions(&s.database, &s.accounts, &s.transactions, &s.splitLines),
+          categories(&s.categories), recurring(&s.recurring, &transactions),
+          conflicts(&s.database, s.engine->conflicts(), &s.accounts, &s.transactions, &s.categories,
+                    &s.recurring, &s.reconciliations, &accounts, &transactions, &categories,
+                    &recurring)
+    {
+    }
+
+    AccountService accounts;
+    TransactionService transactions;
+    CategoryService categories;
+    RecurringService recurring;
+    SyncConflictService conflicts;
+};
+
+} // namespace
+
 // Devices converge through a real server: one user's two devices, and an account shared with
 // a member of the family group.
 class TestSyncEndToEnd : public QObject
@@ -36,6 +67,7 @@ private slots:
     void init();
     void twoDevicesOfOneUserConverge();
     void sharedAccountReachesTheMemberOnly();
+    void replacedEditsAreKeptAndCanBePutBack();
 
 private:
     std::unique_ptr<TestServer> m_server;
@@ -137,6 +169,75 @@ void TestSyncEndToEnd::sharedAccountReachesTheMemberOnly()
     QVERIFY(annsLaptop.sync());
     QVERIFY(!annsLaptop.s().accounts.byId("a-usd")->isDeleted());
     QVERIFY(!annsLaptop.s().transactions.byId("t-bread")->isDeleted());
+}
+
+// Both devices change the same rows offline: the laptop pays 90.00 where the desktop pays
+// 95.00, and deletes the split transaction the desktop renames. The laptop syncs first and
+// wins; the desktop shows the laptop's versions and keeps its own among the conflicts, from
+// where Keep Mine brings them to both devices.
+void TestSyncEndToEnd::replacedEditsAreKeptAndCanBePutBack()
+{
+    Device laptop(*m_server, "ann@example.org");
+    Device desktop(*m_server, "ann@example.org");
+    writeLedger(laptop);
+    QVERIFY(laptop.sync());
+    QVERIFY(desktop.sync());
+
+    {
+        Ledger ledger(laptop.s());
+        Transaction bread = *laptop.s().transactions.byId("t-bread");
+        bread.amount = -9000;
+        QVERIFY(ledger.transactions.editInPlace(bread));
+        QVERIFY(ledger.transactions.remove(*laptop.s().transactions.byId("t-market")));
+    }
+    {
+        Ledger ledger(desktop.s());
+        Transaction bread = *desktop.s().transactions.byId("t-bread");
+        bread.amount = -9500;
+        QVERIFY(ledger.transactions.editInPlace(bread));
+        Transaction market = *desktop.s().transactions.byId("t-market");
+        market.payee = "Farmers Market";
+        QVERIFY(ledger.transactions.editInPlace(market));
+    }
+    QVERIFY(laptop.sync());
+    QSignalSpy replaced(desktop.s().engine.get(), &SyncEngine::changesReplaced);
+    QVERIFY(desktop.sync());
+    QCOMPARE(replaced.size(), 1);
+    QCOMPARE(replaced.first().first().toInt(), 2);
+    QCOMPARE(desktop.s().transactions.byId("t-bread")->amount, -9000);
+    QVERIFY(desktop.s().transactions.byId("t-market")->isDeleted());
+    QVERIFY(desktop.sync()); // the deletion's echo settles; nothing new is replaced
+    QCOMPARE(replaced.size(), 1);
+    QCOMPARE(laptop.data(), desktop.data());
+    QCOMPARE(laptop.s().engine->conflicts()->count(), 0);
+
+    const QList<SyncConflict> conflicts = desktop.s().engine->conflicts()->listAll();
+    QCOMPARE(conflicts.size(), 2);
+    QStringList descriptions;
+    for (const SyncConflict& conflict : conflicts)
+        descriptions << conflict.entityId + ": " + conflict.description.section(" · ", 1);
+    descriptions.sort();
+    QCOMPARE(descriptions,
+             QStringList({"t-bread: Bakery · -$95.00", "t-market: Farmers Market · -$30.00"}));
+    {
+        Ledger ledger(desktop.s());
+        for (const SyncConflict& conflict : conflicts)
+            QVERIFY(ledger.conflicts.keepMine(conflict.id));
+    }
+    QVERIFY(desktop.sync());
+    QVERIFY(laptop.sync());
+    QCOMPARE(laptop.s().transactions.byId("t-bread")->amount, -9500);
+    const QString market =
+        laptop.s()
+            .scalar("SELECT id FROM transactions WHERE payee = 'Farmers Market' AND deleted_at "
+                    "IS NULL")
+            .toString();
+    QCOMPARE(market.size(), 36); // back as a new transaction
+    QCOMPARE(laptop.s().splitLines.listForTransaction(market).size(), 2);
+    QVERIFY(desktop.sync());
+    QCOMPARE(laptop.data(), desktop.data());
+    QCOMPARE(desktop.s().engine->conflicts()->count(), 0);
+    QCOMPARE(laptop.s().engine->conflicts()->count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSyncEndToEnd)

@@ -3,10 +3,17 @@
 #include "tests/common/testrecords.h"
 #include "tests/sync/syncbench.h"
 
+#include "data/syncconflictrepository.h"
 #include "data/unitofwork.h"
 
+#include "libs/account/client.h"
+
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 
 Q_DECLARE_METATYPE(HttpTestReply)
@@ -69,9 +76,11 @@ private slots:
     void syncDuringACycleRunsExactlyOneMore();
     void failuresEndTheCycle_data();
     void failuresEndTheCycle();
+    void unreachableServerIsSaidInWords();
     void refusedRefreshEndsInError();
     void unusableRecordsAreSkipped();
     void editDuringPushStaysPendingAndSurvivesThePull();
+    void refusedEditReplacedByThePullIsKept();
     void pageIsStoredInOneCommitWithItsCursor();
     void canSyncFalseStaysIdle();
     void statusTexts();
@@ -83,6 +92,7 @@ void TestSyncEngine::nothingPendingStartsWithThePull()
     bench.answerPulls(emptyPage());
     QSignalSpy states(bench.engine.get(), &SyncEngine::stateChanged);
     QSignalSpy data(bench.engine.get(), &SyncEngine::dataChanged);
+    const QDateTime started = nowUtc();
     QVERIFY(bench.syncAndWait());
     QVERIFY(bench.account.server.requestsTo("POST", SyncBench::pushPath()).isEmpty());
     const auto pulls = bench.account.server.requestsTo("GET", SyncBench::pullPath());
@@ -93,6 +103,8 @@ void TestSyncEngine::nothingPendingStartsWithThePull()
     QCOMPARE(states.size(), 2);
     QCOMPARE(data.size(), 1);
     QCOMPARE(bench.preferences.get("syncCursor"), "c-1");
+    // The completed cycle is the last sync the preferences show.
+    QVERIFY(fromIsoTimestamp(bench.preferences.get("lastSyncTimestamp")) >= started);
 }
 
 void TestSyncEngine::pushesInBatchesOfFiveHundred()
@@ -293,14 +305,22 @@ void TestSyncEngine::failuresEndTheCycle_data()
     QTest::addColumn<HttpTestReply>("reply");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("push 500") << SyncBench::pushPath() << HttpTestReply::json(500, {})
-                              << "Push failed (HTTP 500)";
+    QTest::newRow("push 500")
+        << SyncBench::pushPath() << HttpTestReply::json(500, {})
+        << "The sync server ran into a problem (HTTP 500); sync will try again later";
     QTest::newRow("push cut") << SyncBench::pushPath() << HttpTestReply::dropped()
-                              << "Push failed (HTTP 0)";
-    QTest::newRow("pull 503") << SyncBench::pullPath() << HttpTestReply::json(503, {})
-                              << "Pull failed (HTTP 503)";
+                              << "The sync server could not be reached";
+    QTest::newRow("push 429") << SyncBench::pushPath() << HttpTestReply::json(429, {})
+                              << "The sync server is busy; sync will try again later";
+    QTest::newRow("pull 503")
+        << SyncBench::pullPath() << HttpTestReply::json(503, {})
+        << "The sync server ran into a problem (HTTP 503); sync will try again later";
     QTest::newRow("pull cut") << SyncBench::pullPath() << HttpTestReply::dropped()
-                              << "Pull failed (HTTP 0)";
+                              << "The sync server could not be reached";
+    QTest::newRow("pull 404") << SyncBench::pullPath() << HttpTestReply::json(404, {})
+                              << "The server at this address does not offer sync (HTTP 404)";
+    QTest::newRow("pull 418") << SyncBench::pullPath() << HttpTestReply::json(418, {})
+                              << "The sync server refused the request (HTTP 418)";
 }
 
 void TestSyncEngine::failuresEndTheCycle()
@@ -311,6 +331,7 @@ void TestSyncEngine::failuresEndTheCycle()
     SyncBench bench;
     addTransactions(bench, 2);
     bench.preferences.set("syncCursor", "c-old");
+    bench.preferences.set("lastSyncTimestamp", "2026-01-02T03:04:05Z");
     bench.acceptAllPushes();
     bench.answerPulls(emptyPage("c-new"));
     const QByteArray method = failingPath == SyncBench::pushPath() ? "POST" : "GET";
@@ -324,6 +345,7 @@ void TestSyncEngine::failuresEndTheCycle()
     QCOMPARE(bench.engine->state(), SyncState::Error);
     QCOMPARE(completed.size(), 0);
     QCOMPARE(bench.preferences.get("syncCursor"), "c-old");
+    QCOMPARE(bench.preferences.get("lastSyncTimestamp"), "2026-01-02T03:04:05Z");
     QCOMPARE(pendingRows(bench), method == "POST" ? 3 : 0);
 
     // The next sync() leaves the error behind.
@@ -332,10 +354,29 @@ void TestSyncEngine::failuresEndTheCycle()
                                       ? HttpTestReply::json(200, {{"results", QJsonArray()}})
                                       : HttpTestReply::json(200, emptyPage("c-new")));
     bench.acceptAllPushes();
+    const QDateTime recovering = nowUtc();
     QVERIFY(bench.syncAndWait());
     QCOMPARE(bench.engine->state(), SyncState::Idle);
     QCOMPARE(pendingRows(bench), 0);
     QCOMPARE(bench.preferences.get("syncCursor"), "c-new");
+    QVERIFY(fromIsoTimestamp(bench.preferences.get("lastSyncTimestamp")) >= recovering);
+}
+
+// Nothing listens at the sync server's address: said as such, not as a status code.
+void TestSyncEngine::unreachableServerIsSaidInWords()
+{
+    SyncBench bench;
+    addTransactions(bench, 1);
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    bench.account.client()->setSyncBaseUrl(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port)));
+    QSignalSpy failed(bench.engine.get(), &SyncEngine::syncFailed);
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), "The sync server could not be reached");
+    QVERIFY(!bench.preferences.getOptional("lastSyncTimestamp"));
 }
 
 void TestSyncEngine::refusedRefreshEndsInError()
@@ -350,7 +391,8 @@ void TestSyncEngine::refusedRefreshEndsInError()
     QSignalSpy failed(bench.engine.get(), &SyncEngine::syncFailed);
     QVERIFY(bench.syncAndWait());
     QCOMPARE(failed.size(), 1);
-    QCOMPARE(failed.first().first().toString(), "Push failed (HTTP 401)");
+    QCOMPARE(failed.first().first().toString(),
+             "The sync server no longer accepts your sign-in; please sign in again");
     QCOMPARE(bench.engine->state(), SyncState::Error);
     // Syncing, then Error once: the refused refresh and the failed push do not repeat it.
     QCOMPARE(states.size(), 2);
@@ -398,6 +440,69 @@ void TestSyncEngine::unusableRecordsAreSkipped()
     QVERIFY(bench.syncAndWait());
     QCOMPARE(bench.preferences.get("syncCursor"), "c-2");
     QCOMPARE(bench.db.scalar("SELECT COUNT(*) FROM transactions").toInt(), 2);
+}
+
+// The server refuses an edit as a conflict and the pull brings the other device's copy: the
+// edit is kept among the conflicts and announced once, after the cycle that completes, even
+// when the page that replaced it belonged to a cycle that failed later.
+void TestSyncEngine::refusedEditReplacedByThePullIsKept()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    SyncBench bench;
+    addAccount(bench);
+    QVERIFY(bench.transactions.insert(testTransaction("t-1", "a-1", Day, "Mine", -9500)));
+    bench.account.server.setHandler("POST", SyncBench::pushPath(), [](const HttpTestRequest& r) {
+        QJsonObject body = acceptedResults(r.json());
+        QJsonArray results = body["results"].toArray();
+        for (qsizetype i = 0; i < results.size(); ++i) {
+            QJsonObject result = results[i].toObject();
+            if (result["entity_id"] == "t-1") {
+                result["status"] = "conflict";
+                result["message"] = "Version 1 is older than the server's version 3.";
+            }
+            results[i] = result;
+        }
+        body["results"] = results;
+        return HttpTestReply::json(200, body);
+    });
+    const QJsonObject theirs{{"id", "srv-t-1"},      {"client_id", "t-1"}, {"account_id", "a-1"},
+                             {"date", "2026-03-14"}, {"payee", "Theirs"},  {"amount", -9000},
+                             {"version", 3}};
+    QJsonObject firstPage{
+        {"transactions", QJsonArray{theirs}}, {"cursor", "c-1"}, {"has_more", true}};
+    bench.account.server.queueReply("GET", SyncBench::pullPath(),
+                                    HttpTestReply::json(200, firstPage));
+    bench.account.server.queueReply("GET", SyncBench::pullPath(), HttpTestReply::json(503, {}));
+    bench.answerPulls(emptyPage("c-2"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Push result not ok"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Push batch: 1 ok, 1 errors"));
+
+    QSignalSpy replaced(bench.engine.get(), &SyncEngine::changesReplaced);
+    QSignalSpy failed(bench.engine.get(), &SyncEngine::syncFailed);
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(failed.size(), 1);
+    // The first page is stored: the other device's copy shows, the edit is kept.
+    QCOMPARE(bench.transactions.byId("t-1")->payee, "Theirs");
+    QCOMPARE(bench.transactions.byId("t-1")->syncStatus, SyncStatus::Synced);
+    const QList<SyncConflict> conflicts = bench.engine->conflicts()->listAll();
+    QCOMPARE(conflicts.size(), 1);
+    QCOMPARE(conflicts.first().entityType, "transaction");
+    QCOMPARE(conflicts.first().entityId, "t-1");
+    QCOMPARE(conflicts.first().description, "3/14/26 · Mine · -$95.00");
+    const QJsonObject kept =
+        QJsonDocument::fromJson(conflicts.first().localChange.toUtf8()).object();
+    QCOMPARE(kept["payload"]["payee"].toString(), "Mine");
+    QCOMPARE(kept["payload"]["amount"].toInteger(), -9500);
+    QCOMPARE(replaced.size(), 0); // not while the cycle failed
+
+    QSignalSpy completed(bench.engine.get(), &SyncEngine::syncCompleted);
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(completed.size(), 1);
+    QCOMPARE(replaced.size(), 1);
+    QCOMPARE(replaced.first().first().toInt(), 1);
+    QVERIFY(bench.syncAndWait());
+    QCOMPARE(replaced.size(), 1); // announced once
+    QCOMPARE(bench.engine->conflicts()->count(), 1);
 }
 
 void TestSyncEngine::editDuringPushStaysPendingAndSurvivesThePull()

@@ -992,6 +992,14 @@ void MainWindow::connectSync()
     connect(engine, &SyncEngine::syncFailed, this, [this](const QString& error) {
         m_statusBar->showTransient(tr("Sync failed: %1").arg(error), 5000);
     });
+    // Said after "Sync complete", over it: an edit of this device is no longer what it shows.
+    connect(engine, &SyncEngine::changesReplaced, this, [this](int count) {
+        m_statusBar->showTransient(
+            tr("%n change(s) was/were replaced by a newer version from another device "
+               "(see Preferences → Data & Sync)",
+               nullptr, count),
+            5000);
+    });
     // Pulled changes are shown at once.
     connect(engine, &SyncEngine::dataChanged, this, [this] {
         refreshAccountList();

@@ -6,6 +6,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/ledger/accountservice.h"
+#include "sync/syncengine.h"
 #include "tests/common/testapp.h"
 #include "tests/common/testrecords.h"
 #include "ui/register/registermodel.h"
@@ -178,6 +179,8 @@ private slots:
     void balancesFollowTheFirstPaint();
     void autoPostRunsAtStart();
     void statusBarFollowsCounts();
+    void replacedChangesAreAnnounced_data();
+    void replacedChangesAreAnnounced();
     void keyboardShortcutsNameTheKeys();
     void shortcutsBoxListsEveryMenuKey();
     void shortcutsBoxListsTheRegisterAndAccountKeys();
@@ -685,6 +688,32 @@ void TestMainWindow::statusBarFollowsCounts()
         testRecurring(QStringLiteral("r"), QStringLiteral("a"), QStringLiteral("Rent"), -1,
                       Frequency::Monthly, QDate::currentDate()));
     QVERIFY(labelTexts().contains(QStringLiteral("  •  1 recurring due")));
+}
+
+void TestMainWindow::replacedChangesAreAnnounced_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("one") << 1 << "1 change";
+    QTest::newRow("three") << 3 << "3 change";
+}
+
+// A sync whose pull replaced edits of this device says so over its "Sync complete".
+void TestMainWindow::replacedChangesAreAnnounced()
+{
+    QFETCH(int, count);
+    QFETCH(QString, start);
+    TestApp app;
+    MainWindow window(app.state());
+    SyncEngine* engine = app.state()->syncEngine();
+    emit engine->syncCompleted();
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Sync complete"));
+    emit engine->changesReplaced(count);
+    const QString shown = window.statusBarWidget()->currentMessage();
+    QVERIFY2(shown.startsWith(start), qPrintable(shown));
+    QVERIFY2(shown.endsWith(QStringLiteral(" replaced by a newer version from another device "
+                                           "(see Preferences → Data & Sync)")),
+             qPrintable(shown));
 }
 
 void TestMainWindow::toolWindowsNeedACurrentAccount()

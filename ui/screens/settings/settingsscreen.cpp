@@ -2,6 +2,7 @@
 
 #include "ui/screens/settings/serverfield.h"
 #include "ui/screens/settings/settingssections.h"
+#include "ui/screens/settings/syncconflictspanel.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/theme/fontroles.h"
 #include "ui/theme/iconfont.h"
@@ -417,6 +418,12 @@ QWidget* SettingsScreen::buildDataPage()
     sync->addWidget(m_syncButtonRow);
     connect(m_syncNowButton, &QPushButton::clicked, this, &SettingsScreen::syncNow);
     connect(m_fullSyncButton, &QPushButton::clicked, this, &SettingsScreen::forceFullSync);
+
+    auto* conflicts = new SyncConflictsPanel(m_appState->syncConflictService(), page);
+    layout->addWidget(conflicts);
+    // A version put back goes out with the next sync, whatever kind of row it is.
+    connect(conflicts, &SyncConflictsPanel::changeKept, m_appState->syncEngine(),
+            &SyncEngine::scheduleSync);
 
     SettingsSections::addSeparator(layout);
     layout->addWidget(SettingsSections::header(

@@ -1,3 +1,4 @@
+#include "tests/common/httptestserver.h"
 #include "tests/common/testapp.h"
 #include "tests/common/testrecords.h"
 #include "tests/libs/account/testtokens.h"
@@ -10,11 +11,13 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
+#include "data/syncconflictrepository.h"
 #include "data/transactionrepository.h"
 #include "services/backup/backupservice.h"
 #include "services/ledger/accountservice.h"
 #include "services/ledger/transactionservice.h"
 #include "sync/syncengine.h"
+#include "sync/wire/changepayload.h"
 #include "ui/screens/settings/settingsscreen.h"
 #include "ui/theme/displaysettings.h"
 #include "ui/theme/thememanager.h"
@@ -25,6 +28,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -153,6 +158,8 @@ private slots:
     void syncButtonsWaitForTheCycle_data();
     void syncButtonsWaitForTheCycle();
     void restoreBringsBackWhatTheDeletionTook();
+    void conflictsAreKeptOrDiscarded();
+    void completedSyncShowsWhenItRan();
     void exportWritesWholeArchivesOnly_data();
     void exportWritesWholeArchivesOnly();
     void importReportsRefusalsAsFailures_data();
@@ -359,7 +366,8 @@ void TestSettingsScreen::syncButtonsWaitForTheCycle()
     QVERIFY(syncNow->isEnabled());
     QVERIFY(fullSync->isEnabled());
     const QString shown = visibleLabelTexts(screen).join('\n');
-    QVERIFY2(shown.contains("Never synced\nError: "), qPrintable(shown));
+    QVERIFY2(shown.contains("Never synced\nError: The sync server could not be reached"),
+             qPrintable(shown));
     QVERIFY(shown.contains("Sync error"));
 }
 
@@ -405,6 +413,112 @@ void TestSettingsScreen::restoreBringsBackWhatTheDeletionTook()
     QVERIFY(!state()->transactionRepository()->byId("kept")->isDeleted());
     QVERIFY(state()->transactionRepository()->byId("early")->isDeleted());
     QVERIFY(!deleted->isVisibleTo(&screen));
+}
+
+// Two local versions that other devices' copies replaced: a payment that is still there, which
+// Keep Mine writes again, and one whose account was deleted since, which can only be discarded.
+void TestSettingsScreen::conflictsAreKeptOrDiscarded()
+{
+    const QDate day(2026, 3, 14);
+    QVERIFY(state()->accountService()->create(testAccount("acc", "Everyday"), day));
+    QVERIFY(state()->accountService()->create(testAccount("old", "Old"), day));
+    Transaction theirs = testTransaction("bread", "acc", day, "Bakery", -9000);
+    QVERIFY(state()->transactionService()->add(theirs));
+    Transaction mine = *state()->transactionRepository()->byId("bread");
+    mine.amount = -9500;
+    Transaction gone = testTransaction("gone", "old", day, "Florist", -2000);
+    QVERIFY(state()->accountService()->remove("old").removed);
+    SyncConflictRepository* conflicts = state()->syncEngine()->conflicts();
+    for (const auto& [change, description] :
+         {std::pair{ChangePayload::transaction(mine, {}), QStringLiteral("Bakery · -$95.00")},
+          std::pair{ChangePayload::transaction(gone, {}), QStringLiteral("Florist · -$20.00")}}) {
+        SyncConflict conflict;
+        conflict.entityType = "transaction";
+        conflict.entityId = change["entity_id"].toString();
+        conflict.localChange = QString::fromUtf8(QJsonDocument(change).toJson());
+        conflict.description = description;
+        conflict.replacedAt = nowUtc();
+        QVERIFY(conflicts->record(conflict));
+    }
+
+    SettingsScreen screen(state());
+    screen.show();
+    screen.onCategoryChanged(2); // Data & Sync
+    auto* list = screen.findChild<QListWidget*>("syncConflicts");
+    QVERIFY(list && list->isVisibleTo(&screen));
+    QCOMPARE(list->count(), 2);
+    QPushButton* keep = button(screen, "Keep Mine");
+    QPushButton* discard = button(screen, "Discard");
+    QVERIFY(!keep->isEnabled() && !discard->isEnabled());
+    const auto select = [list](const QString& text) {
+        for (int row = 0; row < list->count(); ++row)
+            if (list->item(row)->text().startsWith(text))
+                list->setCurrentRow(row);
+    };
+
+    select("Transaction: Florist");
+    QVERIFY(
+        list->currentItem()->text().contains("deleted on another device; it cannot be put back"));
+    QVERIFY(!keep->isEnabled());
+    QVERIFY(discard->isEnabled());
+
+    select("Transaction: Bakery · -$95.00\nReplaced ");
+    QVERIFY(keep->isEnabled());
+    keep->click();
+    const Transaction kept = *state()->transactionRepository()->byId("bread");
+    QCOMPARE(kept.amount, -9500);
+    QCOMPARE(kept.syncStatus, SyncStatus::Pending);
+    QCOMPARE(list->count(), 1);
+
+    select("Transaction: Florist");
+    QString question;
+    answerNextMessageBox(QMessageBox::Yes, &question);
+    discard->click();
+    QCOMPARE(question, "Discard your version of \"Transaction: Florist · -$20.00\"? The version "
+                       "from the other device stays.");
+    QCOMPARE(conflicts->count(), 0);
+    QVERIFY(!list->isVisibleTo(&screen));
+}
+
+// Signed in with a server that answers: once a sync has completed, the page says when.
+void TestSettingsScreen::completedSyncShowsWhenItRan()
+{
+    HttpTestServer server;
+    QVERIFY(server.listen());
+    server.setReply("POST", "/api/v1/realms/tovarly/auth/token/refresh",
+                    HttpTestReply::json(200, {{"access_token", TestTokens::expiringIn(3600)},
+                                              {"refresh_token", "refresh-2"},
+                                              {"token_type", "Bearer"},
+                                              {"expires_in", 3600}}));
+    // The default categories go out first; the server takes every change.
+    server.setHandler("POST", "/sync/push", [](const HttpTestRequest& request) {
+        QJsonArray results;
+        for (const QJsonValue& change : request.json()["changes"].toArray())
+            results.append(QJsonObject{{"entity_type", change["entity_type"]},
+                                       {"entity_id", change["entity_id"]},
+                                       {"status", "ok"},
+                                       {"server_id", "srv-" + change["entity_id"].toString()}});
+        return HttpTestReply::json(200, {{"results", results}});
+    });
+    server.setReply("GET", "/sync/pull",
+                    HttpTestReply::json(200, {{"cursor", "c-1"}, {"has_more", false}}));
+    const PointedAt pointed(server.url().toString());
+    TovAccount::FileTokenStore tokens(m_app->tokenStorePath());
+    tokens.save(TovAccount::TokenStore::accessTokenKey(), TestTokens::expiringIn(3600));
+    tokens.save(TovAccount::TokenStore::refreshTokenKey(), QStringLiteral("refresh-1"));
+    restartWith({});
+    // The cycles that start-up runs (at once, then debounced) complete.
+    QTest::qWait(SyncEngine::DebounceMs + 500);
+    QTRY_VERIFY_WITH_TIMEOUT(preferences()->getOptional("lastSyncTimestamp").has_value(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(state()->syncEngine()->state(), SyncState::Idle, 10000);
+
+    SettingsScreen screen(state());
+    screen.show();
+    screen.onCategoryChanged(2); // Data & Sync
+    const QString shown = visibleLabelTexts(screen).join('\n');
+    QVERIFY2(shown.contains("Synced"), qPrintable(shown));
+    QVERIFY2(shown.contains("Last synced: "), qPrintable(shown));
+    QVERIFY2(!shown.contains("Never synced"), qPrintable(shown));
 }
 
 void TestSettingsScreen::exportWritesWholeArchivesOnly_data()
