@@ -9,6 +9,7 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "data/unitofwork.h"
 
 #include "app/core/ids.h"
 #include "app/core/money.h"
@@ -64,6 +65,13 @@ bool store(const Record& pulled, const std::optional<Record>& local, Repo* repos
             repository->keepPulledDeletion(pulled.id, pulled);
     }
     return true;
+}
+
+// The server's word that the user may no longer see the row; only ever on a deleted record.
+bool isWithdrawn(const QJsonObject& object)
+{
+    return flag(object, QStringLiteral("withdrawn")) &&
+           !text(object, QStringLiteral("deleted_at")).isEmpty();
 }
 
 // A record whose date it is filed under is unusable: logged and left out.
@@ -171,6 +179,11 @@ void ChangeApplier::applyReconciliation(const QJsonArray& records)
 void ChangeApplier::applyAccountRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Account>(object, m_accounts);
+    if (isWithdrawn(object)) {
+        if (match.row)
+            removeWithdrawnAccount(match.id);
+        return;
+    }
     Account account = pulledRecord<Account>(object, match.id);
     account.name = text(object, QStringLiteral("name"));
     account.accountType =
@@ -206,6 +219,11 @@ void ChangeApplier::applyCategoryRecord(const QJsonObject& object)
 void ChangeApplier::applyRecurringRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<RecurringTransaction>(object, m_recurring);
+    if (isWithdrawn(object)) {
+        if (match.row)
+            m_recurring->remove(match.id);
+        return;
+    }
     RecurringTransaction recurring = pulledRecord<RecurringTransaction>(object, match.id);
     recurring.accountId = text(object, QStringLiteral("account_id"));
     recurring.payee = text(object, QStringLiteral("payee"));
@@ -240,6 +258,11 @@ void ChangeApplier::applyRecurringRecord(const QJsonObject& object)
 void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Transaction>(object, m_transactions);
+    if (isWithdrawn(object)) {
+        if (match.row)
+            removeWithdrawnTransaction(match.id);
+        return;
+    }
     Transaction transaction = pulledRecord<Transaction>(object, match.id);
     transaction.accountId = text(object, QStringLiteral("account_id"));
     transaction.date = date(object, QStringLiteral("date"));
@@ -280,6 +303,11 @@ void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
 void ChangeApplier::applyReconciliationRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Reconciliation>(object, m_reconciliations);
+    if (isWithdrawn(object)) {
+        if (match.row)
+            m_reconciliations->remove(match.id);
+        return;
+    }
     Reconciliation reconciliation = pulledRecord<Reconciliation>(object, match.id);
     reconciliation.accountId = text(object, QStringLiteral("account_id"));
     reconciliation.statementDate = date(object, QStringLiteral("statement_date"));
@@ -292,4 +320,31 @@ void ChangeApplier::applyReconciliationRecord(const QJsonObject& object)
         return;
     }
     store(reconciliation, match.row, m_reconciliations);
+}
+
+void ChangeApplier::removeWithdrawnAccount(const QString& id)
+{
+    // Rows added here and never pushed go with it: the server refuses them now.
+    UnitOfWork unit(m_accounts->database());
+    if (!unit.isActive() || !m_splitLines->deleteForAccount(id))
+        return;
+    const int transactions = m_transactions->removeByAccount(id);
+    const int recurring = m_recurring->removeByAccount(id);
+    const int reconciliations = m_reconciliations->removeByAccount(id);
+    if (transactions < 0 || recurring < 0 || reconciliations < 0 || !m_accounts->remove(id) ||
+        !unit.commit()) {
+        qWarning() << "applyAccount: could not remove the withdrawn account" << id;
+        return;
+    }
+    qInfo() << "Access to account" << id << "was withdrawn: removed it with" << transactions
+            << "transactions," << recurring << "recurring rows and" << reconciliations
+            << "reconciliations";
+}
+
+void ChangeApplier::removeWithdrawnTransaction(const QString& id)
+{
+    UnitOfWork unit(m_transactions->database());
+    if (!unit.isActive() || !m_splitLines->deleteForTransaction(id) ||
+        !m_transactions->remove(id) || !unit.commit())
+        qWarning() << "applyTransactionChange: could not remove the withdrawn transaction" << id;
 }

@@ -16,6 +16,10 @@ class TransactionRepository;
 // skipped when its key date is unusable or an amount lies beyond what a form takes, and
 // replaces the local row when its version is not lower. A local edit still waiting to be pushed
 // keeps its place against a server copy of the same version: that copy is older than the edit.
+// A record withdrawn from the user (an account no longer shared with them, a row moved out of
+// it) removes the local row outright, an account with everything booked to it: the rows were
+// never the user's, so they are not kept as deletions the user could restore and push back as
+// their own.
 class ChangeApplier : public QObject
 {
     Q_OBJECT
@@ -44,6 +48,8 @@ private:
     void applyRecurringRecord(const QJsonObject& object);
     void applyTransactionRecord(const QJsonObject& object);
     void applyReconciliationRecord(const QJsonObject& object);
+    void removeWithdrawnAccount(const QString& id);
+    void removeWithdrawnTransaction(const QString& id);
 
     AccountRepository* m_accounts;
     TransactionRepository* m_transactions;
