@@ -140,6 +140,14 @@ bool AccountRepository::restore(const QString& id)
     return ok;
 }
 
+bool AccountRepository::remove(const QString& id)
+{
+    const int removed = removeById(id);
+    if (removed > 0)
+        announce();
+    return removed >= 0;
+}
+
 bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& orders)
 {
     UnitOfWork unit(database());

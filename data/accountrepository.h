@@ -26,6 +26,10 @@ public:
     bool update(const Account& account);
     bool softDelete(const QString& id);
     bool restore(const QString& id);
+    // Removes the row outright, once nothing is booked to it any more: for an account that left
+    // the user's books without the user deleting it (a share withdrawn), so that nothing of it
+    // is left to restore or push.
+    bool remove(const QString& id);
     // Stores each id's position; neither version nor sync status change, so a reordering
     // alone is not pushed.
     bool updateSortOrders(const QList<QPair<QString, int>>& orders);

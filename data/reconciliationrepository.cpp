@@ -114,6 +114,22 @@ int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
     return changed;
 }
 
+bool ReconciliationRepository::remove(const QString& id)
+{
+    const int removed = removeById(id);
+    if (removed > 0)
+        announce();
+    return removed >= 0;
+}
+
+int ReconciliationRepository::removeByAccount(const QString& accountId)
+{
+    const int removed = removeByAccountId(accountId);
+    if (removed > 0)
+        announce();
+    return removed;
+}
+
 int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
     const int changed = restoreByAccountId(accountId, since);

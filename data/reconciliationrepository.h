@@ -4,7 +4,9 @@
 #include "data/repository.h"
 
 // The only code that reads and writes reconciliations. A reconciliation disappears only with
-// its account: there is no single-row delete.
+// its account: there is no single-row soft delete. It is removed outright, alone or with the
+// rest of its account, when it leaves the user's books without the user deleting it (a share
+// withdrawn).
 class ReconciliationRepository : public Repository
 {
     Q_OBJECT
@@ -23,6 +25,9 @@ public:
     bool insert(const Reconciliation& reconciliation);
     bool update(const Reconciliation& reconciliation);
     int softDeleteByAccount(const QString& accountId);
+    // False, or -1 for the account form, when the write failed.
+    bool remove(const QString& id);
+    int removeByAccount(const QString& accountId);
     int restoreByAccount(const QString& accountId, const QString& since);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();

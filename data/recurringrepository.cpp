@@ -162,6 +162,22 @@ int RecurringRepository::softDeleteByAccount(const QString& accountId)
     return changed;
 }
 
+bool RecurringRepository::remove(const QString& id)
+{
+    const int removed = removeById(id);
+    if (removed > 0)
+        announce();
+    return removed >= 0;
+}
+
+int RecurringRepository::removeByAccount(const QString& accountId)
+{
+    const int removed = removeByAccountId(accountId);
+    if (removed > 0)
+        announce();
+    return removed;
+}
+
 int RecurringRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
     const int changed = restoreByAccountId(accountId, since);

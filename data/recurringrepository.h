@@ -26,6 +26,11 @@ public:
     bool update(const RecurringTransaction& recurring); // never moves a row to another account
     bool softDelete(const QString& id);
     int softDeleteByAccount(const QString& accountId);
+    // Remove rows outright, for rows that left the user's books without the user deleting them
+    // (a share withdrawn). The single form is false, and the account form -1, when the write
+    // failed.
+    bool remove(const QString& id);
+    int removeByAccount(const QString& accountId);
     int restoreByAccount(const QString& accountId, const QString& since);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();

@@ -115,6 +115,17 @@ int Repository::restoreByAccountId(const QString& accountId, const QString& sinc
         {toIsoTimestamp(nowUtc()), accountId, since}, "restoreByAccount");
 }
 
+int Repository::removeById(const QString& id) const
+{
+    return writeCounted(QStringLiteral("DELETE FROM %1 WHERE id = ?").arg(m_table), {id}, "remove");
+}
+
+int Repository::removeByAccountId(const QString& accountId) const
+{
+    return writeCounted(QStringLiteral("DELETE FROM %1 WHERE account_id = ?").arg(m_table),
+                        {accountId}, "removeByAccount");
+}
+
 bool Repository::markRowSynced(const QString& id, const QString& serverId) const
 {
     return write(

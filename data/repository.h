@@ -108,6 +108,10 @@ protected:
     int softDeleteByAccountId(const QString& accountId) const;
     int restoreByAccountId(const QString& accountId, const QString& since) const;
     bool markRowSynced(const QString& id, const QString& serverId) const;
+    // Rows removed outright, not soft-deleted: rows that left the user's books without the user
+    // deleting them. The rows removed, or -1 (logged) on failure.
+    int removeById(const QString& id) const;
+    int removeByAccountId(const QString& accountId) const;
     int markAllRowsPendingForResync() const;
 
 private:

@@ -47,3 +47,10 @@ bool SplitLineRepository::deleteForTransaction(const QString& transactionId)
     return write(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"),
                  {transactionId}, nullptr);
 }
+
+bool SplitLineRepository::deleteForAccount(const QString& accountId)
+{
+    return write(QStringLiteral("DELETE FROM split_lines WHERE transaction_id IN (SELECT id FROM "
+                                "transactions WHERE account_id = ?)"),
+                 {accountId}, "deleteForAccount");
+}

@@ -16,6 +16,8 @@ public:
     QList<SplitLine> listForTransaction(const QString& transactionId) const; // insertion order
     bool insert(const SplitLine& line);
     bool deleteForTransaction(const QString& transactionId);
+    // The lines of every transaction of the account, before those transactions are removed.
+    bool deleteForAccount(const QString& accountId);
 
 protected:
     // Nothing of its own to announce: the transaction's change covers its lines.

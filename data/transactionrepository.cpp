@@ -545,6 +545,25 @@ int TransactionRepository::softDeleteByAccount(const QString& accountId)
     return changed;
 }
 
+bool TransactionRepository::remove(const QString& id)
+{
+    const std::optional<Transaction> existing = byId(id);
+    if (!existing)
+        return true;
+    const bool ok = removeById(id) >= 0;
+    if (ok)
+        announce(existing->accountId);
+    return ok;
+}
+
+int TransactionRepository::removeByAccount(const QString& accountId)
+{
+    const int removed = removeByAccountId(accountId);
+    if (removed > 0)
+        announce(accountId);
+    return removed;
+}
+
 int TransactionRepository::renamePayee(const QString& from, const QString& to,
                                        const QDateTime& updatedAt)
 {

@@ -83,6 +83,11 @@ public:
     bool update(const Transaction& transaction);
     bool softDelete(const QString& id);
     int softDeleteByAccount(const QString& accountId);
+    // Remove rows outright, for rows that left the user's books without the user deleting them
+    // (a share withdrawn); their split lines must be gone first. The single form is false, and
+    // the account form -1, when the write failed.
+    bool remove(const QString& id);
+    int removeByAccount(const QString& accountId);
     // Gives every live transaction of payee `from`, in every account, the payee `to`: pending,
     // updated at `updatedAt`, the version kept. The rows changed, or -1 when the write failed.
     int renamePayee(const QString& from, const QString& to, const QDateTime& updatedAt);

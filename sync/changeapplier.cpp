@@ -11,6 +11,7 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "data/unitofwork.h"
 
 #include "app/core/ids.h"
 #include "app/core/money.h"
@@ -104,6 +105,13 @@ QJsonObject enteredFields(const QJsonObject& change)
         fields.remove(QLatin1String(key));
     fields.insert(QStringLiteral("action"), change.value(QStringLiteral("action")));
     return fields;
+}
+
+// The server's word that the user may no longer see the row; only ever on a deleted record.
+bool isWithdrawn(const QJsonObject& object)
+{
+    return flag(object, QStringLiteral("withdrawn")) &&
+           !text(object, QStringLiteral("deleted_at")).isEmpty();
 }
 
 // A record whose date it is filed under is unusable: logged and left out.
@@ -203,6 +211,11 @@ void ChangeApplier::keepReplaced(const QJsonObject& mine, const QJsonObject& the
 void ChangeApplier::applyAccountRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Account>(object, m_accounts);
+    if (isWithdrawn(object)) {
+        if (match.row)
+            removeWithdrawnAccount(match.id);
+        return;
+    }
     const Account account = pulledRecord(WireRecords::account(object), object, match.id);
     if (!usableAmount("applyAccount:", account.id, account.startingBalance, account.currency))
         return;
@@ -225,6 +238,11 @@ void ChangeApplier::applyCategoryRecord(const QJsonObject& object)
 void ChangeApplier::applyRecurringRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<RecurringTransaction>(object, m_recurring);
+    if (isWithdrawn(object)) {
+        if (match.row)
+            m_recurring->remove(match.id);
+        return;
+    }
     RecurringTransaction recurring = pulledRecord(WireRecords::recurring(object), object, match.id);
     if (!object.contains(QStringLiteral("lead_days")))
         recurring.leadDays = match.row ? match.row->leadDays : 0;
@@ -246,6 +264,11 @@ void ChangeApplier::applyRecurringRecord(const QJsonObject& object)
 void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Transaction>(object, m_transactions);
+    if (isWithdrawn(object)) {
+        if (match.row)
+            removeWithdrawnTransaction(match.id);
+        return;
+    }
     const Transaction transaction =
         pulledRecord(WireRecords::transaction(object), object, match.id);
     if (brokenKeyDate(transaction.date)) {
@@ -284,6 +307,11 @@ void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
 void ChangeApplier::applyReconciliationRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Reconciliation>(object, m_reconciliations);
+    if (isWithdrawn(object)) {
+        if (match.row)
+            m_reconciliations->remove(match.id);
+        return;
+    }
     const Reconciliation reconciliation =
         pulledRecord(WireRecords::reconciliation(object), object, match.id);
     if (brokenKeyDate(reconciliation.statementDate)) {
@@ -297,4 +325,31 @@ void ChangeApplier::applyReconciliationRecord(const QJsonObject& object)
             ChangePayload::reconciliation(*match.row),
             ChangePayload::reconciliation(reconciliation),
             ChangeDescription::of(*match.row, m_accounts->currencyOf(match.row->accountId)));
+}
+
+void ChangeApplier::removeWithdrawnAccount(const QString& id)
+{
+    // Rows added here and never pushed go with it: the server refuses them now.
+    UnitOfWork unit(m_accounts->database());
+    if (!unit.isActive() || !m_splitLines->deleteForAccount(id))
+        return;
+    const int transactions = m_transactions->removeByAccount(id);
+    const int recurring = m_recurring->removeByAccount(id);
+    const int reconciliations = m_reconciliations->removeByAccount(id);
+    if (transactions < 0 || recurring < 0 || reconciliations < 0 || !m_accounts->remove(id) ||
+        !unit.commit()) {
+        qWarning() << "applyAccount: could not remove the withdrawn account" << id;
+        return;
+    }
+    qInfo() << "Access to account" << id << "was withdrawn: removed it with" << transactions
+            << "transactions," << recurring << "recurring rows and" << reconciliations
+            << "reconciliations";
+}
+
+void ChangeApplier::removeWithdrawnTransaction(const QString& id)
+{
+    UnitOfWork unit(m_transactions->database());
+    if (!unit.isActive() || !m_splitLines->deleteForTransaction(id) ||
+        !m_transactions->remove(id) || !unit.commit())
+        qWarning() << "applyTransactionChange: could not remove the withdrawn transaction" << id;
 }

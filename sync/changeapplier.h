@@ -29,6 +29,10 @@ struct ReplacedEdit
 // A pulled deletion is final and reaches a live row whatever the versions, since the server
 // refuses every later upsert of a deleted row. A local edit waiting to be pushed that a pulled
 // record replaces is not simply lost: the merge remembers it, so that it can be put back.
+// A record withdrawn from the user (an account no longer shared with them, a row moved out of
+// it) removes the local row outright, an account with everything booked to it: the rows were
+// never the user's, so they are not kept as deletions the user could restore and push back as
+// their own.
 class ChangeApplier : public QObject
 {
     Q_OBJECT
@@ -63,6 +67,8 @@ private:
     // Remembers the local edit a merge replaced, unless the pulled copy holds what it held.
     void keepReplaced(const QJsonObject& mine, const QJsonObject& theirs,
                       const QString& description);
+    void removeWithdrawnAccount(const QString& id);
+    void removeWithdrawnTransaction(const QString& id);
 
     AccountRepository* m_accounts;
     TransactionRepository* m_transactions;

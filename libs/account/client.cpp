@@ -2,6 +2,7 @@
 
 #include "libs/account/accountapi/accountclient.h"
 #include "libs/account/api/apiclient.h"
+#include "libs/account/records/group.h"
 #include "libs/account/signin/authclient.h"
 #include "libs/account/tokens/jwtclaims.h"
 #include "libs/account/tokens/platformtokenstore.h"
@@ -64,6 +65,18 @@ QString Client::groupRole() const
         .toObject()
         .value(QLatin1String("role"))
         .toString();
+}
+
+QString Client::groupRole(const Group& group) const
+{
+    const QString userId = JwtClaims::fromToken(m_tokenManager->accessToken()).subject;
+    if (!userId.isEmpty()) {
+        for (const GroupMember& member : group.members) {
+            if (member.authUserId == userId || member.accountId == userId)
+                return member.role;
+        }
+    }
+    return groupRole();
 }
 
 ApiClient* Client::createApiClient(const QUrl& baseUrl)

@@ -14,6 +14,7 @@ class ApiClient;
 class AuthClient;
 class TokenManager;
 class TokenStore;
+struct Group;
 
 // The account library's front door: built once by the application, it owns the token manager,
 // the three API clients (auth server realm, account API, sync API), the auth client and the
@@ -38,6 +39,10 @@ public:
     // The user's role in the family group, from the current access token; "owner" for the
     // group's owner, empty without a usable token.
     QString groupRole() const;
+    // The user's role in `group` as the account API answered it: the role of the member who is
+    // the signed-in user. The token's role dates from the last token refresh and lags behind a
+    // group made or joined since; it stands in only when the group does not list the user.
+    QString groupRole(const Group& group) const;
 
     AuthClient* authClient() const { return m_authClient; }
     AccountClient* accountClient() const { return m_accountClient; }

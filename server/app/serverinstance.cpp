@@ -188,8 +188,8 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
     // Access tokens carry the family-group role the app's account screen reads.
     m_auth->setRoleProvider([this](const QString& userId) { return m_groups->roleOf(userId); });
     m_authenticator = std::make_unique<Authenticator>(*m_database, *m_signer, *m_sessions, m_clock);
-    m_push = std::make_unique<PushService>(*m_database, *m_rows, *m_shares, *m_audience, *m_sharing,
-                                           *m_sequence, m_clock);
+    m_push = std::make_unique<PushService>(*m_database, *m_rows, *m_shares, *m_feed, *m_audience,
+                                           *m_sharing, *m_sequence, m_clock);
     m_pull = std::make_unique<PullService>(*m_feed, *m_sequence, databaseId);
     m_mailer = std::make_unique<InvitationMailer>(m_config.mailCommand);
     m_groups->setMailer(m_mailer.get());

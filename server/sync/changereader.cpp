@@ -143,6 +143,9 @@ std::optional<SyncChange> ChangeReader::read(const QJsonObject& object, qint64 n
     change.payload.remove(QStringLiteral("server_id"));
     change.payload.remove(QStringLiteral("version"));
     change.payload.remove(QStringLiteral("id"));
+    // Only the server says that a row was taken away from a user (a pulled record's
+    // "withdrawn"); a device cannot make another device drop a row that way.
+    change.payload.remove(QStringLiteral("withdrawn"));
     change.payload.insert(QStringLiteral("client_id"), change.clientId);
     const QString deletedAt = change.payload.value(QStringLiteral("deleted_at")).toString();
     if (change.isDelete && deletedAt.isEmpty())

@@ -44,6 +44,15 @@ QJsonArray parentsFirst(QList<QJsonObject> categories)
     return ordered;
 }
 
+// A row the user may no longer see (an account no longer shared with them, a row moved out of
+// it) is delivered as deleted and marked, so that the app drops it instead of keeping a deletion
+// the user could undo: the row was never theirs.
+QJsonObject withdrawn(QJsonObject tombstone)
+{
+    tombstone.insert(QStringLiteral("withdrawn"), true);
+    return tombstone;
+}
+
 } // namespace
 
 PullService::PullService(SyncFeed& feed, ChangeSequence& sequence, QString databaseId)
@@ -91,7 +100,7 @@ PullService::Outcome PullService::pull(const QString& userId, const QString& cur
     };
     for (const SyncFeed::Entry& entry : *entries + *later) {
         if (entry.gone)
-            add(entry.tombstoneType, entry.tombstone);
+            add(entry.tombstoneType, withdrawn(entry.tombstone));
         else if (entry.row)
             add(entry.row->schema->type(), entry.row->record());
     }

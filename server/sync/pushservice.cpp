@@ -9,7 +9,10 @@
 #include "server/sync/entityschema.h"
 #include "server/sync/shareservice.h"
 #include "server/sync/sharestore.h"
+#include "server/sync/syncfeed.h"
 #include "server/sync/syncrowstore.h"
+
+#include <functional>
 
 namespace PennibarServer {
 
@@ -28,32 +31,32 @@ QJsonObject result(const QJsonObject& change, const QString& status, const QStri
     return result;
 }
 
-// A cache that lives for one batch.
+// Caches that live for one batch.
 class BatchScope
 {
 public:
-    BatchScope(Audience& audience, QHash<QString, QString>& owners)
-        : m_audience(audience), m_owners(owners)
+    BatchScope(Audience& audience, std::function<void()> forget)
+        : m_audience(audience), m_forget(std::move(forget))
     {
         m_audience.beginBatch();
     }
     ~BatchScope()
     {
         m_audience.endBatch();
-        m_owners.clear();
+        m_forget();
     }
 
 private:
     Audience& m_audience;
-    QHash<QString, QString>& m_owners;
+    std::function<void()> m_forget;
 };
 
 } // namespace
 
-PushService::PushService(Database& database, SyncRowStore& rows, ShareStore& shares,
+PushService::PushService(Database& database, SyncRowStore& rows, ShareStore& shares, SyncFeed& feed,
                          Audience& audience, ShareService& sharing, ChangeSequence& sequence,
                          const Clock& clock)
-    : m_database(database), m_rows(rows), m_shares(shares), m_audience(audience),
+    : m_database(database), m_rows(rows), m_shares(shares), m_feed(feed), m_audience(audience),
       m_sharing(sharing), m_sequence(sequence), m_clock(clock)
 {
 }
@@ -63,7 +66,7 @@ std::optional<QJsonArray> PushService::push(const QString& userId, const QJsonAr
     SqlTransaction transaction(m_database);
     if (!transaction.isActive())
         return std::nullopt;
-    const BatchScope batch(m_audience, m_sharingOwners);
+    const BatchScope batch(m_audience, [this] { forgetSharesOfBatch(); });
     const auto first = m_sequence.reserve(changes.size());
     if (!first)
         return std::nullopt;
@@ -89,6 +92,30 @@ std::optional<QString> PushService::sharingOwner(const QString& userId, const QS
     return owner;
 }
 
+void PushService::forgetSharesOfBatch()
+{
+    m_sharingOwners.clear();
+    m_borrowedAccounts.clear();
+}
+
+std::optional<bool> PushService::isBorrowed(const QString& userId, const QString& accountId)
+{
+    if (const auto cached = m_borrowedAccounts.constFind(accountId);
+        cached != m_borrowedAccounts.cend())
+        return *cached;
+    const SyncRowStore::Lookup own = m_rows.find(userId, QStringLiteral("account"), accountId);
+    if (!own.ok)
+        return std::nullopt;
+    // An account of the user's own stays theirs, even one made from somebody else's rows
+    // before such pushes were refused.
+    std::optional<bool> borrowed = false;
+    if (!own.row)
+        borrowed = m_feed.heldAccountOfOthers(userId, accountId);
+    if (borrowed)
+        m_borrowedAccounts.insert(accountId, *borrowed);
+    return borrowed;
+}
+
 std::optional<bool> PushService::isSharedWith(const QString& userId, const QString& ownerId,
                                               const QString& accountId)
 {
@@ -107,9 +134,9 @@ std::optional<PushService::Target> PushService::resolve(const QString& userId,
         return std::nullopt;
     // Categories always live in the pusher's own data; so does anything the pusher has.
     if (own.row || change.schema->isCategory())
-        return Target{own.row, userId, {}, false};
+        return Target::to(own.row, userId);
 
-    Target target{std::nullopt, userId, {}, false};
+    Target target = Target::to(std::nullopt, userId);
     auto reachable = [&](const SyncRow& row) -> std::optional<bool> {
         const auto stored = isSharedWith(userId, row.ownerId, row.accountId);
         const auto pushed = isSharedWith(userId, row.ownerId, change.accountId);
@@ -119,10 +146,12 @@ std::optional<PushService::Target> PushService::resolve(const QString& userId,
     };
     auto refuseUnreachable = [&] {
         target.row.reset();
-        if (change.isDelete)
+        if (change.isDelete) {
             target.ignore = true; // deleting what one cannot see leaves it unseen
-        else
+        } else {
+            target.refusalStatus = QStringLiteral("not_found");
             target.refusal = tr("No such row.");
+        }
         return target;
     };
 
@@ -137,14 +166,27 @@ std::optional<PushService::Target> PushService::resolve(const QString& userId,
                 return std::nullopt;
             if (!*ok)
                 return refuseUnreachable();
-            return Target{hinted.row, hinted.row->ownerId, {}, false};
+            return Target::to(hinted.row, hinted.row->ownerId);
         }
     }
     const auto owner = sharingOwner(userId, change.accountId);
     if (!owner)
         return std::nullopt;
-    if (owner->isEmpty())
+    if (owner->isEmpty()) {
+        // Rows of an account that is no longer shared with the pusher (the copies their
+        // devices held, brought back) would otherwise become the pusher's own.
+        const auto borrowed = isBorrowed(userId, change.accountId);
+        if (!borrowed)
+            return std::nullopt;
+        if (*borrowed && change.isDelete) {
+            target.ignore = true;
+        } else if (*borrowed) {
+            target.refusalStatus = QStringLiteral("forbidden");
+            target.refusal = tr("The account was shared with you and no longer is; its rows "
+                                "stay its owner's.");
+        }
         return target;
+    }
     const SyncRowStore::Lookup shared = m_rows.find(*owner, type, change.clientId);
     if (!shared.ok)
         return std::nullopt;
@@ -155,7 +197,7 @@ std::optional<PushService::Target> PushService::resolve(const QString& userId,
         if (!*ok)
             return refuseUnreachable();
     }
-    return Target{shared.row, *owner, {}, false};
+    return Target::to(shared.row, *owner);
 }
 
 std::optional<bool> PushService::sharedFlag(const QString& ownerId, const QString& accountId)
@@ -177,7 +219,7 @@ std::optional<QJsonObject> PushService::apply(const QString& userId, const QJson
     if (!target)
         return std::nullopt;
     if (!target->refusal.isEmpty())
-        return result(object, QStringLiteral("not_found"), {}, target->refusal);
+        return result(object, target->refusalStatus, {}, target->refusal);
     if (target->ignore)
         return result(object, QStringLiteral("ok"), {}, {});
     return store(userId, *change, *target, seq);
@@ -191,12 +233,18 @@ std::optional<QJsonObject> PushService::store(const QString& userId, const SyncC
     const bool isNew = !target.row;
     SyncRow row;
     if (isNew) {
-        if (change.isDelete) // never stored here: nothing to delete
+        // Never stored here: nothing to delete. Except a category: default categories carry the
+        // same id on every device, so another device may push this one later, and the deletion
+        // must be there to refuse it and to reach that device.
+        if (change.isDelete && !change.schema->isCategory())
             return result(object, QStringLiteral("ok"), {}, {});
         row.ownerId = target.ownerId;
         row.schema = change.schema;
         row.clientId = change.clientId;
         row.version = qMax<qint64>(change.version, 1);
+        // Above the version the other devices' copies still have, so that the deletion wins.
+        if (change.isDelete)
+            row.version += 1;
     } else {
         row = *target.row;
         if (row.deleted) {
@@ -208,7 +256,7 @@ std::optional<QJsonObject> PushService::store(const QString& userId, const SyncC
         if (change.isDelete && row.schema->isAccount() && row.ownerId != userId) {
             // A member removing a shared account from their books leaves the share.
             m_audience.forgetShares();
-            m_sharingOwners.clear();
+            forgetSharesOfBatch();
             if (!m_sharing.unshareWithin(row.ownerId, row.clientId, userId))
                 return std::nullopt;
             m_audience.forgetShares();

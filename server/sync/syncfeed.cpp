@@ -64,6 +64,20 @@ std::optional<QList<SyncFeed::Holder>> SyncFeed::holders(const QString& rowId)
     return holders;
 }
 
+std::optional<bool> SyncFeed::heldAccountOfOthers(const QString& userId, const QString& accountId)
+{
+    // The few account rows with that client id first, through their index, then the user's
+    // entry for each; a gone entry counts, since it stays when a share ends.
+    const auto rows = m_database.select(
+        QStringLiteral("SELECT 1 FROM %1 WHERE r.entity_type = 'account' AND r.client_id = ? AND "
+                       "r.owner_id <> ? AND f.row_id = r.server_id AND f.user_id = ? LIMIT 1")
+            .arg(kRowsFirst),
+        {accountId, userId, userId});
+    if (!rows)
+        return std::nullopt;
+    return !rows->isEmpty();
+}
+
 std::optional<bool> SyncFeed::showsRow(const QString& userId, const QString& rowId)
 {
     const auto rows = m_database.select(

@@ -39,6 +39,9 @@ public:
     bool drop(const QString& userId, const QString& rowId);
 
     std::optional<QList<Holder>> holders(const QString& rowId);
+    // Whether the user's feed holds, or held until a share ended, an account with that client
+    // id that somebody else owns.
+    std::optional<bool> heldAccountOfOthers(const QString& userId, const QString& accountId);
     // Whether the user's feed shows that row, and not as gone.
     std::optional<bool> showsRow(const QString& userId, const QString& rowId);
     // The user's entries after `after`, in order, at most `limit`.

@@ -50,6 +50,8 @@ private slots:
     void sharesThatAreRefused_data();
     void sharesThatAreRefused();
     void aMemberDeletingTheAccountOnlyLeavesTheShare();
+    void aWithdrawnAccountStaysTheOwners_data();
+    void aWithdrawnAccountStaysTheOwners();
     void leavingTheGroupEndsTheShares();
     void theSharedFlagIsTheServers();
     void aMembersOwnCategoryReachesTheOwner();
@@ -263,6 +265,8 @@ void TestServerSharing::withdrawingAShareDeletesItOnTheMembersSide()
           QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations")}) {
         for (const QJsonObject& record : after.records.value(key)) {
             QVERIFY2(isDeleted(record), qPrintable(key));
+            // Marked, so that the app drops the rows instead of keeping them to restore.
+            QVERIFY2(record.value(QStringLiteral("withdrawn")).toBool(), qPrintable(key));
             gone.append(record.value(QStringLiteral("client_id")).toString());
         }
     }
@@ -289,7 +293,7 @@ void TestServerSharing::withdrawingAShareDeletesItOnTheMembersSide()
                  B::transaction(QStringLiteral("txn-plumber"), QStringLiteral("acc-shared"),
                                 QStringLiteral("Bob"), -1),
                  50))),
-             QStringLiteral("ok")); // lands in Bob's own data, not Ann's
+             QStringLiteral("forbidden")); // nor make a copy of it his own
     QCOMPARE(m_annsLaptop->pullAll()
                  .find(QStringLiteral("transactions"), QStringLiteral("txn-plumber"))
                  .value(QStringLiteral("payee"))
@@ -399,6 +403,81 @@ void TestServerSharing::aMemberDeletingTheAccountOnlyLeavesTheShare()
     QVERIFY(!isDeleted(anns.find(QStringLiteral("transactions"), QStringLiteral("txn-market"))));
     QCOMPARE(withAccess(*m_annsLaptop, QStringLiteral("acc-shared")), 1);
     QCOMPARE(m_bobsLaptop->http().get(QStringLiteral("/accounts/acc-shared/members")).status, 404);
+}
+
+void TestServerSharing::aWithdrawnAccountStaysTheOwners_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("withdrawn by the owner") << "owner";
+    QTest::newRow("the member left the group") << "leave";
+    QTest::newRow("the member deleted it in the app") << "delete";
+}
+
+// Once the share has ended, Bob's devices may still hold copies of Ann's rows (a device that
+// missed the withdrawal, an old backup). Pushed without their server ids, they would become
+// Bob's own rows under Ann's account id: refused one by one, while the rest of the batch goes
+// in. Accounts of Ann's that Bob never saw are not told apart from any other id.
+void TestServerSharing::aWithdrawnAccountStaysTheOwners()
+{
+    QFETCH(QString, how);
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    const SyncDevice::Pull bobs = m_bobsLaptop->pullAll();
+    const QJsonObject account = bobs.find(QStringLiteral("accounts"), QStringLiteral("acc-shared"));
+    if (how == QLatin1String("owner")) {
+        QCOMPARE(
+            m_annsLaptop->http().del(QStringLiteral("/accounts/acc-shared/share/") + m_bob).status,
+            204);
+    } else if (how == QLatin1String("leave")) {
+        QCOMPARE(m_bobsLaptop->http().postEmpty(QStringLiteral("/group/leave")).status, 204);
+    } else {
+        QJsonObject deletion =
+            B::deleted(B::account(QStringLiteral("acc-shared"), QStringLiteral("Household"),
+                                  account.value(QStringLiteral("version")).toInteger()));
+        deletion = B::withServerId(deletion, account.value(QStringLiteral("id")).toString());
+        QCOMPARE(status(m_bobsLaptop->pushOne(deletion)), QStringLiteral("ok"));
+    }
+
+    const QJsonArray results = m_bobsLaptop->push({
+        B::account(QStringLiteral("acc-shared"), QStringLiteral("Mine now")),
+        B::transaction(QStringLiteral("txn-plumber"), QStringLiteral("acc-shared"),
+                       QStringLiteral("Plumber"), -9000),
+        B::transaction(QStringLiteral("txn-typed"), QStringLiteral("acc-shared"),
+                       QStringLiteral("Typed later"), -1),
+        B::recurring(QStringLiteral("rec-rent"), QStringLiteral("acc-shared"),
+                     QStringLiteral("Rent")),
+        B::reconciliation(QStringLiteral("rcn-1"), QStringLiteral("acc-shared")),
+        B::deleted(B::transaction(QStringLiteral("txn-market"), QStringLiteral("acc-shared"),
+                                  QStringLiteral("Market"), -5000)),
+        B::account(QStringLiteral("acc-bob"), QStringLiteral("Bob's own")),
+        B::transaction(QStringLiteral("txn-bob"), QStringLiteral("acc-bob"),
+                       QStringLiteral("Bob's"), -1),
+        B::transaction(QStringLiteral("txn-guess"), QStringLiteral("acc-private"),
+                       QStringLiteral("Never seen"), -1),
+    });
+    QStringList statuses;
+    for (const QJsonValue& result : results)
+        statuses << status(result);
+    QCOMPARE(statuses, (QStringList{"forbidden", "forbidden", "forbidden", "forbidden", "forbidden",
+                                    "ok", "ok", "ok", "ok"}));
+    QVERIFY(!results.at(0).toObject().value(QStringLiteral("message")).toString().isEmpty());
+
+    // Nothing of acc-shared is Bob's, and Ann's rows are as she left them.
+    const SyncDevice::Pull later = m_bobsLaptop->pullAll();
+    for (const QJsonObject& record : later.records.value(QStringLiteral("accounts")))
+        QVERIFY(record.value(QStringLiteral("client_id")).toString() !=
+                    QLatin1String("acc-shared") ||
+                isDeleted(record));
+    for (const QJsonObject& record : later.records.value(QStringLiteral("transactions")))
+        QVERIFY(record.value(QStringLiteral("account_id")).toString() !=
+                    QLatin1String("acc-shared") ||
+                isDeleted(record));
+    const SyncDevice::Pull anns = m_annsLaptop->pullAll();
+    QCOMPARE(anns.find(QStringLiteral("accounts"), QStringLiteral("acc-shared"))
+                 .value(QStringLiteral("name"))
+                 .toString(),
+             QStringLiteral("Household"));
+    QVERIFY(anns.find(QStringLiteral("transactions"), QStringLiteral("txn-typed")).isEmpty());
+    QVERIFY(!isDeleted(anns.find(QStringLiteral("transactions"), QStringLiteral("txn-market"))));
 }
 
 void TestServerSharing::leavingTheGroupEndsTheShares()

@@ -47,6 +47,7 @@ private slots:
     void deletionsReachOtherDevicesAndStayDeleted();
     void usersNeverSeeEachOthersRows();
     void defaultCategoriesOfTwoUsersStaySeparate();
+    void aCategoryDeletedBeforeItReachedTheServerStaysDeleted();
     void pullParameters_data();
     void pullParameters();
     void aCursorOfAnotherDatabaseStartsOver();
@@ -422,6 +423,37 @@ void TestServerSync::defaultCategoriesOfTwoUsersStaySeparate()
     QCOMPARE(
         bobs.find(QStringLiteral("categories"), groceries).value(QStringLiteral("name")).toString(),
         QStringLiteral("Essen"));
+}
+
+// Default categories carry the same id on every device of a user: the laptop may delete one
+// before the phone has pushed it. The deletion is kept, refuses the phone's later upsert and
+// reaches the phone with a version above the one its copy has.
+void TestServerSync::aCategoryDeletedBeforeItReachedTheServerStaysDeleted()
+{
+    const QString groceries = QStringLiteral("5e1c7a52-0b5d-5f44-9a8c-5d1f2f4b6a11");
+    const QJsonObject category = B::category(groceries, QStringLiteral("Groceries"));
+    const QJsonObject deleted =
+        m_laptop->pushOne(B::withPayload(B::deleted(category), QStringLiteral("withdrawn"), true));
+    QCOMPARE(status(deleted), QStringLiteral("ok"));
+    QVERIFY(!serverId(deleted).isEmpty());
+    QCOMPARE(deleted.value(QStringLiteral("version")).toInteger(), 2);
+
+    QCOMPARE(status(m_phone->pushOne(category)), QStringLiteral("conflict"));
+    const SyncDevice::Pull pull = m_phone->pullAll();
+    const QJsonObject record = pull.find(QStringLiteral("categories"), groceries);
+    QVERIFY(!record.value(QStringLiteral("deleted_at")).toString().isEmpty());
+    QCOMPARE(record.value(QStringLiteral("version")).toInteger(), 2);
+    QCOMPARE(pull.lastPage.value(QStringLiteral("integrity"))
+                 .toObject()
+                 .value(QStringLiteral("category_count"))
+                 .toInt(),
+             0);
+    // Only the server marks a row withdrawn from a user; a device's own deletion is a deletion.
+    QVERIFY(!record.contains(QStringLiteral("withdrawn")));
+    // The phone, having deleted its copy in turn, pushes the deletion: nothing changes.
+    QCOMPARE(status(m_phone->pushOne(B::withVersion(B::deleted(category), 2))),
+             QStringLiteral("ok"));
+    QVERIFY(m_phone->pullAll().records.value(QStringLiteral("categories")).isEmpty());
 }
 
 void TestServerSync::pullParameters_data()

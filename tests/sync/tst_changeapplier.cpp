@@ -7,6 +7,7 @@
 
 #include <QJsonArray>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
@@ -131,6 +132,7 @@ private slots:
     void merge();
     void replacedPendingEditsAreKept_data();
     void replacedPendingEditsAreKept();
+    void aWithdrawnAccountLeavesWithEverythingBookedToIt();
 };
 
 void TestChangeApplier::merge_data()
@@ -192,6 +194,27 @@ void TestChangeApplier::merge_data()
         << "recurring" << pending3
         << QJsonObject{{"version", 3}, {"deleted_at", "2026-04-02T10:00:00Z"}} << "x-1"
         << QJsonObject{{"deleted", true}};
+    // The server's "withdrawn": the user may no longer see the row (a share ended). It was never
+    // theirs, so it leaves outright instead of waiting among deleted rows to be restored.
+    const QJsonObject withdrawn{
+        {"version", 4}, {"deleted_at", "2026-04-02T10:00:00Z"}, {"withdrawn", true}};
+    QTest::newRow("withdrawn account removed")
+        << "account" << synced3 << withdrawn << "x-1" << QJsonObject();
+    QTest::newRow("withdrawn split transaction removed with its lines")
+        << "transaction" << QJsonObject{{"version", 3}, {"split", true}} << withdrawn << "x-1"
+        << QJsonObject();
+    QTest::newRow("withdrawn pending edit removed")
+        << "transaction" << pending3 << withdrawn << "x-1" << QJsonObject();
+    QTest::newRow("withdrawn row found by its server id removed")
+        << "recurring" << QJsonObject{{"version", 3}, {"server_id", "srv-1"}}
+        << merged(withdrawn, {{"client_id", "other"}}) << "x-1" << QJsonObject();
+    QTest::newRow("withdrawn reconciliation removed")
+        << "reconciliation" << synced3 << withdrawn << "x-1" << QJsonObject();
+    QTest::newRow("withdrawn, no local row: nothing")
+        << "transaction" << QJsonObject() << withdrawn << "x-1" << QJsonObject();
+    QTest::newRow("withdrawn without a deletion: an ordinary record")
+        << "transaction" << synced3 << QJsonObject{{"version", 4}, {"withdrawn", true}} << "x-1"
+        << QJsonObject{{"payee", "Server"}, {"deleted", false}};
     QTest::newRow("deleted, no local row: nothing")
         << "transaction" << QJsonObject()
         << QJsonObject{{"version", 4}, {"deleted_at", "2026-04-02T10:00:00Z"}} << "x-1"
@@ -443,6 +466,59 @@ void TestChangeApplier::replacedPendingEditsAreKept()
     }
     QCOMPARE(replaced.first().description, description);
     QVERIFY(applier.takeReplacedEdits().isEmpty()); // handed over once
+// An account withdrawn from the user takes every row booked to it along, split lines, rows
+// never pushed and all, in one go; other accounts keep theirs.
+void TestChangeApplier::aWithdrawnAccountLeavesWithEverythingBookedToIt()
+{
+    SyncBench bench;
+    for (const char* id : {"a-shared", "a-own"}) {
+        Account account = testAccount(id, id);
+        account.syncStatus = SyncStatus::Synced;
+        account.serverId = QStringLiteral("srv-%1").arg(id);
+        QVERIFY(bench.accounts.insert(account));
+    }
+    QVERIFY(bench.categories.insert(testCategory("cat-1", "Food")));
+    Transaction market = testTransaction("t-market", "a-shared", LocalDay, "Market", -300);
+    market.isSplit = true;
+    QVERIFY(bench.transactions.insert(market));
+    QVERIFY(bench.splitLines.insert({"l-1", "t-market", "cat-1", -300, "", nowUtc(), nowUtc()}));
+    QVERIFY(bench.transactions.insert(
+        testTransaction("t-unpushed", "a-shared", LocalDay, "Typed here", -100)));
+    QVERIFY(bench.recurring.insert(
+        testRecurring("r-rent", "a-shared", "Rent", -900, Frequency::Monthly, LocalDay)));
+    Reconciliation statement;
+    statement.id = "rc-1";
+    statement.accountId = "a-shared";
+    statement.statementDate = LocalDay;
+    QVERIFY(bench.reconciliations.insert(statement));
+    Transaction own = testTransaction("t-own", "a-own", LocalDay, "Mine", -50);
+    own.isSplit = true;
+    QVERIFY(bench.transactions.insert(own));
+    QVERIFY(bench.splitLines.insert({"l-own", "t-own", "cat-1", -50, "", nowUtc(), nowUtc()}));
+
+    ChangeApplier applier(&bench.accounts, &bench.transactions, &bench.categories, &bench.recurring,
+                          &bench.reconciliations, &bench.splitLines);
+    QSignalSpy accountsChanged(&bench.accounts, &AccountRepository::accountsChanged);
+    QSignalSpy transactionsChanged(&bench.transactions,
+                                   &TransactionRepository::transactionsChanged);
+    QTest::failOnWarning(QRegularExpression("."));
+    applier.applyAccount({QJsonObject{{"id", "srv-a-shared"},
+                                      {"client_id", "a-shared"},
+                                      {"name", "a-shared"},
+                                      {"version", 2},
+                                      {"deleted_at", "2026-04-02T10:00:00Z"},
+                                      {"withdrawn", true}}});
+
+    QCOMPARE(bench.db.scalar("SELECT group_concat(id) FROM accounts").toString(), "a-own");
+    QCOMPARE(bench.db.scalar("SELECT group_concat(id) FROM transactions").toString(), "t-own");
+    QCOMPARE(bench.db.scalar("SELECT group_concat(id) FROM split_lines").toString(), "l-own");
+    QCOMPARE(bench.db.scalar("SELECT COUNT(*) FROM recurring_transactions").toInt(), 0);
+    QCOMPARE(bench.db.scalar("SELECT COUNT(*) FROM reconciliations").toInt(), 0);
+    QVERIFY(bench.accounts.listDeleted().isEmpty());
+    QCOMPARE(bench.transactions.pendingCount(), 1); // t-own, still to be pushed
+    QCOMPARE(accountsChanged.size(), 1);
+    QCOMPARE(transactionsChanged.size(), 1);
+    QCOMPARE(transactionsChanged.first().first().toString(), "a-shared");
 }
 
 QTEST_GUILESS_MAIN(TestChangeApplier)

@@ -6,6 +6,9 @@
 #include "tests/server/support/testserver.h"
 #include "tests/sync/support/syncsession.h"
 
+#include "services/categories/categoryservice.h"
+#include "services/ledger/accountservice.h"
+
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -21,6 +24,8 @@
 #include "services/recurring/recurringservice.h"
 
 #include "server/accounts/groupservice.h"
+
+#include "app/core/ids.h"
 
 #include "libs/account/client.h"
 #include "libs/account/tokens/tokenmanager.h"
@@ -68,10 +73,19 @@ private slots:
     void twoDevicesOfOneUserConverge();
     void sharedAccountReachesTheMemberOnly();
     void replacedEditsAreKeptAndCanBePutBack();
+    void aWithdrawnShareIsNotTheMembersToRestore();
+    void aDefaultCategoryDeletedBeforeTheFirstSyncIsDeletedEverywhere();
 
 private:
+    // Ann shares "a-usd" of her ledger with Cy (m_cy), who joins her family group; Cy's laptop
+    // has pulled it.
+    void shareWithCy(Device& annsLaptop, Device& cysLaptop);
+    static bool share(Device& owner, const QString& accountId, const QString& memberId);
+    static bool withdraw(Device& owner, const QString& accountId, const QString& memberId);
+
     std::unique_ptr<TestServer> m_server;
     QString m_ann;
+    QString m_cy;
 };
 
 void TestSyncEndToEnd::init()
@@ -164,8 +178,8 @@ void TestSyncEndToEnd::sharedAccountReachesTheMemberOnly()
     QTRY_VERIFY(removed.has_value());
     QVERIFY(*removed);
     QVERIFY(cysLaptop.sync());
-    QVERIFY(cysLaptop.s().accounts.byId("a-usd")->isDeleted());
-    QVERIFY(cysLaptop.s().transactions.byId("t-bread")->isDeleted());
+    QVERIFY(!cysLaptop.s().accounts.byId("a-usd"));
+    QVERIFY(!cysLaptop.s().transactions.byId("t-bread"));
     QVERIFY(annsLaptop.sync());
     QVERIFY(!annsLaptop.s().accounts.byId("a-usd")->isDeleted());
     QVERIFY(!annsLaptop.s().transactions.byId("t-bread")->isDeleted());
@@ -238,6 +252,112 @@ void TestSyncEndToEnd::replacedEditsAreKeptAndCanBePutBack()
     QCOMPARE(laptop.data(), desktop.data());
     QCOMPARE(desktop.s().engine->conflicts()->count(), 0);
     QCOMPARE(laptop.s().engine->conflicts()->count(), 0);
+bool TestSyncEndToEnd::share(Device& owner, const QString& accountId, const QString& memberId)
+{
+    std::optional<bool> shared;
+    owner.s().sharing->shareWith(accountId, memberId, QString(),
+                                 [&](bool ok, const QString&) { shared = ok; });
+    return QTest::qWaitFor([&] { return shared.has_value(); }, 10000) && *shared;
+}
+
+bool TestSyncEndToEnd::withdraw(Device& owner, const QString& accountId, const QString& memberId)
+{
+    std::optional<bool> removed;
+    owner.s().sharing->removeShare(accountId, memberId, [&](bool ok) { removed = ok; });
+    return QTest::qWaitFor([&] { return removed.has_value(); }, 10000) && *removed;
+}
+
+void TestSyncEndToEnd::shareWithCy(Device& annsLaptop, Device& cysLaptop)
+{
+    PennibarServer::Group group;
+    m_server->instance().groups().create(m_ann, QStringLiteral("Anns"), &group);
+    const QString code = m_server->signedIn("ann@example.org")
+                             .postEmpty("/group/invite")
+                             .json()
+                             .value("invite_code")
+                             .toString();
+    QCOMPARE(m_server->signedIn("cy@example.org").postEmpty("/group/join/" + code).status, 200);
+    writeLedger(annsLaptop);
+    QVERIFY(annsLaptop.sync());
+    QVERIFY(share(annsLaptop, "a-usd", m_cy));
+    QVERIFY(cysLaptop.sync());
+    QCOMPARE(cysLaptop.s().scalar("SELECT COUNT(*) FROM transactions").toInt(), 3);
+}
+
+// Once Ann takes Cy's access away, her rows leave Cy's laptop for good: they are not among his
+// deleted accounts to restore, nothing of them is pushed, and the server keeps them Ann's even
+// when a copy of them comes back to one of Cy's devices. Shared again, they come back.
+void TestSyncEndToEnd::aWithdrawnShareIsNotTheMembersToRestore()
+{
+    Device annsLaptop(*m_server, "ann@example.org");
+    m_cy = m_server->addUser("cy@example.org");
+    Device cysLaptop(*m_server, "cy@example.org");
+    shareWithCy(annsLaptop, cysLaptop);
+    QVERIFY(withdraw(annsLaptop, "a-usd", m_cy));
+
+    QVERIFY(cysLaptop.sync());
+    Session& cy = cysLaptop.s();
+    QVERIFY(cy.accounts.listDeleted().isEmpty());
+    QVERIFY(!cy.accounts.byId("a-usd"));
+    for (const char* table :
+         {"transactions", "split_lines", "recurring_transactions", "reconciliations"})
+        QCOMPARE(cy.scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt(), 0);
+    AccountService accounts(&cy.database, &cy.accounts, &cy.transactions, &cy.recurring,
+                            &cy.reconciliations);
+    accounts.restore("a-usd");
+    QVERIFY(!cy.accounts.byId("a-usd"));
+    QCOMPARE(cy.accounts.pendingCount() + cy.transactions.pendingCount(), 0);
+
+    // A copy of Ann's rows that reaches another of Cy's devices (an old backup, say) does not
+    // become Cy's own: the server refuses it, and the withdrawal that device then pulls takes
+    // the copy away too.
+    Device cysDesktop(*m_server, "cy@example.org");
+    QVERIFY(cysDesktop.s().accounts.insert(testAccount("a-usd", "Checking", 150000)));
+    QVERIFY(cysDesktop.s().transactions.insert(
+        testTransaction("t-bread", "a-usd", QDate(2026, 2, 10), "Copied", -450)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("status= \"forbidden\""));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("status= \"forbidden\""));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("0 ok, 2 errors"));
+    QVERIFY(cysDesktop.sync());
+    QVERIFY(!cysDesktop.s().accounts.byId("a-usd"));
+    QVERIFY(!cysDesktop.s().transactions.byId("t-bread"));
+    QVERIFY(cysLaptop.sync());
+    QVERIFY(!cysLaptop.s().accounts.byId("a-usd"));
+    QVERIFY(annsLaptop.sync());
+    QCOMPARE(annsLaptop.s().transactions.byId("t-bread")->payee, "Bakery");
+    QVERIFY(!annsLaptop.s().accounts.byId("a-usd")->isShared);
+
+    // Shared again, the account comes back whole.
+    QVERIFY(share(annsLaptop, "a-usd", m_cy));
+    QVERIFY(cysLaptop.sync());
+    QVERIFY(!cysLaptop.s().accounts.byId("a-usd")->isDeleted());
+    QCOMPARE(cysLaptop.s().scalar("SELECT COUNT(*) FROM transactions").toInt(), 3);
+}
+
+// A default category carries the same id on every device. Deleted on the laptop before it
+// ever synced, it stays deleted once the desktop, which still has it, syncs after it.
+void TestSyncEndToEnd::aDefaultCategoryDeletedBeforeTheFirstSyncIsDeletedEverywhere()
+{
+    Device laptop(*m_server, "ann@example.org");
+    Device desktop(*m_server, "ann@example.org");
+    const QString groceries = nameBasedId(dnsNamespace(), QStringLiteral("expense::Groceries"));
+    for (Device* device : {&laptop, &desktop}) {
+        CategoryService categories(&device->s().categories);
+        categories.ensureDefaultCategories();
+        QCOMPARE(device->s().categories.count(), 56);
+    }
+    QVERIFY(CategoryService(&laptop.s().categories).remove(groceries));
+
+    QVERIFY(laptop.sync());
+    QVERIFY(desktop.sync());
+    QVERIFY(desktop.sync()); // pushes the deletion it pulled
+    QVERIFY(laptop.sync());
+    for (Device* device : {&laptop, &desktop}) {
+        QVERIFY(device->s().categories.byId(groceries)->isDeleted());
+        QCOMPARE(device->s().categories.count(), 55);
+        QCOMPARE(device->s().categories.pendingCount(), 0);
+    }
+    QCOMPARE(laptop.data(), desktop.data());
 }
 
 QTEST_GUILESS_MAIN(TestSyncEndToEnd)

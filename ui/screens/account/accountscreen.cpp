@@ -376,13 +376,18 @@ void AccountScreen::refreshGroup()
 {
     QPointer<AccountScreen> self(this);
     m_client->accountClient()->getGroup([self](const Group& group) {
-        if (self)
-            self->replaceContent(self->m_groupPage, self->m_groupContent,
-                                 self->groupContent(group));
+        if (!self)
+            return;
+        // Owner or member as the group answers, not as the token said when it was issued: a
+        // group made or joined since then shows the right view at once.
+        const bool viewerIsOwner = self->m_client->groupRole(group) == QLatin1String("owner");
+        self->showOwnerRestrictions(viewerIsOwner);
+        self->replaceContent(self->m_groupPage, self->m_groupContent,
+                             self->groupContent(group, viewerIsOwner));
     });
 }
 
-QWidget* AccountScreen::groupContent(const Group& group)
+QWidget* AccountScreen::groupContent(const Group& group, bool viewerIsOwner)
 {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
@@ -400,7 +405,6 @@ QWidget* AccountScreen::groupContent(const Group& group)
         return content;
     }
 
-    const bool viewerIsOwner = m_client->groupRole() == QLatin1String("owner");
     layout->addWidget(sectionHeader(
         group.name,
         QStringLiteral("%1 of %2 seats used").arg(group.members.size()).arg(group.maxSeats)));
@@ -699,25 +703,29 @@ QWidget* AccountScreen::buildPrivacyPage()
                                            "undone after 30 days.")));
     auto* row = new QHBoxLayout;
     row->setContentsMargins(12, 0, 0, 0);
-    auto* remove = new QPushButton(QStringLiteral("Delete Account"), page);
-    remove->setObjectName(QStringLiteral("deleteAccount"));
-    remove->setStyleSheet(dangerButtonStyle());
-    row->addWidget(remove);
+    m_deleteAccountButton = new QPushButton(QStringLiteral("Delete Account"), page);
+    m_deleteAccountButton->setObjectName(QStringLiteral("deleteAccount"));
+    m_deleteAccountButton->setStyleSheet(dangerButtonStyle());
+    row->addWidget(m_deleteAccountButton);
     row->addStretch();
     layout->insertLayout(at++, row);
-    connect(remove, &QPushButton::clicked, this, &AccountScreen::deleteAccount);
+    connect(m_deleteAccountButton, &QPushButton::clicked, this, &AccountScreen::deleteAccount);
 
-    // The role is read once, here: an owner must hand the group over first.
-    if (m_client->groupRole() == QLatin1String("owner")) {
-        remove->setEnabled(false);
-        QLabel* note = secondaryLabel(QStringLiteral(
-            "You are the group owner. Transfer ownership or remove all members before deleting "
-            "your account."));
-        note->setWordWrap(true);
-        note->setContentsMargins(12, 0, 0, 0);
-        layout->insertWidget(at++, note);
-    }
+    m_ownerNote = secondaryLabel(QStringLiteral(
+        "You are the group owner. Transfer ownership or remove all members before deleting "
+        "your account."));
+    m_ownerNote->setWordWrap(true);
+    m_ownerNote->setContentsMargins(12, 0, 0, 0);
+    layout->insertWidget(at++, m_ownerNote);
+    // The token's role until the group arrives (refreshGroup).
+    showOwnerRestrictions(m_client->groupRole() == QLatin1String("owner"));
     return page;
+}
+
+void AccountScreen::showOwnerRestrictions(bool isOwner)
+{
+    m_deleteAccountButton->setEnabled(!isOwner);
+    m_ownerNote->setVisible(isOwner);
 }
 
 void AccountScreen::deleteAccount()

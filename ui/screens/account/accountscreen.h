@@ -60,7 +60,10 @@ private:
     QWidget* buildContentPage(const QString& title, QVBoxLayout** layout);
     QWidget* buildPrivacyPage();
     void replaceContent(QVBoxLayout* page, QWidget*& current, QWidget* content);
-    QWidget* groupContent(const Group& group);
+    QWidget* groupContent(const Group& group, bool viewerIsOwner);
+    // An owner cannot delete the account while the group is theirs: the button is disabled
+    // and a note says why.
+    void showOwnerRestrictions(bool isOwner);
     void addMemberRow(QVBoxLayout* layout, const GroupMember& member, bool viewerIsOwner);
     void addInvitationRows(QVBoxLayout* layout, const QList<GroupInvitation>& invitations);
     void addInviteButtons(QVBoxLayout* layout);
@@ -81,6 +84,8 @@ private:
     QLabel* m_emailLabel = nullptr;
     QPushButton* m_editNameButton = nullptr;
     QPushButton* m_changePasswordButton = nullptr;
+    QPushButton* m_deleteAccountButton = nullptr;
+    QLabel* m_ownerNote = nullptr;
     QVBoxLayout* m_groupPage = nullptr;
     QVBoxLayout* m_devicesPage = nullptr;
     QVBoxLayout* m_securityPage = nullptr;

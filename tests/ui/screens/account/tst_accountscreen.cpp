@@ -142,6 +142,8 @@ private slots:
     void relativeTime();
     void ownerSeesTheGroupToManage();
     void memberSeesTheGroupToLeave();
+    void ownerOrMemberAsTheGroupAnswers_data();
+    void ownerOrMemberAsTheGroupAnswers();
     void passwordPromptsCheckBeforeSending();
     void deletionNeedsDeleteExactly_data();
     void deletionNeedsDeleteExactly();
@@ -226,6 +228,60 @@ void TestAccountScreen::memberSeesTheGroupToLeave()
     QVERIFY(
         visibleTexts(page(screen, AccountScreen::DevicesTab)).contains("No devices registered."));
     QVERIFY(screen.findChild<QPushButton*>("deleteAccount")->isEnabled());
+}
+
+void TestAccountScreen::ownerOrMemberAsTheGroupAnswers_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("tokenRole"); // what the token, minted before the change, says
+    QTest::addColumn<bool>("owner");
+
+    QTest::newRow("a group made for the user after sign-in") << "create"
+                                                             << "" << true;
+    QTest::newRow("the own group left for another after sign-in") << "move"
+                                                                  << "owner" << false;
+}
+
+// Owner or member is what the group the window fetches says, not the role in the access token,
+// which dates from sign-in until the token is next refreshed.
+void TestAccountScreen::ownerOrMemberAsTheGroupAnswers()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, tokenRole);
+    QFETCH(bool, owner);
+
+    const QString cy = m_server->addUser("cy@example.org", "password1", "Cy");
+    PennibarServer::GroupService& groups = m_server->instance().groups();
+    PennibarServer::Group group;
+    if (change == "move")
+        QCOMPARE(groups.create(cy, "Cy's", &group), PennibarServer::GroupService::Outcome::Ok);
+    auto client = signedInClient("cy@example.org");
+    if (change == "create") {
+        QCOMPARE(groups.create(cy, "Cy's", &group), PennibarServer::GroupService::Outcome::Ok);
+    } else {
+        // Cy, alone in her group, leaves it (which dissolves it) and joins Ann's.
+        const HttpClient cysBrowser = m_server->signedIn("cy@example.org");
+        QCOMPARE(cysBrowser.postEmpty("/group/leave").status, 204);
+        const QString code = m_server->signedIn("ann@example.org")
+                                 .postEmpty("/group/invite")
+                                 .json()
+                                 .value("invite_code")
+                                 .toString();
+        QCOMPARE(cysBrowser.postEmpty("/group/join/" + code).status, 200);
+    }
+    QCOMPARE(client->groupRole(), tokenRole);
+
+    AccountScreen screen(client.get());
+    open(screen, AccountScreen::GroupTab);
+    const QStringList shown = visibleTexts(page(screen, AccountScreen::GroupTab));
+    QVERIFY2(shown.contains(owner ? "Cy's" : "The Anns"), qPrintable(shown.join(" | ")));
+    QCOMPARE(shown.contains("[Generate Invite Code]"), owner);
+    QCOMPARE(shown.contains("[Leave Group]"), !owner);
+    QCOMPARE(screen.findChild<QPushButton*>("deleteAccount")->isEnabled(), !owner);
+    QCOMPARE(visibleTexts(page(screen, AccountScreen::PrivacyTab))
+                 .join('\n')
+                 .contains("You are the group owner."),
+             owner);
 }
 
 void TestAccountScreen::passwordPromptsCheckBeforeSending()
