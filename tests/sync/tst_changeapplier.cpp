@@ -466,6 +466,8 @@ void TestChangeApplier::replacedPendingEditsAreKept()
     }
     QCOMPARE(replaced.first().description, description);
     QVERIFY(applier.takeReplacedEdits().isEmpty()); // handed over once
+}
+
 // An account withdrawn from the user takes every row booked to it along, split lines, rows
 // never pushed and all, in one go; other accounts keep theirs.
 void TestChangeApplier::aWithdrawnAccountLeavesWithEverythingBookedToIt()
