@@ -6,6 +6,7 @@
 #include "app/core/isodates.h"
 #include "app/core/singleline.h"
 #include "data/accountrepository.h"
+#include "data/openingbalance.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
@@ -20,17 +21,6 @@ void putOnOneLine(Account& account)
     account.name = singleLine(account.name);
     account.institution = singleLine(account.institution);
     account.accountNumberLast4 = singleLine(account.accountNumberLast4);
-}
-
-// The payee create() gives the opening transaction, in English or in the language it was
-// created in.
-QStringList openingPayees()
-{
-    QStringList payees{QStringLiteral("Opening Balance")};
-    const QString translated = AccountService::tr("Opening Balance");
-    if (!payees.contains(translated))
-        payees << translated;
-    return payees;
 }
 
 } // namespace
@@ -59,7 +49,7 @@ bool AccountService::create(Account account, const QDate& openingDate)
         stampNew(opening, now);
         opening.accountId = account.id;
         opening.date = openingDate;
-        opening.payee = tr("Opening Balance");
+        opening.payee = OpeningBalance::payee();
         opening.amount = openingBalance;
         opening.cleared = true;
         opening.reconciled = true;
@@ -71,7 +61,7 @@ bool AccountService::create(Account account, const QDate& openingDate)
 
 std::optional<Transaction> AccountService::openingTransaction(const QString& accountId) const
 {
-    return m_transactions->firstOpeningTransaction(accountId, openingPayees());
+    return m_transactions->firstOpeningTransaction(accountId, OpeningBalance::payees());
 }
 
 bool AccountService::update(Account account, const std::optional<Opening>& opening)
