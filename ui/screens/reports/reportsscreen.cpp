@@ -156,15 +156,15 @@ QWidget* ReportsScreen::buildFilterRow()
 
     m_account = new QComboBox(row);
     m_account->setMinimumWidth(140);
-    // Hidden, it leaves the row as a book in one currency has it.
+    // Its items name a currency each, so that it needs no label in a row that has to fit the
+    // window's first width in every language. Hidden, it leaves the row as a book in one
+    // currency has it.
     m_currencyChoice = new QWidget(row);
     m_currency = new QComboBox(m_currencyChoice);
-    auto* currencyLabel = new QLabel(tr("Currency:"), m_currencyChoice);
-    currencyLabel->setBuddy(m_currency);
+    m_currency->setToolTip(tr("Currency"));
+    m_currency->setAccessibleName(tr("Currency"));
     auto* currencyLayout = new QHBoxLayout(m_currencyChoice);
-    currencyLayout->setContentsMargins(0, 0, 12, 0);
-    currencyLayout->setSpacing(8);
-    currencyLayout->addWidget(currencyLabel);
+    currencyLayout->setContentsMargins(0, 0, 4, 0);
     currencyLayout->addWidget(m_currency);
     m_period = new QComboBox(row);
     m_period->setMinimumWidth(130);
@@ -318,8 +318,9 @@ void ReportsScreen::rebuildAccounts()
         const int currency = int(account.currency);
         m_account->addItem(account.name, account.id);
         m_account->setItemData(m_account->count() - 1, currency, currencyRole);
+        // By its code (the stored form), which is short and tells "$" currencies apart.
         if (m_currency->findData(currency) < 0)
-            m_currency->addItem(Enumerations::displayName(account.currency), currency);
+            m_currency->addItem(Enumerations::storageString(account.currency), currency);
     }
     m_currency->setCurrentIndex(std::max(0, m_currency->findData(chosenCurrency)));
     m_currencyChoice->setVisible(m_currency->count() > 1);
