@@ -5,7 +5,6 @@
 #include "bench/benchtools.h"
 #include "bench/largedatabase.h"
 
-#include "app/core/isodates.h"
 #include "data/database.h"
 #include "services/reports/reportqueries.h"
 #include "services/reports/reportservice.h"
@@ -19,16 +18,19 @@
 
 namespace {
 
-// The statement with its "?" replaced, in order, by the quoted values.
-QString withLiterals(const QString& sql, const QStringList& values)
+// The statement with its "?" replaced, in order, by its bindings as quoted text.
+QString withLiterals(const ReportStatement& statement)
 {
     QString text;
     qsizetype next = 0;
-    for (const QChar c : sql) {
-        if (c == QLatin1Char('?') && next < values.size())
-            text += QLatin1Char('\'') + values.at(next++) + QLatin1Char('\'');
-        else
+    for (const QChar c : statement.sql) {
+        if (c == QLatin1Char('?') && next < statement.bindings.size()) {
+            QString value = statement.bindings.at(next++).toString();
+            value.replace(QLatin1Char('\''), QStringLiteral("''"));
+            text += QLatin1Char('\'') + value + QLatin1Char('\'');
+        } else {
             text += c;
+        }
     }
     return text;
 }
@@ -56,40 +58,43 @@ int main(int argc, char** argv)
     const QDate today = QDate::currentDate();
     const QDate start(2000, 1, 1);
     const QDate middle = today.addYears(-10);
-    const QStringList range{toIsoDate(start), toIsoDate(today)};
     const QString account = LargeDatabase::largestAccountId();
+    // The book holds one currency: the reports read every account without naming them.
+    const ReportScope book{Currency::USD, QString()};
+    const ReportScope oneAccount{Currency::USD, account};
+    const ReportQueries::Range range{start, today, {}};
 
     const QList<Report> list{
         {"categorySpending",
-         [&] { return reports.categorySpending(start, today).size(); },
-         {withLiterals(ReportQueries::categorySpending(false), range)}},
+         [&] { return reports.categorySpending(start, today, book).size(); },
+         {withLiterals(ReportQueries::categorySpending(range))}},
         {"categorySpending(account)",
-         [&] { return reports.categorySpending(start, today, account).size(); },
-         {withLiterals(ReportQueries::categorySpending(true), range + QStringList{account})}},
+         [&] { return reports.categorySpending(start, today, oneAccount).size(); },
+         {withLiterals(ReportQueries::categorySpending({start, today, {account}}))}},
         {"payeeSummary",
-         [&] { return reports.payeeSummary(start, today).size(); },
-         {withLiterals(ReportQueries::payeeSummary(false), range)}},
+         [&] { return reports.payeeSummary(start, today, book).size(); },
+         {withLiterals(ReportQueries::payeeSummary(range))}},
         {"taxReport",
-         [&] { return reports.taxReport(start, today).size(); },
-         {withLiterals(ReportQueries::taxReport(), range)}},
+         [&] { return reports.taxReport(start, today, Currency::USD).size(); },
+         {withLiterals(ReportQueries::taxReport(range))}},
         {"incomeVsExpenses",
-         [&] { return reports.incomeVsExpenses(start, today).size(); },
-         {withLiterals(ReportQueries::incomeVsExpenses(false), range)}},
+         [&] { return reports.incomeVsExpenses(start, today, book).size(); },
+         {withLiterals(ReportQueries::incomeVsExpenses(range))}},
         {"cashFlow",
-         [&] { return reports.cashFlow(start, today).size(); },
-         {withLiterals(ReportQueries::cashFlow(false), range)}},
+         [&] { return reports.cashFlow(start, today, book).size(); },
+         {withLiterals(ReportQueries::cashFlow(range))}},
         {"yearOverYear",
-         [&] { return reports.yearOverYear(start, middle.addDays(-1), middle, today).size(); },
-         {withLiterals(ReportQueries::categoryTotals(false),
-                       {toIsoDate(start), toIsoDate(middle.addDays(-1))}),
-          withLiterals(ReportQueries::categoryTotals(false),
-                       {toIsoDate(middle), toIsoDate(today)})}},
+         [&] {
+             return reports.yearOverYear(start, middle.addDays(-1), middle, today, book).size();
+         },
+         {withLiterals(ReportQueries::categoryTotals({start, middle.addDays(-1), {}})),
+          withLiterals(ReportQueries::categoryTotals({middle, today, {}}))}},
         {"accountSummary",
          [&] { return reports.accountSummary().size(); },
-         {ReportQueries::accountSummary()}},
+         {withLiterals(ReportQueries::accountSummary())}},
         {"transactionReport",
          [&] { return reports.transactionReport(start, today).size(); },
-         {withLiterals(ReportQueries::transactionReport(false, false), range)}},
+         {withLiterals(ReportQueries::transactionReport(range, QString()))}},
     };
 
     const int runs = 5;

@@ -1,6 +1,7 @@
 #include "data/transactionrepository.h"
 
 #include "data/database.h"
+#include "data/openingbalance.h"
 #include "data/sqlitescan.h"
 #include "data/sqlvalue.h"
 
@@ -393,13 +394,9 @@ TransactionRepository::firstOpeningTransaction(const QString& accountId,
     QVariantList bindings{accountId};
     for (const QString& payee : payees)
         bindings << payee;
-    QStringList placeholders(payees.size(), QStringLiteral("?"));
-    return first(select(QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
-                                       "t.payee IN (%1) AND t.cleared != 0 AND t.reconciled != 0 "
-                                       "AND t.is_split = 0 AND COALESCE(t.transfer_link_id, '') = "
-                                       "'' ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC "
-                                       "LIMIT 1")
-                            .arg(placeholders.join(QStringLiteral(", ")))),
+    return first(select(QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL AND %1 "
+                                       "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC LIMIT 1")
+                            .arg(OpeningBalance::sqlCondition(payees.size()))),
                  bindings, readTransaction);
 }
 

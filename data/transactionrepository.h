@@ -52,8 +52,8 @@ public:
     QList<Transaction> unreconciled(const QString& accountId) const;
     std::optional<Transaction> byId(const QString& id) const; // deleted rows too
     std::optional<Transaction> lastForPayee(const QString& payee, const QString& accountId) const;
-    // The account's first live transaction in register order with one of these payees that is
-    // cleared and reconciled, not split and no transfer: how an opening balance is stored.
+    // The account's first live transaction in register order that is stored as an opening
+    // balance (OpeningBalance) under one of these payees.
     std::optional<Transaction> firstOpeningTransaction(const QString& accountId,
                                                        const QStringList& payees) const;
     // Every live payee once, in ascending (binary) order, over all accounts.

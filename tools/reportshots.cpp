@@ -1,13 +1,16 @@
 // reportshots <directory> [language]: the reports window with every tab and its chart (at the
 // size it opens with and at 1280 x 800), the search window with results, the payee window and the
 // category tree, in the light and the dark theme, over the sample household and two and a half
-// years of its history. Offscreen unless a platform is chosen.
+// years of its history. Then the same household with a yen wallet, a yen bank account and a euro
+// account beside its dollar ones: the main window and every report tab at 1024 x 700, the reports
+// in yen. Offscreen unless a platform is chosen.
 
 #include "tools/shots.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "services/ledger/accountservice.h"
 #include "services/ledger/transactionservice.h"
 #include "services/sampledata/sampledataservice.h"
 #include "ui/screens/categories/categoriesscreen.h"
@@ -76,6 +79,100 @@ void addHistory(AppState& state)
             transaction.cleared = true;
             state.transactionService()->add(transaction);
         }
+    }
+}
+
+struct ForeignBill
+{
+    const char* account;
+    int day;
+    const char* payee;
+    const char* category; // null: none
+    qint64 amount;        // minor units of the account's currency
+};
+
+const ForeignBill foreignBills[] = {
+    {"shots-yen-bank", 25, "Sakura Trading", "Salary / Wages", 310000},
+    {"shots-yen-bank", 27, "Mori Heights", "Rent/Mortgage Payment", -98000},
+    {"shots-yen-wallet", 3, "Konbini", "Groceries", -1850},
+    {"shots-yen-wallet", 9, "Ramen Ya", "Dining & Restaurants", -1200},
+    {"shots-yen-wallet", 18, "Kissaten", nullptr, -650},
+    {"shots-euro", 28, "Brightpath GmbH", "Salary / Wages", 240000},
+    {"shots-euro", 1, "Hausverwaltung", "Rent/Mortgage Payment", -85000},
+    {"shots-euro", 12, "Bäckerei Korn", "Dining & Restaurants", -1250},
+};
+
+QString categoryIdNamed(AppState& state, const char* name)
+{
+    if (!name)
+        return {};
+    // The default categories carry the names of the language they were made in.
+    const auto category =
+        state.categoryRepository()->byName(QCoreApplication::translate("CategoryService", name));
+    return category ? category->id : QString();
+}
+
+// A yen wallet and bank account and a euro account, each opened with a balance, with half a year
+// of bills, a cash withdrawal from the bank into the wallet each month and a split shopping trip.
+void addForeignAccounts(AppState& state)
+{
+    const QDate today = QDate::currentDate();
+    const QDate first = QDate(today.year(), today.month(), 1).addMonths(-6);
+    const struct
+    {
+        const char* id;
+        const char* name;
+        AccountType type;
+        Currency currency;
+        qint64 opening;
+    } accounts[] = {
+        {"shots-yen-bank", "Yucho Bank", AccountType::Checking, Currency::JPY, 450000},
+        {"shots-yen-wallet", "Yen Wallet", AccountType::Cash, Currency::JPY, 20000},
+        {"shots-euro", "Girokonto", AccountType::Checking, Currency::EUR, 150000},
+    };
+    int position = 10;
+    for (const auto& plan : accounts) {
+        Account account;
+        account.id = QString::fromLatin1(plan.id);
+        account.name = QString::fromLatin1(plan.name);
+        account.accountType = plan.type;
+        account.currency = plan.currency;
+        account.startingBalance = plan.opening;
+        account.sortOrder = position++;
+        state.accountService()->create(account, first.addDays(-1));
+    }
+    for (QDate month = first; month < today; month = month.addMonths(1)) {
+        for (const ForeignBill& bill : foreignBills) {
+            Transaction transaction;
+            transaction.accountId = QString::fromLatin1(bill.account);
+            transaction.date = month.addDays(bill.day - 1);
+            transaction.payee = QString::fromUtf8(bill.payee);
+            transaction.amount = bill.amount;
+            transaction.categoryId = categoryIdNamed(state, bill.category);
+            state.transactionService()->add(transaction);
+        }
+        Transaction withdrawal;
+        withdrawal.accountId = QStringLiteral("shots-yen-bank");
+        withdrawal.date = month.addDays(5);
+        withdrawal.payee = QStringLiteral("Yen Wallet");
+        withdrawal.amount = -30000;
+        state.transactionService()->addTransfer(
+            withdrawal, TransactionService::transferPartner(
+                            withdrawal, QStringLiteral("shots-yen-wallet"), QStringLiteral("ATM")));
+
+        Transaction shopping;
+        shopping.accountId = QStringLiteral("shots-euro");
+        shopping.date = month.addDays(14);
+        shopping.payee = QStringLiteral("Supermarkt");
+        shopping.amount = -6430;
+        shopping.isSplit = true;
+        SplitLine food;
+        food.categoryId = categoryIdNamed(state, "Groceries");
+        food.amount = -4980;
+        SplitLine care;
+        care.categoryId = categoryIdNamed(state, "Personal Care");
+        care.amount = -1450;
+        state.transactionService()->add(shopping, {food, care});
     }
 }
 
@@ -159,6 +256,30 @@ int main(int argc, char** argv)
         saved = saveShot(*search, path(QStringLiteral("search"), theme)) && saved;
         saved = saveShot(*payees, path(QStringLiteral("payees"), theme)) && saved;
         saved = saveShot(*categories, path(QStringLiteral("categories"), theme)) && saved;
+    }
+
+    // The book in three currencies: the account list's totals, and every report with the yen
+    // chosen.
+    addForeignAccounts(state);
+    window.resize(1024, 700);
+    reports->resize(1024, 700);
+    window.showReportsWindow();
+    QComboBox* currencies = reports->currencyFilter();
+    currencies->setCurrentIndex(currencies->findData(int(Currency::JPY)));
+    for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+        state.themeManager()->setThemeFromString(theme);
+        window.raise();
+        QApplication::processEvents();
+        saved = saveShot(window, path(QStringLiteral("currencies-mainwindow"), theme)) && saved;
+        reports->raise();
+        for (int tab = 0; tab < reports->tabs()->count(); ++tab) {
+            reports->tabs()->setCurrentIndex(tab);
+            QApplication::processEvents();
+            const QString name = ReportCatalog::describe(ReportKind(tab)).fileStem;
+            saved =
+                saveShot(*reports, path(QStringLiteral("currencies-report-%1").arg(name), theme)) &&
+                saved;
+        }
     }
     return saved ? 0 : 1;
 }

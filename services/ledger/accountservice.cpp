@@ -6,6 +6,7 @@
 #include "app/core/isodates.h"
 #include "app/core/singleline.h"
 #include "data/accountrepository.h"
+#include "data/openingbalance.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
@@ -20,17 +21,6 @@ void putOnOneLine(Account& account)
     account.name = singleLine(account.name);
     account.institution = singleLine(account.institution);
     account.accountNumberLast4 = singleLine(account.accountNumberLast4);
-}
-
-// The payee create() gives the opening transaction, in English or in the language it was
-// created in.
-QStringList openingPayees()
-{
-    QStringList payees{QStringLiteral("Opening Balance")};
-    const QString translated = AccountService::tr("Opening Balance");
-    if (!payees.contains(translated))
-        payees << translated;
-    return payees;
 }
 
 } // namespace
@@ -67,7 +57,7 @@ Transaction AccountService::openingBalanceTransaction(const QString& accountId,
     stampNew(transaction, now);
     transaction.accountId = accountId;
     transaction.date = opening.date;
-    transaction.payee = tr("Opening Balance");
+    transaction.payee = OpeningBalance::payee();
     transaction.amount = opening.amount;
     transaction.cleared = true;
     transaction.reconciled = true;
@@ -76,7 +66,7 @@ Transaction AccountService::openingBalanceTransaction(const QString& accountId,
 
 std::optional<Transaction> AccountService::openingTransaction(const QString& accountId) const
 {
-    return m_transactions->firstOpeningTransaction(accountId, openingPayees());
+    return m_transactions->firstOpeningTransaction(accountId, OpeningBalance::payees());
 }
 
 bool AccountService::update(Account account, const std::optional<Opening>& opening)

@@ -4,21 +4,13 @@
 
 #include "app/core/isodates.h"
 #include "data/database.h"
+#include "data/enumerations.h"
 
 #include <QDebug>
 #include <QMap>
 #include <QSqlError>
 
 namespace {
-
-// The two dates of a range, then the account id when one is given.
-QVariantList rangeBindings(const QDate& start, const QDate& end, const QString& accountId)
-{
-    QVariantList bindings{toIsoDate(start), toIsoDate(end)};
-    if (!accountId.isEmpty())
-        bindings << accountId;
-    return bindings;
-}
 
 QDate firstOfQuarter(const QDate& today)
 {
@@ -45,13 +37,13 @@ ReportService::ReportService(Database* database, QObject* parent)
 {
 }
 
-bool ReportService::run(QSqlQuery& query, const QString& sql, const QVariantList& bindings) const
+bool ReportService::run(QSqlQuery& query, const ReportStatement& statement) const
 {
     query = QSqlQuery(m_database->connection());
     query.setForwardOnly(true);
-    bool ok = query.prepare(sql);
+    bool ok = query.prepare(statement.sql);
     if (ok) {
-        for (const QVariant& value : bindings)
+        for (const QVariant& value : statement.bindings)
             query.addBindValue(value);
         ok = query.exec();
     }
@@ -60,13 +52,41 @@ bool ReportService::run(QSqlQuery& query, const QString& sql, const QVariantList
     return ok;
 }
 
-QList<CategoryTotal> ReportService::categorySpending(const QDate& start, const QDate& end,
-                                                     const QString& accountId) const
+std::optional<ReportQueries::Range> ReportService::rangeOf(const QDate& start, const QDate& end,
+                                                           const ReportScope& scope) const
 {
-    const QString sql = ReportQueries::categorySpending(!accountId.isEmpty());
-    QList<CategoryTotal> rows;
+    // Deleted accounts too: a transaction counts in its account's currency wherever it is.
     QSqlQuery query;
-    if (!run(query, sql, rangeBindings(start, end, accountId)))
+    if (!run(query, {QStringLiteral("SELECT id, currency FROM accounts"), {}}))
+        return std::nullopt;
+    QStringList inCurrency;
+    bool otherCurrencies = false;
+    while (query.next()) {
+        const QString id = query.value(0).toString();
+        const bool same =
+            Enumerations::currencyFromStorage(query.value(1).toString()) == scope.currency;
+        if (!scope.accountId.isEmpty() && id == scope.accountId && !same)
+            return std::nullopt;
+        if (same)
+            inCurrency << id;
+        else
+            otherCurrencies = true;
+    }
+    if (!scope.accountId.isEmpty())
+        return ReportQueries::Range{start, end, {scope.accountId}};
+    if (inCurrency.isEmpty())
+        return std::nullopt;
+    // A book in one currency reads every account without naming them.
+    return ReportQueries::Range{start, end, otherCurrencies ? inCurrency : QStringList()};
+}
+
+QList<CategoryTotal> ReportService::categorySpending(const QDate& start, const QDate& end,
+                                                     const ReportScope& scope) const
+{
+    QList<CategoryTotal> rows;
+    const std::optional<ReportQueries::Range> range = rangeOf(start, end, scope);
+    QSqlQuery query;
+    if (!range || !run(query, ReportQueries::categorySpending(*range)))
         return rows;
     while (query.next())
         rows.append({categoryName(query.value(0)), query.value(1).toLongLong()});
@@ -74,12 +94,12 @@ QList<CategoryTotal> ReportService::categorySpending(const QDate& start, const Q
 }
 
 QList<PayeeTotal> ReportService::payeeSummary(const QDate& start, const QDate& end,
-                                              const QString& accountId) const
+                                              const ReportScope& scope) const
 {
-    const QString sql = ReportQueries::payeeSummary(!accountId.isEmpty());
     QList<PayeeTotal> rows;
+    const std::optional<ReportQueries::Range> range = rangeOf(start, end, scope);
     QSqlQuery query;
-    if (!run(query, sql, rangeBindings(start, end, accountId)))
+    if (!range || !run(query, ReportQueries::payeeSummary(*range)))
         return rows;
     while (query.next())
         rows.append(
@@ -87,12 +107,13 @@ QList<PayeeTotal> ReportService::payeeSummary(const QDate& start, const QDate& e
     return rows;
 }
 
-QList<TaxLine> ReportService::taxReport(const QDate& start, const QDate& end) const
+QList<TaxLine> ReportService::taxReport(const QDate& start, const QDate& end,
+                                        Currency currency) const
 {
-    const QString sql = ReportQueries::taxReport();
     QList<TaxLine> rows;
+    const std::optional<ReportQueries::Range> range = rangeOf(start, end, {currency, QString()});
     QSqlQuery query;
-    if (!run(query, sql, rangeBindings(start, end, QString())))
+    if (!range || !run(query, ReportQueries::taxReport(*range)))
         return rows;
     while (query.next())
         rows.append(
@@ -100,12 +121,11 @@ QList<TaxLine> ReportService::taxReport(const QDate& start, const QDate& end) co
     return rows;
 }
 
-QList<MonthlyFlow> ReportService::monthlyFlows(const QString& sql, const QDate& start,
-                                               const QDate& end, const QString& accountId) const
+QList<MonthlyFlow> ReportService::monthlyFlows(const ReportStatement& statement) const
 {
     QList<MonthlyFlow> rows;
     QSqlQuery query;
-    if (!run(query, sql, rangeBindings(start, end, accountId)))
+    if (!run(query, statement))
         return rows;
     while (query.next()) {
         MonthlyFlow flow;
@@ -119,25 +139,26 @@ QList<MonthlyFlow> ReportService::monthlyFlows(const QString& sql, const QDate& 
 }
 
 QList<MonthlyFlow> ReportService::incomeVsExpenses(const QDate& start, const QDate& end,
-                                                   const QString& accountId) const
+                                                   const ReportScope& scope) const
 {
-    return monthlyFlows(ReportQueries::incomeVsExpenses(!accountId.isEmpty()), start, end,
-                        accountId);
+    const std::optional<ReportQueries::Range> range = rangeOf(start, end, scope);
+    return range ? monthlyFlows(ReportQueries::incomeVsExpenses(*range)) : QList<MonthlyFlow>();
 }
 
 QList<MonthlyFlow> ReportService::cashFlow(const QDate& start, const QDate& end,
-                                           const QString& accountId) const
+                                           const ReportScope& scope) const
 {
-    return monthlyFlows(ReportQueries::cashFlow(!accountId.isEmpty()), start, end, accountId);
+    const std::optional<ReportQueries::Range> range = rangeOf(start, end, scope);
+    return range ? monthlyFlows(ReportQueries::cashFlow(*range)) : QList<MonthlyFlow>();
 }
 
 QMap<QString, qint64> ReportService::categoryTotals(const QDate& start, const QDate& end,
-                                                    const QString& accountId) const
+                                                    const ReportScope& scope) const
 {
-    const QString sql = ReportQueries::categoryTotals(!accountId.isEmpty());
     QMap<QString, qint64> totals;
+    const std::optional<ReportQueries::Range> range = rangeOf(start, end, scope);
     QSqlQuery query;
-    if (!run(query, sql, rangeBindings(start, end, accountId)))
+    if (!range || !run(query, ReportQueries::categoryTotals(*range)))
         return totals;
     while (query.next())
         totals.insert(categoryName(query.value(0)), query.value(1).toLongLong());
@@ -148,10 +169,10 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate& period1Start,
                                                    const QDate& period1End,
                                                    const QDate& period2Start,
                                                    const QDate& period2End,
-                                                   const QString& accountId) const
+                                                   const ReportScope& scope) const
 {
-    const QMap<QString, qint64> first = categoryTotals(period1Start, period1End, accountId);
-    const QMap<QString, qint64> second = categoryTotals(period2Start, period2End, accountId);
+    const QMap<QString, qint64> first = categoryTotals(period1Start, period1End, scope);
+    const QMap<QString, qint64> second = categoryTotals(period2Start, period2End, scope);
 
     // A QMap orders its keys by UTF-16 code units, which is the report's order.
     QMap<QString, YearOverYearRow> rows;
@@ -174,19 +195,19 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate& period1Start,
 
 QList<AccountSummaryRow> ReportService::accountSummary() const
 {
-    const QString sql = ReportQueries::accountSummary();
     QList<AccountSummaryRow> rows;
     QSqlQuery query;
-    if (!run(query, sql, {}))
+    if (!run(query, ReportQueries::accountSummary()))
         return rows;
     while (query.next()) {
-        const qint64 startingBalance = query.value(2).toLongLong();
+        const qint64 startingBalance = query.value(3).toLongLong();
         AccountSummaryRow row;
         row.name = query.value(0).toString();
         row.accountType = query.value(1).toString();
-        row.cleared = startingBalance + query.value(3).toLongLong();
-        row.uncleared = query.value(4).toLongLong();
-        row.total = startingBalance + query.value(5).toLongLong();
+        row.currency = Enumerations::currencyFromStorage(query.value(2).toString());
+        row.cleared = startingBalance + query.value(4).toLongLong();
+        row.uncleared = query.value(5).toLongLong();
+        row.total = startingBalance + query.value(6).toLongLong();
         rows.append(row);
     }
     return rows;
@@ -196,24 +217,21 @@ QList<TransactionReportRow> ReportService::transactionReport(const QDate& start,
                                                              const QString& accountId,
                                                              const QString& categoryId) const
 {
-    const QString sql =
-        ReportQueries::transactionReport(!accountId.isEmpty(), !categoryId.isEmpty());
-    QVariantList bindings = rangeBindings(start, end, accountId);
-    if (!categoryId.isEmpty())
-        bindings << categoryId;
-
+    const ReportQueries::Range range{start, end,
+                                     accountId.isEmpty() ? QStringList() : QStringList{accountId}};
     QList<TransactionReportRow> rows;
     QSqlQuery query;
-    if (!run(query, sql, bindings))
+    if (!run(query, ReportQueries::transactionReport(range, categoryId)))
         return rows;
     while (query.next()) {
         TransactionReportRow row;
         row.date = fromIsoDate(query.value(0).toString());
         row.accountName = query.value(1).toString();
-        row.payee = query.value(2).toString();
-        row.categoryName = query.value(3).toString();
-        row.memo = query.value(4).toString();
-        row.amount = query.value(5).toLongLong();
+        row.currency = Enumerations::currencyFromStorage(query.value(2).toString());
+        row.payee = query.value(3).toString();
+        row.categoryName = query.value(4).toString();
+        row.memo = query.value(5).toString();
+        row.amount = query.value(6).toLongLong();
         rows.append(row);
     }
     return rows;

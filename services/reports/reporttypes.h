@@ -1,9 +1,19 @@
 #pragma once
 
+#include "app/core/currency.h"
+
 #include <QDate>
 #include <QString>
 
-// The report periods and the rows of each report.
+// The report periods, whose amounts a report adds up, and the rows of each report.
+
+// The accounts a report adds up: those of one currency, or one account of that currency.
+// Amounts of different currencies are never added together, and no rate turns one into another.
+struct ReportScope
+{
+    Currency currency = Currency::USD;
+    QString accountId; // empty: every account in the currency
+};
 
 // A named date range the reports screen offers. The label is the untranslated source text (of
 // the "ReportService" context); both dates are invalid for "Custom", whose range the user
@@ -27,11 +37,13 @@ struct PeriodComparison
     QDate period2End;
 };
 
-// One account of the balance summary; the starting balance counts as cleared.
+// One account of the balance summary, in the account's currency; the starting balance counts
+// as cleared.
 struct AccountSummaryRow
 {
     QString name;
     QString accountType; // the stored account_type text
+    Currency currency = Currency::USD;
     qint64 cleared = 0;
     qint64 uncleared = 0;
     qint64 total = 0;
@@ -78,11 +90,12 @@ struct YearOverYearRow
     qint64 difference = 0; // period2 - period1
 };
 
-// One transaction of the filtered transaction list.
+// One transaction of the filtered transaction list; its amount is in its account's currency.
 struct TransactionReportRow
 {
     QDate date; // invalid when the stored text does not parse
     QString accountName;
+    Currency currency = Currency::USD;
     QString payee;
     QString categoryName;
     QString memo;

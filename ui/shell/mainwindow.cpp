@@ -14,6 +14,7 @@
 
 #include "app/appstate.h"
 #include "app/core/buildconfig.h"
+#include "app/core/currencytotals.h"
 #include "app/core/money.h"
 #include "data/accountrepository.h"
 #include "data/enumerations.h"
@@ -77,6 +78,9 @@ constexpr int maximumAccountShortcuts = 10;
 // The list's item style pads each row 7 px above and below, and a row's widget is laid inside
 // that padding, so the row is made taller by as much to keep the widget's own height.
 constexpr int itemVerticalPadding = 14;
+// The height of the total under the account list; a book in several currencies has a line for
+// each and takes what they need.
+constexpr int totalLabelHeight = 32;
 // The account list is dark in both themes, so its balances take the dark theme's colours.
 constexpr bool listIsDark = true;
 
@@ -407,7 +411,7 @@ void MainWindow::setupAccountList()
     m_totalLabel = new QLabel(this);
     applyFontRole(m_totalLabel, FontRoles::BodyStrong);
     m_totalLabel->setAlignment(Qt::AlignCenter);
-    m_totalLabel->setFixedHeight(32);
+    m_totalLabel->setFixedHeight(totalLabelHeight);
     m_totalLabel->setStyleSheet(
         QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
             .arg(ThemeColors::sidebarBackground().name(), ThemeColors::sidebarText().name(),
@@ -495,13 +499,9 @@ void MainWindow::refreshAccountList()
 void MainWindow::listAccounts(bool withBalances)
 {
     m_accountList->clear();
-    qint64 total = 0;
+    CurrencyTotals totals;
     const QList<Account> accounts = m_appState->accountRepository()->listAll();
-    // The total is a plain sum; it shows in the accounts' currency when they share one.
-    Currency totalCurrency = accounts.isEmpty() ? Currency::USD : accounts.first().currency;
     for (const Account& account : accounts) {
-        if (account.currency != totalCurrency)
-            totalCurrency = Currency::USD;
         const std::optional<qint64> balance =
             withBalances ? std::optional<qint64>(
                                m_appState->transactionRepository()->accountBalance(account.id))
@@ -512,16 +512,32 @@ void MainWindow::listAccounts(bool withBalances)
         item->setSizeHint(QSize(m_accountList->viewport()->width(),
                                 row->sizeHint().height() + 10 + itemVerticalPadding));
         m_accountList->setItemWidget(item, row);
-        total += balance.value_or(0);
+        totals.add(account.currency, balance.value_or(0));
     }
 
     m_statusBar->setAccountCount(int(accounts.size()));
     rebuildAccountShortcuts();
     m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts")
-                          : withBalances ? tr("Total: %1").arg(formatMoney(total, totalCurrency))
-                                         : QString());
+                          : withBalances     ? totalText(totals)
+                                             : QString());
+    m_totalLabel->setFixedHeight(std::max(totalLabelHeight, m_totalLabel->sizeHint().height()));
 
     highlightAccount(m_appState->currentAccountId());
+}
+
+QString MainWindow::totalText(const CurrencyTotals& totals)
+{
+    const QList<CurrencyTotals::Total>& sums = totals.totals();
+    if (sums.size() == 1)
+        return tr("Total: %1").arg(formatMoney(sums.first().amount, sums.first().currency));
+    // Amounts of different currencies are never added: a line for each, named by the currency's
+    // code (its stored form).
+    QStringList lines;
+    for (const CurrencyTotals::Total& sum : sums)
+        lines << tr("Total (%1): %2", "the code of the currency added up, such as USD; the total")
+                     .arg(Enumerations::storageString(sum.currency),
+                          formatMoney(sum.amount, sum.currency));
+    return lines.join(QLatin1Char('\n'));
 }
 
 void MainWindow::highlightAccount(const QString& accountId)

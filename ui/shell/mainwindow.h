@@ -12,6 +12,7 @@
 class AppState;
 class ImportScreen;
 class CategoriesScreen;
+class CurrencyTotals;
 class PayeeScreen;
 class QAction;
 class QLabel;
@@ -120,6 +121,8 @@ private:
     // The accounts in the list; without balances, their rows and the total show none yet.
     void listAccounts(bool withBalances);
     QWidget* accountRowWidget(const struct Account& account, std::optional<qint64> balance);
+    // The accounts' total under the list: one total for each currency, never a sum of two.
+    static QString totalText(const CurrencyTotals& totals);
     void rebuildAccountShortcuts();
     void fitAccountItemWidths();
     void saveAccountOrder();

@@ -1,10 +1,12 @@
+#include "data/enumerations.h"
 #include "services/reports/reportservice.h"
 #include "tests/common/testdatabase.h"
 
 #include <QTest>
 
 // Every report runs against one small ledger in which each rule of the reports shows:
-// a transfer pair, an uncategorised payment, a refund, a soft-deleted transaction, a
+// a transfer pair, an opening balance, an uncategorised payment, a refund, split transactions
+// (one with lines of both signs, one without lines, one deleted), a soft-deleted transaction, a
 // soft-deleted category still in use, a soft-deleted account, tax-relevant categories and
 // transactions in two years.
 class TestReportService : public QObject
@@ -16,15 +18,16 @@ private:
     std::unique_ptr<ReportService> m_reports;
 
     void addAccount(const QString& id, const QString& name, const QString& type, qint64 start,
-                    int sortOrder, bool deleted = false)
+                    int sortOrder, bool deleted = false,
+                    const QString& currency = QStringLiteral("USD"))
     {
         m_db->exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, starting_balance, "
-                                  "sort_order, created_at, updated_at, deleted_at) VALUES ('%1', "
-                                  "'%2', '%3', %4, %5, 'x', 'x', %6)")
+                                  "sort_order, created_at, updated_at, deleted_at, currency) "
+                                  "VALUES ('%1', '%2', '%3', %4, %5, 'x', 'x', %6, '%7')")
                        .arg(id, name, type)
                        .arg(start)
                        .arg(sortOrder)
-                       .arg(deleted ? "'2024-06-01T00:00:00Z'" : "NULL"));
+                       .arg(deleted ? "'2024-06-01T00:00:00Z'" : "NULL", currency));
     }
 
     void addCategory(const QString& id, const QString& name, bool taxRelevant = false,
@@ -53,6 +56,8 @@ private:
         const char* link; // null for NULL, "" for an empty text
         const char* memo;
         bool deleted;
+        bool reconciled = false;
+        bool split = false;
     };
 
     void addTransaction(const Row& r)
@@ -61,19 +66,34 @@ private:
             return value ? QStringLiteral("'%1'").arg(QLatin1String(value))
                          : QStringLiteral("NULL");
         };
-        m_db->exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, "
-                                  "category_id, cleared, transfer_link_id, memo, created_at, "
-                                  "updated_at, deleted_at) VALUES ('%1', '%2', '%3', '%4', %5, %6, "
-                                  "%7, %8, %9, 'x', 'x', %10)")
-                       .arg(QLatin1String(r.id), QLatin1String(r.account), QLatin1String(r.date),
-                            QLatin1String(r.payee))
-                       .arg(r.amount)
-                       .arg(textOrNull(r.category))
-                       .arg(r.cleared ? 1 : 0)
-                       .arg(textOrNull(r.link), textOrNull(r.memo),
-                            r.deleted ? QStringLiteral("'2024-06-01T00:00:00Z'")
-                                      : QStringLiteral("NULL")));
+        m_db->exec(
+            QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, "
+                           "category_id, cleared, transfer_link_id, memo, created_at, "
+                           "updated_at, deleted_at, reconciled, is_split) VALUES ('%1', "
+                           "'%2', '%3', '%4', %5, %6, %7, %8, %9, 'x', 'x', %10, %11, %12)")
+                .arg(QLatin1String(r.id), QLatin1String(r.account), QLatin1String(r.date),
+                     QLatin1String(r.payee))
+                .arg(r.amount)
+                .arg(textOrNull(r.category))
+                .arg(r.cleared ? 1 : 0)
+                .arg(textOrNull(r.link), textOrNull(r.memo),
+                     r.deleted ? QStringLiteral("'2024-06-01T00:00:00Z'") : QStringLiteral("NULL"))
+                .arg(r.reconciled ? 1 : 0)
+                .arg(r.split ? 1 : 0));
     }
+
+    void addSplitLine(const char* transaction, const char* category, qint64 amount)
+    {
+        static int count = 0;
+        m_db->exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, "
+                                  "amount, created_at, updated_at) VALUES ('line%1', '%2', '%3', "
+                                  "%4, 'x', 'x')")
+                       .arg(++count)
+                       .arg(QLatin1String(transaction), QLatin1String(category))
+                       .arg(amount));
+    }
+
+    static ReportScope usd(const QString& account = QString()) { return {Currency::USD, account}; }
 
     static QDate d(const char* iso) { return QDate::fromString(QLatin1String(iso), Qt::ISODate); }
 
@@ -93,6 +113,8 @@ private slots:
     void accountSummary();
     void transactionReport_data();
     void transactionReport();
+    void scopeKeepsToOneCurrency_data();
+    void scopeKeepsToOneCurrency();
     void failingQueryGivesEmptyList();
 
     void periodPresets_data();
@@ -141,9 +163,28 @@ void TestReportService::init()
         {"t13", "old", "2024-01-07", "Ghost", -999, "groc", true, nullptr, nullptr, true},
         {"t14", "chk", "2024-03-01", "Market", 400, "groc", false, nullptr, nullptr, false},
         {"t15", "chk", "2024-03-05", "Church", -1000, "tithe", false, nullptr, nullptr, false},
+        // What the savings account held when the book began, as an account opened with a
+        // balance stores it.
+        {"t16", "sav", "2024-01-01", "Opening Balance", 20000, nullptr, true, nullptr, nullptr,
+         false, true},
+        {"t17", "chk", "2024-02-25", "Superstore", -6000, nullptr, false, nullptr, nullptr, false,
+         false, true},
+        {"t18", "chk", "2024-02-26", "Superstore", -9999, nullptr, false, nullptr, nullptr, true,
+         false, true},
+        // Marked split, yet without lines: it counts whole.
+        {"t19", "cash", "2024-03-10", "Flea Market", -300, nullptr, false, nullptr, nullptr, false,
+         false, true},
+        // Pay with a deduction taken from it.
+        {"t20", "chk", "2024-03-15", "Employer", 250000, nullptr, false, nullptr, nullptr, false,
+         false, true},
     };
     for (const Row& row : rows)
         addTransaction(row);
+    addSplitLine("t17", "groc", -4000);
+    addSplitLine("t17", "med", -2000);
+    addSplitLine("t18", "groc", -9999);
+    addSplitLine("t20", "sal", 280000);
+    addSplitLine("t20", "med", -30000);
 }
 
 void TestReportService::cleanup()
@@ -159,12 +200,19 @@ void TestReportService::categorySpending_data()
     QTest::addColumn<QString>("account");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("outflows only, largest first, transfers and no category as Uncategorized")
+    // Split lines count under their categories, a payment line of a deposit too; transfers and
+    // opening balances are no spending.
+    QTest::newRow("outflows only, largest first, no category as Uncategorized")
         << d("2024-01-01") << d("2024-12-31") << QString()
-        << QStringList{"Rent -100000",    "Uncategorized -55000", "Medical -4000", "Charity -2500",
-                       "Groceries -2000", "Hobbies -1500",        "Tithe -1000"};
-    QTest::newRow("one account") << d("2024-01-01") << d("2024-12-31") << "sav"
-                                 << QStringList{"Medical -4000"};
+        << QStringList{"Rent -100000",  "Medical -36000", "Groceries -6000", "Uncategorized -5300",
+                       "Charity -2500", "Hobbies -1500",  "Tithe -1000"};
+    QTest::newRow("one account, its transfer and opening balance left out")
+        << d("2024-01-01") << d("2024-12-31") << "sav" << QStringList{"Medical -4000"};
+    QTest::newRow("split lines under their own categories")
+        << d("2024-02-25") << d("2024-03-31") << "chk"
+        << QStringList{"Medical -32000", "Groceries -4000", "Tithe -1000"};
+    QTest::newRow("split without lines counts whole")
+        << d("2024-01-01") << d("2024-12-31") << "cash" << QStringList{"Uncategorized -300"};
     QTest::newRow("both ends inclusive") << d("2024-01-05") << d("2024-01-10") << QString()
                                          << QStringList{"Rent -100000", "Groceries -2000"};
     QTest::newRow("uncategorized beside a category")
@@ -180,7 +228,7 @@ void TestReportService::categorySpending()
     QFETCH(QString, account);
     QFETCH(QStringList, expected);
     QStringList actual;
-    for (const CategoryTotal& row : m_reports->categorySpending(start, end, account))
+    for (const CategoryTotal& row : m_reports->categorySpending(start, end, usd(account)))
         actual << QStringLiteral("%1 %2").arg(row.categoryName).arg(row.total);
     QCOMPARE(actual, expected);
 }
@@ -190,20 +238,15 @@ void TestReportService::payeeSummary_data()
     QTest::addColumn<QString>("account");
     QTest::addColumn<QStringList>("expected");
 
-    // Market: the refund nets out against the payment; the deleted payment is absent.
+    // Market: the refund nets out against the payment; the deleted payment is absent. A split
+    // transaction counts whole under its payee; transfers and opening balances not at all.
     QTest::newRow("all accounts") << QString()
-                                  << QStringList{"Landlord -100000 1",
-                                                 "Transfer to Savings -50000 1",
-                                                 "Corner Shop -5000 1",
-                                                 "Clinic -4000 1",
-                                                 "Red Cross -2500 1",
-                                                 "Market -1600 2",
-                                                 "Hobby Store -1500 1",
-                                                 "Church -1000 1",
-                                                 "Transfer from Checking 50000 1",
-                                                 "Employer 300000 1"};
-    QTest::newRow("one account") << "sav"
-                                 << QStringList{"Clinic -4000 1", "Transfer from Checking 50000 1"};
+                                  << QStringList{"Landlord -100000 1",  "Superstore -6000 1",
+                                                 "Corner Shop -5000 1", "Clinic -4000 1",
+                                                 "Red Cross -2500 1",   "Market -1600 2",
+                                                 "Hobby Store -1500 1", "Church -1000 1",
+                                                 "Flea Market -300 1",  "Employer 550000 2"};
+    QTest::newRow("one account") << "sav" << QStringList{"Clinic -4000 1"};
 }
 
 void TestReportService::payeeSummary()
@@ -211,7 +254,8 @@ void TestReportService::payeeSummary()
     QFETCH(QString, account);
     QFETCH(QStringList, expected);
     QStringList actual;
-    for (const PayeeTotal& row : m_reports->payeeSummary(d("2024-01-01"), d("2024-12-31"), account))
+    for (const PayeeTotal& row :
+         m_reports->payeeSummary(d("2024-01-01"), d("2024-12-31"), usd(account)))
         actual << QStringLiteral("%1 %2 %3").arg(row.payee).arg(row.total).arg(row.count);
     QCOMPARE(actual, expected);
 }
@@ -219,11 +263,12 @@ void TestReportService::payeeSummary()
 void TestReportService::taxReport()
 {
     QStringList actual;
-    for (const TaxLine& row : m_reports->taxReport(d("2024-01-01"), d("2024-12-31")))
+    for (const TaxLine& row : m_reports->taxReport(d("2024-01-01"), d("2024-12-31"), Currency::USD))
         actual << QStringLiteral("%1|%2|%3").arg(row.categoryName, row.taxCategory).arg(row.total);
-    // Ordered by tax code, a missing code first; other categories never appear.
+    // Ordered by tax code, a missing code first; other categories never appear; split lines
+    // count under theirs.
     QCOMPARE(actual, (QStringList{"Tithe||-1000", "Charity|charitable_contributions|-2500",
-                                  "Medical|medical|-4000"}));
+                                  "Medical|medical|-36000"}));
 }
 
 void TestReportService::monthlyFlows_data()
@@ -232,14 +277,16 @@ void TestReportService::monthlyFlows_data()
     QTest::addColumn<QString>("account");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("income vs expenses leaves transfers out")
+    // The opening balance of January is neither; the pay of March counts its deduction as an
+    // expense in income vs expenses and only its net in the account's cash flow.
+    QTest::newRow("income vs expenses leaves transfers and opening balances out")
         << false << QString()
-        << QStringList{"2024-01 300000 -107000 193000", "2024-02 0 -8000 -8000",
-                       "2024-03 400 -1000 -600"};
-    QTest::newRow("cash flow counts transfers")
+        << QStringList{"2024-01 300000 -107000 193000", "2024-02 0 -14000 -14000",
+                       "2024-03 280400 -31300 249100"};
+    QTest::newRow("cash flow counts transfers, not opening balances")
         << true << QString()
-        << QStringList{"2024-01 300000 -107000 193000", "2024-02 50000 -58000 -8000",
-                       "2024-03 400 -1000 -600"};
+        << QStringList{"2024-01 300000 -107000 193000", "2024-02 50000 -64000 -14000",
+                       "2024-03 250400 -1300 249100"};
     QTest::newRow("income vs expenses, receiving account")
         << false << "sav" << QStringList{"2024-02 0 -4000 -4000"};
     QTest::newRow("cash flow, receiving account")
@@ -253,8 +300,9 @@ void TestReportService::monthlyFlows()
     QFETCH(QStringList, expected);
     const QDate start = d("2024-01-01");
     const QDate end = d("2024-12-31");
-    const QList<MonthlyFlow> rows = cashFlow ? m_reports->cashFlow(start, end, account)
-                                             : m_reports->incomeVsExpenses(start, end, account);
+    const QList<MonthlyFlow> rows = cashFlow
+                                        ? m_reports->cashFlow(start, end, usd(account))
+                                        : m_reports->incomeVsExpenses(start, end, usd(account));
     QStringList actual;
     for (const MonthlyFlow& row : rows)
         actual << QStringLiteral("%1 %2 %3 %4")
@@ -273,14 +321,13 @@ void TestReportService::yearOverYear_data()
     // Union of both periods, by UTF-16 code units: upper case before "dining".
     QTest::newRow("all accounts") << QString()
                                   << QStringList{
-                                         "Charity 0 -2500 -2500",  "Groceries -1800 -1600 200",
-                                         "Hobbies 0 -1500 -1500",  "Medical 0 -4000 -4000",
-                                         "Rent 0 -100000 -100000", "Salary 0 300000 300000",
-                                         "Tithe 0 -1000 -1000",    "Uncategorized 0 -5000 -5000",
+                                         "Charity 0 -2500 -2500",  "Groceries -1800 -5600 -3800",
+                                         "Hobbies 0 -1500 -1500",  "Medical 0 -36000 -36000",
+                                         "Rent 0 -100000 -100000", "Salary 0 580000 580000",
+                                         "Tithe 0 -1000 -1000",    "Uncategorized 0 -5300 -5300",
                                          "dining -700 0 700"};
-    QTest::newRow("one account") << "sav"
-                                 << QStringList{"Medical 0 -4000 -4000",
-                                                "Uncategorized 0 50000 50000"};
+    QTest::newRow("one account, its transfer and opening balance left out")
+        << "sav" << QStringList{"Medical 0 -4000 -4000"};
 }
 
 void TestReportService::yearOverYear()
@@ -289,7 +336,7 @@ void TestReportService::yearOverYear()
     QFETCH(QStringList, expected);
     QStringList actual;
     for (const YearOverYearRow& row : m_reports->yearOverYear(
-             d("2023-01-01"), d("2023-12-31"), d("2024-01-01"), d("2024-12-31"), account))
+             d("2023-01-01"), d("2023-12-31"), d("2024-01-01"), d("2024-12-31"), usd(account)))
         actual << QStringLiteral("%1 %2 %3 %4")
                       .arg(row.categoryName)
                       .arg(row.period1)
@@ -302,14 +349,16 @@ void TestReportService::accountSummary()
 {
     QStringList actual;
     for (const AccountSummaryRow& row : m_reports->accountSummary())
-        actual << QStringLiteral("%1 %2 %3 %4 %5")
-                      .arg(row.name, row.accountType)
+        actual << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                      .arg(row.name, row.accountType, Enumerations::storageString(row.currency))
                       .arg(row.cleared)
                       .arg(row.uncleared)
                       .arg(row.total);
-    // By sort order, then name; the starting balance counts as cleared; no deleted account.
-    QCOMPARE(actual, (QStringList{"Checking checking 298000 -62100 235900",
-                                  "Cash cash 10000 0 10000", "Savings savings -4000 50000 46000"}));
+    // By sort order, then name; the starting balance counts as cleared; no deleted account;
+    // transfers and opening balances count, as every transaction does.
+    QCOMPARE(actual, (QStringList{"Checking checking USD 298000 181900 479900",
+                                  "Cash cash USD 10000 -300 9700",
+                                  "Savings savings USD 16000 50000 66000"}));
 }
 
 void TestReportService::transactionReport_data()
@@ -326,7 +375,8 @@ void TestReportService::transactionReport_data()
                        "2024-02-03|Checking|Transfer to Savings|||-50000",
                        "2024-02-10|Checking|Red Cross|Charity||-2500",
                        "2024-02-12|Savings|Clinic|Medical||-4000",
-                       "2024-02-20|Checking|Hobby Store|Hobbies||-1500"};
+                       "2024-02-20|Checking|Hobby Store|Hobbies||-1500",
+                       "2024-02-25|Checking|Superstore|||-6000"};
     QTest::newRow("one account") << d("2024-01-01") << d("2024-01-31") << "chk" << QString()
                                  << QStringList{"2024-01-05|Checking|Market|Groceries||-2000",
                                                 "2024-01-10|Checking|Landlord|Rent|Jan|-100000",
@@ -357,12 +407,53 @@ void TestReportService::transactionReport()
     QCOMPARE(actual, expected);
 }
 
+void TestReportService::scopeKeepsToOneCurrency_data()
+{
+    QTest::addColumn<int>("currency");
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("dollars, a currency read as dollars among them")
+        << int(Currency::USD) << QString()
+        << QStringList{"Rent -100000", "Uncategorized -5000", "Groceries -2333"};
+    QTest::newRow("euros") << int(Currency::EUR) << QString() << QStringList{"Groceries -700"};
+    QTest::newRow("yen") << int(Currency::JPY) << QString() << QStringList{"Groceries -1200"};
+    QTest::newRow("an account of the currency")
+        << int(Currency::JPY) << "yen" << QStringList{"Groceries -1200"};
+    QTest::newRow("an account of another currency") << int(Currency::EUR) << "chk" << QStringList{};
+    QTest::newRow("a currency no account holds")
+        << int(Currency::GBP) << QString() << QStringList{};
+}
+
+// Amounts of different currencies are never added up: each scope reads its currency's accounts.
+void TestReportService::scopeKeepsToOneCurrency()
+{
+    QFETCH(int, currency);
+    QFETCH(QString, account);
+    QFETCH(QStringList, expected);
+    addAccount("eur", "Konto", "checking", 0, 3, false, "EUR");
+    addAccount("yen", "Wallet", "cash", 0, 4, false, "JPY");
+    addAccount("franc", "Compte", "checking", 0, 5, false, "CHF");
+    addTransaction(
+        {"e1", "eur", "2024-01-09", "Markt", -700, "groc", false, nullptr, nullptr, false});
+    addTransaction(
+        {"y1", "yen", "2024-01-09", "Konbini", -1200, "groc", false, nullptr, nullptr, false});
+    addTransaction(
+        {"f1", "franc", "2024-01-09", "Marche", -333, "groc", false, nullptr, nullptr, false});
+
+    QStringList actual;
+    for (const CategoryTotal& row : m_reports->categorySpending(d("2024-01-01"), d("2024-01-31"),
+                                                                {Currency(currency), account}))
+        actual << QStringLiteral("%1 %2").arg(row.categoryName).arg(row.total);
+    QCOMPARE(actual, expected);
+}
+
 void TestReportService::failingQueryGivesEmptyList()
 {
     m_db->exec("DROP TABLE split_lines");
     m_db->exec("DROP TABLE transactions");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^ReportService query failed:"));
-    QVERIFY(m_reports->categorySpending(d("2024-01-01"), d("2024-12-31")).isEmpty());
+    QVERIFY(m_reports->categorySpending(d("2024-01-01"), d("2024-12-31"), usd()).isEmpty());
 }
 
 void TestReportService::periodPresets_data()

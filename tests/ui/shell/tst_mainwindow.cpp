@@ -177,6 +177,8 @@ private slots:
     void sampleDataBalances();
     void balancesFollowTheFirstPaint_data();
     void balancesFollowTheFirstPaint();
+    void totalKeepsCurrenciesApart_data();
+    void totalKeepsCurrenciesApart();
     void autoPostRunsAtStart();
     void statusBarFollowsCounts();
     void replacedChangesAreAnnounced_data();
@@ -646,6 +648,49 @@ void TestMainWindow::balancesFollowTheFirstPaint()
     for (QLabel* label : window.findChildren<QLabel*>())
         totalShown = totalShown || label->text() == QStringLiteral("Total: $1,474.50");
     QVERIFY(totalShown);
+}
+
+void TestMainWindow::totalKeepsCurrenciesApart_data()
+{
+    QTest::addColumn<QList<int>>("currencies"); // of the accounts, in list order
+    QTest::addColumn<QString>("total");
+
+    QTest::newRow("one currency") << QList<int>{int(Currency::JPY), int(Currency::JPY)}
+                                  << "Total: ¥156,550";
+    QTest::newRow("three currencies, each added up apart")
+        << QList<int>{int(Currency::USD), int(Currency::JPY), int(Currency::EUR),
+                      int(Currency::USD)}
+        << "Total (USD): $1,474.50\nTotal (JPY): ¥6,550\nTotal (EUR): €12.50";
+}
+
+// Amounts of different currencies are never added: ¥6,550 is no $65.50.
+void TestMainWindow::totalKeepsCurrenciesApart()
+{
+    QFETCH(QList<int>, currencies);
+    QFETCH(QString, total);
+    const qint64 balances[] = {150000, 6550, 1250, -2550};
+    TestApp app;
+    for (int i = 0; i < currencies.size(); ++i) {
+        Account account =
+            testAccount(QStringLiteral("a%1").arg(i), QStringLiteral("Account %1").arg(i),
+                        balances[i], Currency(currencies.at(i)));
+        account.sortOrder = i;
+        QVERIFY(app.state()->accountRepository()->insert(account));
+    }
+
+    MainWindow window(app.state());
+    window.show();
+    const auto totalLabel = [&window]() -> QLabel* {
+        for (QLabel* label : window.findChildren<QLabel*>()) {
+            if (label->text().startsWith(QStringLiteral("Total")))
+                return label;
+        }
+        return nullptr;
+    };
+    QTRY_VERIFY(totalLabel());
+    QCOMPARE(totalLabel()->text(), total);
+    // Every line in view.
+    QVERIFY(totalLabel()->height() >= totalLabel()->sizeHint().height());
 }
 
 void TestMainWindow::autoPostRunsAtStart()

@@ -2,6 +2,7 @@
 
 #include "ui/screens/reports/chartranking.h"
 
+#include "app/core/currencytotals.h"
 #include "app/core/money.h"
 #include "data/enumerations.h"
 #include "services/reports/reportservice.h"
@@ -14,20 +15,26 @@ namespace {
 using Colour = ReportChartData::Colour;
 using Shape = ReportChartData::Shape;
 
-QString money(qint64 amount)
+ReportScope scopeOf(const ReportFilters& filters)
 {
-    return formatMoney(amount, Currency::USD);
+    return {filters.currency, filters.accountId};
 }
 
-qreal units(qint64 amount)
+// A chart of amounts in `currency`, which its amount axis names when the book holds several.
+ReportChartData chartIn(Currency currency, const ReportFilters& filters)
 {
-    return toMajorUnits(amount, Currency::USD);
+    ReportChartData chart;
+    chart.currency = currency;
+    if (filters.severalCurrencies)
+        chart.amountTitle = Enumerations::displayName(currency);
+    return chart;
 }
 
 // Horizontal bars, one series per name, for the items kept by keepLargest.
-ReportChartData barsOf(const QList<ChartItem>& items, const QList<ReportChartData::Series>& sets)
+ReportChartData barsOf(const QList<ChartItem>& items, const QList<ReportChartData::Series>& sets,
+                       const ReportFilters& filters)
 {
-    ReportChartData chart;
+    ReportChartData chart = chartIn(filters.currency, filters);
     if (items.isEmpty())
         return chart;
     chart.shape = Shape::HorizontalBars;
@@ -42,8 +49,12 @@ ReportChartData barsOf(const QList<ChartItem>& items, const QList<ReportChartDat
 
 // The monthly reports: a row per month and a bold "Total" row under them; bars of money in
 // and out with the net as a line.
-ReportOutput monthly(const QList<MonthlyFlow>& flows, const QString& inName, const QString& outName)
+ReportOutput monthly(const QList<MonthlyFlow>& flows, const QString& inName, const QString& outName,
+                     const ReportFilters& filters)
 {
+    const Currency currency = filters.currency;
+    const auto money = [currency](qint64 amount) { return formatMoney(amount, currency); };
+    const auto units = [currency](qint64 amount) { return toMajorUnits(amount, currency); };
     ReportOutput output;
     ReportTable& table = output.table;
     table.figureColumns = {1, 2, 3};
@@ -51,6 +62,7 @@ ReportOutput monthly(const QList<MonthlyFlow>& flows, const QString& inName, con
     qint64 out = 0;
     qint64 net = 0;
     ReportChartData& chart = output.chart;
+    chart = chartIn(currency, filters);
     chart.bars = {{inName, Colour::Inflow, {}}, {outName, Colour::Outflow, {}}};
     chart.line = {ReportBuilder::tr("Net"), Colour::Net, {}};
     for (const MonthlyFlow& flow : flows) {
@@ -66,7 +78,7 @@ ReportOutput monthly(const QList<MonthlyFlow>& flows, const QString& inName, con
     }
     if (!flows.isEmpty()) {
         table.rows.append({ReportBuilder::tr("Total"), money(in), money(out), money(net)});
-        table.endsWithTotals = true;
+        table.totalRows = 1;
         chart.shape = Shape::MonthlyBars;
     }
     return output;
@@ -78,14 +90,14 @@ ReportOutput categorySpending(const ReportService& reports, const ReportFilters&
     output.table.figureColumns = {1};
     QList<ChartItem> items;
     for (const CategoryTotal& row :
-         reports.categorySpending(filters.start, filters.end, filters.accountId)) {
-        output.table.rows.append({row.categoryName, money(row.total)});
+         reports.categorySpending(filters.start, filters.end, scopeOf(filters))) {
+        output.table.rows.append({row.categoryName, formatMoney(row.total, filters.currency)});
         // Spending is charted as the size of what went out.
-        items.append({row.categoryName, {-units(row.total)}});
+        items.append({row.categoryName, {-toMajorUnits(row.total, filters.currency)}});
     }
     output.chart = barsOf(
         keepLargest(items, ReportBuilder::barsShown, ReportBuilder::tr("All other categories")),
-        {{ReportBuilder::tr("Spending"), Colour::Outflow, {}}});
+        {{ReportBuilder::tr("Spending"), Colour::Outflow, {}}}, filters);
     return output;
 }
 
@@ -95,13 +107,14 @@ ReportOutput payeeSummary(const ReportService& reports, const ReportFilters& fil
     output.table.figureColumns = {1, 2};
     QList<ChartItem> items;
     for (const PayeeTotal& row :
-         reports.payeeSummary(filters.start, filters.end, filters.accountId)) {
-        output.table.rows.append({row.payee, money(row.total), QString::number(row.count)});
-        items.append({row.payee, {units(row.total)}});
+         reports.payeeSummary(filters.start, filters.end, scopeOf(filters))) {
+        output.table.rows.append(
+            {row.payee, formatMoney(row.total, filters.currency), QString::number(row.count)});
+        items.append({row.payee, {toMajorUnits(row.total, filters.currency)}});
     }
     output.chart =
         barsOf(keepLargest(items, ReportBuilder::barsShown, ReportBuilder::tr("All other payees")),
-               {{ReportBuilder::tr("Total"), Colour::Bar, {}}});
+               {{ReportBuilder::tr("Total"), Colour::Bar, {}}}, filters);
     return output;
 }
 
@@ -110,13 +123,14 @@ ReportOutput taxReport(const ReportService& reports, const ReportFilters& filter
     ReportOutput output;
     output.table.figureColumns = {2};
     QList<ChartItem> items;
-    for (const TaxLine& row : reports.taxReport(filters.start, filters.end)) {
-        output.table.rows.append({row.categoryName, row.taxCategory, money(row.total)});
-        items.append({row.categoryName, {units(row.total)}});
+    for (const TaxLine& row : reports.taxReport(filters.start, filters.end, filters.currency)) {
+        output.table.rows.append(
+            {row.categoryName, row.taxCategory, formatMoney(row.total, filters.currency)});
+        items.append({row.categoryName, {toMajorUnits(row.total, filters.currency)}});
     }
     output.chart = barsOf(
         keepLargest(items, ReportBuilder::barsShown, ReportBuilder::tr("All other categories")),
-        {{ReportBuilder::tr("Total"), Colour::Bar, {}}});
+        {{ReportBuilder::tr("Total"), Colour::Bar, {}}}, filters);
     return output;
 }
 
@@ -125,37 +139,63 @@ ReportOutput yearOverYear(const ReportService& reports, const ReportFilters& fil
     ReportOutput output;
     output.table.figureColumns = {1, 2, 3};
     QList<ChartItem> items;
+    const Currency currency = filters.currency;
     for (const YearOverYearRow& row :
          reports.yearOverYear(filters.period1Start, filters.period1End, filters.period2Start,
-                              filters.period2End, filters.accountId)) {
-        output.table.rows.append(
-            {row.categoryName, money(row.period1), money(row.period2), money(row.difference)});
-        items.append({row.categoryName, {units(row.period1), units(row.period2)}});
+                              filters.period2End, scopeOf(filters))) {
+        output.table.rows.append({row.categoryName, formatMoney(row.period1, currency),
+                                  formatMoney(row.period2, currency),
+                                  formatMoney(row.difference, currency)});
+        items.append({row.categoryName,
+                      {toMajorUnits(row.period1, currency), toMajorUnits(row.period2, currency)}});
     }
     output.chart = barsOf(
         keepLargest(items, ReportBuilder::pairsShown, ReportBuilder::tr("All other categories")),
         {{ReportBuilder::firstPeriod(filters), Colour::FirstPeriod, {}},
-         {ReportBuilder::secondPeriod(filters), Colour::SecondPeriod, {}}});
+         {ReportBuilder::secondPeriod(filters), Colour::SecondPeriod, {}}},
+        filters);
     return output;
 }
 
-ReportOutput accountSummary(const ReportService& reports)
+// Each account in its own currency. Where the accounts hold several currencies, a bold total
+// row for each currency follows them, and the chart shows the accounts of the chosen one.
+ReportOutput accountSummary(const ReportService& reports, const ReportFilters& filters)
 {
     ReportOutput output;
     output.table.figureColumns = {2, 3, 4};
     QList<ChartItem> items;
+    CurrencyTotals cleared;
+    CurrencyTotals uncleared;
+    CurrencyTotals total;
     for (const AccountSummaryRow& row : reports.accountSummary()) {
         output.table.rows.append(
             {row.name,
              Enumerations::displayName(Enumerations::accountTypeFromStorage(row.accountType)),
-             money(row.cleared), money(row.uncleared), money(row.total)});
-        items.append({row.name, {units(row.total)}});
+             formatMoney(row.cleared, row.currency), formatMoney(row.uncleared, row.currency),
+             formatMoney(row.total, row.currency)});
+        cleared.add(row.currency, row.cleared);
+        uncleared.add(row.currency, row.uncleared);
+        total.add(row.currency, row.total);
+        if (row.currency == filters.currency)
+            items.append({row.name, {toMajorUnits(row.total, row.currency)}});
+    }
+    if (total.totals().size() > 1) {
+        for (qsizetype i = 0; i < total.totals().size(); ++i) {
+            const Currency currency = total.totals().at(i).currency;
+            output.table.rows.append({ReportBuilder::totalIn(currency), QString(),
+                                      formatMoney(cleared.totals().at(i).amount, currency),
+                                      formatMoney(uncleared.totals().at(i).amount, currency),
+                                      formatMoney(total.totals().at(i).amount, currency)});
+        }
+        output.table.totalRows = int(total.totals().size());
     }
     // Every account keeps its bar, in the order of the account list.
-    output.chart = barsOf(items, {{ReportBuilder::tr("Balance"), Colour::Bar, {}}});
+    output.chart = barsOf(items, {{ReportBuilder::tr("Balance"), Colour::Bar, {}}}, filters);
     return output;
 }
 
+// Each amount in its account's currency; the running total adds up those of the chosen
+// currency, the book's own when it holds one.
 ReportOutput transactions(const ReportService& reports, const ReportFilters& filters)
 {
     ReportOutput output;
@@ -164,20 +204,25 @@ ReportOutput transactions(const ReportService& reports, const ReportFilters& fil
         reports.transactionReport(filters.start, filters.end, filters.accountId);
     output.table.rows.reserve(rows.size());
     ReportChartData& chart = output.chart;
+    chart = chartIn(filters.currency, filters);
     chart.line = {ReportBuilder::tr("Running total"), Colour::Net, {}};
     qint64 runningTotal = 0;
     for (const TransactionReportRow& row : rows) {
         output.table.rows.append({ReportBuilder::shortDate(row.date), row.accountName, row.payee,
-                                  row.categoryName, row.memo, money(row.amount)});
+                                  row.categoryName, row.memo,
+                                  formatMoney(row.amount, row.currency)});
+        if (row.currency != filters.currency)
+            continue;
         runningTotal += row.amount;
         if (!row.date.isValid())
             continue;
         // One point per day: the total after the day's last transaction.
         const qreal x = QDateTime(row.date, QTime(12, 0)).toMSecsSinceEpoch();
+        const qreal y = toMajorUnits(runningTotal, row.currency);
         if (!chart.points.isEmpty() && chart.points.last().x() == x)
-            chart.points.last().setY(units(runningTotal));
+            chart.points.last().setY(y);
         else
-            chart.points.append(QPointF(x, units(runningTotal)));
+            chart.points.append(QPointF(x, y));
     }
     if (!chart.points.isEmpty())
         chart.shape = Shape::TimeLine;
@@ -197,15 +242,15 @@ ReportOutput ReportBuilder::build(ReportKind kind, const ReportService& reports,
     case ReportKind::TaxReport:
         return taxReport(reports, filters);
     case ReportKind::IncomeVsExpenses:
-        return monthly(reports.incomeVsExpenses(filters.start, filters.end, filters.accountId),
-                       tr("Income"), tr("Expenses"));
+        return monthly(reports.incomeVsExpenses(filters.start, filters.end, scopeOf(filters)),
+                       tr("Income"), tr("Expenses"), filters);
     case ReportKind::CashFlow:
-        return monthly(reports.cashFlow(filters.start, filters.end, filters.accountId),
-                       tr("Inflows"), tr("Outflows"));
+        return monthly(reports.cashFlow(filters.start, filters.end, scopeOf(filters)),
+                       tr("Inflows"), tr("Outflows"), filters);
     case ReportKind::YearOverYear:
         return yearOverYear(reports, filters);
     case ReportKind::AccountSummary:
-        return accountSummary(reports);
+        return accountSummary(reports, filters);
     case ReportKind::Transactions:
         return transactions(reports, filters);
     }
@@ -220,6 +265,13 @@ QString ReportBuilder::firstPeriod(const ReportFilters& filters)
 QString ReportBuilder::secondPeriod(const ReportFilters& filters)
 {
     return tr("P2: %1 – %2").arg(shortDate(filters.period2Start), shortDate(filters.period2End));
+}
+
+QString ReportBuilder::totalIn(Currency currency)
+{
+    // The stored form of a currency is its code.
+    return tr("Total (%1)", "the code of the currency added up, such as USD")
+        .arg(Enumerations::storageString(currency));
 }
 
 QString ReportBuilder::shortDate(const QDate& date)

@@ -10,12 +10,12 @@
 class ReportService;
 
 // A report's table as the screen shows and exports it: every cell's text, which columns hold
-// figures (right-aligned), and whether the last row is a totals row (bold).
+// figures (right-aligned), and how many rows at its end are totals (bold).
 struct ReportTable
 {
     QList<QStringList> rows;
     QList<int> figureColumns;
-    bool endsWithTotals = false;
+    int totalRows = 0;
 };
 
 struct ReportOutput
@@ -25,7 +25,7 @@ struct ReportOutput
 };
 
 // Runs one report of the service with the filters that apply to it and lays its rows out as
-// the table and the chart of its tab. Amounts show in the default currency's format.
+// the table and the chart of its tab. Amounts show in the format of their currency.
 class ReportBuilder
 {
     Q_DECLARE_TR_FUNCTIONS(ReportBuilder)
@@ -43,6 +43,8 @@ public:
     // language and its date format.
     static QString firstPeriod(const ReportFilters& filters);
     static QString secondPeriod(const ReportFilters& filters);
+    // The name of a total row of one currency in a book of several: "Total (EUR)".
+    static QString totalIn(Currency currency);
     // A day as the reports write it: the interface language's short format.
     static QString shortDate(const QDate& date);
 };

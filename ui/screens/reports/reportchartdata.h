@@ -1,12 +1,14 @@
 #pragma once
 
+#include "app/core/currency.h"
+
 #include <QList>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
 
 // What a report's chart shows, free of any widget: built from the report's rows and drawn by
-// ReportChartView in the current theme. Values are in whole currency units.
+// ReportChartView in the current theme. Values are in whole units of one currency.
 struct ReportChartData
 {
     enum class Shape
@@ -36,6 +38,9 @@ struct ReportChartData
     };
 
     Shape shape = Shape::None;
+    Currency currency = Currency::USD;
+    // Names the currency under the amounts where the book holds several; empty otherwise.
+    QString amountTitle;
     QStringList labels; // bar labels, or the months as "yyyy-MM"
     QList<Series> bars;
     Series line;           // the monthly net, or the time line's name and colour

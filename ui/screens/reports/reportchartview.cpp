@@ -126,17 +126,9 @@ QCategoryAxis* timeAxis(qint64 first, qint64 last)
     return axis;
 }
 
-QString money(qreal units)
+QString money(qreal units, Currency currency)
 {
-    return formatMoney(toMinorUnits(units, Currency::USD), Currency::USD);
-}
-
-// Amount axes in the money format's grouping, whatever the UI language.
-QValueAxis* amountAxis()
-{
-    auto* axis = new QValueAxis;
-    axis->setLabelFormat(QStringLiteral("$%.0f"));
-    return axis;
+    return formatMoney(toMinorUnits(units, currency), currency);
 }
 
 } // namespace
@@ -204,6 +196,8 @@ void ReportChartView::styleAxis(QAbstractAxis* axis) const
     const QColor rule = ThemeColors::divider(ThemeColors::isDark(colours)).color();
     axis->setLabelsColor(colours.color(QPalette::Text));
     axis->setLabelsFont(FontRoles::font(FontRoles::Small));
+    axis->setTitleBrush(colours.color(QPalette::Text));
+    axis->setTitleFont(FontRoles::font(FontRoles::Small));
     axis->setGridLineColor(rule);
     axis->setLinePenColor(rule);
     axis->setMinorGridLineColor(rule);
@@ -223,14 +217,27 @@ void ReportChartView::appendBars(QAbstractBarSeries* series,
         // A bar's tool tip names it in full and gives its figure in the money format.
         connect(set, &QBarSet::hovered, this, [this, set, labels](bool entered, int index) {
             if (entered)
-                QToolTip::showText(
-                    QCursor::pos(),
-                    QStringLiteral("%1\n%2: %3")
-                        .arg(labels.value(index), set->label(), money(set->at(index))),
-                    this);
+                QToolTip::showText(QCursor::pos(),
+                                   QStringLiteral("%1\n%2: %3")
+                                       .arg(labels.value(index), set->label(),
+                                            money(set->at(index), m_data.currency)),
+                                   this);
         });
         series->append(set);
     }
+}
+
+QValueAxis* ReportChartView::amountAxis() const
+{
+    auto* axis = new QValueAxis;
+    // The money format's grouping, whatever the UI language; "%" is the only sign the format
+    // takes for itself.
+    axis->setLabelFormat(
+        currencySymbol(m_data.currency).replace(QLatin1Char('%'), QStringLiteral("%%")) +
+        QStringLiteral("%.0f"));
+    axis->setTitleText(m_data.amountTitle);
+    axis->setTitleVisible(!m_data.amountTitle.isEmpty());
+    return axis;
 }
 
 QLineSeries* ReportChartView::lineSeries() const

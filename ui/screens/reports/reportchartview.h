@@ -8,6 +8,7 @@ class QAbstractAxis;
 class QAbstractBarSeries;
 class QChart;
 class QLineSeries;
+class QValueAxis;
 
 // Draws a report's chart data in the colours of the current theme and at the current font
 // scale. The chart is built anew for new data and by restyle() after a theme or scale change.
@@ -35,6 +36,8 @@ private:
     QLineSeries* lineSeries() const;
     // The axis under the months: every month named, or one label per year when they are many.
     QAbstractAxis* monthAxis() const;
+    // The amounts in the symbol of the chart's currency, named when the book holds several.
+    QValueAxis* amountAxis() const;
     void styleAxis(QAbstractAxis* axis) const;
 
     ReportChartData m_data;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/currency.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QString>
@@ -38,11 +40,15 @@ public:
 };
 
 // The filters of the reports screen. Each report takes what applies to it: the tax report has
-// no account filter, year-over-year its two periods instead of the period, and the account
-// summary none at all.
+// no account filter, year-over-year its two periods instead of the period, the transaction list
+// no currency and the account summary none at all.
 struct ReportFilters
 {
-    QString accountId; // empty: every account
+    // The currency the reports add up: the book's own, or the one chosen when its accounts hold
+    // several. An account filter is in its account's currency.
+    Currency currency = Currency::USD;
+    bool severalCurrencies = false;
+    QString accountId; // empty: every account in the currency
     QDate start;
     QDate end;
     QDate period1Start;

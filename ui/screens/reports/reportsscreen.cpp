@@ -13,6 +13,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/enumerations.h"
 #include "data/transactionrepository.h"
 #include "services/reports/reportservice.h"
 
@@ -40,6 +41,8 @@
 namespace {
 
 const QString showChartKey = QStringLiteral("reports/showChart");
+// The account filter's items carry their account's currency.
+constexpr int currencyRole = Qt::UserRole + 1;
 // The icon font's "bar_chart", "file_download" and "image" glyphs: the buttons are icons, so
 // that the filter row keeps to the window's width in every language.
 constexpr QChar chartGlyph(0xE26B);
@@ -153,6 +156,16 @@ QWidget* ReportsScreen::buildFilterRow()
 
     m_account = new QComboBox(row);
     m_account->setMinimumWidth(140);
+    // Its items name a currency each, so that it needs no label in a row that has to fit the
+    // window's first width in every language. Hidden, it leaves the row as a book in one
+    // currency has it.
+    m_currencyChoice = new QWidget(row);
+    m_currency = new QComboBox(m_currencyChoice);
+    m_currency->setToolTip(tr("Currency"));
+    m_currency->setAccessibleName(tr("Currency"));
+    auto* currencyLayout = new QHBoxLayout(m_currencyChoice);
+    currencyLayout->setContentsMargins(0, 0, 4, 0);
+    currencyLayout->addWidget(m_currency);
     m_period = new QComboBox(row);
     m_period->setMinimumWidth(130);
     for (const ReportPeriod& preset : ReportService::periodPresets())
@@ -180,6 +193,7 @@ QWidget* ReportsScreen::buildFilterRow()
     layout->addWidget(accountLabel);
     layout->addWidget(m_account);
     layout->addSpacing(12);
+    layout->addWidget(m_currencyChoice);
     layout->addWidget(periodLabel);
     layout->addWidget(m_period);
     layout->addWidget(m_rangeLabel);
@@ -190,7 +204,8 @@ QWidget* ReportsScreen::buildFilterRow()
     layout->addWidget(m_exportCsv);
     layout->addWidget(m_exportChart);
 
-    connect(m_account, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
+    connect(m_account, &QComboBox::currentIndexChanged, this, &ReportsScreen::onAccountChanged);
+    connect(m_currency, &QComboBox::currentIndexChanged, this, &ReportsScreen::onCurrencyChanged);
     connect(m_period, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
     connect(m_start, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_end, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
@@ -295,10 +310,40 @@ void ReportsScreen::refresh()
 void ReportsScreen::rebuildAccounts()
 {
     const QScopedValueRollback<bool> quiet(m_suppressed, true);
+    const QVariant chosenCurrency = m_currency->currentData();
     m_account->clear();
+    m_currency->clear();
     m_account->addItem(tr("All Accounts"), QString());
-    for (const Account& account : m_appState->accountRepository()->listAll())
+    for (const Account& account : m_appState->accountRepository()->listAll()) {
+        const int currency = int(account.currency);
         m_account->addItem(account.name, account.id);
+        m_account->setItemData(m_account->count() - 1, currency, currencyRole);
+        // By its code (the stored form), which is short and tells "$" currencies apart.
+        if (m_currency->findData(currency) < 0)
+            m_currency->addItem(Enumerations::storageString(account.currency), currency);
+    }
+    m_currency->setCurrentIndex(std::max(0, m_currency->findData(chosenCurrency)));
+    m_currencyChoice->setVisible(m_currency->count() > 1);
+}
+
+void ReportsScreen::onAccountChanged()
+{
+    const QVariant currency = m_account->currentData(currencyRole);
+    if (currency.isValid()) {
+        const QScopedValueRollback<bool> quiet(m_suppressed, true);
+        m_currency->setCurrentIndex(m_currency->findData(currency));
+    }
+    onFilterChanged();
+}
+
+void ReportsScreen::onCurrencyChanged()
+{
+    const QVariant accountCurrency = m_account->currentData(currencyRole);
+    if (accountCurrency.isValid() && accountCurrency != m_currency->currentData()) {
+        const QScopedValueRollback<bool> quiet(m_suppressed, true);
+        m_account->setCurrentIndex(0);
+    }
+    onFilterChanged();
 }
 
 void ReportsScreen::onDataChanged()
@@ -385,6 +430,9 @@ ReportKind ReportsScreen::currentKind() const
 ReportFilters ReportsScreen::filters() const
 {
     ReportFilters filters;
+    // A book without accounts has no currency of its own: its empty reports are in dollars.
+    filters.currency = Currency(m_currency->currentData().toInt());
+    filters.severalCurrencies = m_currency->count() > 1;
     filters.accountId = m_account->currentData().toString();
     filters.start = m_start->date();
     filters.end = m_end->date();
@@ -406,7 +454,7 @@ void ReportsScreen::fill(Page& page, const ReportOutput& output)
     bold.setBold(true);
     for (int row = 0; row < content.rows.size(); ++row) {
         const QStringList& cells = content.rows.at(row);
-        const bool totals = content.endsWithTotals && row == content.rows.size() - 1;
+        const bool totals = row >= content.rows.size() - content.totalRows;
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells.at(column));
             if (content.figureColumns.contains(column))

@@ -34,6 +34,8 @@ public:
     QTableWidget* table(ReportKind kind) const;
     ReportChartView* chartView(ReportKind kind) const;
     QComboBox* accountFilter() const { return m_account; }
+    // Shown only while the book's accounts hold more than one currency.
+    QComboBox* currencyFilter() const { return m_currency; }
     QComboBox* periodFilter() const { return m_period; }
     QLabel* rangeLabel() const { return m_rangeLabel; }
     QDateEdit* startEdit() const { return m_start; }
@@ -64,7 +66,12 @@ private:
     QWidget* buildFilterRow();
     QWidget* buildPage(ReportKind kind);
     QWidget* buildComparisonRow();
+    // Lists the accounts and their currencies again: every account, and the currency chosen
+    // before while an account still holds it.
     void rebuildAccounts();
+    // An account chosen brings its currency; a currency chosen keeps only an account in it.
+    void onAccountChanged();
+    void onCurrencyChanged();
     void onComparisonChanged(int index);
     void onDataChanged();
     void showCharts(bool shown);
@@ -82,6 +89,8 @@ private:
 
     AppState* m_appState;
     QComboBox* m_account = nullptr;
+    QWidget* m_currencyChoice = nullptr; // the currency's label and combo
+    QComboBox* m_currency = nullptr;
     QComboBox* m_period = nullptr;
     QLabel* m_rangeLabel = nullptr;
     QDateEdit* m_start = nullptr;

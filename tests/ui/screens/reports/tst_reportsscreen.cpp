@@ -66,6 +66,44 @@ void addHousehold(AppState* state)
     transactions->insert(in);
 }
 
+// Beside the dollar household, a yen wallet and a euro account, as a family living in two
+// countries keeps them: ¥12,000 drawn, ¥1,200 for ramen and ¥4,250 at a convenience store;
+// €12.50 at a bakery.
+void addForeignAccounts(AppState* state)
+{
+    AccountRepository* accounts = state->accountRepository();
+    TransactionRepository* transactions = state->transactionRepository();
+    Account yen =
+        testAccount(QStringLiteral("yen"), QStringLiteral("Yen Wallet"), 0, Currency::JPY);
+    yen.accountType = AccountType::Cash;
+    accounts->insert(yen);
+    accounts->insert(
+        testAccount(QStringLiteral("euro"), QStringLiteral("Girokonto"), 0, Currency::EUR));
+    const Category dining = testCategory(QStringLiteral("dining"), QStringLiteral("Dining"));
+    state->categoryRepository()->insert(dining);
+
+    Transaction drawn = testTransaction(QStringLiteral("atm"), QStringLiteral("yen"),
+                                        QDate(2024, 1, 5), QStringLiteral("ATM"), 12000);
+    drawn.cleared = true;
+    transactions->insert(drawn);
+    Transaction ramen = testTransaction(QStringLiteral("ramen"), QStringLiteral("yen"),
+                                        QDate(2024, 1, 12), QStringLiteral("Ramen Ya"), -1200);
+    ramen.categoryId = dining.id;
+    transactions->insert(ramen);
+    transactions->insert(testTransaction(QStringLiteral("konbini"), QStringLiteral("yen"),
+                                         QDate(2024, 2, 2), QStringLiteral("Konbini"), -4250));
+    Transaction bakery = testTransaction(QStringLiteral("bakery"), QStringLiteral("euro"),
+                                         QDate(2024, 1, 20), QStringLiteral("Bäckerei"), -1250);
+    bakery.categoryId = dining.id;
+    bakery.cleared = true;
+    transactions->insert(bakery);
+}
+
+void chooseCurrency(ReportsScreen& screen, Currency currency)
+{
+    screen.currencyFilter()->setCurrentIndex(screen.currencyFilter()->findData(int(currency)));
+}
+
 void setPeriod(ReportsScreen& screen, const QDate& start, const QDate& end)
 {
     screen.periodFilter()->setCurrentIndex(customPeriod);
@@ -167,6 +205,13 @@ private slots:
     void chartExportsAsPng();
     void chartNamesEveryBarOnce();
     void amountsStayInViewOfANarrowWindow();
+    void currencyChoiceOnlyForSeveralCurrencies_data();
+    void currencyChoiceOnlyForSeveralCurrencies();
+    void everyReportKeepsToItsCurrency_data();
+    void everyReportKeepsToItsCurrency();
+    void accountFilterBringsItsCurrency();
+    void chartsKeepToOneCurrency();
+    void accountSummaryExportsEachCurrency();
     void namesAndDatesInTheInterfaceLanguage_data();
     void namesAndDatesInTheInterfaceLanguage();
 };
@@ -495,28 +540,190 @@ void TestReportsScreen::amountsStayInViewOfANarrowWindow()
         QVERIFY2(whole(column), qPrintable(QString::number(column)));
 }
 
+void TestReportsScreen::currencyChoiceOnlyForSeveralCurrencies_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"en", "es", "de", "fr", "ja"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// A book in one currency looks as it always did; one in several offers them, in the order of
+// the account list, and its reports still open at their first width in every language.
+void TestReportsScreen::currencyChoiceOnlyForSeveralCurrencies()
+{
+    QFETCH(QString, language);
+    const UiTranslators translators(language);
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    screen.show();
+    QVERIFY(!screen.currencyFilter()->isVisible());
+
+    addForeignAccounts(app.state());
+    QVERIFY(screen.currencyFilter()->isVisible());
+    QStringList offered;
+    for (int i = 0; i < screen.currencyFilter()->count(); ++i)
+        offered << screen.currencyFilter()->itemText(i);
+    QCOMPARE(offered, (QStringList{"USD", "EUR", "JPY"}));
+    QVERIFY2(screen.minimumSizeHint().width() <= 800,
+             qPrintable(QString::number(screen.minimumSizeHint().width())));
+}
+
+void TestReportsScreen::everyReportKeepsToItsCurrency_data()
+{
+    QTest::addColumn<ReportKind>("kind");
+    QTest::addColumn<int>("currency");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("category spending, dollars")
+        << ReportKind::CategorySpending << int(Currency::USD)
+        << QStringList{"Uncategorized|-$250.00", "Charity|-$50.00"};
+    QTest::newRow("category spending, yen")
+        << ReportKind::CategorySpending << int(Currency::JPY)
+        << QStringList{"Uncategorized|-¥4,250", "Dining|-¥1,200"};
+    QTest::newRow("category spending, euros")
+        << ReportKind::CategorySpending << int(Currency::EUR) << QStringList{"Dining|-€12.50"};
+    QTest::newRow("income vs expenses, yen")
+        << ReportKind::IncomeVsExpenses << int(Currency::JPY)
+        << QStringList{"2024-01|¥12,000|-¥1,200|¥10,800", "2024-02|¥0|-¥4,250|-¥4,250",
+                       "*Total|*¥12,000|*-¥5,450|*¥6,550"};
+    // Every account in its own currency, then a total for each currency.
+    QTest::newRow("account summary") << ReportKind::AccountSummary << int(Currency::JPY)
+                                     << QStringList{"Everyday|Checking|$500.00|$650.00|$1,150.00",
+                                                    "Girokonto|Checking|-€12.50|€0.00|-€12.50",
+                                                    "Savings|Checking|$0.00|$50.00|$50.00",
+                                                    "Yen Wallet|Cash|¥12,000|-¥5,450|¥6,550",
+                                                    "*Total (USD)|*|*$500.00|*$700.00|*$1,200.00",
+                                                    "*Total (EUR)|*|*-€12.50|*€0.00|*-€12.50",
+                                                    "*Total (JPY)|*|*¥12,000|*-¥5,450|*¥6,550"};
+}
+
+// Amounts of different currencies are never added up, and each shows in its own currency.
+void TestReportsScreen::everyReportKeepsToItsCurrency()
+{
+    QFETCH(ReportKind, kind);
+    QFETCH(int, currency);
+    QFETCH(QStringList, rows);
+    TestApp app;
+    addHousehold(app.state());
+    addForeignAccounts(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    chooseCurrency(screen, Currency(currency));
+
+    QCOMPARE(rowsOf(screen, kind), rows);
+}
+
+void TestReportsScreen::accountFilterBringsItsCurrency()
+{
+    TestApp app;
+    addHousehold(app.state());
+    addForeignAccounts(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+
+    chooseAccount(screen, QStringLiteral("yen"));
+    QCOMPARE(screen.currencyFilter()->currentText(), QStringLiteral("JPY"));
+    QCOMPARE(rowsOf(screen, ReportKind::CategorySpending),
+             (QStringList{"Uncategorized|-¥4,250", "Dining|-¥1,200"}));
+
+    // Another currency is no filter of the yen wallet: all the euro accounts then.
+    chooseCurrency(screen, Currency::EUR);
+    QCOMPARE(screen.accountFilter()->currentIndex(), 0);
+    QCOMPARE(rowsOf(screen, ReportKind::CategorySpending), QStringList{"Dining|-€12.50"});
+
+    // The transaction list keeps every currency, each amount in its own.
+    QStringList amounts;
+    for (const QString& row : rowsOf(screen, ReportKind::Transactions))
+        amounts << row.section(QLatin1Char('|'), 1, 1) + QLatin1Char(' ') +
+                       row.section(QLatin1Char('|'), -1);
+    QCOMPARE(amounts.mid(0, 5),
+             (QStringList{"Yen Wallet ¥12,000", "Everyday $1,000.00", "Yen Wallet -¥1,200",
+                          "Everyday -$250.00", "Girokonto -€12.50"}));
+}
+
+// A chart never puts two currencies on one axis: it shows the chosen one, named under its
+// amounts, in whole yen for yen.
+void TestReportsScreen::chartsKeepToOneCurrency()
+{
+    TestApp app;
+    addHousehold(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    setPeriod(screen, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    QVERIFY(screen.chartView(ReportKind::CategorySpending)->data().amountTitle.isEmpty());
+
+    addForeignAccounts(app.state());
+    screen.refresh();
+    chooseCurrency(screen, Currency::JPY);
+    screen.tabs()->setCurrentIndex(int(ReportKind::CategorySpending));
+    const ReportChartData spending = screen.chartView(ReportKind::CategorySpending)->data();
+    QCOMPARE(spending.currency, Currency::JPY);
+    QCOMPARE(spending.amountTitle, QStringLiteral("JPY (¥)"));
+    QCOMPARE(spending.bars.value(0).values, (QList<qreal>{4250, 1200}));
+
+    screen.tabs()->setCurrentIndex(int(ReportKind::AccountSummary));
+    const ReportChartData balances = screen.chartView(ReportKind::AccountSummary)->data();
+    QCOMPARE(balances.labels, QStringList{"Yen Wallet"});
+    QCOMPARE(balances.bars.value(0).values, QList<qreal>{6550});
+
+    screen.tabs()->setCurrentIndex(int(ReportKind::Transactions));
+    const ReportChartData running = screen.chartView(ReportKind::Transactions)->data();
+    QCOMPARE(running.points.size(), 3);
+    QCOMPARE(running.points.last().y(), 6550.0);
+}
+
+void TestReportsScreen::accountSummaryExportsEachCurrency()
+{
+    TestApp app;
+    addHousehold(app.state());
+    addForeignAccounts(app.state());
+    ReportsScreen screen(app.state());
+    screen.refresh();
+    screen.tabs()->setCurrentIndex(int(ReportKind::AccountSummary));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("accounts.csv"));
+
+    QVERIFY(opensModal([&] { screen.exportCurrentTab(); }, saveAs(path)));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+             QStringLiteral("\"Account\",\"Type\",\"Cleared\",\"Uncleared\",\"Total\"\n"
+                            "\"Everyday\",\"Checking\",\"$500.00\",\"$650.00\",\"$1,150.00\"\n"
+                            "\"Girokonto\",\"Checking\",\"-€12.50\",\"€0.00\",\"-€12.50\"\n"
+                            "\"Savings\",\"Checking\",\"$0.00\",\"$50.00\",\"$50.00\"\n"
+                            "\"Yen Wallet\",\"Cash\",\"¥12,000\",\"-¥5,450\",\"¥6,550\"\n"
+                            "\"Total (USD)\",\"\",\"$500.00\",\"$700.00\",\"$1,200.00\"\n"
+                            "\"Total (EUR)\",\"\",\"-€12.50\",\"€0.00\",\"-€12.50\"\n"
+                            "\"Total (JPY)\",\"\",\"¥12,000\",\"-¥5,450\",\"¥6,550\"\n"));
+}
+
 void TestReportsScreen::namesAndDatesInTheInterfaceLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("lastTwelveMonths");
     QTest::addColumn<QString>("thisYearVsLast");
-    QTest::addColumn<QString>("firstSpending"); // the rent and the transfer
+    QTest::addColumn<QString>("firstSpending"); // the rent; the transfer is no spending
     QTest::addColumn<QString>("firstDate");
 
     QTest::newRow("en") << "en"
                         << "Last 12 Months"
                         << "This Year vs Last Year"
-                        << "Uncategorized|-$350.00"
+                        << "Uncategorized|-$250.00"
                         << "1/10/24";
     QTest::newRow("de") << "de"
                         << "Letzte 12 Monate"
                         << "Dieses Jahr vs. Vorjahr"
-                        << "Ohne Kategorie|-$350.00"
+                        << "Ohne Kategorie|-$250.00"
                         << "10.01.24";
     QTest::newRow("ja") << "ja"
                         << "過去 12 か月"
                         << "今年と昨年"
-                        << "未分類|-$350.00"
+                        << "未分類|-$250.00"
                         << "2024/01/10";
 }
 
