@@ -53,13 +53,6 @@
     </message>
 </context>
 <context>
-    <name>AccountService</name>
-    <message>
-        <source>Opening Balance</source>
-        <translation>Anfangssaldo</translation>
-    </message>
-</context>
-<context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -486,6 +479,10 @@ Beenden Sie es und versuchen Sie es erneut.</translation>
         <source>Other Income</source>
         <translation>Sonstige Einnahmen</translation>
     </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Umbuchungen</translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -880,6 +877,14 @@ Beenden Sie es und versuchen Sie es erneut.</translation>
         <source>The account could not be created.</source>
         <translation>Das Konto konnte nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Neues Konto...</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Neues Konto</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -976,10 +981,6 @@ Beenden Sie es und versuchen Sie es erneut.</translation>
     <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
-    </message>
-    <message>
-        <source>Tovarly &amp;Account...</source>
-        <translation>&amp;Tovarly-Konto...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
@@ -1363,6 +1364,29 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Sync failed: %1</source>
         <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tovarly Account...</source>
+        <translation>&amp;Tovarly-Konto...</translation>
+    </message>
+    <message>
+        <source>Total (%1): %2</source>
+        <comment>the code of the currency added up, such as USD; the total</comment>
+        <translation>Gesamt (%1): %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) was/were replaced by a newer version from another device (see Preferences → Data &amp; Sync)</source>
+        <translation>
+            <numerusform>%n Änderung wurde durch eine neuere Fassung von einem anderen Gerät ersetzt (siehe Einstellungen → Daten &amp; Synchronisierung)</numerusform>
+            <numerusform>%n Änderungen wurden durch eine neuere Fassung von einem anderen Gerät ersetzt (siehe Einstellungen → Daten &amp; Synchronisierung)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalance</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
     </message>
 </context>
 <context>
@@ -2009,14 +2033,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Geben Sie eine Zahlung oder eine Einzahlung ein, nicht beides</translation>
     </message>
     <message>
-        <source>Enter a valid amount</source>
-        <translation>Geben Sie einen gültigen Betrag ein</translation>
-    </message>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation>Geben Sie einen Betrag bis %1 ein</translation>
-    </message>
-    <message>
         <source>Date Before 2000</source>
         <translation>Datum vor 2000</translation>
     </message>
@@ -2094,6 +2110,11 @@ In „%1“ speichern?</translation>
     <message>
         <source>Outflows</source>
         <translation>Abflüsse</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <comment>the code of the currency added up, such as USD</comment>
+        <translation>Gesamt (%1)</translation>
     </message>
 </context>
 <context>
@@ -2353,6 +2374,10 @@ In „%1“ speichern?</translation>
     <message>
         <source>PNG Images (*.png)</source>
         <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
     </message>
 </context>
 <context>
@@ -2644,6 +2669,13 @@ In „%1“ speichern?</translation>
     <message>
         <source>Monthly rent</source>
         <translation>Monatsmiete</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
     </message>
 </context>
 <context>
@@ -3067,13 +3099,6 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>SmartAmountField</name>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation>Geben Sie einen Betrag bis %1 ein</translation>
-    </message>
-</context>
-<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -3152,6 +3177,74 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>SyncConflictsPanel</name>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Recurring transaction</source>
+        <translation>Wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Abgleich</translation>
+    </message>
+    <message>
+        <source>Transaction</source>
+        <translation>Buchung</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>Ersetzt am %1</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of a replacement</comment>
+        <translation>d. MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; Keep Mine adds it again</source>
+        <translation>%1 · auf einem anderen Gerät gelöscht; „Meine behalten“ fügt sie wieder hinzu</translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; it cannot be put back</source>
+        <translation>%1 · auf einem anderen Gerät gelöscht; kann nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation>Synchronisierungskonflikte</translation>
+    </message>
+    <message>
+        <source>Changes made on this device that a newer version from another device replaced. Keep yours to apply it again, or discard it to keep theirs.</source>
+        <translation>Änderungen auf diesem Gerät, die durch eine neuere Fassung von einem anderen Gerät ersetzt wurden. Behalten Sie Ihre, um sie erneut anzuwenden, oder verwerfen Sie sie, um die andere zu behalten.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your version could not be put back. It stays in the list.</source>
+        <translation>Ihre Fassung konnte nicht wiederhergestellt werden. Sie bleibt in der Liste.</translation>
+    </message>
+    <message>
+        <source>Discard your version of &quot;%1&quot;? The version from the other device stays.</source>
+        <translation>Ihre Fassung von „%1“ verwerfen? Die Fassung des anderen Geräts bleibt erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
@@ -3170,16 +3263,43 @@ Fortfahren?</translation>
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <source>Push failed (HTTP %1)</source>
-        <translation>Hochladen fehlgeschlagen (HTTP %1)</translation>
-    </message>
-    <message>
-        <source>Pull failed (HTTP %1)</source>
-        <translation>Abrufen fehlgeschlagen (HTTP %1)</translation>
-    </message>
-    <message>
         <source>Could not store the pulled changes</source>
         <translation>Die abgerufenen Änderungen konnten nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>SyncFailure</name>
+    <message>
+        <source>The sync server could not be reached</source>
+        <translation>Der Synchronisierungsserver ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>The sync server no longer accepts your sign-in; please sign in again</source>
+        <translation>Der Synchronisierungsserver akzeptiert Ihre Anmeldung nicht mehr; bitte melden Sie sich erneut an</translation>
+    </message>
+    <message>
+        <source>The sync server refused access to your data</source>
+        <translation>Der Synchronisierungsserver verweigert den Zugriff auf Ihre Daten</translation>
+    </message>
+    <message>
+        <source>The server at this address does not offer sync (HTTP 404)</source>
+        <translation>Der Server unter dieser Adresse bietet keine Synchronisierung an (HTTP 404)</translation>
+    </message>
+    <message>
+        <source>The sync server is busy; sync will try again later</source>
+        <translation>Der Synchronisierungsserver ist ausgelastet; es wird später erneut versucht</translation>
+    </message>
+    <message>
+        <source>The changes are too large for the sync server to accept (HTTP 413)</source>
+        <translation>Die Änderungen sind zu groß für den Synchronisierungsserver (HTTP 413)</translation>
+    </message>
+    <message>
+        <source>The sync server ran into a problem (HTTP %1); sync will try again later</source>
+        <translation>Beim Synchronisierungsserver ist ein Fehler aufgetreten (HTTP %1); es wird später erneut versucht</translation>
+    </message>
+    <message>
+        <source>The sync server refused the request (HTTP %1)</source>
+        <translation>Der Synchronisierungsserver hat die Anfrage abgelehnt (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3625,29 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Enter a valid date</source>
         <translation>Geben Sie ein gültiges Datum ein</translation>
+    </message>
+</context>
+<context>
+    <name>TypedAmount</name>
+    <message>
+        <source>&quot;%1&quot; could be read two ways: type thousands without a separator and decimals after &quot;%2&quot;, as in %3</source>
+        <translation>„%1“ lässt sich zweifach lesen: Tausender ohne Trennzeichen und Dezimalstellen nach „%2“ eingeben, etwa %3</translation>
+    </message>
+    <message>
+        <source>Enter whole yen, without decimals</source>
+        <translation>Geben Sie ganze Yen ohne Nachkommastellen ein</translation>
+    </message>
+    <message>
+        <source>Enter at most two decimals, as in %1</source>
+        <translation>Geben Sie höchstens zwei Nachkommastellen ein, etwa %1</translation>
+    </message>
+    <message>
+        <source>Enter an amount up to %1</source>
+        <translation>Geben Sie einen Betrag bis %1 ein</translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation>Geben Sie einen gültigen Betrag ein</translation>
     </message>
 </context>
 <context>

@@ -53,13 +53,6 @@
     </message>
 </context>
 <context>
-    <name>AccountService</name>
-    <message>
-        <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -480,6 +473,10 @@ Close it and try again.</source>
         <source>Other Income</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Transfers</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -874,6 +871,14 @@ Close it and try again.</source>
         <source>The account could not be created.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>New Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -969,10 +974,6 @@ Close it and try again.</source>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tovarly &amp;Account...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1354,6 +1355,29 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tovarly Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total (%1): %2</source>
+        <comment>the code of the currency added up, such as USD; the total</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) was/were replaced by a newer version from another device (see Preferences → Data &amp; Sync)</source>
+        <translation>
+            <numerusform>%n change was replaced by a newer version from another device (see Preferences → Data &amp; Sync)</numerusform>
+            <numerusform>%n changes were replaced by a newer version from another device (see Preferences → Data &amp; Sync)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalance</name>
+    <message>
+        <source>Opening Balance</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2001,14 +2025,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter a valid amount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Date Before 2000</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2081,6 +2097,11 @@ Save it in &quot;%1&quot;?</source>
     </message>
     <message>
         <source>Outflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <comment>the code of the currency added up, such as USD</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2340,6 +2361,10 @@ Save it in &quot;%1&quot;?</source>
     </message>
     <message>
         <source>PNG Images (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2631,6 +2656,13 @@ Save it in &quot;%1&quot;?</source>
     </message>
     <message>
         <source>Monthly rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3048,13 +3080,6 @@ Continue?</source>
     </message>
 </context>
 <context>
-    <name>SmartAmountField</name>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -3133,6 +3158,74 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>SyncConflictsPanel</name>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of a replacement</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; Keep Mine adds it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; it cannot be put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes made on this device that a newer version from another device replaced. Keep yours to apply it again, or discard it to keep theirs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your version could not be put back. It stays in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard your version of &quot;%1&quot;? The version from the other device stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
@@ -3151,15 +3244,42 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Could not store the pulled changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncFailure</name>
+    <message>
+        <source>The sync server could not be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync server no longer accepts your sign-in; please sign in again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync server refused access to your data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server at this address does not offer sync (HTTP 404)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync server is busy; sync will try again later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes are too large for the sync server to accept (HTTP 413)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync server ran into a problem (HTTP %1); sync will try again later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync server refused the request (HTTP %1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3483,6 +3603,29 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Enter a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TypedAmount</name>
+    <message>
+        <source>&quot;%1&quot; could be read two ways: type thousands without a separator and decimals after &quot;%2&quot;, as in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter whole yen, without decimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter at most two decimals, as in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter an amount up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -53,13 +53,6 @@
     </message>
 </context>
 <context>
-    <name>AccountService</name>
-    <message>
-        <source>Opening Balance</source>
-        <translation>Saldo inicial</translation>
-    </message>
-</context>
-<context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -486,6 +479,10 @@ Ciérrelo e inténtelo de nuevo.</translation>
         <source>Other Income</source>
         <translation>Otros ingresos</translation>
     </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Transferencias</translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -880,6 +877,14 @@ Ciérrelo e inténtelo de nuevo.</translation>
         <source>The account could not be created.</source>
         <translation>No se pudo crear la cuenta.</translation>
     </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nueva cuenta...</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Nueva cuenta</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -976,10 +981,6 @@ Ciérrelo e inténtelo de nuevo.</translation>
     <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importar...</translation>
-    </message>
-    <message>
-        <source>Tovarly &amp;Account...</source>
-        <translation>Cuenta &amp;Tovarly...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
@@ -1363,6 +1364,29 @@ Se eliminarán todos los movimientos, los movimientos periódicos y el historial
     <message>
         <source>Sync failed: %1</source>
         <translation>Error de sincronización: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tovarly Account...</source>
+        <translation>Cuenta &amp;Tovarly...</translation>
+    </message>
+    <message>
+        <source>Total (%1): %2</source>
+        <comment>the code of the currency added up, such as USD; the total</comment>
+        <translation>Total (%1): %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) was/were replaced by a newer version from another device (see Preferences → Data &amp; Sync)</source>
+        <translation>
+            <numerusform>%n cambio se ha sustituido por una versión más reciente de otro dispositivo (consulte Preferencias → Datos y sincronización)</numerusform>
+            <numerusform>%n cambios se han sustituido por una versión más reciente de otro dispositivo (consulte Preferencias → Datos y sincronización)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalance</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
     </message>
 </context>
 <context>
@@ -2009,14 +2033,6 @@ Se eliminarán todos los movimientos, los movimientos periódicos y el historial
         <translation>Introduzca un pago o un ingreso, no ambos</translation>
     </message>
     <message>
-        <source>Enter a valid amount</source>
-        <translation>Introduzca un importe válido</translation>
-    </message>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation>Introduzca un importe de hasta %1</translation>
-    </message>
-    <message>
         <source>Date Before 2000</source>
         <translation>Fecha anterior a 2000</translation>
     </message>
@@ -2094,6 +2110,11 @@ Save it in &quot;%1&quot;?</source>
     <message>
         <source>Outflows</source>
         <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <comment>the code of the currency added up, such as USD</comment>
+        <translation>Total (%1)</translation>
     </message>
 </context>
 <context>
@@ -2353,6 +2374,10 @@ Save it in &quot;%1&quot;?</source>
     <message>
         <source>PNG Images (*.png)</source>
         <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
     </message>
 </context>
 <context>
@@ -2644,6 +2669,13 @@ Save it in &quot;%1&quot;?</source>
     <message>
         <source>Monthly rent</source>
         <translation>Alquiler mensual</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
     </message>
 </context>
 <context>
@@ -3067,13 +3099,6 @@ Continue?</source>
     </message>
 </context>
 <context>
-    <name>SmartAmountField</name>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation>Introduzca un importe de hasta %1</translation>
-    </message>
-</context>
-<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -3152,6 +3177,74 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>SyncConflictsPanel</name>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Recurring transaction</source>
+        <translation>Movimiento periódico</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Conciliación</translation>
+    </message>
+    <message>
+        <source>Transaction</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>Sustituido el %1</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of a replacement</comment>
+        <translation>d MMM, H:mm</translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; Keep Mine adds it again</source>
+        <translation>%1 · eliminado en otro dispositivo; «Conservar la mía» lo vuelve a añadir</translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; it cannot be put back</source>
+        <translation>%1 · eliminado en otro dispositivo; no se puede restaurar</translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation>Conflictos de sincronización</translation>
+    </message>
+    <message>
+        <source>Changes made on this device that a newer version from another device replaced. Keep yours to apply it again, or discard it to keep theirs.</source>
+        <translation>Cambios hechos en este dispositivo que una versión más reciente de otro dispositivo ha sustituido. Conserve la suya para volver a aplicarla o descártela para quedarse con la otra.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Conservar la mía</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your version could not be put back. It stays in the list.</source>
+        <translation>No se ha podido restaurar su versión. Sigue en la lista.</translation>
+    </message>
+    <message>
+        <source>Discard your version of &quot;%1&quot;? The version from the other device stays.</source>
+        <translation>¿Descartar su versión de «%1»? Se conserva la versión del otro dispositivo.</translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
@@ -3170,16 +3263,43 @@ Continue?</source>
         <translation>Desconocido</translation>
     </message>
     <message>
-        <source>Push failed (HTTP %1)</source>
-        <translation>Error al enviar (HTTP %1)</translation>
-    </message>
-    <message>
-        <source>Pull failed (HTTP %1)</source>
-        <translation>Error al recibir (HTTP %1)</translation>
-    </message>
-    <message>
         <source>Could not store the pulled changes</source>
         <translation>No se pudieron guardar los cambios recibidos</translation>
+    </message>
+</context>
+<context>
+    <name>SyncFailure</name>
+    <message>
+        <source>The sync server could not be reached</source>
+        <translation>No se puede conectar con el servidor de sincronización</translation>
+    </message>
+    <message>
+        <source>The sync server no longer accepts your sign-in; please sign in again</source>
+        <translation>El servidor de sincronización ya no acepta su inicio de sesión; vuelva a iniciar sesión</translation>
+    </message>
+    <message>
+        <source>The sync server refused access to your data</source>
+        <translation>El servidor de sincronización ha denegado el acceso a sus datos</translation>
+    </message>
+    <message>
+        <source>The server at this address does not offer sync (HTTP 404)</source>
+        <translation>El servidor de esta dirección no ofrece sincronización (HTTP 404)</translation>
+    </message>
+    <message>
+        <source>The sync server is busy; sync will try again later</source>
+        <translation>El servidor de sincronización está ocupado; se volverá a intentar más tarde</translation>
+    </message>
+    <message>
+        <source>The changes are too large for the sync server to accept (HTTP 413)</source>
+        <translation>Los cambios son demasiado grandes para el servidor de sincronización (HTTP 413)</translation>
+    </message>
+    <message>
+        <source>The sync server ran into a problem (HTTP %1); sync will try again later</source>
+        <translation>El servidor de sincronización ha tenido un problema (HTTP %1); se volverá a intentar más tarde</translation>
+    </message>
+    <message>
+        <source>The sync server refused the request (HTTP %1)</source>
+        <translation>El servidor de sincronización ha rechazado la solicitud (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3625,29 @@ Se eliminarán los dos lados del traspaso.</translation>
     <message>
         <source>Enter a valid date</source>
         <translation>Introduzca una fecha válida</translation>
+    </message>
+</context>
+<context>
+    <name>TypedAmount</name>
+    <message>
+        <source>&quot;%1&quot; could be read two ways: type thousands without a separator and decimals after &quot;%2&quot;, as in %3</source>
+        <translation>«%1» se puede leer de dos maneras: escriba los miles sin separador y los decimales después de «%2», como en %3</translation>
+    </message>
+    <message>
+        <source>Enter whole yen, without decimals</source>
+        <translation>Introduzca yenes enteros, sin decimales</translation>
+    </message>
+    <message>
+        <source>Enter at most two decimals, as in %1</source>
+        <translation>Introduzca como máximo dos decimales, como en %1</translation>
+    </message>
+    <message>
+        <source>Enter an amount up to %1</source>
+        <translation>Introduzca un importe de hasta %1</translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation>Introduzca un importe válido</translation>
     </message>
 </context>
 <context>

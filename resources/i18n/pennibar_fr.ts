@@ -53,13 +53,6 @@
     </message>
 </context>
 <context>
-    <name>AccountService</name>
-    <message>
-        <source>Opening Balance</source>
-        <translation>Solde initial</translation>
-    </message>
-</context>
-<context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -486,6 +479,10 @@ Fermez-le et réessayez.</translation>
         <source>Other Income</source>
         <translation>Autres revenus</translation>
     </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Virements</translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -880,6 +877,14 @@ Fermez-le et réessayez.</translation>
         <source>The account could not be created.</source>
         <translation>Le compte n&apos;a pas pu être créé.</translation>
     </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nouveau compte...</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Nouveau compte</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -976,10 +981,6 @@ Fermez-le et réessayez.</translation>
     <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importer...</translation>
-    </message>
-    <message>
-        <source>Tovarly &amp;Account...</source>
-        <translation>Compte &amp;Tovarly...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
@@ -1363,6 +1364,29 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tovarly Account...</source>
+        <translation>Compte &amp;Tovarly...</translation>
+    </message>
+    <message>
+        <source>Total (%1): %2</source>
+        <comment>the code of the currency added up, such as USD; the total</comment>
+        <translation>Total (%1) : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) was/were replaced by a newer version from another device (see Preferences → Data &amp; Sync)</source>
+        <translation>
+            <numerusform>%n modification a été remplacée par une version plus récente venue d&apos;un autre appareil (voir Préférences → Données et synchronisation)</numerusform>
+            <numerusform>%n modifications ont été remplacées par une version plus récente venue d&apos;un autre appareil (voir Préférences → Données et synchronisation)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalance</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde initial</translation>
     </message>
 </context>
 <context>
@@ -2009,14 +2033,6 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <translation>Saisissez un débit ou un crédit, pas les deux</translation>
     </message>
     <message>
-        <source>Enter a valid amount</source>
-        <translation>Saisissez un montant valide</translation>
-    </message>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation>Saisissez un montant d&apos;au plus %1</translation>
-    </message>
-    <message>
         <source>Date Before 2000</source>
         <translation>Date antérieure à 2000</translation>
     </message>
@@ -2094,6 +2110,11 @@ L&apos;enregistrer dans « %1 » ?</translation>
     <message>
         <source>Outflows</source>
         <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <comment>the code of the currency added up, such as USD</comment>
+        <translation>Total (%1)</translation>
     </message>
 </context>
 <context>
@@ -2353,6 +2374,10 @@ L&apos;enregistrer dans « %1 » ?</translation>
     <message>
         <source>PNG Images (*.png)</source>
         <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
     </message>
 </context>
 <context>
@@ -2644,6 +2669,13 @@ L&apos;enregistrer dans « %1 » ?</translation>
     <message>
         <source>Monthly rent</source>
         <translation>Loyer mensuel</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
     </message>
 </context>
 <context>
@@ -3067,13 +3099,6 @@ Continuer ?</translation>
     </message>
 </context>
 <context>
-    <name>SmartAmountField</name>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation>Saisissez un montant d&apos;au plus %1</translation>
-    </message>
-</context>
-<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -3152,6 +3177,74 @@ Continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>SyncConflictsPanel</name>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Recurring transaction</source>
+        <translation>Opération récurrente</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Rapprochement</translation>
+    </message>
+    <message>
+        <source>Transaction</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>Remplacé le %1</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of a replacement</comment>
+        <translation>d MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; Keep Mine adds it again</source>
+        <translation>%1 · supprimé sur un autre appareil ; « Garder la mienne » l&apos;ajoute à nouveau</translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; it cannot be put back</source>
+        <translation>%1 · supprimé sur un autre appareil ; impossible de le rétablir</translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation>Conflits de synchronisation</translation>
+    </message>
+    <message>
+        <source>Changes made on this device that a newer version from another device replaced. Keep yours to apply it again, or discard it to keep theirs.</source>
+        <translation>Modifications faites sur cet appareil et remplacées par une version plus récente venue d&apos;un autre appareil. Gardez la vôtre pour l&apos;appliquer de nouveau, ou ignorez-la pour garder l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Garder la mienne</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Your version could not be put back. It stays in the list.</source>
+        <translation>Votre version n&apos;a pas pu être rétablie. Elle reste dans la liste.</translation>
+    </message>
+    <message>
+        <source>Discard your version of &quot;%1&quot;? The version from the other device stays.</source>
+        <translation>Ignorer votre version de « %1 » ? La version de l&apos;autre appareil est conservée.</translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
@@ -3170,16 +3263,43 @@ Continuer ?</translation>
         <translation>Inconnu</translation>
     </message>
     <message>
-        <source>Push failed (HTTP %1)</source>
-        <translation>Échec de l&apos;envoi (HTTP %1)</translation>
-    </message>
-    <message>
-        <source>Pull failed (HTTP %1)</source>
-        <translation>Échec de la réception (HTTP %1)</translation>
-    </message>
-    <message>
         <source>Could not store the pulled changes</source>
         <translation>Impossible d&apos;enregistrer les modifications reçues</translation>
+    </message>
+</context>
+<context>
+    <name>SyncFailure</name>
+    <message>
+        <source>The sync server could not be reached</source>
+        <translation>Le serveur de synchronisation est injoignable</translation>
+    </message>
+    <message>
+        <source>The sync server no longer accepts your sign-in; please sign in again</source>
+        <translation>Le serveur de synchronisation n&apos;accepte plus votre connexion ; veuillez vous reconnecter</translation>
+    </message>
+    <message>
+        <source>The sync server refused access to your data</source>
+        <translation>Le serveur de synchronisation a refusé l&apos;accès à vos données</translation>
+    </message>
+    <message>
+        <source>The server at this address does not offer sync (HTTP 404)</source>
+        <translation>Le serveur à cette adresse ne propose pas de synchronisation (HTTP 404)</translation>
+    </message>
+    <message>
+        <source>The sync server is busy; sync will try again later</source>
+        <translation>Le serveur de synchronisation est occupé ; une nouvelle tentative aura lieu plus tard</translation>
+    </message>
+    <message>
+        <source>The changes are too large for the sync server to accept (HTTP 413)</source>
+        <translation>Les modifications sont trop volumineuses pour le serveur de synchronisation (HTTP 413)</translation>
+    </message>
+    <message>
+        <source>The sync server ran into a problem (HTTP %1); sync will try again later</source>
+        <translation>Le serveur de synchronisation a rencontré un problème (HTTP %1) ; une nouvelle tentative aura lieu plus tard</translation>
+    </message>
+    <message>
+        <source>The sync server refused the request (HTTP %1)</source>
+        <translation>Le serveur de synchronisation a refusé la requête (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3625,29 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Enter a valid date</source>
         <translation>Saisissez une date valide</translation>
+    </message>
+</context>
+<context>
+    <name>TypedAmount</name>
+    <message>
+        <source>&quot;%1&quot; could be read two ways: type thousands without a separator and decimals after &quot;%2&quot;, as in %3</source>
+        <translation>« %1 » peut se lire de deux façons : saisissez les milliers sans séparateur et les décimales après « %2 », comme dans %3</translation>
+    </message>
+    <message>
+        <source>Enter whole yen, without decimals</source>
+        <translation>Saisissez des yens entiers, sans décimales</translation>
+    </message>
+    <message>
+        <source>Enter at most two decimals, as in %1</source>
+        <translation>Saisissez au plus deux décimales, comme dans %1</translation>
+    </message>
+    <message>
+        <source>Enter an amount up to %1</source>
+        <translation>Saisissez un montant d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation>Saisissez un montant valide</translation>
     </message>
 </context>
 <context>

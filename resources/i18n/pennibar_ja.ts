@@ -53,13 +53,6 @@
     </message>
 </context>
 <context>
-    <name>AccountService</name>
-    <message>
-        <source>Opening Balance</source>
-        <translation>開始残高</translation>
-    </message>
-</context>
-<context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -486,6 +479,10 @@ Pennibar を終了して、もう一度お試しください。</translation>
         <source>Other Income</source>
         <translation>その他の収入</translation>
     </message>
+    <message>
+        <source>Transfers</source>
+        <translation>振替</translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -877,6 +874,14 @@ Pennibar を終了して、もう一度お試しください。</translation>
         <source>The account could not be created.</source>
         <translation>口座を作成できませんでした。</translation>
     </message>
+    <message>
+        <source>New Account...</source>
+        <translation>新規口座...</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>新規口座</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -965,10 +970,6 @@ Pennibar を終了して、もう一度お試しください。</translation>
     <message>
         <source>&amp;Import...</source>
         <translation>取り込み(&amp;I)...</translation>
-    </message>
-    <message>
-        <source>Tovarly &amp;Account...</source>
-        <translation>Tovarly アカウント(&amp;T)...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
@@ -1351,6 +1352,28 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Sync failed: %1</source>
         <translation>同期に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tovarly Account...</source>
+        <translation>Tovarly アカウント(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Total (%1): %2</source>
+        <comment>the code of the currency added up, such as USD; the total</comment>
+        <translation>合計 (%1)：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) was/were replaced by a newer version from another device (see Preferences → Data &amp; Sync)</source>
+        <translation>
+            <numerusform>%n 件の変更が別のデバイスの新しい版に置き換えられました（[環境設定] → [データと同期] を参照）</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalance</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation>開始残高</translation>
     </message>
 </context>
 <context>
@@ -1995,14 +2018,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>出金か入金のどちらか一方を入力してください</translation>
     </message>
     <message>
-        <source>Enter a valid amount</source>
-        <translation>正しい金額を入力してください</translation>
-    </message>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation>%1 以下の金額を入力してください</translation>
-    </message>
-    <message>
         <source>Date Before 2000</source>
         <translation>2000 年より前の日付</translation>
     </message>
@@ -2080,6 +2095,11 @@ Save it in &quot;%1&quot;?</source>
     <message>
         <source>Outflows</source>
         <translation>出金</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <comment>the code of the currency added up, such as USD</comment>
+        <translation>合計 (%1)</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2359,10 @@ Save it in &quot;%1&quot;?</source>
     <message>
         <source>PNG Images (*.png)</source>
         <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>通貨</translation>
     </message>
 </context>
 <context>
@@ -2630,6 +2654,13 @@ Save it in &quot;%1&quot;?</source>
     <message>
         <source>Monthly rent</source>
         <translation>毎月の家賃</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
     </message>
 </context>
 <context>
@@ -3050,13 +3081,6 @@ Continue?</source>
     </message>
 </context>
 <context>
-    <name>SmartAmountField</name>
-    <message>
-        <source>Enter an amount up to %1</source>
-        <translation>%1 以下の金額を入力してください</translation>
-    </message>
-</context>
-<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -3133,6 +3157,74 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>SyncConflictsPanel</name>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Recurring transaction</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>照合</translation>
+    </message>
+    <message>
+        <source>Transaction</source>
+        <translation>取引</translation>
+    </message>
+    <message>
+        <source>Replaced %1</source>
+        <translation>%1 に置き換え</translation>
+    </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <comment>QDateTime format of a replacement</comment>
+        <translation>M月d日 H:mm</translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; Keep Mine adds it again</source>
+        <translation>%1 · 別のデバイスで削除されました。［自分の版を残す］で再び追加されます</translation>
+    </message>
+    <message>
+        <source>%1 · deleted on another device; it cannot be put back</source>
+        <translation>%1 · 別のデバイスで削除されたため、元に戻せません</translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation>同期の競合</translation>
+    </message>
+    <message>
+        <source>Changes made on this device that a newer version from another device replaced. Keep yours to apply it again, or discard it to keep theirs.</source>
+        <translation>このデバイスで行った変更のうち、別のデバイスの新しい版に置き換えられたものです。自分の版を残すと再び適用され、破棄すると相手の版が残ります。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>自分の版を残す</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Your version could not be put back. It stays in the list.</source>
+        <translation>自分の版を元に戻せませんでした。一覧には残ります。</translation>
+    </message>
+    <message>
+        <source>Discard your version of &quot;%1&quot;? The version from the other device stays.</source>
+        <translation>「%1」の自分の版を破棄しますか？別のデバイスの版が残ります。</translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
@@ -3151,16 +3243,43 @@ Continue?</source>
         <translation>不明</translation>
     </message>
     <message>
-        <source>Push failed (HTTP %1)</source>
-        <translation>送信に失敗しました（HTTP %1）</translation>
-    </message>
-    <message>
-        <source>Pull failed (HTTP %1)</source>
-        <translation>受信に失敗しました（HTTP %1）</translation>
-    </message>
-    <message>
         <source>Could not store the pulled changes</source>
         <translation>受信した変更を保存できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>SyncFailure</name>
+    <message>
+        <source>The sync server could not be reached</source>
+        <translation>同期サーバーに接続できませんでした</translation>
+    </message>
+    <message>
+        <source>The sync server no longer accepts your sign-in; please sign in again</source>
+        <translation>同期サーバーがサインインを受け付けなくなりました。もう一度サインインしてください</translation>
+    </message>
+    <message>
+        <source>The sync server refused access to your data</source>
+        <translation>同期サーバーがデータへのアクセスを拒否しました</translation>
+    </message>
+    <message>
+        <source>The server at this address does not offer sync (HTTP 404)</source>
+        <translation>このアドレスのサーバーは同期に対応していません（HTTP 404）</translation>
+    </message>
+    <message>
+        <source>The sync server is busy; sync will try again later</source>
+        <translation>同期サーバーが混み合っています。後でもう一度同期します</translation>
+    </message>
+    <message>
+        <source>The changes are too large for the sync server to accept (HTTP 413)</source>
+        <translation>変更が大きすぎるため、同期サーバーが受け付けられません（HTTP 413）</translation>
+    </message>
+    <message>
+        <source>The sync server ran into a problem (HTTP %1); sync will try again later</source>
+        <translation>同期サーバーで問題が発生しました（HTTP %1）。後でもう一度同期します</translation>
+    </message>
+    <message>
+        <source>The sync server refused the request (HTTP %1)</source>
+        <translation>同期サーバーが要求を拒否しました（HTTP %1）</translation>
     </message>
 </context>
 <context>
@@ -3486,6 +3605,29 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Enter a valid date</source>
         <translation>正しい日付を入力してください</translation>
+    </message>
+</context>
+<context>
+    <name>TypedAmount</name>
+    <message>
+        <source>&quot;%1&quot; could be read two ways: type thousands without a separator and decimals after &quot;%2&quot;, as in %3</source>
+        <translation>「%1」は2通りに読めます。桁区切りを付けずに入力し、小数は「%2」の後に入力してください（例: %3）</translation>
+    </message>
+    <message>
+        <source>Enter whole yen, without decimals</source>
+        <translation>円は小数なしの整数で入力してください</translation>
+    </message>
+    <message>
+        <source>Enter at most two decimals, as in %1</source>
+        <translation>小数は2桁までで入力してください（例: %1）</translation>
+    </message>
+    <message>
+        <source>Enter an amount up to %1</source>
+        <translation>%1 以下の金額を入力してください</translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation>正しい金額を入力してください</translation>
     </message>
 </context>
 <context>
