@@ -12,13 +12,22 @@ QString escaped(const QString& text)
     return text.toHtmlEscaped();
 }
 
+// The field the user types in first has the focus: the address on a fresh form, the password
+// when the form comes back with the address filled in.
+enum class Focus
+{
+    None,
+    Here
+};
+
 QString field(const QString& label, const QString& type, const QString& name,
-              const QString& autocomplete, const QString& value = QString(), bool required = true)
+              const QString& autocomplete, const QString& value, bool required, Focus focus)
 {
     return QStringLiteral("<label>%1<input type=\"%2\" name=\"%3\" autocomplete=\"%4\" "
-                          "value=\"%5\"%6></label>\n")
+                          "value=\"%5\"%6%7></label>\n")
         .arg(escaped(label), type, name, autocomplete, escaped(value),
-             required ? QStringLiteral(" required") : QString());
+             required ? QStringLiteral(" required") : QString(),
+             focus == Focus::Here ? QStringLiteral(" autofocus") : QString());
 }
 
 QString hidden(const QString& name, const QString& value)
@@ -36,6 +45,8 @@ const char kStyle[] =
     "label{display:block;margin:0 0 14px;font-size:.9em;color:#4a6358}"
     "input{display:block;width:100%;box-sizing:border-box;margin-top:4px;padding:9px;"
     "font-size:1em;color:inherit;background:#fff;border:1px solid #c8d3cd;border-radius:6px}"
+    // The field that takes the keys is plain to see, whether focused by hand or on loading.
+    "input:focus{outline:2px solid #00796b;outline-offset:1px;border-color:#00796b}"
     "button{width:100%;padding:10px;font-size:1em;background:#00796b;color:#fff;border:0;"
     "border-radius:6px;cursor:pointer}"
     "a{color:#00695c}"
@@ -48,6 +59,7 @@ const char kStyle[] =
     "main{background:#1b2521;box-shadow:0 2px 12px rgba(0,0,0,.5)}"
     "label{color:#a7bbb1}"
     "input{background:#101714;border-color:#41524a}"
+    "input:focus{outline-color:#80cbc4;border-color:#80cbc4}"
     "button{background:#26a69a;color:#06201c}"
     "a{color:#80cbc4}"
     ".message{background:#4a1f1f;color:#ffcdd2}}";
@@ -79,19 +91,24 @@ QString LoginPage::form(const Form& form, const SignInTexts& texts)
     content += hidden(QStringLiteral("csrf"), form.csrf);
     content += hidden(QStringLiteral("mode"),
                       form.signUp ? QStringLiteral("signup") : QStringLiteral("signin"));
+    const Focus onAddress = form.email.isEmpty() ? Focus::Here : Focus::None;
+    const Focus onPassword = form.email.isEmpty() ? Focus::None : Focus::Here;
     content += field(texts(Text::Email), QStringLiteral("email"), QStringLiteral("email"),
-                     QStringLiteral("username"), form.email);
+                     QStringLiteral("username"), form.email, true, onAddress);
     if (form.signUp) {
         content +=
             field(texts(Text::YourName), QStringLiteral("text"), QStringLiteral("display_name"),
-                  QStringLiteral("name"), form.displayName, false);
-        content += field(texts(Text::NewPassword), QStringLiteral("password"),
-                         QStringLiteral("password"), QStringLiteral("new-password"));
+                  QStringLiteral("name"), form.displayName, false, Focus::None);
+        content +=
+            field(texts(Text::NewPassword), QStringLiteral("password"), QStringLiteral("password"),
+                  QStringLiteral("new-password"), QString(), true, onPassword);
         content += field(texts(Text::RepeatPassword), QStringLiteral("password"),
-                         QStringLiteral("password_confirm"), QStringLiteral("new-password"));
+                         QStringLiteral("password_confirm"), QStringLiteral("new-password"),
+                         QString(), true, Focus::None);
     } else {
-        content += field(texts(Text::Password), QStringLiteral("password"),
-                         QStringLiteral("password"), QStringLiteral("current-password"));
+        content +=
+            field(texts(Text::Password), QStringLiteral("password"), QStringLiteral("password"),
+                  QStringLiteral("current-password"), QString(), true, onPassword);
     }
     content += QStringLiteral("<button type=\"submit\">%1</button>\n</form>\n")
                    .arg(escaped(texts(form.signUp ? Text::SignUpButton : Text::SignInButton)));
