@@ -5,9 +5,11 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
-// The sign-in listener on the loopback interface, sent whatever a local process might send
-// it over a real connection. A request with a line end is answered and the connection closed
-// by the listener; without one the client hangs up mid-line.
+// The sign-in listener on the loopback interface, sent whatever a local process or a web page
+// might send it over a real connection. It waits for the state "xyz" (the corpus's callback
+// carries it), so inputs reach both the accepted callback and every refusal. A request with a
+// line end is answered and the connection closed by the listener; without one the client hangs
+// up mid-line.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzApplication::init(argc, argv);
@@ -16,7 +18,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    TovAccount::WebAuthHandler handler;
+    TovAccount::WebAuthHandler handler(QStringLiteral("xyz"));
     if (handler.start().isEmpty())
         abort();
     QTcpSocket socket;

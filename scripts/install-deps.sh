@@ -33,6 +33,9 @@ packages=(
     desktop-file-utils appstream shared-mime-info dpkg-dev file
     # `make fuzz`: libFuzzer targets built with clang, AddressSanitizer and UBSan.
     clang libfuzzer-14-dev
+    # The server's sign-in page is tried in headless Chromium, driven through its DevTools
+    # protocol over Qt WebSockets (above); the Japanese page uses the CJK font above.
+    chromium
 )
 
 missing=()

@@ -121,6 +121,7 @@ bool ServerInstance::openStorage(QString* error)
     m_settings = std::make_unique<SettingsStore>(*m_database);
     m_users = std::make_unique<UserStore>(*m_database);
     m_sessions = std::make_unique<SessionStore>(*m_database);
+    m_codes = std::make_unique<AuthorizationCodeStore>(*m_database);
     m_throttle = std::make_unique<Throttle>(*m_database, m_clock);
     m_groupStore = std::make_unique<GroupStore>(*m_database);
     m_groups = std::make_unique<GroupService>(*m_database, *m_groupStore, *m_users, *m_throttle,
@@ -183,8 +184,8 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
     AuthService::Lifetimes lifetimes;
     lifetimes.accessSeconds = qint64(m_config.accessTokenMinutes) * 60;
     lifetimes.sessionSeconds = qint64(m_config.sessionDays) * 24 * 3600;
-    m_auth = std::make_unique<AuthService>(*m_users, *m_sessions, *m_throttle, *m_signer, *m_hasher,
-                                           m_clock, lifetimes);
+    m_auth = std::make_unique<AuthService>(*m_users, *m_sessions, *m_codes, *m_throttle, *m_signer,
+                                           *m_hasher, m_clock, lifetimes);
     // Access tokens carry the family-group role the app's account screen reads.
     m_auth->setRoleProvider([this](const QString& userId) { return m_groups->roleOf(userId); });
     m_authenticator = std::make_unique<Authenticator>(*m_database, *m_signer, *m_sessions, m_clock);
@@ -196,7 +197,7 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
 
     m_loginRoutes = std::make_unique<LoginRoutes>(
         *m_auth, *m_clients,
-        LoginRoutes::Options{m_config.realm, m_config.allowSignup, m_config.usesTls()});
+        LoginRoutes::Options{m_config.realm, m_config.allowSignup, m_config.browsersUseTls()});
     m_realmRoutes =
         std::make_unique<RealmRoutes>(*m_auth, *m_authenticator, *m_users, *m_sessions, m_clock);
     m_profileRoutes = std::make_unique<ProfileRoutes>(*m_users, *m_sessions, *m_groups,
@@ -259,6 +260,7 @@ void ServerInstance::runHousekeeping()
                      qPrintable(userId));
     }
     m_sessions->purge(m_clock.now());
+    m_codes->purge(m_clock.now());
     m_throttle->purge();
 }
 

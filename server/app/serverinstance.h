@@ -16,6 +16,7 @@ class AccessLog;
 class AccountPurger;
 class Audience;
 class AuthService;
+class AuthorizationCodeStore;
 class Authenticator;
 class ChangeSequence;
 class ClientRegistry;
@@ -84,7 +85,7 @@ public:
     // Gives the database a new identity, so every app's pull cursor starts over (after a
     // backup was restored).
     bool resetCursors();
-    // Scheduled deletions that are due, ended sessions, old throttle counts.
+    // Scheduled deletions that are due, ended sessions, old sign-in codes and throttle counts.
     void runHousekeeping();
 
 private:
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<UserStore> m_users;
     std::unique_ptr<SessionStore> m_sessions;
+    std::unique_ptr<AuthorizationCodeStore> m_codes;
     std::unique_ptr<Throttle> m_throttle;
     std::unique_ptr<GroupStore> m_groupStore;
     std::unique_ptr<GroupService> m_groups;

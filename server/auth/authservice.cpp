@@ -1,6 +1,7 @@
 #include "server/auth/authservice.h"
 
 #include "server/auth/passwordhasher.h"
+#include "server/auth/pkce.h"
 #include "server/auth/sessionstore.h"
 #include "server/auth/throttle.h"
 #include "server/auth/tokensigner.h"
@@ -11,29 +12,19 @@ namespace PennibarServer {
 
 namespace {
 
-constexpr qint64 kWindow = 15 * 60;
-constexpr int kFailuresPerAccount = 10;
-constexpr int kFailuresPerAddress = 50;
+constexpr qint64 kPasswordChangeWindow = 15 * 60;
+constexpr int kPasswordChangeFailures = 10;
 constexpr qint64 kSignUpWindow = 3600;
 constexpr int kSignUpsPerAddress = 10;
 
-QString accountKey(const QString& email)
-{
-    return QStringLiteral("account:") + email;
-}
-
-QString addressKey(const QString& address)
-{
-    return QStringLiteral("address:") + address;
-}
-
 } // namespace
 
-AuthService::AuthService(UserStore& users, SessionStore& sessions, Throttle& throttle,
-                         const TokenSigner& signer, const PasswordHasher& hasher,
-                         const Clock& clock, Lifetimes lifetimes)
-    : m_users(users), m_sessions(sessions), m_throttle(throttle), m_signer(signer),
-      m_hasher(hasher), m_clock(clock), m_lifetimes(lifetimes)
+AuthService::AuthService(UserStore& users, SessionStore& sessions, AuthorizationCodeStore& codes,
+                         Throttle& throttle, const TokenSigner& signer,
+                         const PasswordHasher& hasher, const Clock& clock, Lifetimes lifetimes)
+    : m_users(users), m_sessions(sessions), m_codes(codes), m_throttle(throttle),
+      m_signInThrottle(throttle, clock), m_signer(signer), m_hasher(hasher), m_clock(clock),
+      m_lifetimes(lifetimes)
 {
 }
 
@@ -48,18 +39,6 @@ bool AuthService::isAcceptablePassword(const QString& password)
            password.size() <= PasswordHasher::kMaximumLength;
 }
 
-qint64 AuthService::throttled(const QString& email, const QString& address)
-{
-    return qMax(m_throttle.waitFor(accountKey(email), kFailuresPerAccount, kWindow),
-                m_throttle.waitFor(addressKey(address), kFailuresPerAddress, kWindow));
-}
-
-void AuthService::recordFailure(const QString& email, const QString& address)
-{
-    m_throttle.record(accountKey(email));
-    m_throttle.record(addressKey(address));
-}
-
 QString AuthService::accessToken(const Session& session) const
 {
     AccessClaims claims;
@@ -71,7 +50,8 @@ QString AuthService::accessToken(const Session& session) const
     return m_signer.sign(claims);
 }
 
-bool AuthService::startSession(const QString& userId, const Caller& caller, TokenPair* tokens)
+std::optional<QString> AuthService::startSession(const QString& userId, const Caller& caller,
+                                                 TokenPair* tokens)
 {
     Session session;
     session.userId = userId;
@@ -80,31 +60,30 @@ bool AuthService::startSession(const QString& userId, const Caller& caller, Toke
     session.createdAt = session.lastActiveAt = m_clock.now();
     session.expiresAt = session.createdAt + m_lifetimes.sessionSeconds;
     if (!m_sessions.create(&session, &tokens->refreshToken))
-        return false;
+        return std::nullopt;
     qInfo("User %s signed in (session %s)", qPrintable(userId), qPrintable(session.id));
     tokens->accessToken = accessToken(session);
     tokens->expiresIn = m_lifetimes.accessSeconds;
-    return true;
+    return session.id;
 }
 
 AuthService::Outcome AuthService::signIn(const QString& emailText, const QString& password,
-                                         const Caller& caller, TokenPair* tokens,
-                                         qint64* retryAfter)
+                                         const Caller& caller, QString* userId, qint64* retryAfter)
 {
     const QString email = User::normalizedEmail(emailText).value_or(emailText.trimmed());
-    *retryAfter = throttled(email, caller.address);
+    *retryAfter = m_signInThrottle.waitFor(email, caller.address);
     if (*retryAfter > 0)
         return Outcome::Throttled;
     const auto user = m_users.byEmail(email);
     const bool valid = user ? m_hasher.verify(user->passwordHash, password)
                             : (m_hasher.verifyNothing(password), false);
     if (!valid) {
-        recordFailure(email, caller.address);
+        m_signInThrottle.recordFailure(email, caller.address);
         return Outcome::WrongCredentials;
     }
     if (user->disabled)
         return Outcome::Disabled;
-    m_throttle.clear(accountKey(email));
+    m_signInThrottle.recordSuccess(email, caller.address);
     if (m_hasher.needsRehash(user->passwordHash)) {
         if (const auto rehashed = m_hasher.hash(password))
             m_users.setPasswordHash(user->id, *rehashed);
@@ -112,12 +91,13 @@ AuthService::Outcome AuthService::signIn(const QString& emailText, const QString
     // Signing in before the deletion date keeps the account.
     if (user->deletionDueAt > 0 && !m_users.setDeletionDue(user->id, 0))
         return Outcome::Failed;
-    return startSession(user->id, caller, tokens) ? Outcome::Ok : Outcome::Failed;
+    *userId = user->id;
+    return Outcome::Ok;
 }
 
 AuthService::Outcome AuthService::signUp(const QString& emailText, const QString& displayName,
                                          const QString& password, const Caller& caller,
-                                         TokenPair* tokens, qint64* retryAfter)
+                                         QString* userId, qint64* retryAfter)
 {
     const auto email = User::normalizedEmail(emailText);
     if (!email)
@@ -141,7 +121,60 @@ AuthService::Outcome AuthService::signUp(const QString& emailText, const QString
     case UserStore::CreateResult::Failed:
         return Outcome::Failed;
     }
-    return startSession(user.id, caller, tokens) ? Outcome::Ok : Outcome::Failed;
+    *userId = user.id;
+    return Outcome::Ok;
+}
+
+std::optional<QString> AuthService::issueCode(const QString& userId, const CodeRequest& request,
+                                              const Caller& caller)
+{
+    AuthorizationGrant grant;
+    grant.userId = userId;
+    grant.clientId = request.clientId;
+    grant.redirectUri = request.redirectUri;
+    grant.codeChallenge = request.codeChallenge;
+    grant.userAgent = caller.userAgent;
+    grant.ipAddress = caller.address;
+    grant.createdAt = m_clock.now();
+    grant.expiresAt = grant.createdAt + kCodeLifetime;
+    return m_codes.create(grant);
+}
+
+AuthService::Exchange AuthService::exchangeCode(const CodeExchange& exchange, TokenPair* tokens)
+{
+    const qint64 now = m_clock.now();
+    AuthorizationGrant grant;
+    QString firstSession;
+    switch (m_codes.redeem(exchange.code, now, &grant, &firstSession)) {
+    case AuthorizationCodeStore::Redemption::Redeemed:
+        break;
+    case AuthorizationCodeStore::Redemption::Reused:
+        // Whoever presents a spent code may hold the tokens of its first use too.
+        if (!firstSession.isEmpty()) {
+            qWarning("A sign-in code was presented again; session %s revoked",
+                     qPrintable(firstSession));
+            m_sessions.revoke(firstSession, now);
+        }
+        return Exchange::Refused;
+    case AuthorizationCodeStore::Redemption::Unknown:
+        return Exchange::Refused;
+    case AuthorizationCodeStore::Redemption::Failed:
+        return Exchange::Failed;
+    }
+    // The code is spent now, so a wrong guess at the verifier cannot be followed by another.
+    if (grant.clientId != exchange.clientId || grant.redirectUri != exchange.redirectUri ||
+        !Pkce::matches(exchange.codeVerifier, grant.codeChallenge))
+        return Exchange::Refused;
+    const auto user = m_users.byId(grant.userId);
+    if (!user)
+        return Exchange::Failed;
+    if (user->disabled || user->deletionDueAt > 0)
+        return Exchange::Refused;
+    const auto sessionId = startSession(user->id, {grant.userAgent, grant.ipAddress}, tokens);
+    if (!sessionId)
+        return Exchange::Failed;
+    m_codes.recordSession(exchange.code, *sessionId);
+    return Exchange::Granted;
 }
 
 AuthService::Refresh AuthService::refresh(const QString& refreshToken, TokenPair* tokens)
@@ -180,12 +213,13 @@ AuthService::Outcome AuthService::changePassword(const QString& userId, const QS
     const auto user = m_users.byId(userId);
     if (!user)
         return Outcome::Failed;
-    const QString account = accountKey(user->email);
-    *retryAfter = m_throttle.waitFor(account, kFailuresPerAccount, kWindow);
+    // Counted apart from sign-ins: only the holder of a session can fail here.
+    const QString changes = QStringLiteral("password-change:") + userId;
+    *retryAfter = m_throttle.waitFor(changes, kPasswordChangeFailures, kPasswordChangeWindow);
     if (*retryAfter > 0)
         return Outcome::Throttled;
     if (!m_hasher.verify(user->passwordHash, currentPassword)) {
-        m_throttle.record(account);
+        m_throttle.record(changes);
         return Outcome::WrongCredentials;
     }
     if (!isAcceptablePassword(newPassword))

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "server/auth/authorizationcodestore.h"
 #include "server/auth/session.h"
+#include "server/auth/signinthrottle.h"
 #include "server/auth/tokenpair.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace PennibarServer {
 
@@ -16,8 +19,10 @@ class Throttle;
 class TokenSigner;
 class UserStore;
 
-// Sign-in, sign-up, token refresh and password rules of the realm. Failed password checks are
-// throttled per account and per address; a successful sign-in cancels a scheduled deletion.
+// Sign-in, sign-up, token refresh and password rules of the realm. A browser sign-in ends in a
+// code that the app which started it exchanges for a session (see AuthorizationCodeStore).
+// Failed password checks are throttled (see SignInThrottle); a successful sign-in cancels a
+// scheduled deletion.
 class AuthService
 {
 public:
@@ -46,17 +51,47 @@ public:
         Failed
     };
 
-    AuthService(UserStore& users, SessionStore& sessions, Throttle& throttle,
-                const TokenSigner& signer, const PasswordHasher& hasher, const Clock& clock,
-                Lifetimes lifetimes);
+    // How long a sign-in's code may wait for its exchange.
+    static constexpr qint64 kCodeLifetime = 60;
+
+    AuthService(UserStore& users, SessionStore& sessions, AuthorizationCodeStore& codes,
+                Throttle& throttle, const TokenSigner& signer, const PasswordHasher& hasher,
+                const Clock& clock, Lifetimes lifetimes);
 
     // The family-group role that access tokens carry for a user.
     void setRoleProvider(std::function<QString(const QString& userId)> roleOf);
 
+    // Checks the password; on Ok, `userId` is the user's.
     Outcome signIn(const QString& email, const QString& password, const Caller& caller,
-                   TokenPair* tokens, qint64* retryAfter);
+                   QString* userId, qint64* retryAfter);
     Outcome signUp(const QString& email, const QString& displayName, const QString& password,
-                   const Caller& caller, TokenPair* tokens, qint64* retryAfter);
+                   const Caller& caller, QString* userId, qint64* retryAfter);
+
+    // The app that asks for a sign-in: its client id, loopback redirect and PKCE challenge.
+    struct CodeRequest
+    {
+        QString clientId;
+        QString redirectUri;
+        QString codeChallenge;
+    };
+    // A code for the signed-in user, for that app only; nothing when the database failed.
+    std::optional<QString> issueCode(const QString& userId, const CodeRequest& request,
+                                     const Caller& caller);
+    // What the app presents with the code: the same client id and redirect, and the verifier.
+    struct CodeExchange
+    {
+        QString code;
+        QString codeVerifier;
+        QString clientId;
+        QString redirectUri;
+    };
+    enum class Exchange
+    {
+        Granted,
+        Refused,
+        Failed
+    };
+    Exchange exchangeCode(const CodeExchange& exchange, TokenPair* tokens);
 
     enum class Refresh
     {
@@ -72,14 +107,16 @@ public:
     static bool isAcceptablePassword(const QString& password);
 
 private:
-    bool startSession(const QString& userId, const Caller& caller, TokenPair* tokens);
+    // The new session's id, or nothing when the database failed.
+    std::optional<QString> startSession(const QString& userId, const Caller& caller,
+                                        TokenPair* tokens);
     QString accessToken(const Session& session) const;
-    qint64 throttled(const QString& email, const QString& address);
-    void recordFailure(const QString& email, const QString& address);
 
     UserStore& m_users;
     SessionStore& m_sessions;
+    AuthorizationCodeStore& m_codes;
     Throttle& m_throttle;
+    SignInThrottle m_signInThrottle;
     const TokenSigner& m_signer;
     const PasswordHasher& m_hasher;
     const Clock& m_clock;

@@ -1,6 +1,7 @@
 #include "server/auth/loginroutes.h"
 
 #include "server/auth/clientregistry.h"
+#include "server/auth/pkce.h"
 
 #include <QUrlQuery>
 
@@ -33,6 +34,43 @@ QString value(const QUrlQuery& fields, const QString& key)
     return fields.queryItemValue(key, QUrl::FullyDecoded);
 }
 
+// The app's sign-in link as the page carries it, from the query of a GET or the fields of a POST.
+LoginPage::Form linkOf(const QUrlQuery& fields)
+{
+    LoginPage::Form form;
+    form.clientId = value(fields, QStringLiteral("client_id"));
+    form.redirectUri = value(fields, QStringLiteral("redirect_uri"));
+    form.state = value(fields, QStringLiteral("state"));
+    form.codeChallenge = value(fields, QStringLiteral("code_challenge"));
+    form.codeChallengeMethod = value(fields, QStringLiteral("code_challenge_method"));
+    form.signUp = value(fields, QStringLiteral("mode")) == QLatin1String("signup");
+    return form;
+}
+
+// An opaque value of the app's, 1 to 512 visible ASCII characters or blanks (RFC 6749's VSCHAR).
+bool isState(const QString& state)
+{
+    return !state.isEmpty() && state.size() <= 512 &&
+           std::all_of(state.cbegin(), state.cend(),
+                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7e; });
+}
+
+SignInTexts textsFor(const HttpRequest& request)
+{
+    return SignInTexts(SignInTexts::languageFor(request.header("accept-language")));
+}
+
+// Every page says which language it chose, and that the choice follows Accept-Language.
+HttpResponse pageResponse(int status, const QString& html, const SignInTexts& texts)
+{
+    HttpResponse response = HttpResponse::html(status, html);
+    response.setHeader("Content-Language", texts.language().toLatin1());
+    response.setHeader("Vary", "Accept-Language");
+    response.setHeader("X-Frame-Options", "DENY");
+    response.setHeader("Referrer-Policy", "no-referrer");
+    return response;
+}
+
 } // namespace
 
 LoginRoutes::LoginRoutes(AuthService& auth, const ClientRegistry& clients, Options options)
@@ -49,34 +87,35 @@ void LoginRoutes::addTo(Router& router)
                [this](const HttpRequest& request, const QStringList&) { return submit(request); });
 }
 
-std::optional<HttpResponse> LoginRoutes::refuse(const QString& clientId,
-                                                const QString& redirectUri) const
+std::optional<HttpResponse> LoginRoutes::refuse(const LoginPage::Form& form,
+                                                const SignInTexts& texts) const
 {
-    QString message;
-    if (!m_clients.isRegistered(clientId))
-        message = tr("This sign-in link does not come from an application this server knows.");
-    else if (!ClientRegistry::loopbackCallback(redirectUri))
-        message = tr("This sign-in link would send your sign-in somewhere other than the "
-                     "application on this computer.");
-    if (message.isEmpty())
+    using Text = SignInTexts::Text;
+    std::optional<Text> reason;
+    if (!m_clients.isRegistered(form.clientId))
+        reason = Text::UnknownClient;
+    else if (!ClientRegistry::loopbackCallback(form.redirectUri))
+        reason = Text::ForeignRedirect;
+    else if (!isState(form.state) || form.codeChallengeMethod != QLatin1String(Pkce::kMethod) ||
+             !Pkce::isChallenge(form.codeChallenge))
+        // An app from before codes and PKCE: it would wait for tokens that never come.
+        reason = Text::OlderApp;
+    if (!reason)
         return std::nullopt;
-    return HttpResponse::html(400, LoginPage::refusal(message))
-        .setHeader("Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'")
-        .setHeader("X-Frame-Options", "DENY");
+    return pageResponse(400, LoginPage::refusal(texts(*reason), texts), texts)
+        .setHeader("Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'");
 }
 
-HttpResponse LoginRoutes::formPage(int status, LoginPage::Form form) const
+HttpResponse LoginRoutes::formPage(int status, LoginPage::Form form, const SignInTexts& texts) const
 {
     form.csrf = newCsrfToken();
     form.signUpAllowed = m_options.signUpAllowed;
     form.signUp = form.signUp && m_options.signUpAllowed;
-    HttpResponse response = HttpResponse::html(status, LoginPage::form(form));
+    HttpResponse response = pageResponse(status, LoginPage::form(form, texts), texts);
     response.setHeader("Content-Security-Policy",
                        "default-src 'none'; style-src 'unsafe-inline'; form-action 'self' "
                        "http://localhost:* http://127.0.0.1:*; frame-ancestors 'none'; "
                        "base-uri 'none'");
-    response.setHeader("X-Frame-Options", "DENY");
-    response.setHeader("Referrer-Policy", "no-referrer");
     // No Path attribute: the browser scopes the cookie to the page's own directory, which is
     // right also when a proxy serves the server under a path prefix.
     response.setHeader("Set-Cookie", kCookie + '=' + form.csrf.toLatin1() +
@@ -87,58 +126,64 @@ HttpResponse LoginRoutes::formPage(int status, LoginPage::Form form) const
 
 HttpResponse LoginRoutes::show(const HttpRequest& request)
 {
-    LoginPage::Form form;
-    form.clientId = request.query().queryItemValue(QStringLiteral("client_id"), QUrl::FullyDecoded);
-    form.redirectUri =
-        request.query().queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded);
-    form.signUp = request.query().queryItemValue(QStringLiteral("mode")) == QLatin1String("signup");
-    if (auto refusal = refuse(form.clientId, form.redirectUri))
+    const SignInTexts texts = textsFor(request);
+    const LoginPage::Form form = linkOf(request.query());
+    if (auto refusal = refuse(form, texts))
         return *refusal;
-    return formPage(200, form);
+    return formPage(200, form, texts);
 }
 
 HttpResponse LoginRoutes::submit(const HttpRequest& request)
 {
+    const SignInTexts texts = textsFor(request);
     const QUrlQuery fields = formFields(request.body());
-    LoginPage::Form form;
-    form.clientId = value(fields, QStringLiteral("client_id"));
-    form.redirectUri = value(fields, QStringLiteral("redirect_uri"));
+    LoginPage::Form form = linkOf(fields);
     form.email = value(fields, QStringLiteral("email")).trimmed();
     form.displayName = value(fields, QStringLiteral("display_name"));
-    form.signUp = value(fields, QStringLiteral("mode")) == QLatin1String("signup");
-    if (auto refusal = refuse(form.clientId, form.redirectUri))
+    if (auto refusal = refuse(form, texts))
         return *refusal;
 
     const QByteArray cookie = request.cookie(kCookie);
     const QByteArray posted = value(fields, QStringLiteral("csrf")).toLatin1();
     if (cookie.isEmpty() || cookie.size() != posted.size() ||
         sodium_memcmp(cookie.constData(), posted.constData(), size_t(cookie.size())) != 0) {
-        form.message = tr("This sign-in page has expired. Please sign in again.");
-        return formPage(400, form);
+        form.message = texts(SignInTexts::Text::PageExpired);
+        return formPage(400, form, texts);
     }
 
     const QString password = value(fields, QStringLiteral("password"));
     const AuthService::Caller caller{request.userAgent(), request.clientAddress()};
-    TokenPair tokens;
+    QString userId;
     qint64 retryAfter = 0;
     AuthService::Outcome outcome;
     if (form.signUp && m_options.signUpAllowed) {
         if (password != value(fields, QStringLiteral("password_confirm"))) {
-            form.message = tr("The two passwords differ.");
-            return formPage(400, form);
+            form.message = texts(SignInTexts::Text::PasswordsDiffer);
+            return formPage(400, form, texts);
         }
         outcome =
-            m_auth.signUp(form.email, form.displayName, password, caller, &tokens, &retryAfter);
+            m_auth.signUp(form.email, form.displayName, password, caller, &userId, &retryAfter);
     } else {
-        outcome = m_auth.signIn(form.email, password, caller, &tokens, &retryAfter);
+        outcome = m_auth.signIn(form.email, password, caller, &userId, &retryAfter);
     }
     if (outcome != AuthService::Outcome::Ok)
-        return failure(outcome, retryAfter, form);
+        return failure(outcome, retryAfter, form, texts);
+    return redirectWithCode(userId, form, caller, texts);
+}
 
+HttpResponse LoginRoutes::redirectWithCode(const QString& userId, const LoginPage::Form& form,
+                                           const AuthService::Caller& caller,
+                                           const SignInTexts& texts)
+{
+    const auto code =
+        m_auth.issueCode(userId, {form.clientId, form.redirectUri, form.codeChallenge}, caller);
+    if (!code)
+        return failure(AuthService::Outcome::Failed, 0, form, texts);
     QUrl redirect = *ClientRegistry::loopbackCallback(form.redirectUri);
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("access_token"), tokens.accessToken);
-    query.addQueryItem(QStringLiteral("refresh_token"), tokens.refreshToken);
+    query.addQueryItem(QStringLiteral("code"), *code);
+    query.addQueryItem(QStringLiteral("state"),
+                       QString::fromLatin1(QUrl::toPercentEncoding(form.state)));
     redirect.setQuery(query);
     HttpResponse response = HttpResponse::seeOther(redirect);
     response.setHeader("Referrer-Policy", "no-referrer");
@@ -146,41 +191,41 @@ HttpResponse LoginRoutes::submit(const HttpRequest& request)
 }
 
 HttpResponse LoginRoutes::failure(AuthService::Outcome outcome, qint64 retryAfter,
-                                  LoginPage::Form form) const
+                                  LoginPage::Form form, const SignInTexts& texts) const
 {
+    using Text = SignInTexts::Text;
     int status = 500;
     switch (outcome) {
     case AuthService::Outcome::WrongCredentials:
         status = 401;
-        form.message = tr("The e-mail address or the password is wrong.");
+        form.message = texts(Text::WrongCredentials);
         break;
     case AuthService::Outcome::Disabled:
         status = 403;
-        form.message = tr("This account is disabled. Ask the administrator of this server.");
+        form.message = texts(Text::Disabled);
         break;
     case AuthService::Outcome::Throttled:
         status = 429;
-        form.message = tr("Too many attempts. Try again in %n minute(s).", nullptr,
-                          int((retryAfter + 59) / 60));
+        form.message = texts.tooManyAttempts(retryAfter);
         break;
     case AuthService::Outcome::EmailTaken:
         status = 409;
-        form.message = tr("An account with this e-mail address exists already. Sign in instead.");
+        form.message = texts(Text::EmailTaken);
         break;
     case AuthService::Outcome::InvalidEmail:
         status = 400;
-        form.message = tr("Enter a valid e-mail address.");
+        form.message = texts(Text::InvalidEmail);
         break;
     case AuthService::Outcome::WeakPassword:
         status = 400;
-        form.message = tr("The password must have at least 8 characters.");
+        form.message = texts(Text::WeakPassword);
         break;
     case AuthService::Outcome::Ok:
     case AuthService::Outcome::Failed:
-        form.message = tr("Something went wrong on the server. Please try again later.");
+        form.message = texts(Text::ServerFailure);
         break;
     }
-    HttpResponse response = formPage(status, form);
+    HttpResponse response = formPage(status, form, texts);
     if (outcome == AuthService::Outcome::Throttled)
         response.setHeader("Retry-After", QByteArray::number(retryAfter));
     return response;

@@ -4,27 +4,25 @@
 #include "server/auth/loginpage.h"
 #include "server/http/router.h"
 
-#include <QCoreApplication>
-
 #include <optional>
 
 namespace PennibarServer {
 
 class ClientRegistry;
 
-// The browser sign-in at "/REALM/account/login": GET shows the form, POST checks it. Success
-// sends the browser to the app's loopback redirect with "access_token" and "refresh_token" in
-// the query. A double-submit cookie ties each post to a form this server showed, so another site
-// cannot sign the user's app in to somebody else's account.
+// The browser sign-in at "/REALM/account/login": GET shows the form, POST checks it. The app's
+// link names its client, its loopback redirect, a `state` and a PKCE challenge (S256); success
+// sends the browser to that redirect with a one-time `code` and the `state`, and nothing else.
+// A double-submit cookie ties each post to a form this server showed, so another site cannot
+// sign the user's app in to somebody else's account. Pages speak the browser's language.
 class LoginRoutes
 {
-    Q_DECLARE_TR_FUNCTIONS(LoginRoutes)
-
 public:
     struct Options
     {
         QString realm;
         bool signUpAllowed = false;
+        // Browsers reach the server over TLS (its own or a proxy's): the cookie demands it.
         bool secureCookie = false;
     };
 
@@ -34,11 +32,14 @@ public:
 private:
     HttpResponse show(const HttpRequest& request);
     HttpResponse submit(const HttpRequest& request);
-    // The refusal page when the client or the redirect is not acceptable.
-    std::optional<HttpResponse> refuse(const QString& clientId, const QString& redirectUri) const;
-    HttpResponse formPage(int status, LoginPage::Form form) const;
-    HttpResponse failure(AuthService::Outcome outcome, qint64 retryAfter,
-                         LoginPage::Form form) const;
+    // The refusal page when the sign-in link is not one of a known app on this computer.
+    std::optional<HttpResponse> refuse(const LoginPage::Form& form, const SignInTexts& texts) const;
+    HttpResponse formPage(int status, LoginPage::Form form, const SignInTexts& texts) const;
+    HttpResponse failure(AuthService::Outcome outcome, qint64 retryAfter, LoginPage::Form form,
+                         const SignInTexts& texts) const;
+    // Sends the browser back to the app with a code for the user.
+    HttpResponse redirectWithCode(const QString& userId, const LoginPage::Form& form,
+                                  const AuthService::Caller& caller, const SignInTexts& texts);
 
     AuthService& m_auth;
     const ClientRegistry& m_clients;

@@ -2,6 +2,7 @@
 
 #include "server/auth/authenticator.h"
 #include "server/auth/authservice.h"
+#include "server/auth/pkce.h"
 #include "server/auth/sessionstore.h"
 #include "server/auth/userstore.h"
 #include "server/core/clock.h"
@@ -15,6 +16,15 @@ namespace {
 
 constexpr int kMaximumNameLength = 100;
 
+// The token endpoint answers failures as OAuth 2.0 does (RFC 6749, section 5.2): an error code
+// for programs and a description for people.
+HttpResponse oauthError(const char* code, const QString& description)
+{
+    return HttpResponse::json(400, {{QStringLiteral("error"), QString::fromLatin1(code)},
+                                    {QStringLiteral("error_description"), description}})
+        .setHeader("Cache-Control", "no-store");
+}
+
 } // namespace
 
 RealmRoutes::RealmRoutes(AuthService& auth, Authenticator& authenticator, UserStore& users,
@@ -27,6 +37,9 @@ RealmRoutes::RealmRoutes(AuthService& auth, Authenticator& authenticator, UserSt
 void RealmRoutes::addTo(Router& router, const QString& realm)
 {
     const QString base = QStringLiteral("/api/v1/realms/") + realm;
+    router.add(
+        "POST", base + QStringLiteral("/auth/token"),
+        [this](const HttpRequest& request, const QStringList&) { return exchangeCode(request); });
     router.add("POST", base + QStringLiteral("/auth/token/refresh"),
                [this](const HttpRequest& request, const QStringList&) { return refresh(request); });
     router.add("POST", base + QStringLiteral("/auth/logout"),
@@ -59,6 +72,46 @@ void RealmRoutes::addTo(Router& router, const QString& realm)
                                             const QStringList& captures) {
                    return revokeSession(caller.userId, captures.at(0));
                }));
+}
+
+HttpResponse RealmRoutes::exchangeCode(const HttpRequest& request)
+{
+    const auto body = JsonBody::parse(request);
+    if (!body)
+        return oauthError("invalid_request", tr("The body must be a JSON object."));
+    const QJsonValue grantType = body->value(QStringLiteral("grant_type"));
+    if (!grantType.isString())
+        return oauthError("invalid_request", tr("grant_type is missing."));
+    if (grantType.toString() != QLatin1String("authorization_code"))
+        return oauthError("unsupported_grant_type",
+                          tr("Only the grant type authorization_code is served here."));
+    AuthService::CodeExchange exchange;
+    const std::pair<const char*, QString*> fields[] = {
+        {"code", &exchange.code},
+        {"code_verifier", &exchange.codeVerifier},
+        {"client_id", &exchange.clientId},
+        {"redirect_uri", &exchange.redirectUri},
+    };
+    for (const auto& [key, target] : fields) {
+        const QJsonValue value = body->value(QLatin1String(key));
+        if (!value.isString() || value.toString().isEmpty())
+            return oauthError("invalid_request",
+                              tr("%1 must be a non-empty string.").arg(QLatin1String(key)));
+        *target = value.toString();
+    }
+    if (!Pkce::isVerifier(exchange.codeVerifier))
+        return oauthError("invalid_request",
+                          tr("code_verifier must be 43 to 128 unreserved characters."));
+    TokenPair tokens;
+    switch (m_auth.exchangeCode(exchange, &tokens)) {
+    case AuthService::Exchange::Granted:
+        return HttpResponse::ok(tokens.toJson()).setHeader("Cache-Control", "no-store");
+    case AuthService::Exchange::Refused:
+        return oauthError("invalid_grant", tr("This sign-in code is not valid. Sign in again."));
+    case AuthService::Exchange::Failed:
+        break;
+    }
+    return HttpResponse::serverError();
 }
 
 HttpResponse RealmRoutes::refresh(const HttpRequest& request)

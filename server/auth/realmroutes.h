@@ -12,8 +12,8 @@ class Clock;
 class SessionStore;
 class UserStore;
 
-// The realm API under "/api/v1/realms/REALM": token refresh and logout, the user record, the
-// password, and the user's sessions.
+// The realm API under "/api/v1/realms/REALM": the code exchange that ends a browser sign-in,
+// token refresh and logout, the user record, the password, and the user's sessions.
 class RealmRoutes
 {
     Q_DECLARE_TR_FUNCTIONS(RealmRoutes)
@@ -24,6 +24,7 @@ public:
     void addTo(Router& router, const QString& realm);
 
 private:
+    HttpResponse exchangeCode(const HttpRequest& request);
     HttpResponse refresh(const HttpRequest& request);
     HttpResponse updateUser(const HttpRequest& request, const QString& userId);
     HttpResponse changePassword(const HttpRequest& request, const QString& userId,

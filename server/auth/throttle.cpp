@@ -17,6 +17,17 @@ qint64 Throttle::waitFor(const QString& subject, int limit, qint64 window)
     return qMax<qint64>(1, rows->last().at(0).toLongLong() + window - now);
 }
 
+Throttle::Attempts Throttle::recent(const QString& subject, qint64 window)
+{
+    const auto rows = m_database.select(QStringLiteral("SELECT COUNT(*), MAX(happened_at) FROM "
+                                                       "throttle_events WHERE subject = ? AND "
+                                                       "happened_at > ?"),
+                                        {subject, m_clock.now() - window});
+    if (!rows || rows->isEmpty())
+        return {};
+    return {rows->first().at(0).toInt(), rows->first().at(1).toLongLong()};
+}
+
 void Throttle::record(const QString& subject)
 {
     m_database.execute(

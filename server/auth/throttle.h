@@ -17,6 +17,14 @@ public:
 
     // Seconds until the subject may try again; 0 when it may now.
     qint64 waitFor(const QString& subject, int limit, qint64 window);
+
+    struct Attempts
+    {
+        int count = 0;
+        qint64 latestAt = 0; // 0 when there is none
+    };
+    // The subject's attempts in the last `window` seconds.
+    Attempts recent(const QString& subject, qint64 window);
     void record(const QString& subject);
     void clear(const QString& subject);
     // Forgets attempts older than a day.

@@ -21,6 +21,7 @@ const QStringList kKeys = {
     QStringLiteral("releases_dir"),
     QStringLiteral("max_body_bytes"),
     QStringLiteral("trust_forwarded_for"),
+    QStringLiteral("behind_tls_proxy"),
     QStringLiteral("access_token_minutes"),
     QStringLiteral("session_days"),
     QStringLiteral("group_seats"),
@@ -185,6 +186,8 @@ bool ServerConfig::set(const QString& key, const QString& value, QString* error)
         maxBodyBytes = *parsed;
     } else if (key == QLatin1String("trust_forwarded_for")) {
         return flag(&trustForwardedFor);
+    } else if (key == QLatin1String("behind_tls_proxy")) {
+        return flag(&behindTlsProxy);
     } else if (key == QLatin1String("access_token_minutes")) {
         const auto parsed = number(1, 24 * 60);
         if (!parsed)

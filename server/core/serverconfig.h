@@ -36,6 +36,8 @@ public:
     QString releasesDir;
     qint64 maxBodyBytes = 4 * 1024 * 1024;
     bool trustForwardedFor = false;
+    // A proxy in front speaks TLS to the browsers, though this server speaks plain HTTP to it.
+    bool behindTlsProxy = false;
     int accessTokenMinutes = 15;
     int sessionDays = 60;
     int groupSeats = 6;
@@ -43,6 +45,8 @@ public:
     QString mailCommand;
 
     bool usesTls() const { return !tlsCertificate.isEmpty(); }
+    // Whether browsers reach the server over TLS, so that its cookies may demand it.
+    bool browsersUseTls() const { return usesTls() || behindTlsProxy; }
 
 private:
     bool set(const QString& key, const QString& value, QString* error);

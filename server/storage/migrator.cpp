@@ -19,6 +19,7 @@ struct Migration
 
 const Migration kMigrations[] = {
     {1, "initial", ":/server/migrations/001_initial.sql"},
+    {2, "authorization_codes", ":/server/migrations/002_authorization_codes.sql"},
 };
 
 // Any fixed number: it only has to be the same for every instance.

@@ -179,6 +179,7 @@ private slots:
     void signInRegistersTheDeviceAndSurvivesARestart();
     void signOutEndsTheSessionOnTheServer();
     void aBrowserComingBackWithoutTokensIsAFailure();
+    void aForgedSignInWhileTheAppWaitsIsRefused();
     void startUpWithStoredTokens_data();
     void startUpWithStoredTokens();
     void signOutWithTheNetworkDown();
@@ -219,6 +220,12 @@ void TestAppSignIn::signInRegistersTheDeviceAndSurvivesARestart()
         QVERIFY(query.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded)
                     .startsWith(QStringLiteral("http://localhost:")));
         QCOMPARE(browser.formReply.status, 303);
+        // The browser carried a code and the state back, never a token.
+        const QUrlQuery back(QUrl::fromEncoded(browser.formReply.header("Location")));
+        QCOMPARE(back.queryItemValue(QStringLiteral("state")),
+                 query.queryItemValue(QStringLiteral("state")));
+        QVERIFY(back.hasQueryItem(QStringLiteral("code")));
+        QVERIFY(!back.hasQueryItem(QStringLiteral("access_token")));
         QCOMPARE(browser.backAtTheApp.status, 200);
         QVERIFY(browser.backAtTheApp.body.contains("Authentication complete!"));
 
@@ -344,9 +351,10 @@ void TestAppSignIn::aBrowserComingBackWithoutTokensIsAFailure()
     BrowserStub browser;
     // The user gave up on the page; the browser still comes back to the app.
     browser.onOpen = [&http](const QUrl& url) {
-        QUrl back(
-            QUrlQuery(url).queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
-        back.setQuery(QStringLiteral("error=access_denied"));
+        const QUrlQuery link(url);
+        QUrl back(link.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
+        back.setQuery(QStringLiteral("error=access_denied&state=") +
+                      link.queryItemValue(QStringLiteral("state")));
         http.send("GET", back, {}, {});
     };
     QSignalSpy failed(app.state()->accountClient()->authClient(),
@@ -363,6 +371,68 @@ void TestAppSignIn::aBrowserComingBackWithoutTokensIsAFailure()
     QCOMPARE(authState(app), AuthState::Unauthenticated);
     QVERIFY(!QSettings().value(QStringLiteral("auth/hasSignedInBefore")).toBool());
     verifySignedInWindow(window, false);
+}
+
+// A web page the user visits while the app waits for the browser sends the browser to the app's
+// listener with the attacker's own sign-in (tokens, or a fresh code of the attacker's): the app
+// refuses both and stays signed out, so its first sync cannot push the household's rows into the
+// attacker's account; the user's own sign-in then completes.
+void TestAppSignIn::aForgedSignInWhileTheAppWaitsIsRefused()
+{
+    TestServer server;
+    QVERIFY2(server.isRunning(), qPrintable(server.startError()));
+    QVERIFY(!server.addUser(email, password).isEmpty());
+    const QString mallory = QStringLiteral("mallory@example.org");
+    QVERIFY(!server.addUser(mallory, password).isEmpty());
+    pointAppAt(server.baseUrl().toString(QUrl::StripTrailingSlash));
+    TestApp app;
+    MainWindow window(app.state());
+    const HttpClient attacker = server.client();
+    const BrowserSignIn::Result attackersTokens = BrowserSignIn(attacker).signIn(mallory, password);
+    QVERIFY(!attackersTokens.refreshToken.isEmpty());
+    BrowserSignIn::Link attackersLink;
+    const BrowserSignIn::Result attackersCode =
+        BrowserSignIn(attacker).signInForCode(mallory, password, &attackersLink);
+    QVERIFY(!attackersCode.code.isEmpty());
+
+    QList<int> forgedStatuses;
+    QUrl signInPage;
+    BrowserStub browser;
+    browser.onOpen = [&](const QUrl& url) {
+        signInPage = url;
+        QUrl back(
+            QUrlQuery(url).queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
+        back.setQuery(QStringLiteral("access_token=%1&refresh_token=%2")
+                          .arg(attackersTokens.accessToken, attackersTokens.refreshToken));
+        forgedStatuses << attacker.send("GET", back, {}, {}).status;
+        back.setQuery(
+            QStringLiteral("code=%1&state=%2").arg(attackersCode.code, attackersCode.state));
+        forgedStatuses << attacker.send("GET", back, {}, {}).status;
+    };
+    auto* auth = app.state()->accountClient()->authClient();
+    QSignalSpy succeeded(auth, &TovAccount::AuthClient::loginSucceeded);
+    QSignalSpy failed(auth, &TovAccount::AuthClient::loginFailed);
+    commandNamed(window, QStringLiteral("&Tovarly Account..."))->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(forgedStatuses.size(), 2, networkTimeoutMs);
+    QCOMPARE(forgedStatuses, (QList<int>{400, 400}));
+    QTest::qWait(200);
+    QCOMPARE(succeeded.count(), 0);
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(authState(app), AuthState::Unauthenticated);
+    QVERIFY(stored(app, TokenStore::refreshTokenKey()).isEmpty());
+
+    // The user signs in on the page the app opened, and the app is theirs.
+    const HttpClient users = server.client();
+    const BrowserSignIn usersBrowser(users);
+    const auto posted = usersBrowser.submit(
+        usersBrowser.openUrl(signInPage),
+        {{QStringLiteral("email"), email}, {QStringLiteral("password"), password}});
+    QCOMPARE(posted.status, 303);
+    QCOMPARE(users.send("GET", QUrl::fromEncoded(posted.header("Location")), {}, {}).status, 200);
+    QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, networkTimeoutMs);
+    QString fetched;
+    auth->fetchCurrentUser([&fetched](const TovAccount::User& user) { fetched = user.email; });
+    QTRY_COMPARE_WITH_TIMEOUT(fetched, email, networkTimeoutMs);
 }
 
 void TestAppSignIn::startUpWithStoredTokens_data()

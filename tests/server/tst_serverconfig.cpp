@@ -54,6 +54,7 @@ void TestServerConfig::defaultsResolveAgainstTheDataDirectory()
     QCOMPARE(config->releasesDir, data + QStringLiteral("/releases"));
     QCOMPARE(config->jwtSecretFile, data + QStringLiteral("/jwt-secret"));
     QVERIFY(!config->usesTls());
+    QVERIFY(!config->behindTlsProxy);
 }
 
 void TestServerConfig::fileAndEnvironment_data()
@@ -124,6 +125,9 @@ void TestServerConfig::mistakesAreNamed_data()
                                              << QStringList() << "must be given together";
     QTest::newRow("not a boolean") << "allow_signup = maybe\n"
                                    << QStringList() << "allow_signup must be true or false";
+    QTest::newRow("TLS proxy not a boolean")
+        << QString() << QStringList{"PENNIBAR_SERVER_BEHIND_TLS_PROXY=perhaps"}
+        << "PENNIBAR_SERVER_BEHIND_TLS_PROXY: behind_tls_proxy must be true or false";
     QTest::newRow("body limit too small")
         << "max_body_bytes = 100\n"
         << QStringList() << "max_body_bytes must be a whole number";

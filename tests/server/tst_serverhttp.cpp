@@ -1,3 +1,4 @@
+#include "tests/server/support/browsersignin.h"
 #include "tests/server/support/testserver.h"
 
 #include "server/core/serverconfig.h"
@@ -104,14 +105,9 @@ void TestServerHttp::servesHttpsWithTheConfiguredCertificate()
     QCOMPARE(reply.status, 200);
     QCOMPARE(reply.json().value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
     // The sign-in form's cookie is then only sent over TLS.
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("client_id"),
-                       PennibarServer::ServerConfig::defaultClientId());
-    query.addQueryItem(QStringLiteral("redirect_uri"),
-                       QStringLiteral("http://localhost:9/callback"));
-    QVERIFY(client.get(QStringLiteral("/tovarly/account/login"), query)
-                .header("Set-Cookie")
-                .endsWith("; Secure"));
+    BrowserSignIn::Link link;
+    link.redirectUri = QStringLiteral("http://localhost:9/callback");
+    QVERIFY(BrowserSignIn(client).open(link).reply.header("Set-Cookie").endsWith("; Secure"));
     // Plain HTTP on the TLS port gets no answer.
     QUrl plain = server.baseUrl();
     plain.setScheme(QStringLiteral("http"));

@@ -1,35 +1,15 @@
 #include "libs/account/signin/authclient.h"
 
-#include "libs/account/accountlog.h"
 #include "libs/account/api/apiclient.h"
 #include "libs/account/api/replies.h"
-#include "libs/account/signin/webauthhandler.h"
+#include "libs/account/signin/signinattempt.h"
 #include "libs/account/tokens/jwtclaims.h"
 #include "libs/account/tokens/tokenmanager.h"
 
 #include <QDesktopServices>
 #include <QPointer>
-#include <QUrlQuery>
 
 namespace TovAccount {
-
-namespace {
-
-struct TokenPair
-{
-    QString access;
-    QString refresh;
-};
-
-// Tokens are opaque: read them fully decoded, so that an encoded "+", "/" or "=" arrives as
-// the character the auth server meant.
-TokenPair tokensIn(const QUrlQuery& query)
-{
-    return {query.queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded),
-            query.queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded)};
-}
-
-} // namespace
 
 AuthClient::AuthClient(const QString& authBaseUrl, const QString& realmSlug,
                        const QString& clientId, ApiClient* authApi, TokenManager* tokens,
@@ -65,19 +45,25 @@ void AuthClient::initialize()
 
 void AuthClient::login()
 {
-    auto* handler = new WebAuthHandler(this);
-    const QString redirectUri = handler->start();
-    if (redirectUri.isEmpty()) {
-        emit loginFailed(QStringLiteral("Failed to start local auth server"));
-        handler->deleteLater();
+    auto* attempt = new SignInAttempt({m_authBaseUrl, m_realmSlug, m_clientId}, m_authApi, this);
+    const QUrl page = attempt->start();
+    if (page.isEmpty()) {
+        emit loginFailed(QString::fromLatin1(SignInAttempt::NoListener));
+        attempt->deleteLater();
         return;
     }
-    connect(handler, &WebAuthHandler::callbackReceived, this, [this, handler](const QUrl& url) {
-        handleCallback(url);
-        handler->deleteLater();
+    connect(attempt, &SignInAttempt::succeeded, this,
+            [this, attempt](const QString& access, const QString& refresh) {
+                m_tokens->setTokens(access, refresh);
+                setState(AuthState::Authenticated);
+                emit loginSucceeded();
+                attempt->deleteLater();
+            });
+    connect(attempt, &SignInAttempt::failed, this, [this, attempt](const QString& reason) {
+        emit loginFailed(reason);
+        attempt->deleteLater();
     });
-    qCInfo(lcAccount) << "AuthClient: opening the sign-in page; waiting on port" << handler->port();
-    QDesktopServices::openUrl(signInUrl(redirectUri));
+    QDesktopServices::openUrl(page);
 }
 
 void AuthClient::logout()
@@ -101,21 +87,6 @@ void AuthClient::refreshToken(std::function<void(bool)> done)
         if (done)
             done(result == RefreshResult::Success);
     });
-}
-
-void AuthClient::handleCallback(const QUrl& url)
-{
-    TokenPair tokens = tokensIn(QUrlQuery(url.fragment(QUrl::FullyEncoded)));
-    if (tokens.access.isEmpty())
-        tokens = tokensIn(QUrlQuery(url));
-    if (tokens.access.isEmpty() || tokens.refresh.isEmpty()) {
-        qCWarning(lcAccount) << "AuthClient: the sign-in redirect carried no token pair";
-        emit loginFailed(QStringLiteral("No tokens received"));
-        return;
-    }
-    m_tokens->setTokens(tokens.access, tokens.refresh);
-    setState(AuthState::Authenticated);
-    emit loginSucceeded();
 }
 
 QString AuthClient::userId() const
@@ -198,14 +169,6 @@ void AuthClient::dropSession()
     m_tokens->clear();
     m_user = {};
     setState(AuthState::Unauthenticated);
-}
-
-QUrl AuthClient::signInUrl(const QString& redirectUri) const
-{
-    const QString url = QStringLiteral("%1/%2/account/login?client_id=%3&redirect_uri=%4")
-                            .arg(m_authBaseUrl, m_realmSlug, m_clientId,
-                                 QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
-    return QUrl(url, QUrl::TolerantMode);
 }
 
 void AuthClient::keepUserFromReply(bool ok, const QJsonObject& body,

@@ -7,7 +7,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QUrl>
 
 #include <functional>
 
@@ -33,13 +32,12 @@ public:
 
     // Restores the sign-in state from the stored tokens at start-up.
     void initialize();
-    // Opens the sign-in page in the browser; ends in loginSucceeded or loginFailed.
+    // Opens the sign-in page in the browser; ends in loginSucceeded or loginFailed once the
+    // browser has come back with this sign-in's code and the code was exchanged for tokens.
     void login();
     void logout();
     // Forces a token refresh; `done(true)` when new tokens are kept.
     void refreshToken(std::function<void(bool)> done);
-    // Takes the tokens from the URL the browser was sent back to.
-    void handleCallback(const QUrl& url);
 
     // The user's identifier from the access token; empty without a usable token.
     QString userId() const;
@@ -64,7 +62,6 @@ private:
     void setState(AuthState state);
     // Forgets the session after the auth server refused its refresh token.
     void dropSession();
-    QUrl signInUrl(const QString& redirectUri) const;
     void keepUserFromReply(bool ok, const QJsonObject& body,
                            const std::function<void(const User&)>& callback);
 

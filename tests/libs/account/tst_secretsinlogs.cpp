@@ -1,4 +1,5 @@
 #include "tests/libs/account/accounttestbench.h"
+#include "tests/libs/account/browserstub.h"
 #include "tests/libs/account/testtokens.h"
 
 #include "libs/account/api/apiclient.h"
@@ -7,8 +8,12 @@
 
 #include <QFile>
 #include <QLoggingCategory>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrlQuery>
 
 using namespace TovAccount;
 
@@ -22,6 +27,7 @@ const QString RefreshSecret = QStringLiteral("refresh-4Xq9zP");
 const QString NewRefreshSecret = QStringLiteral("refresh-Lm2wR7");
 const QString Password = QStringLiteral("hunter2-Vb8kT1");
 const QString NewPassword = QStringLiteral("correct-horse-Zt5");
+const QString Code = QStringLiteral("code-Hq7Lw3");
 
 QStringList captured;
 QtMessageHandler previousHandler = nullptr;
@@ -70,11 +76,38 @@ void TestSecretsInLogs::noSecretIsEverLogged_data()
     QTest::addColumn<Flow>("flow");
 
     QTest::newRow("browser sign-in") << Flow([](AccountTestBench& bench) {
-        bench.client()->authClient()->handleCallback(
-            QUrl("http://localhost:1/callback?access_token=" + Access +
-                 "&refresh_token=" + RefreshSecret));
-        bench.client()->authClient()->handleCallback(
-            QUrl("http://localhost:1/callback?access_token=" + Access));
+        BrowserStub browser;
+        QNetworkAccessManager network;
+        // The browser comes back with the code; a web page then tries its own tokens.
+        browser.onOpen = [&network](const QUrl& url) {
+            const QUrlQuery link(url);
+            QUrl back(link.queryItemValue("redirect_uri", QUrl::FullyDecoded));
+            back.setQuery("access_token=" + Access + "&refresh_token=" + RefreshSecret);
+            network.get(QNetworkRequest(back));
+            back.setQuery("code=" + Code + "&state=" + link.queryItemValue("state"));
+            network.get(QNetworkRequest(back));
+        };
+        bench.server.setReply("POST", AccountTestBench::realmPath("/auth/token"),
+                              HttpTestReply::json(200, {{"access_token", NewAccess},
+                                                        {"refresh_token", NewRefreshSecret}}));
+        QSignalSpy succeeded(bench.client()->authClient(), &AuthClient::loginSucceeded);
+        bench.client()->authClient()->login();
+        QVERIFY(QTest::qWaitFor([&] { return succeeded.size() == 1; }, 5000));
+    });
+    QTest::newRow("refused sign-in code echoed") << Flow([](AccountTestBench& bench) {
+        BrowserStub browser;
+        QNetworkAccessManager network;
+        browser.onOpen = [&network](const QUrl& url) {
+            const QUrlQuery link(url);
+            QUrl back(link.queryItemValue("redirect_uri", QUrl::FullyDecoded));
+            back.setQuery("code=" + Code + "&state=" + link.queryItemValue("state"));
+            network.get(QNetworkRequest(back));
+        };
+        bench.server.setReply("POST", AccountTestBench::realmPath("/auth/token"),
+                              HttpTestReply::json(400, {{"error", "invalid_grant " + Code}}));
+        QSignalSpy failed(bench.client()->authClient(), &AuthClient::loginFailed);
+        bench.client()->authClient()->login();
+        QVERIFY(QTest::qWaitFor([&] { return failed.size() == 1; }, 5000));
     });
     QTest::newRow("refresh before a request") << Flow([](AccountTestBench& bench) {
         bench.signIn(ExpiredAccess, RefreshSecret);
@@ -135,9 +168,14 @@ void TestSecretsInLogs::noSecretIsEverLogged()
     captured.clear();
     flow(bench);
     QVERIFY(!captured.isEmpty());
+    QStringList secrets = {Access,           ExpiredAccess, NewAccess,   RefreshSecret,
+                           NewRefreshSecret, Password,      NewPassword, Code};
+    // The PKCE verifier of a browser sign-in, as it went to the token endpoint.
+    for (const HttpTestRequest& exchange :
+         bench.server.requestsTo("POST", AccountTestBench::realmPath("/auth/token")))
+        secrets.append(exchange.json().value("code_verifier").toString());
     for (const QString& message : std::as_const(captured)) {
-        for (const QString& secret : {Access, ExpiredAccess, NewAccess, RefreshSecret,
-                                      NewRefreshSecret, Password, NewPassword})
+        for (const QString& secret : std::as_const(secrets))
             QVERIFY2(!message.contains(secret), qPrintable(message));
     }
 }

@@ -6,7 +6,9 @@
 #include "libs/account/signin/webauthhandler.h"
 #include "libs/account/tokens/tokenmanager.h"
 
+#include <QCryptographicHash>
 #include <QHostAddress>
+#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
@@ -22,6 +24,7 @@ namespace {
 
 const QString AccessKey = QStringLiteral("tovarly_access_token");
 const QString RefreshKey = QStringLiteral("tovarly_refresh_token");
+const QString State = QStringLiteral("state-7Fq2");
 
 const QByteArray CompletionPage =
     "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"
@@ -52,9 +55,14 @@ QByteArray exchange(quint16 port, const QList<QByteArray>& pieces)
     return received;
 }
 
+QByteArray request(const QByteArray& method, const QString& target)
+{
+    return method + ' ' + target.toUtf8() + " HTTP/1.1\r\nHost: localhost\r\n\r\n";
+}
+
 QByteArray get(const QString& target)
 {
-    return "GET " + target.toUtf8() + " HTTP/1.1\r\nHost: localhost\r\n\r\n";
+    return request("GET", target);
 }
 
 bool refusesConnections(quint16 port)
@@ -63,6 +71,25 @@ bool refusesConnections(quint16 port)
     socket.connectToHost(QHostAddress::LocalHost, port);
     return QTest::qWaitFor(
         [&] { return socket.error() == QAbstractSocket::ConnectionRefusedError; }, 2000);
+}
+
+QString queryValue(const QUrl& url, const QString& key)
+{
+    return QUrlQuery(url).queryItemValue(key, QUrl::FullyDecoded);
+}
+
+// The token endpoint's answer to a good exchange.
+HttpTestReply tokensReply(const QString& access, const QString& refresh)
+{
+    return HttpTestReply::json(200, {{"access_token", access},
+                                     {"refresh_token", refresh},
+                                     {"token_type", "Bearer"},
+                                     {"expires_in", 900}});
+}
+
+QString tokenPath()
+{
+    return AccountTestBench::realmPath(QStringLiteral("/auth/token"));
 }
 
 } // namespace
@@ -76,15 +103,19 @@ private slots:
 
     void callbackGetsTheCompletionPageAndEndsListening();
     void requestLineReadInPieces();
-    void otherRequestsGetNotFoundAndListeningGoesOn_data();
-    void otherRequestsGetNotFoundAndListeningGoesOn();
+    void otherRequestsAreRefusedAndListeningGoesOn_data();
+    void otherRequestsAreRefusedAndListeningGoesOn();
     void endlessRequestLineIsCutOff();
     void takenPortGivesAnotherPort();
 
-    void callbackTokensAreKept_data();
-    void callbackTokensAreKept();
     void signInThroughTheBrowser();
-    void browserReturningWithoutRefreshTokenFails();
+    void eachSignInHasItsOwnStateAndVerifier();
+    void forgedCallbackWhileASignInWaits_data();
+    void forgedCallbackWhileASignInWaits();
+    void browserReturningWithoutACodeFails_data();
+    void browserReturningWithoutACodeFails();
+    void codeExchangeThatFails_data();
+    void codeExchangeThatFails();
 
     void startUpRestoresTheSession_data();
     void startUpRestoresTheSession();
@@ -97,7 +128,10 @@ private slots:
     void userIdComesFromAUsableToken();
 
 private:
-    // The redirect of the auth server after a successful sign-in, as the browser follows it.
+    // A browser request to the app's listener, at the redirect the sign-in link names.
+    QNetworkReply* visitLoopback(const QUrl& signInUrl, const QByteArray& method,
+                                 const QString& query);
+    // The browser's return from the auth server after a successful sign-in, with `query`.
     QByteArray followRedirect(const QUrl& signInUrl, const QString& query);
 
     BrowserStub m_browser;
@@ -112,11 +146,11 @@ void TestSignIn::init()
 
 void TestSignIn::callbackGetsTheCompletionPageAndEndsListening()
 {
-    WebAuthHandler handler;
+    WebAuthHandler handler(State);
     QVERIFY(!handler.start().isEmpty());
     QSignalSpy callbacks(&handler, &WebAuthHandler::callbackReceived);
 
-    const QString target = "/callback?access_token=a.b.c&refresh_token=r1";
+    const QString target = "/callback?code=c1&state=" + State;
     QCOMPARE(exchange(handler.port(), {get(target)}), CompletionPage);
     QCOMPARE(callbacks.size(), 1);
     QCOMPARE(callbacks.first().first().toUrl(),
@@ -126,57 +160,73 @@ void TestSignIn::callbackGetsTheCompletionPageAndEndsListening()
 
 void TestSignIn::requestLineReadInPieces()
 {
-    WebAuthHandler handler;
+    WebAuthHandler handler(State);
     QVERIFY(!handler.start().isEmpty());
     QSignalSpy callbacks(&handler, &WebAuthHandler::callbackReceived);
 
     const QByteArray reply =
-        exchange(handler.port(), {"GET /call", "back?access_token=a&refre",
-                                  "sh_token=r HTTP/1.1\r\n", "Host: x\r\n\r\n"});
+        exchange(handler.port(), {"GET /call", "back?code=c&sta",
+                                  "te=" + State.toUtf8() + " HTTP/1.1\r\n", "Host: x\r\n\r\n"});
     QCOMPARE(reply, CompletionPage);
     QCOMPARE(callbacks.size(), 1);
-    const QUrlQuery query(callbacks.first().first().toUrl());
-    QCOMPARE(query.queryItemValue("access_token"), QStringLiteral("a"));
-    QCOMPARE(query.queryItemValue("refresh_token"), QStringLiteral("r"));
+    QCOMPARE(queryValue(callbacks.first().first().toUrl(), "code"), QStringLiteral("c"));
 }
 
-void TestSignIn::otherRequestsGetNotFoundAndListeningGoesOn_data()
+void TestSignIn::otherRequestsAreRefusedAndListeningGoesOn_data()
 {
     QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("status");
 
-    QTest::newRow("favicon") << get("/favicon.ico");
-    QTest::newRow("root") << get("/");
-    QTest::newRow("below the callback") << get("/callback/more?access_token=a&refresh_token=r");
-    QTest::newRow("longer name") << get("/callbacks?access_token=a&refresh_token=r");
-    QTest::newRow("no target") << QByteArray("HELLO\r\n\r\n");
+    const QString state = "&state=" + State;
+    QTest::newRow("favicon") << get("/favicon.ico") << QByteArray("404");
+    QTest::newRow("root") << get("/") << QByteArray("404");
+    QTest::newRow("below the callback")
+        << get("/callback/more?code=c" + state) << QByteArray("404");
+    QTest::newRow("longer name") << get("/callbacks?code=c" + state) << QByteArray("404");
+    QTest::newRow("no target") << QByteArray("HELLO\r\n\r\n") << QByteArray("404");
+    // What a web page can make the browser send while the app waits: it does not know the state.
+    QTest::newRow("tokens, no state")
+        << get("/callback?access_token=a.b.c&refresh_token=r") << QByteArray("400");
+    QTest::newRow("code, no state") << get("/callback?code=c") << QByteArray("400");
+    QTest::newRow("code, another state")
+        << get("/callback?code=c&state=guess") << QByteArray("400");
+    QTest::newRow("state given twice")
+        << get("/callback?code=c&state=guess" + state) << QByteArray("400");
+    QTest::newRow("empty state") << get("/callback?code=c&state=") << QByteArray("400");
+    QTest::newRow("bare POST") << request("POST", "/callback") << QByteArray("400");
+    QTest::newRow("POST with the state")
+        << request("POST", "/callback?code=c" + state) << QByteArray("400");
+    QTest::newRow("HEAD with the state")
+        << request("HEAD", "/callback?code=c" + state) << QByteArray("400");
 }
 
-void TestSignIn::otherRequestsGetNotFoundAndListeningGoesOn()
+void TestSignIn::otherRequestsAreRefusedAndListeningGoesOn()
 {
     QFETCH(QByteArray, request);
+    QFETCH(QByteArray, status);
 
-    WebAuthHandler handler;
+    WebAuthHandler handler(State);
     QVERIFY(!handler.start().isEmpty());
     QSignalSpy callbacks(&handler, &WebAuthHandler::callbackReceived);
 
-    QVERIFY(exchange(handler.port(), {request}).startsWith("HTTP/1.1 404 "));
+    const QByteArray answer = exchange(handler.port(), {request});
+    QVERIFY2(answer.startsWith("HTTP/1.1 " + status + ' '), answer.constData());
+    QVERIFY(!answer.contains("Authentication complete"));
     QCOMPARE(callbacks.size(), 0);
-    QCOMPARE(exchange(handler.port(), {get("/callback?access_token=a&refresh_token=r")}),
-             CompletionPage);
+    QCOMPARE(exchange(handler.port(), {get("/callback?code=c&state=" + State)}), CompletionPage);
     QCOMPARE(callbacks.size(), 1);
 }
 
 void TestSignIn::endlessRequestLineIsCutOff()
 {
-    WebAuthHandler handler;
+    WebAuthHandler handler(State);
     QVERIFY(!handler.start().isEmpty());
     QSignalSpy callbacks(&handler, &WebAuthHandler::callbackReceived);
 
     QCOMPARE(exchange(handler.port(), {"GET /callback?x=" + QByteArray(100 * 1024, 'a')}),
              QByteArray());
     QCOMPARE(callbacks.size(), 0);
-    QCOMPARE(exchange(handler.port(), {get("/callback?access_token=a&refresh_token=r")}),
-             CompletionPage);
+    QCOMPARE(exchange(handler.port(), {get("/callback?code=c&state=" + State)}), CompletionPage);
 }
 
 void TestSignIn::takenPortGivesAnotherPort()
@@ -185,78 +235,30 @@ void TestSignIn::takenPortGivesAnotherPort()
     QTcpServer occupant;
     occupant.listen(QHostAddress::LocalHost, WebAuthHandler::PreferredPort);
 
-    WebAuthHandler handler;
+    WebAuthHandler handler(State);
     const QString redirectUri = handler.start();
     QVERIFY(handler.port() != 0);
     QVERIFY(handler.port() != WebAuthHandler::PreferredPort);
     QCOMPARE(redirectUri, QStringLiteral("http://localhost:%1/callback").arg(handler.port()));
     QSignalSpy callbacks(&handler, &WebAuthHandler::callbackReceived);
-    QCOMPARE(exchange(handler.port(), {get("/callback?access_token=a&refresh_token=r")}),
-             CompletionPage);
+    QCOMPARE(exchange(handler.port(), {get("/callback?code=c&state=" + State)}), CompletionPage);
     QCOMPARE(callbacks.size(), 1);
 }
 
-void TestSignIn::callbackTokensAreKept_data()
+QNetworkReply* TestSignIn::visitLoopback(const QUrl& signInUrl, const QByteArray& method,
+                                         const QString& query)
 {
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("access");
-    QTest::addColumn<QString>("refresh");
-
-    const QString base = "http://localhost:19876/callback";
-    QTest::newRow("in the query") << base + "?access_token=a.b.c&refresh_token=r1"
-                                  << "a.b.c"
-                                  << "r1";
-    QTest::newRow("in the fragment") << base + "#access_token=a.b.c&refresh_token=r1"
-                                     << "a.b.c"
-                                     << "r1";
-    QTest::newRow("encoded characters")
-        << base + "?access_token=a%2Bb%2F%3D&refresh_token=r%2B%26%20s"
-        << "a+b/="
-        << "r+& s";
-    QTest::newRow("only an access token") << base + "?access_token=a.b.c"
-                                          << ""
-                                          << "";
-    QTest::newRow("only a refresh token") << base + "?refresh_token=r1"
-                                          << ""
-                                          << "";
-    QTest::newRow("no tokens") << base << ""
-                               << "";
-    QTest::newRow("empty values") << base + "?access_token=&refresh_token="
-                                  << ""
-                                  << "";
-}
-
-void TestSignIn::callbackTokensAreKept()
-{
-    QFETCH(QString, url);
-    QFETCH(QString, access);
-    QFETCH(QString, refresh);
-
-    AccountTestBench bench;
-    AuthClient* auth = bench.client()->authClient();
-    auth->initialize();
-    QSignalSpy succeeded(auth, &AuthClient::loginSucceeded);
-    QSignalSpy failed(auth, &AuthClient::loginFailed);
-
-    auth->handleCallback(QUrl(url));
-    const bool signedIn = !access.isEmpty();
-    QCOMPARE(succeeded.size(), signedIn ? 1 : 0);
-    QCOMPARE(failed.size(), signedIn ? 0 : 1);
-    if (!signedIn)
-        QCOMPARE(failed.first().first().toString(), QStringLiteral("No tokens received"));
-    QCOMPARE(auth->state(), signedIn ? AuthState::Authenticated : AuthState::Unauthenticated);
-    QCOMPARE(bench.stored(AccessKey), access);
-    QCOMPARE(bench.stored(RefreshKey), refresh);
+    QUrl target(queryValue(signInUrl, "redirect_uri"));
+    target.setQuery(query);
+    return m_network.sendCustomRequest(QNetworkRequest(target), method);
 }
 
 QByteArray TestSignIn::followRedirect(const QUrl& signInUrl, const QString& query)
 {
-    const QUrl redirectUri(QUrlQuery(signInUrl).queryItemValue("redirect_uri", QUrl::FullyDecoded));
     // A browser may ask the listener for other things first.
+    const QUrl redirectUri(queryValue(signInUrl, "redirect_uri"));
     m_network.get(QNetworkRequest(redirectUri.resolved(QUrl("/favicon.ico"))));
-    QUrl target = redirectUri;
-    target.setQuery(query);
-    QNetworkReply* reply = m_network.get(QNetworkRequest(target));
+    QNetworkReply* reply = visitLoopback(signInUrl, "GET", query);
     if (!QTest::qWaitFor([reply] { return reply->isFinished(); }, 5000))
         return "no answer";
     reply->deleteLater();
@@ -270,27 +272,48 @@ void TestSignIn::signInThroughTheBrowser()
     auth->initialize();
     QSignalSpy succeeded(auth, &AuthClient::loginSucceeded);
     QSignalSpy states(bench.client(), &Client::authStateChanged);
-
     const QString access = TestTokens::expiringIn(3600, "user-42");
+    bench.server.setReply("POST", tokenPath(), tokensReply(access, "refresh-1"));
+
     QByteArray page;
     m_browser.onOpen = [&](const QUrl& url) {
-        page = followRedirect(url, "access_token=" + access + "&refresh_token=refresh-1");
+        page = followRedirect(url, "code=code-1&state=" + queryValue(url, "state"));
     };
     auth->login();
-    QVERIFY(QTest::qWaitFor([&] { return !page.isEmpty(); }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return succeeded.size() == 1; }, 5000));
 
     QCOMPARE(m_browser.opened.size(), 1);
     const QUrl signInUrl = m_browser.opened.first();
-    const QString redirectUri =
-        QUrlQuery(signInUrl).queryItemValue("redirect_uri", QUrl::FullyDecoded);
+    const QString redirectUri = queryValue(signInUrl, "redirect_uri");
     const quint16 port = QUrl(redirectUri).port();
+    const QString state = queryValue(signInUrl, "state");
+    const QString challenge = queryValue(signInUrl, "code_challenge");
     QCOMPARE(signInUrl.toString(QUrl::FullyEncoded),
              bench.server.url().toString() + "/test/account/login?client_id=" +
                  "0123456789abcdef0123456789abcdef&redirect_uri=http%3A%2F%2Flocalhost%3A" +
-                 QString::number(port) + "%2Fcallback");
-
+                 QString::number(port) + "%2Fcallback&state=" + state +
+                 "&code_challenge=" + challenge + "&code_challenge_method=S256");
+    QCOMPARE(state.size(), 43);
+    QCOMPARE(challenge.size(), 43);
     QVERIFY(page.contains("Authentication complete!"));
-    QCOMPARE(succeeded.size(), 1);
+
+    // The code went to the token endpoint with the verifier behind the challenge.
+    const QList<HttpTestRequest> exchanges = bench.server.requestsTo("POST", tokenPath());
+    QCOMPARE(exchanges.size(), 1);
+    const QJsonObject sent = exchanges.first().json();
+    QCOMPARE(sent.value("grant_type").toString(), QStringLiteral("authorization_code"));
+    QCOMPARE(sent.value("code").toString(), QStringLiteral("code-1"));
+    QCOMPARE(sent.value("client_id").toString(),
+             QStringLiteral("0123456789abcdef0123456789abcdef"));
+    QCOMPARE(sent.value("redirect_uri").toString(), redirectUri);
+    const QString verifier = sent.value("code_verifier").toString();
+    QCOMPARE(verifier.size(), 43);
+    QCOMPARE(QString::fromLatin1(
+                 QCryptographicHash::hash(verifier.toLatin1(), QCryptographicHash::Sha256)
+                     .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals)),
+             challenge);
+    QVERIFY(!exchanges.first().hasHeader("Authorization"));
+
     QCOMPARE(auth->state(), AuthState::Authenticated);
     QCOMPARE(states.last().first().value<AuthState>(), AuthState::Authenticated);
     QCOMPARE(bench.stored(AccessKey), access);
@@ -299,8 +322,89 @@ void TestSignIn::signInThroughTheBrowser()
     QVERIFY(refusesConnections(port));
 }
 
-void TestSignIn::browserReturningWithoutRefreshTokenFails()
+void TestSignIn::eachSignInHasItsOwnStateAndVerifier()
 {
+    AccountTestBench bench;
+    AuthClient* auth = bench.client()->authClient();
+    auth->login();
+    auth->login();
+    QCOMPARE(m_browser.opened.size(), 2);
+    const QUrl first = m_browser.opened.at(0);
+    const QUrl second = m_browser.opened.at(1);
+    QVERIFY(queryValue(first, "state") != queryValue(second, "state"));
+    QVERIFY(queryValue(first, "code_challenge") != queryValue(second, "code_challenge"));
+    QVERIFY(queryValue(first, "redirect_uri") != queryValue(second, "redirect_uri"));
+}
+
+void TestSignIn::forgedCallbackWhileASignInWaits_data()
+{
+    QTest::addColumn<QByteArray>("method");
+    QTest::addColumn<QString>("query");
+
+    const QString attackerAccess = TestTokens::expiringIn(3600, "attacker");
+    QTest::newRow("attacker's tokens")
+        << QByteArray("GET") << "access_token=" + attackerAccess + "&refresh_token=attacker-r";
+    QTest::newRow("attacker's code without a state") << QByteArray("GET") << "code=attacker-code";
+    QTest::newRow("attacker's code with the attacker's state")
+        << QByteArray("GET") << "code=attacker-code&state=attacker-state";
+    QTest::newRow("a bare POST") << QByteArray("POST") << QString();
+}
+
+// A web page the user visits while the app waits sends the browser to the listener with its own
+// sign-in: it is refused, the app stays signed out, and the real sign-in still completes.
+void TestSignIn::forgedCallbackWhileASignInWaits()
+{
+    QFETCH(QByteArray, method);
+    QFETCH(QString, query);
+
+    AccountTestBench bench;
+    AuthClient* auth = bench.client()->authClient();
+    auth->initialize();
+    QSignalSpy succeeded(auth, &AuthClient::loginSucceeded);
+    QSignalSpy failed(auth, &AuthClient::loginFailed);
+    const QString access = TestTokens::expiringIn(3600, "user-42");
+    bench.server.setReply("POST", tokenPath(), tokensReply(access, "refresh-1"));
+    auth->login();
+    QCOMPARE(m_browser.opened.size(), 1);
+    const QUrl signInUrl = m_browser.opened.first();
+
+    QNetworkReply* forged = visitLoopback(signInUrl, method, query);
+    QVERIFY(QTest::qWaitFor([forged] { return forged->isFinished(); }, 5000));
+    forged->deleteLater();
+    QCOMPARE(forged->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 400);
+    QVERIFY(!forged->readAll().contains("Authentication complete"));
+    QTest::qWait(50);
+    QCOMPARE(succeeded.size(), 0);
+    QCOMPARE(failed.size(), 0);
+    QCOMPARE(bench.server.requestsTo("POST", tokenPath()).size(), 0);
+    QCOMPARE(auth->state(), AuthState::Unauthenticated);
+    QVERIFY(bench.storeIsEmpty());
+
+    const QByteArray page =
+        followRedirect(signInUrl, "code=code-1&state=" + queryValue(signInUrl, "state"));
+    QVERIFY(page.contains("Authentication complete!"));
+    QVERIFY(QTest::qWaitFor([&] { return succeeded.size() == 1; }, 5000));
+    QCOMPARE(bench.server.requestsTo("POST", tokenPath()).first().json().value("code").toString(),
+             QStringLiteral("code-1"));
+    QCOMPARE(auth->userId(), QStringLiteral("user-42"));
+}
+
+void TestSignIn::browserReturningWithoutACodeFails_data()
+{
+    QTest::addColumn<QString>("query");
+
+    QTest::newRow("the user gave up") << "error=access_denied";
+    QTest::newRow("tokens of the old redirect")
+        << "access_token=" + TestTokens::expiringIn(3600) + "&refresh_token=r1";
+    QTest::newRow("empty code") << "code=";
+}
+
+// The browser brings this sign-in's state back without a code: the sign-in ends and nothing is
+// stored, whatever else the query holds.
+void TestSignIn::browserReturningWithoutACodeFails()
+{
+    QFETCH(QString, query);
+
     AccountTestBench bench;
     AuthClient* auth = bench.client()->authClient();
     auth->initialize();
@@ -308,14 +412,52 @@ void TestSignIn::browserReturningWithoutRefreshTokenFails()
 
     QByteArray page;
     m_browser.onOpen = [&](const QUrl& url) {
-        page = followRedirect(url, "access_token=" + TestTokens::expiringIn(3600));
+        page = followRedirect(url, query + "&state=" + queryValue(url, "state"));
     };
     auth->login();
     QVERIFY(QTest::qWaitFor([&] { return !page.isEmpty(); }, 5000));
 
     QVERIFY(page.contains("Authentication complete!"));
-    QCOMPARE(failed.size(), 1);
+    QVERIFY(QTest::qWaitFor([&] { return failed.size() == 1; }, 5000));
     QCOMPARE(failed.first().first().toString(), QStringLiteral("No tokens received"));
+    QCOMPARE(bench.server.requestsTo("POST", tokenPath()).size(), 0);
+    QCOMPARE(auth->state(), AuthState::Unauthenticated);
+    QVERIFY(bench.storeIsEmpty());
+}
+
+void TestSignIn::codeExchangeThatFails_data()
+{
+    QTest::addColumn<HttpTestReply>("reply");
+    QTest::addColumn<QString>("reason");
+
+    const QString refused = QStringLiteral("The sign-in code was refused");
+    const QString failed = QStringLiteral("The sign-in could not be completed");
+    QTest::newRow("code refused") << HttpTestReply::json(400, {{"error", "invalid_grant"}})
+                                  << refused;
+    QTest::newRow("no refresh token")
+        << HttpTestReply::json(200, {{"access_token", TestTokens::expiringIn(3600)}}) << refused;
+    QTest::newRow("server error") << HttpTestReply::json(500) << failed;
+    QTest::newRow("connection cut") << HttpTestReply::dropped() << failed;
+}
+
+void TestSignIn::codeExchangeThatFails()
+{
+    QFETCH(HttpTestReply, reply);
+    QFETCH(QString, reason);
+
+    AccountTestBench bench;
+    AuthClient* auth = bench.client()->authClient();
+    auth->initialize();
+    QSignalSpy failed(auth, &AuthClient::loginFailed);
+    QSignalSpy succeeded(auth, &AuthClient::loginSucceeded);
+    bench.server.setReply("POST", tokenPath(), reply);
+    m_browser.onOpen = [&](const QUrl& url) {
+        followRedirect(url, "code=code-1&state=" + queryValue(url, "state"));
+    };
+    auth->login();
+    QVERIFY(QTest::qWaitFor([&] { return failed.size() == 1; }, 5000));
+    QCOMPARE(failed.first().first().toString(), reason);
+    QCOMPARE(succeeded.size(), 0);
     QCOMPARE(auth->state(), AuthState::Unauthenticated);
     QVERIFY(bench.storeIsEmpty());
 }

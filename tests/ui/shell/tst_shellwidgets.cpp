@@ -239,6 +239,12 @@ void TestShellWidgets::signInFailuresInTheUsersWords_data()
         << "Sign-in failed: no local port was free for the browser to come back to";
     QTest::newRow("no tokens") << "No tokens received"
                                << "Sign-in failed: the browser came back without a sign-in";
+    QTest::newRow("code refused")
+        << "The sign-in code was refused"
+        << "Sign-in failed: the server did not accept it; please sign in again";
+    QTest::newRow("exchange failed")
+        << "The sign-in could not be completed"
+        << "Sign-in failed: the server could not be reached to finish it; please sign in again";
     QTest::newRow("unknown reason as it stands") << "The server is busy"
                                                  << "Sign-in failed: The server is busy";
 }
