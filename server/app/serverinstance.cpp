@@ -190,7 +190,7 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
     m_authenticator = std::make_unique<Authenticator>(*m_database, *m_signer, *m_sessions, m_clock);
     m_push = std::make_unique<PushService>(*m_database, *m_rows, *m_shares, *m_feed, *m_audience,
                                            *m_sharing, *m_sequence, m_clock);
-    m_pull = std::make_unique<PullService>(*m_feed, *m_sequence, databaseId);
+    m_pull = std::make_unique<PullService>(*m_feed, *m_rows, *m_sequence, databaseId);
     m_mailer = std::make_unique<InvitationMailer>(m_config.mailCommand);
     m_groups->setMailer(m_mailer.get());
 
@@ -210,7 +210,7 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
             m_devices->noteSync(caller.deviceId, m_clock.now());
     });
     m_releaseRoutes = std::make_unique<ReleaseRoutes>(m_config.releasesDir);
-    m_shareRoutes = std::make_unique<ShareRoutes>(*m_sharing, *m_shares, *m_rows, *m_users,
+    m_shareRoutes = std::make_unique<ShareRoutes>(*m_sharing, *m_shares, *m_rows, *m_feed, *m_users,
                                                   *m_groups, *m_authenticator);
 }
 
