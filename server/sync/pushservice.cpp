@@ -97,6 +97,7 @@ void PushService::forgetSharesOfBatch()
     m_sharingOwners.clear();
     m_grantees.clear();
     m_borrowedAccounts.clear();
+    m_categoriesInUse.clear();
 }
 
 std::optional<bool> PushService::isBorrowed(const QString& userId, const QString& accountId)
@@ -252,6 +253,40 @@ std::optional<PushService::Target> PushService::resolve(const QString& userId,
     return target;
 }
 
+std::optional<QSet<QString>> PushService::categoriesInUse(const QString& ownerId,
+                                                          const QString& accountId,
+                                                          const QStringList& sources)
+{
+    const QString key = ownerId + QLatin1Char('/') + accountId;
+    if (const auto cached = m_categoriesInUse.constFind(key); cached != m_categoriesInUse.cend())
+        return *cached;
+    const auto referenced = m_rows.categoryReferences(ownerId, accountId);
+    if (!referenced)
+        return std::nullopt;
+    // The parents come along with the categories, from whoever has them.
+    QSet<QString> inUse;
+    QStringList next = *referenced;
+    while (!next.isEmpty()) {
+        QStringList added;
+        for (const QString& id : std::as_const(next)) {
+            if (!inUse.contains(id)) {
+                inUse.insert(id);
+                added.append(id);
+            }
+        }
+        next.clear();
+        for (const QString& source : sources) {
+            const auto categories = m_rows.categories(source, added);
+            if (!categories)
+                return std::nullopt;
+            for (const SyncRow& category : *categories)
+                next.append(category.categoryIds);
+        }
+    }
+    m_categoriesInUse.insert(key, inUse);
+    return inUse;
+}
+
 std::optional<QString> PushService::unusableCategory(const QString& userId,
                                                      const SyncChange& change, const Target& target)
 {
@@ -262,15 +297,19 @@ std::optional<QString> PushService::unusableCategory(const QString& userId,
         return std::nullopt;
     if (grantees->isEmpty() && target.ownerId == userId)
         return QString(); // not shared: nobody receives the categories it uses
-    const QStringList sources = QStringList{target.ownerId} + *grantees;
     for (const QString& id : change.categoryIds) {
         if (target.row && target.row->categoryIds.contains(id))
             continue; // the row used it before
-        const auto owners = m_feed.liveCategoryOwners(userId, id);
-        if (!owners)
+        const SyncRowStore::Lookup own = m_rows.find(userId, QStringLiteral("category"), id);
+        if (!own.ok)
             return std::nullopt;
-        if (std::none_of(owners->cbegin(), owners->cend(),
-                         [&](const QString& owner) { return sources.contains(owner); }))
+        if (own.row && !own.row->deleted)
+            continue;
+        const auto inUse =
+            categoriesInUse(target.ownerId, change.accountId, QStringList{target.ownerId} + *grantees);
+        if (!inUse)
+            return std::nullopt;
+        if (!inUse->contains(id))
             return id;
     }
     return QString();
@@ -296,7 +335,7 @@ std::optional<QJsonObject> PushService::apply(const QString& userId, const QJson
     if (!category->isEmpty())
         return result(object, QStringLiteral("forbidden"), {},
                       tr("The row is booked to a category \"%1\" that is neither yours nor "
-                         "used in the shared account.")
+                         "used in the shared account already.")
                           .arg(*category));
     return store(userId, *change, *target, seq);
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
+#include <QSet>
 
 #include <optional>
 
@@ -32,9 +33,9 @@ class SyncRowStore;
 // the pusher may not reach ("not_found"), a new row under an account that somebody else shared
 // with the pusher and no longer does ("forbidden": the owner's rows never become the pusher's
 // own), a new row of a type and id that somebody else shows the pusher already ("forbidden": the
-// app keeps one row per id), a row of a shared account booked to a category its pusher does not
-// see ("forbidden": everyone who sees the row would receive it) and a change that cannot be read
-// ("invalid"). A deletion is accepted whatever its version, since the app never brings a deleted
+// app keeps one row per id), a row of a shared account booked to a category that is neither its
+// pusher's own nor in use in the account ("forbidden": everyone who sees the row would receive
+// it) and a change that cannot be read ("invalid"). A deletion is accepted whatever its version, since the app never brings a deleted
 // row back; a category's is kept even when the server never had the category. A member deleting
 // a shared account leaves the share; the owner's data stays.
 class PushService
@@ -80,10 +81,14 @@ private:
     // when the pusher owns it or has it shared, else the owner sharing an account with that
     // client id with the pusher; empty for the pusher's own.
     std::optional<QString> ownerForNewRow(const QString& userId, const SyncChange& change);
-    // The first category a row of a shared account newly refers to that its pusher may not
-    // use (empty when there is none).
+    // The first category a row of a shared account newly refers to that is neither the
+    // pusher's own nor in use in the account (empty when there is none).
     std::optional<QString> unusableCategory(const QString& userId, const SyncChange& change,
                                             const Target& target);
+    // The categories the live rows of a shared account are booked to, with their parents
+    // (found among `sources`, the owner and the members): whoever sees the account has them.
+    std::optional<QSet<QString>> categoriesInUse(const QString& ownerId, const QString& accountId,
+                                                 const QStringList& sources);
     // Whether the account with that client id is one somebody else shared with the user, and
     // not one of the user's own.
     std::optional<bool> isBorrowed(const QString& userId, const QString& accountId);
@@ -102,6 +107,9 @@ private:
     QHash<QString, QString> m_sharingOwners; // per batch: account id → owner sharing it
     QHash<QString, bool> m_borrowedAccounts; // per batch: account id → isBorrowed
     QHash<QString, QStringList> m_grantees;  // per batch: owner/account → grantees
+    // Per batch: owner/account → categoriesInUse. A row of the batch adds only categories that
+    // were usable already, so the set read first holds for the whole batch.
+    QHash<QString, QSet<QString>> m_categoriesInUse;
 };
 
 } // namespace PennibarServer

@@ -120,23 +120,6 @@ std::optional<bool> SyncFeed::holdsIdsOfAccount(const QString& userId, const QSt
     return !rows->isEmpty();
 }
 
-std::optional<QStringList> SyncFeed::liveCategoryOwners(const QString& userId,
-                                                        const QString& clientId)
-{
-    const auto rows = m_database.select(
-        QStringLiteral("SELECT r.owner_id FROM %1 WHERE r.entity_type = 'category' AND "
-                       "r.client_id = ? AND r.deleted = 0 AND f.row_id = r.server_id AND "
-                       "f.user_id = ? AND f.gone = 0")
-            .arg(kRowsFirst),
-        {clientId, userId});
-    if (!rows)
-        return std::nullopt;
-    QStringList owners;
-    for (const SqlRow& row : *rows)
-        owners.append(row.at(0).toString());
-    return owners;
-}
-
 std::optional<QStringList> SyncFeed::ambiguousClientIds(const QString& userId,
                                                         const QString& entityType,
                                                         const QStringList& clientIds)

@@ -52,8 +52,6 @@ public:
     // as one of `ownerId`'s live rows of that account (the account itself included).
     std::optional<bool> holdsIdsOfAccount(const QString& userId, const QString& ownerId,
                                           const QString& accountId);
-    // The owners of the live categories with that client id that the user's feed shows.
-    std::optional<QStringList> liveCategoryOwners(const QString& userId, const QString& clientId);
     // Those of the client ids under which the user's feed shows more than one row of the type.
     std::optional<QStringList> ambiguousClientIds(const QString& userId, const QString& entityType,
                                                   const QStringList& clientIds);

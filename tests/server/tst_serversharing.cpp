@@ -83,6 +83,7 @@ private slots:
     void twoAccountsOfOneIdAreToldApartByServerId();
     void sharedRowsUseOnlyCategoriesTheirPusherSees_data();
     void sharedRowsUseOnlyCategoriesTheirPusherSees();
+    void aCategorySeenThroughAnotherShareStaysThere();
 
 private:
     HttpClient::Reply share(const QString& accountId, const QJsonObject& body);
@@ -874,6 +875,25 @@ void TestServerSharing::sharedRowsUseOnlyCategoriesTheirPusherSees()
     const QStringList seen = pushersNewLaptop.pullAll().clientIds(QStringLiteral("categories"));
     QVERIFY(!seen.contains(pusher == QLatin1String("ann") ? QStringLiteral("cat-bob-own")
                                                           : QStringLiteral("cat-gifts")));
+}
+
+// Bob sees Ann's "Gifts" through "acc-private", which she shares with him alone. Booking a row
+// of "acc-shared", which Cy sees as well, to it would hand "Gifts" to Cy.
+void TestServerSharing::aCategorySeenThroughAnotherShareStaysThere()
+{
+    for (const QString& account : {QStringLiteral("acc-shared"), QStringLiteral("acc-private")})
+        QCOMPARE(share(account, {{QStringLiteral("user_id"), m_bob}}).status, 200);
+    QCOMPARE(share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_cy}}).status, 200);
+    QVERIFY(m_bobsLaptop->pullAll()
+                .clientIds(QStringLiteral("categories"))
+                .contains(QStringLiteral("cat-gifts")));
+
+    const QJsonObject result = m_bobsLaptop->pushOne(B::transaction(
+        "txn-booked", "acc-shared", "Booked", -100, QStringLiteral("cat-gifts")));
+    QCOMPARE(status(result), QStringLiteral("forbidden"));
+    const SyncDevice::Pull cys = m_cysLaptop->pullAll();
+    QVERIFY(cys.find(QStringLiteral("transactions"), QStringLiteral("txn-booked")).isEmpty());
+    QVERIFY(!cys.clientIds(QStringLiteral("categories")).contains(QStringLiteral("cat-gifts")));
 }
 
 QTEST_GUILESS_MAIN(TestServerSharing)
