@@ -3,6 +3,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 // The pennibar-server program as an operator runs it.
 class TestServerCli : public QObject
 {
@@ -12,6 +16,8 @@ private slots:
     void userCommands_data();
     void userCommands();
     void storageIsPrivateToTheServerUser();
+    void theDataDirectoryKeepsTheOperatorsMode_data();
+    void theDataDirectoryKeepsTheOperatorsMode();
     void serveStopsCleanlyOnTerminate();
 
 private:
@@ -123,6 +129,43 @@ void TestServerCli::storageIsPrivateToTheServerUser()
     QCOMPARE(QFileInfo(m_dir.filePath(QStringLiteral("pennibar-server.db"))).permissions() &
                  (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
              QFileDevice::Permissions());
+}
+
+void TestServerCli::theDataDirectoryKeepsTheOperatorsMode_data()
+{
+    QTest::addColumn<int>("mode"); // of the directory the operator made; -1: none made
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("warned");
+
+    QTest::newRow("made by the server: its user's alone") << -1 << 0700 << false;
+    QTest::newRow("the operator's, readable by the group") << 0750 << 0750 << false;
+    QTest::newRow("writable by the group") << 0770 << 0770 << true;
+    QTest::newRow("shared with the sticky bit") << 01777 << 01777 << true;
+}
+
+// The server decides the mode of a data directory it makes, and leaves an operator's own as it
+// is (a shared directory keeps its sticky bit), with a warning when others may write into it.
+void TestServerCli::theDataDirectoryKeepsTheOperatorsMode()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(int, mode);
+    QFETCH(int, expected);
+    QFETCH(bool, warned);
+    const QString dataDir = m_dir.filePath(QStringLiteral("data-%1").arg(QTest::currentDataTag()));
+    if (mode >= 0) {
+        QVERIFY(QDir().mkdir(dataDir));
+        QCOMPARE(::chmod(QFile::encodeName(dataDir).constData(), mode_t(mode)), 0);
+    }
+    const Result result = run({QStringLiteral("user"), QStringLiteral("list")}, {},
+                              {QStringLiteral("PENNIBAR_SERVER_DATA_DIR=") + dataDir});
+    QCOMPARE(result.exitCode, 0);
+    struct stat status = {};
+    QCOMPARE(::stat(QFile::encodeName(dataDir).constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 07777), expected);
+    QCOMPARE(result.err.contains(QStringLiteral("can be written by other users")), warned);
+#else
+    QSKIP("Unix modes only");
+#endif
 }
 
 void TestServerCli::serveStopsCleanlyOnTerminate()
