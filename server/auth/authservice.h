@@ -42,6 +42,7 @@ public:
         Throttled,
         EmailTaken,
         InvalidEmail,
+        InvalidDisplayName,
         WeakPassword,
         Failed
     };

@@ -1,6 +1,7 @@
 #include "server/auth/loginroutes.h"
 
 #include "server/auth/clientregistry.h"
+#include "server/auth/user.h"
 
 #include <QUrlQuery>
 
@@ -170,6 +171,11 @@ HttpResponse LoginRoutes::failure(AuthService::Outcome outcome, qint64 retryAfte
     case AuthService::Outcome::InvalidEmail:
         status = 400;
         form.message = tr("Enter a valid e-mail address.");
+        break;
+    case AuthService::Outcome::InvalidDisplayName:
+        status = 400;
+        form.message = tr("A name has at most %1 characters and no control characters.")
+                           .arg(User::kMaximumDisplayNameLength);
         break;
     case AuthService::Outcome::WeakPassword:
         status = 400;

@@ -1,3 +1,7 @@
+#include "server/app/serverinstance.h"
+#include "server/auth/userstore.h"
+#include "server/storage/database.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -15,6 +19,7 @@ class TestServerCli : public QObject
 private slots:
     void userCommands_data();
     void userCommands();
+    void controlCharactersInNamesAreShownEscaped();
     void storageIsPrivateToTheServerUser();
     void theDataDirectoryKeepsTheOperatorsMode_data();
     void theDataDirectoryKeepsTheOperatorsMode();
@@ -68,6 +73,9 @@ void TestServerCli::userCommands_data()
     QTest::newRow("add the same address again")
         << QStringList{"user", "add", "ann@example.org"} << QByteArray("another pass\n")
         << QStringList() << 1 << "exists already";
+    QTest::newRow("a control character in the name")
+        << QStringList{"user", "add", "bo@example.org", "--name", "Bo\x1b[2J"}
+        << QByteArray("correct horse\n") << QStringList() << 1 << "no control characters";
     QTest::newRow("password too short")
         << QStringList{"user", "add", "bo@example.org"} << QByteArray("short\n") << QStringList()
         << 1 << "8 to 1024 characters";
@@ -121,6 +129,34 @@ void TestServerCli::userCommands()
     QCOMPARE(result.exitCode, exitCode);
     const QString text = result.out + result.err;
     QVERIFY2(text.contains(QRegularExpression(expected)), qPrintable(text));
+}
+
+// A name stored before names were checked reaches the admin's terminal with its control
+// characters escaped, never as commands to the terminal.
+void TestServerCli::controlCharactersInNamesAreShownEscaped()
+{
+    const QString dataDir = m_dir.filePath(QStringLiteral("names"));
+    const QStringList environment{QStringLiteral("PENNIBAR_SERVER_DATA_DIR=") + dataDir};
+    QCOMPARE(run({"user", "add", "eve@example.org"}, "correct horse\n", environment).exitCode, 0);
+    {
+        QString error;
+        const auto database =
+            PennibarServer::ServerInstance::openDatabase(QStringLiteral("sqlite"), dataDir, &error);
+        QVERIFY2(database, qPrintable(error));
+        PennibarServer::UserStore users(*database);
+        const auto eve = users.byEmail(QStringLiteral("eve@example.org"));
+        QVERIFY(eve);
+        QVERIFY(users.setDisplayName(eve->id, QStringLiteral("Eve\x1b]0;owned\a") + QChar(0x9b) +
+                                                  QStringLiteral("2J\\")));
+    }
+    const QString shown = QStringLiteral("Eve\\x1b]0;owned\\x07\\x9b2J\\\\");
+    const Result list = run({"user", "list"}, {}, environment);
+    const Result group = run({"group", "create", "eve@example.org"}, {}, environment);
+    for (const Result& result : {list, group}) {
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.contains(shown), qPrintable(result.out));
+        QVERIFY(!result.out.contains(QChar(0x1b)) && !result.out.contains(QChar(0x9b)));
+    }
 }
 
 void TestServerCli::storageIsPrivateToTheServerUser()
