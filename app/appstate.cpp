@@ -143,7 +143,8 @@ void AppState::createSync()
         m_database, m_syncEngine->conflicts(), m_accountRepository, m_transactionRepository,
         m_categoryRepository, m_recurringRepository, m_reconciliationRepository, m_accountService,
         m_transactionService, m_categoryService, m_recurringService, this);
-    m_sharingService = new AccountSharingService(m_accountClient->syncApi(), this);
+    m_sharingService =
+        new AccountSharingService(m_accountClient->syncApi(), m_accountRepository, this);
 }
 
 // Local edits reach the server shortly after a burst of them ends.

@@ -18,5 +18,7 @@ QList<Migration> applicationMigrations()
          QStringLiteral(":/sql/sql/migrations/007_uncleared_amount_index.sql")},
         {8, QStringLiteral("sync_conflicts"),
          QStringLiteral(":/sql/sql/migrations/008_sync_conflicts.sql")},
+        {9, QStringLiteral("sync_wire_ids"),
+         QStringLiteral(":/sql/sql/migrations/009_sync_wire_ids.sql")},
     };
 }

@@ -10,6 +10,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/syncwireidrepository.h"
 #include "data/transactionrepository.h"
 #include "data/unitofwork.h"
 
@@ -29,22 +30,44 @@ template <typename Record> struct LocalMatch
 {
     QString id;
     std::optional<Record> row;
+    // The row holds the record's client id but was stored from another server row.
+    bool otherServerRow = false;
+    // The record is stored under a fresh id, apart from the row holding its client id.
+    bool keptApart = false;
 };
 
+// The local row a pulled record stands for: the one holding its server id, else the one
+// holding its client id. The server keeps rows per owner, so a user may see two rows with one
+// client id (their own account and one shared with them, left by a server that shared such
+// accounts); it marks their records "ambiguous_client_id". Such a record never lands on a row
+// stored from another server row: it is kept apart under a fresh id instead, so that neither
+// replaces nor deletes the other. Without the mark, the row holding the client id is taken as
+// before: a row that was never pushed has no server id yet, and the server ids a device holds
+// from a server it used before differ from the current server's.
 template <typename Record, typename Repo>
 LocalMatch<Record> matchLocal(const QJsonObject& object, const Repo* repository)
 {
     LocalMatch<Record> match;
+    const QString serverId = text(object, QStringLiteral("id"));
+    if (!serverId.isEmpty()) {
+        match.id = repository->idForServerId(serverId);
+        if (!match.id.isEmpty()) {
+            match.row = repository->byId(match.id);
+            return match;
+        }
+    }
     match.id = text(object, QStringLiteral("client_id"));
     if (!match.id.isEmpty())
         match.row = repository->byId(match.id);
-    const QString serverId = text(object, QStringLiteral("id"));
-    if (!match.row && !serverId.isEmpty()) {
-        const QString known = repository->idForServerId(serverId);
-        if (!known.isEmpty()) {
-            match.id = known;
-            match.row = repository->byId(known);
-        }
+    match.otherServerRow = match.row && !serverId.isEmpty() && !match.row->serverId.isEmpty() &&
+                           match.row->serverId != serverId;
+    if (match.otherServerRow && flag(object, QStringLiteral("ambiguous_client_id"))) {
+        qWarning() << "Pulled row" << match.id << "(server id" << serverId
+                   << ") has the id of another row here; keeping it apart from that row";
+        match.row.reset();
+        match.otherServerRow = false;
+        match.keptApart = true;
+        match.id.clear();
     }
     if (match.id.isEmpty())
         match.id = newId();
@@ -148,7 +171,8 @@ ChangeApplier::ChangeApplier(AccountRepository* accounts, TransactionRepository*
                              ReconciliationRepository* reconciliations,
                              SplitLineRepository* splitLines, QObject* parent)
     : QObject(parent), m_accounts(accounts), m_transactions(transactions), m_categories(categories),
-      m_recurring(recurring), m_reconciliations(reconciliations), m_splitLines(splitLines)
+      m_recurring(recurring), m_reconciliations(reconciliations), m_splitLines(splitLines),
+      m_wireIds(new SyncWireIdRepository(accounts->database(), this))
 {
 }
 
@@ -212,7 +236,7 @@ void ChangeApplier::applyAccountRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Account>(object, m_accounts);
     if (isWithdrawn(object)) {
-        if (match.row)
+        if (match.row && !match.otherServerRow)
             removeWithdrawnAccount(match.id);
         return;
     }
@@ -220,9 +244,13 @@ void ChangeApplier::applyAccountRecord(const QJsonObject& object)
     if (!usableAmount("applyAccount:", account.id, account.startingBalance, account.currency))
         return;
     const bool replacing = replacesPendingEdit<AccountRepository>(account, match.row);
-    if (store(account, match.row, m_accounts) && replacing)
+    if (!store(account, match.row, m_accounts))
+        return;
+    if (replacing)
         keepReplaced(ChangePayload::account(*match.row), ChangePayload::account(account),
                      ChangeDescription::of(*match.row));
+    if (match.keptApart)
+        rememberWireId("account", account.id, object);
 }
 
 void ChangeApplier::applyCategoryRecord(const QJsonObject& object)
@@ -230,20 +258,25 @@ void ChangeApplier::applyCategoryRecord(const QJsonObject& object)
     const auto match = matchLocal<Category>(object, m_categories);
     const Category category = pulledRecord(WireRecords::category(object), object, match.id);
     const bool replacing = replacesPendingEdit<CategoryRepository>(category, match.row);
-    if (store(category, match.row, m_categories) && replacing)
+    if (!store(category, match.row, m_categories))
+        return;
+    if (replacing)
         keepReplaced(ChangePayload::category(*match.row), ChangePayload::category(category),
                      ChangeDescription::of(*match.row));
+    if (match.keptApart)
+        rememberWireId("category", category.id, object);
 }
 
 void ChangeApplier::applyRecurringRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<RecurringTransaction>(object, m_recurring);
     if (isWithdrawn(object)) {
-        if (match.row)
+        if (match.row && !match.otherServerRow)
             m_recurring->remove(match.id);
         return;
     }
     RecurringTransaction recurring = pulledRecord(WireRecords::recurring(object), object, match.id);
+    recurring.accountId = bookedAccount(object, recurring.accountId);
     if (!object.contains(QStringLiteral("lead_days")))
         recurring.leadDays = match.row ? match.row->leadDays : 0;
     if (brokenKeyDate(recurring.nextDueDate)) {
@@ -255,22 +288,26 @@ void ChangeApplier::applyRecurringRecord(const QJsonObject& object)
     if (!usableAmount("applyRecurring:", recurring.id, recurring.amount, currency))
         return;
     const bool replacing = replacesPendingEdit<RecurringRepository>(recurring, match.row);
-    if (store(recurring, match.row, m_recurring) && replacing)
+    if (!store(recurring, match.row, m_recurring))
+        return;
+    if (replacing)
         keepReplaced(
             ChangePayload::recurring(*match.row), ChangePayload::recurring(recurring),
             ChangeDescription::of(*match.row, m_accounts->currencyOf(match.row->accountId)));
+    if (match.keptApart)
+        rememberWireId("recurring", recurring.id, object);
 }
 
 void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Transaction>(object, m_transactions);
     if (isWithdrawn(object)) {
-        if (match.row)
+        if (match.row && !match.otherServerRow)
             removeWithdrawnTransaction(match.id);
         return;
     }
-    const Transaction transaction =
-        pulledRecord(WireRecords::transaction(object), object, match.id);
+    Transaction transaction = pulledRecord(WireRecords::transaction(object), object, match.id);
+    transaction.accountId = bookedAccount(object, transaction.accountId);
     if (brokenKeyDate(transaction.date)) {
         qWarning() << "applyTransactionChange: skipping server record with broken date:"
                    << transaction.id << transaction.payee << transaction.date;
@@ -302,29 +339,51 @@ void ChangeApplier::applyTransactionRecord(const QJsonObject& object)
         keepReplaced(
             mine, ChangePayload::transaction(transaction, lines),
             ChangeDescription::of(*match.row, m_accounts->currencyOf(match.row->accountId)));
+    if (match.keptApart)
+        rememberWireId("transaction", transaction.id, object);
 }
 
 void ChangeApplier::applyReconciliationRecord(const QJsonObject& object)
 {
     const auto match = matchLocal<Reconciliation>(object, m_reconciliations);
     if (isWithdrawn(object)) {
-        if (match.row)
+        if (match.row && !match.otherServerRow)
             m_reconciliations->remove(match.id);
         return;
     }
-    const Reconciliation reconciliation =
+    Reconciliation reconciliation =
         pulledRecord(WireRecords::reconciliation(object), object, match.id);
+    reconciliation.accountId = bookedAccount(object, reconciliation.accountId);
     if (brokenKeyDate(reconciliation.statementDate)) {
         qWarning() << "applyReconciliation: skipping server record with broken statementDate:"
                    << reconciliation.id << reconciliation.statementDate;
         return;
     }
     const bool replacing = replacesPendingEdit<ReconciliationRepository>(reconciliation, match.row);
-    if (store(reconciliation, match.row, m_reconciliations) && replacing)
+    if (!store(reconciliation, match.row, m_reconciliations))
+        return;
+    if (replacing)
         keepReplaced(
             ChangePayload::reconciliation(*match.row),
             ChangePayload::reconciliation(reconciliation),
             ChangeDescription::of(*match.row, m_accounts->currencyOf(match.row->accountId)));
+    if (match.keptApart)
+        rememberWireId("reconciliation", reconciliation.id, object);
+}
+
+QString ChangeApplier::bookedAccount(const QJsonObject& object, const QString& accountId) const
+{
+    const QString accountServerId = text(object, QStringLiteral("account_server_id"));
+    const QString local =
+        accountServerId.isEmpty() ? QString() : m_accounts->idForServerId(accountServerId);
+    return local.isEmpty() ? accountId : local;
+}
+
+void ChangeApplier::rememberWireId(const char* entityType, const QString& id,
+                                   const QJsonObject& object)
+{
+    m_wireIds->record({QLatin1String(entityType), id, text(object, QStringLiteral("id")),
+                       text(object, QStringLiteral("client_id"))});
 }
 
 void ChangeApplier::removeWithdrawnAccount(const QString& id)

@@ -11,6 +11,7 @@ class CategoryRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
+class SyncWireIdRepository;
 class TransactionRepository;
 
 // A local edit, not pushed yet, that a pulled record replaced: the change it would have been
@@ -22,7 +23,7 @@ struct ReplacedEdit
 };
 
 // Merges pulled server records into the local tables, one entity at a time. Each record finds
-// its local row by the device-independent id or else by the server id, is read leniently, is
+// its local row by the server id or else by the device-independent id, is read leniently, is
 // skipped when its key date is unusable or an amount lies beyond what a form takes, and
 // replaces the local row when its version is not lower. A local edit still waiting to be pushed
 // keeps its place against a server copy of the same version: that copy is older than the edit.
@@ -33,6 +34,10 @@ struct ReplacedEdit
 // it) removes the local row outright, an account with everything booked to it: the rows were
 // never the user's, so they are not kept as deletions the user could restore and push back as
 // their own.
+// A record the server marks as sharing its client id with another row the user sees never lands
+// on a row stored from another server row: it is kept apart under a fresh id, remembered in
+// sync_wire_ids, and the rows booked to it follow it by the account's server id the server
+// sends along ("account_server_id").
 class ChangeApplier : public QObject
 {
     Q_OBJECT
@@ -67,6 +72,11 @@ private:
     // Remembers the local edit a merge replaced, unless the pulled copy holds what it held.
     void keepReplaced(const QJsonObject& mine, const QJsonObject& theirs,
                       const QString& description);
+    // The local account a pulled row is booked to: the one holding the server id the record
+    // names for its account ("account_server_id"), else the one of its client id.
+    QString bookedAccount(const QJsonObject& object, const QString& accountId) const;
+    // A record kept apart was stored under `id`: the server knows it by its client id.
+    void rememberWireId(const char* entityType, const QString& id, const QJsonObject& object);
     void removeWithdrawnAccount(const QString& id);
     void removeWithdrawnTransaction(const QString& id);
 
@@ -76,5 +86,6 @@ private:
     RecurringRepository* m_recurring;
     ReconciliationRepository* m_reconciliations;
     SplitLineRepository* m_splitLines;
+    SyncWireIdRepository* m_wireIds;
     QList<ReplacedEdit> m_replaced;
 };

@@ -3,6 +3,7 @@
 #include "sync/changeapplier.h"
 #include "sync/syncfailure.h"
 #include "sync/wire/changepayload.h"
+#include "sync/wire/wireidentities.h"
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -11,6 +12,7 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/syncconflictrepository.h"
+#include "data/syncwireidrepository.h"
 #include "data/transactionrepository.h"
 #include "data/unitofwork.h"
 
@@ -19,8 +21,8 @@
 #include "libs/account/api/apiclient.h"
 
 #include <QDebug>
-#include <QHash>
 #include <QJsonDocument>
+#include <QMultiHash>
 #include <QPointer>
 #include <QUrlQuery>
 
@@ -34,6 +36,31 @@ const QString LastSyncKey = QStringLiteral("lastSyncTimestamp");
 QString changeKey(const QString& entityType, const QString& entityId)
 {
     return entityType + QLatin1Char('/') + entityId;
+}
+
+// Which change of the batch a result answers. Results name rows as the server knows them, and
+// two changes may name one client id (an account kept apart under an id of its own and the
+// user's own account); the result's server id tells them apart. -1 when none fits.
+qsizetype answeredChange(const QMultiHash<QString, qsizetype>& sentByKey, const QJsonArray& sent,
+                         const QString& key, const QString& serverId)
+{
+    const QList<qsizetype> candidates = sentByKey.values(key);
+    if (candidates.size() <= 1)
+        return candidates.isEmpty() ? -1 : candidates.first();
+    qsizetype unnamed = -1;
+    for (const qsizetype index : candidates) {
+        const QString named = sent.at(index)
+                                  .toObject()
+                                  .value(QStringLiteral("payload"))
+                                  .toObject()
+                                  .value(QStringLiteral("server_id"))
+                                  .toString();
+        if (named == serverId)
+            return index;
+        if (named.isEmpty())
+            unnamed = index;
+    }
+    return unnamed;
 }
 
 SyncConflict conflictFrom(const ReplacedEdit& edit)
@@ -60,7 +87,8 @@ SyncEngine::SyncEngine(TovAccount::ApiClient* api, AccountRepository* accounts,
       m_splitLines(splitLines), m_preferences(preferences),
       m_applier(new ChangeApplier(accounts, transactions, categories, recurring, reconciliations,
                                   splitLines, this)),
-      m_conflicts(new SyncConflictRepository(preferences->database(), this))
+      m_conflicts(new SyncConflictRepository(preferences->database(), this)),
+      m_wireIds(new SyncWireIdRepository(preferences->database(), this))
 {
     qRegisterMetaType<SyncState>();
     m_debounceTimer.setSingleShot(true);
@@ -218,28 +246,33 @@ void SyncEngine::pushNextBatch()
     }
     m_pushRemaining = qMax<qsizetype>(0, m_pushRemaining - batch.size());
     qInfo() << "Push batch:" << batch.size() << "changes," << m_pushRemaining << "remaining";
+    const WireIdentities wire(m_wireIds->current(), m_accounts);
+    QJsonArray sent;
+    for (const QJsonValue& change : batch)
+        sent.append(wire.toWire(change.toObject()));
     QPointer<SyncEngine> self(this);
-    m_api->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), batch}},
-                [self, batch](bool ok, int status, const QJsonObject& body) {
+    m_api->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), sent}},
+                [self, batch, sent](bool ok, int status, const QJsonObject& body) {
                     if (self)
-                        self->onPushResult(batch, ok, status, body);
+                        self->onPushResult(batch, sent, ok, status, body);
                 });
 }
 
-void SyncEngine::onPushResult(const QJsonArray& batch, bool ok, int status, const QJsonObject& body)
+void SyncEngine::onPushResult(const QJsonArray& batch, const QJsonArray& sent, bool ok, int status,
+                              const QJsonObject& body)
 {
     if (!ok) {
         qWarning() << "Push failed (HTTP" << status << ")";
         failCycle(SyncFailure::describe(status));
         return;
     }
-    QHash<QString, QJsonObject> pushed;
-    pushed.reserve(batch.size());
-    for (const QJsonValue& value : batch) {
-        const QJsonObject change = value.toObject();
-        pushed.insert(changeKey(change.value(QStringLiteral("entity_type")).toString(),
-                                change.value(QStringLiteral("entity_id")).toString()),
-                      change);
+    QMultiHash<QString, qsizetype> sentByKey;
+    sentByKey.reserve(sent.size());
+    for (qsizetype i = 0; i < sent.size(); ++i) {
+        const QJsonObject change = sent.at(i).toObject();
+        sentByKey.insert(changeKey(change.value(QStringLiteral("entity_type")).toString(),
+                                   change.value(QStringLiteral("entity_id")).toString()),
+                         i);
     }
     int accepted = 0;
     int errors = 0;
@@ -252,7 +285,10 @@ void SyncEngine::onPushResult(const QJsonArray& batch, bool ok, int status, cons
         const QString resultStatus = result.value(QStringLiteral("status")).toString();
         if (resultStatus == QLatin1String("ok")) {
             ++accepted;
-            markAccepted(result, pushed.value(changeKey(entityType, entityId)));
+            const qsizetype index =
+                answeredChange(sentByKey, sent, changeKey(entityType, entityId),
+                               result.value(QStringLiteral("server_id")).toString());
+            markAccepted(result, index < 0 ? QJsonObject() : batch.at(index).toObject());
         } else {
             ++errors;
             qWarning() << "Push result not ok — leaving record pending:" << entityType << entityId
@@ -285,7 +321,7 @@ void SyncEngine::markAccepted(const QJsonObject& result, const QJsonObject& chan
     // row stays pending and goes out again.
     if (!repository || change.isEmpty())
         return;
-    repository->markPushed(result.value(QStringLiteral("entity_id")).toString(),
+    repository->markPushed(change.value(QStringLiteral("entity_id")).toString(),
                            result.value(QStringLiteral("server_id")).toString(),
                            ChangePayload::pushedBookkeeping(change),
                            result.value(QStringLiteral("version")).toInt());

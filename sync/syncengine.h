@@ -18,6 +18,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
 class SyncConflictRepository;
+class SyncWireIdRepository;
 class TransactionRepository;
 
 namespace TovAccount {
@@ -90,7 +91,10 @@ private:
     // Appends up to limit pending rows of the table the push has reached; returns how many.
     int appendPending(int limit, QJsonArray& batch);
     void pushNextBatch();
-    void onPushResult(const QJsonArray& batch, bool ok, int status, const QJsonObject& body);
+    // `batch` holds the changes as this device knows its rows, `sent` as the server does.
+    void onPushResult(const QJsonArray& batch, const QJsonArray& sent, bool ok, int status,
+                      const QJsonObject& body);
+    // Marks the row of `change` (this device's form) as the result says.
     void markAccepted(const QJsonObject& result, const QJsonObject& change);
     void startPull();
     void pullChanges(const QString& cursor);
@@ -111,6 +115,7 @@ private:
     PreferencesRepository* m_preferences;
     ChangeApplier* m_applier;
     SyncConflictRepository* m_conflicts;
+    SyncWireIdRepository* m_wireIds;
 
     QTimer m_autoSyncTimer;
     QTimer m_debounceTimer;

@@ -61,6 +61,24 @@ int usage()
     return 2;
 }
 
+// A text users chose (a display name, a group name), fit for the admin's terminal: control
+// characters as \xHH and the backslash doubled, so a name stored before names were checked
+// cannot move the cursor, retitle the window or hide a line.
+QString shown(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\'))
+            escaped += QStringLiteral("\\\\");
+        else if (c.category() == QChar::Other_Control)
+            escaped += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
 int serve(ServerInstance& server)
 {
     QString error;
@@ -93,12 +111,16 @@ std::optional<User> userByEmail(ServerInstance& server, const QString& text)
 
 int addUser(ServerInstance& server, QStringList arguments)
 {
-    QString displayName;
-    if (!takeName(&arguments, &displayName) || arguments.size() != 1)
+    QString nameText;
+    if (!takeName(&arguments, &nameText) || arguments.size() != 1)
         return usage();
     const auto email = User::normalizedEmail(arguments.first());
     if (!email)
         return fail(QStringLiteral("\"%1\" is not an e-mail address").arg(arguments.first()));
+    const auto displayName = User::normalizedDisplayName(nameText);
+    if (!displayName)
+        return fail(QStringLiteral("a name has at most %1 characters and no control characters")
+                        .arg(User::kMaximumDisplayNameLength));
     QString error;
     const auto password = PasswordPrompt::read(&error);
     if (!password)
@@ -112,7 +134,7 @@ int addUser(ServerInstance& server, QStringList arguments)
     if (!hash)
         return fail(QStringLiteral("cannot hash the password"));
     User user;
-    switch (server.users().create(*email, displayName, *hash, server.clock().now(), &user)) {
+    switch (server.users().create(*email, *displayName, *hash, server.clock().now(), &user)) {
     case UserStore::CreateResult::Created:
         out() << "Created " << user.email << " (" << user.id << ")" << Qt::endl;
         return 0;
@@ -142,7 +164,7 @@ int listUsers(ServerInstance& server)
                      .arg(user.id, -36)
                      .arg(user.status(), -16)
                      .arg(isoTime(user.createdAt), -20)
-                     .arg(user.displayName)
+                     .arg(shown(user.displayName))
               << Qt::endl;
     }
     return 0;
@@ -164,7 +186,7 @@ int createGroup(ServerInstance& server, QStringList arguments)
     const GroupService::Outcome outcome = server.groups().create(owner->id, name, &group);
     if (outcome != GroupService::Outcome::Ok)
         return fail(GroupService::describe(outcome).second);
-    out() << "Created the family group \"" << group.name << "\" (" << group.id << ") owned by "
+    out() << "Created the family group \"" << shown(group.name) << "\" (" << group.id << ") owned by "
           << owner->email << Qt::endl;
     return 0;
 }

@@ -40,6 +40,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QUuid>
@@ -108,12 +109,23 @@ bool ServerInstance::openStorage(QString* error)
 {
     if (m_database)
         return true;
+    const QFileInfo dataDir(m_config.dataDir);
+    const bool existed = dataDir.isDir();
     if (!QDir().mkpath(m_config.dataDir)) {
         *error = QStringLiteral("cannot create the data directory %1").arg(m_config.dataDir);
         return false;
     }
-    QFile::setPermissions(m_config.dataDir,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // A directory the operator made keeps the mode they gave it (a shared one its sticky bit);
+    // one the server makes is for the server's user alone.
+    if (!existed) {
+        QFile::setPermissions(m_config.dataDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner);
+    } else if (dataDir.permissions() & (QFileDevice::WriteGroup | QFileDevice::WriteOther)) {
+        qWarning("The data directory %s can be written by other users than the server's: they "
+                 "could replace the database or the token secret there. Make it writable by "
+                 "the server's user only.",
+                 qPrintable(QDir::toNativeSeparators(m_config.dataDir)));
+    }
     m_database = openDatabase(m_config.database, m_config.dataDir, error);
     if (!m_database)
         return false;
@@ -191,7 +203,7 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
     m_authenticator = std::make_unique<Authenticator>(*m_database, *m_signer, *m_sessions, m_clock);
     m_push = std::make_unique<PushService>(*m_database, *m_rows, *m_shares, *m_feed, *m_audience,
                                            *m_sharing, *m_sequence, m_clock);
-    m_pull = std::make_unique<PullService>(*m_feed, *m_sequence, databaseId);
+    m_pull = std::make_unique<PullService>(*m_feed, *m_rows, *m_sequence, databaseId);
     m_mailer = std::make_unique<InvitationMailer>(m_config.mailCommand);
     m_groups->setMailer(m_mailer.get());
 
@@ -211,7 +223,7 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
             m_devices->noteSync(caller.deviceId, m_clock.now());
     });
     m_releaseRoutes = std::make_unique<ReleaseRoutes>(m_config.releasesDir);
-    m_shareRoutes = std::make_unique<ShareRoutes>(*m_sharing, *m_shares, *m_rows, *m_users,
+    m_shareRoutes = std::make_unique<ShareRoutes>(*m_sharing, *m_shares, *m_rows, *m_feed, *m_users,
                                                   *m_groups, *m_authenticator);
 }
 

@@ -82,6 +82,7 @@ public:
     UserStore& users() { return *m_users; }
     SessionStore& sessions() { return *m_sessions; }
     GroupService& groups() { return *m_groups; }
+    ShareService& sharing() { return *m_sharing; }
     // Gives the database a new identity, so every app's pull cursor starts over (after a
     // backup was restored).
     bool resetCursors();

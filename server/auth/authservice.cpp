@@ -102,6 +102,9 @@ AuthService::Outcome AuthService::signUp(const QString& emailText, const QString
     const auto email = User::normalizedEmail(emailText);
     if (!email)
         return Outcome::InvalidEmail;
+    const auto name = User::normalizedDisplayName(displayName);
+    if (!name)
+        return Outcome::InvalidDisplayName;
     if (!isAcceptablePassword(password))
         return Outcome::WeakPassword;
     const QString signUps = QStringLiteral("signup:") + caller.address;
@@ -113,7 +116,7 @@ AuthService::Outcome AuthService::signUp(const QString& emailText, const QString
     if (!hash)
         return Outcome::Failed;
     User user;
-    switch (m_users.create(*email, displayName.trimmed().left(100), *hash, m_clock.now(), &user)) {
+    switch (m_users.create(*email, *name, *hash, m_clock.now(), &user)) {
     case UserStore::CreateResult::Created:
         break;
     case UserStore::CreateResult::EmailTaken:

@@ -47,6 +47,7 @@ public:
         Throttled,
         EmailTaken,
         InvalidEmail,
+        InvalidDisplayName,
         WeakPassword,
         Failed
     };

@@ -2,6 +2,7 @@
 
 #include "server/auth/clientregistry.h"
 #include "server/auth/pkce.h"
+#include "server/auth/user.h"
 
 #include <QUrlQuery>
 
@@ -215,6 +216,11 @@ HttpResponse LoginRoutes::failure(AuthService::Outcome outcome, qint64 retryAfte
     case AuthService::Outcome::InvalidEmail:
         status = 400;
         form.message = texts(Text::InvalidEmail);
+        break;
+    case AuthService::Outcome::InvalidDisplayName:
+        status = 400;
+        form.message =
+            texts(Text::InvalidDisplayName).arg(User::kMaximumDisplayNameLength);
         break;
     case AuthService::Outcome::WeakPassword:
         status = 400;

@@ -14,8 +14,6 @@ namespace PennibarServer {
 
 namespace {
 
-constexpr int kMaximumNameLength = 100;
-
 // The token endpoint answers failures as OAuth 2.0 does (RFC 6749, section 5.2): an error code
 // for programs and a description for people.
 HttpResponse oauthError(const char* code, const QString& description)
@@ -148,16 +146,13 @@ HttpResponse RealmRoutes::updateUser(const HttpRequest& request, const QString& 
     const auto name = JsonBody::optionalString(*body, QStringLiteral("display_name"));
     if (!name)
         return JsonBody::wrongType(QStringLiteral("display_name"), tr("a string"));
-    const QString displayName = name->trimmed();
-    const bool printable = std::none_of(displayName.cbegin(), displayName.cend(), [](QChar c) {
-        return c.category() == QChar::Other_Control;
-    });
-    if (displayName.size() > kMaximumNameLength || !printable)
+    const auto displayName = User::normalizedDisplayName(*name);
+    if (!displayName)
         return HttpResponse::error(
             400, tr("A display name has at most %1 characters and no control characters.")
-                     .arg(kMaximumNameLength));
+                     .arg(User::kMaximumDisplayNameLength));
     if (body->contains(QStringLiteral("display_name")) &&
-        !m_users.setDisplayName(userId, displayName))
+        !m_users.setDisplayName(userId, *displayName))
         return HttpResponse::serverError();
     return currentUser(userId);
 }

@@ -34,6 +34,7 @@ public:
         Disabled,
         EmailTaken,
         InvalidEmail,
+        InvalidDisplayName, // %1: the most characters a name may have
         WeakPassword,
         ServerFailure,
     };

@@ -2,6 +2,8 @@
 
 #include "server/core/isotime.h"
 
+#include <algorithm>
+
 namespace PennibarServer {
 
 QString User::status() const
@@ -38,6 +40,17 @@ std::optional<QString> User::normalizedEmail(const QString& text)
             return std::nullopt;
     }
     return email;
+}
+
+std::optional<QString> User::normalizedDisplayName(const QString& text)
+{
+    const QString name = text.trimmed();
+    const bool printable = std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control;
+    });
+    if (name.size() > kMaximumDisplayNameLength || !printable)
+        return std::nullopt;
+    return name;
 }
 
 } // namespace PennibarServer

@@ -27,6 +27,12 @@ struct User
     // The address in the stored form (trimmed, lower case), or nothing when it is no e-mail
     // address at all.
     static std::optional<QString> normalizedEmail(const QString& text);
+
+    static constexpr int kMaximumDisplayNameLength = 100;
+    // The display name in the stored form (trimmed), or nothing when it is longer than
+    // kMaximumDisplayNameLength or holds a control character: a name reaches other members'
+    // screens and the admin's terminal. The one rule for sign-up, the app and the command line.
+    static std::optional<QString> normalizedDisplayName(const QString& text);
 };
 
 } // namespace PennibarServer

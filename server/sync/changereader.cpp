@@ -141,6 +141,9 @@ std::optional<SyncChange> ChangeReader::read(const QJsonObject& object, qint64 n
 
     change.serverIdHint = change.payload.value(QStringLiteral("server_id")).toString();
     change.payload.remove(QStringLiteral("server_id"));
+    // Which account the row belongs to is the server's to tell; the hint only picks one.
+    change.accountServerIdHint =
+        change.payload.take(QStringLiteral("account_server_id")).toString();
     change.payload.remove(QStringLiteral("version"));
     change.payload.remove(QStringLiteral("id"));
     // Only the server says that a row was taken away from a user (a pulled record's

@@ -3,6 +3,7 @@
 #include "server/sync/changesequence.h"
 #include "server/sync/entityschema.h"
 #include "server/sync/synccursor.h"
+#include "server/sync/syncrowstore.h"
 
 #include <QJsonArray>
 #include <QSet>
@@ -55,8 +56,9 @@ QJsonObject withdrawn(QJsonObject tombstone)
 
 } // namespace
 
-PullService::PullService(SyncFeed& feed, ChangeSequence& sequence, QString databaseId)
-    : m_feed(feed), m_sequence(sequence), m_databaseId(std::move(databaseId))
+PullService::PullService(SyncFeed& feed, SyncRowStore& rows, ChangeSequence& sequence,
+                         QString databaseId)
+    : m_feed(feed), m_rows(rows), m_sequence(sequence), m_databaseId(std::move(databaseId))
 {
 }
 
@@ -90,19 +92,30 @@ PullService::Outcome PullService::pull(const QString& userId, const QString& cur
     if (!later)
         return Outcome::Failed;
 
+    const QList<SyncFeed::Entry> sent = *entries + *later;
+    QStringList types;
+    QList<QJsonObject> records;
+    QList<const SyncRow*> rows; // null for a withdrawn row
+    for (const SyncFeed::Entry& entry : sent) {
+        if (entry.gone) {
+            types.append(entry.tombstoneType);
+            records.append(withdrawn(entry.tombstone));
+            rows.append(nullptr);
+        } else if (entry.row) {
+            types.append(entry.row->schema->type());
+            records.append(entry.row->record());
+            rows.append(&*entry.row);
+        }
+    }
+    if (!markAmbiguous(userId, rows, records))
+        return Outcome::Failed;
     QHash<QString, QJsonArray> arrays;
     QList<QJsonObject> categories;
-    auto add = [&](const QString& type, const QJsonObject& record) {
-        if (type == kCategory)
-            categories.append(record);
-        else if (const EntitySchema* schema = EntitySchema::find(type))
-            arrays[schema->pullKey()].append(record);
-    };
-    for (const SyncFeed::Entry& entry : *entries + *later) {
-        if (entry.gone)
-            add(entry.tombstoneType, withdrawn(entry.tombstone));
-        else if (entry.row)
-            add(entry.row->schema->type(), entry.row->record());
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (types.at(i) == kCategory)
+            categories.append(records.at(i));
+        else if (const EntitySchema* schema = EntitySchema::find(types.at(i)))
+            arrays[schema->pullKey()].append(records.at(i));
     }
     *page = QJsonObject();
     for (const EntitySchema& schema : EntitySchema::all())
@@ -118,6 +131,49 @@ PullService::Outcome PullService::pull(const QString& userId, const QString& cur
                      QJsonObject{{QStringLiteral("category_count"), *count}});
     }
     return Outcome::Ok;
+}
+
+bool PullService::markAmbiguous(const QString& userId, const QList<const SyncRow*>& rows,
+                                QList<QJsonObject>& records)
+{
+    QHash<QString, QStringList> clientIds; // per type
+    for (const SyncRow* row : rows) {
+        if (!row || row->schema->isCategory())
+            continue;
+        clientIds[row->schema->type()].append(row->clientId);
+        if (!row->schema->isAccount())
+            clientIds[kAccount].append(row->accountId);
+    }
+    QHash<QString, QSet<QString>> ambiguous; // per type
+    for (auto it = clientIds.begin(); it != clientIds.end(); ++it) {
+        it->removeDuplicates();
+        const auto found = m_feed.ambiguousClientIds(userId, it.key(), *it);
+        if (!found)
+            return false;
+        ambiguous.insert(it.key(), QSet<QString>(found->cbegin(), found->cend()));
+    }
+    const QSet<QString>& ambiguousAccounts = ambiguous[kAccount];
+    QHash<QString, QString> accountServerIds; // owner/account → server id
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const SyncRow* row = rows.at(i);
+        if (!row || row->schema->isCategory())
+            continue;
+        if (ambiguous.value(row->schema->type()).contains(row->clientId))
+            records[i].insert(QStringLiteral("ambiguous_client_id"), true);
+        if (row->schema->isAccount() || !ambiguousAccounts.contains(row->accountId))
+            continue;
+        const QString key = row->ownerId + QLatin1Char('/') + row->accountId;
+        if (!accountServerIds.contains(key)) {
+            const SyncRowStore::Lookup account =
+                m_rows.find(row->ownerId, kAccount, row->accountId);
+            if (!account.ok)
+                return false;
+            accountServerIds.insert(key, account.row ? account.row->serverId : QString());
+        }
+        if (const QString serverId = accountServerIds.value(key); !serverId.isEmpty())
+            records[i].insert(QStringLiteral("account_server_id"), serverId);
+    }
+    return true;
 }
 
 std::optional<QList<SyncFeed::Entry>>

@@ -95,7 +95,9 @@ std::optional<QString> PushService::sharingOwner(const QString& userId, const QS
 void PushService::forgetSharesOfBatch()
 {
     m_sharingOwners.clear();
+    m_grantees.clear();
     m_borrowedAccounts.clear();
+    m_categoriesInUse.clear();
 }
 
 std::optional<bool> PushService::isBorrowed(const QString& userId, const QString& accountId)
@@ -116,13 +118,44 @@ std::optional<bool> PushService::isBorrowed(const QString& userId, const QString
     return borrowed;
 }
 
+std::optional<QStringList> PushService::granteesOf(const QString& ownerId, const QString& accountId)
+{
+    const QString key = ownerId + QLatin1Char('/') + accountId;
+    if (const auto cached = m_grantees.constFind(key); cached != m_grantees.cend())
+        return *cached;
+    const auto grantees = m_shares.grantees(ownerId, accountId);
+    if (grantees)
+        m_grantees.insert(key, *grantees);
+    return grantees;
+}
+
 std::optional<bool> PushService::isSharedWith(const QString& userId, const QString& ownerId,
                                               const QString& accountId)
 {
-    const auto owner = sharingOwner(userId, accountId);
-    if (!owner)
+    const auto grantees = granteesOf(ownerId, accountId);
+    if (!grantees)
         return std::nullopt;
-    return *owner == ownerId;
+    return grantees->contains(userId);
+}
+
+std::optional<QString> PushService::ownerForNewRow(const QString& userId, const SyncChange& change)
+{
+    if (!change.accountServerIdHint.isEmpty()) {
+        const SyncRowStore::Lookup named = m_rows.byServerId(change.accountServerIdHint);
+        if (!named.ok)
+            return std::nullopt;
+        const std::optional<SyncRow>& account = named.row;
+        if (account && account->schema->isAccount() && account->clientId == change.accountId) {
+            if (account->ownerId == userId)
+                return QString();
+            const auto shared = isSharedWith(userId, account->ownerId, change.accountId);
+            if (!shared)
+                return std::nullopt;
+            if (*shared)
+                return account->ownerId;
+        }
+    }
+    return sharingOwner(userId, change.accountId);
 }
 
 std::optional<PushService::Target> PushService::resolve(const QString& userId,
@@ -132,8 +165,8 @@ std::optional<PushService::Target> PushService::resolve(const QString& userId,
     const SyncRowStore::Lookup own = m_rows.find(userId, type, change.clientId);
     if (!own.ok)
         return std::nullopt;
-    // Categories always live in the pusher's own data; so does anything the pusher has.
-    if (own.row || change.schema->isCategory())
+    // Categories always live in the pusher's own data.
+    if (change.schema->isCategory())
         return Target::to(own.row, userId);
 
     Target target = Target::to(std::nullopt, userId);
@@ -155,21 +188,28 @@ std::optional<PushService::Target> PushService::resolve(const QString& userId,
         return target;
     };
 
+    // The row the app names by its server id first: the pusher may own a row with the same
+    // client id as one shared with them (left by a server that shared such rows).
     if (!change.serverIdHint.isEmpty()) {
         const SyncRowStore::Lookup hinted = m_rows.byServerId(change.serverIdHint);
         if (!hinted.ok)
             return std::nullopt;
         if (hinted.row && hinted.row->schema == change.schema &&
             hinted.row->clientId == change.clientId) {
+            if (hinted.row->ownerId == userId)
+                return Target::to(hinted.row, userId);
             const auto ok = reachable(*hinted.row);
             if (!ok)
                 return std::nullopt;
-            if (!*ok)
+            if (*ok)
+                return Target::to(hinted.row, hinted.row->ownerId);
+            if (!own.row)
                 return refuseUnreachable();
-            return Target::to(hinted.row, hinted.row->ownerId);
         }
     }
-    const auto owner = sharingOwner(userId, change.accountId);
+    if (own.row)
+        return Target::to(own.row, userId);
+    const auto owner = ownerForNewRow(userId, change);
     if (!owner)
         return std::nullopt;
     if (owner->isEmpty()) {
@@ -185,27 +225,94 @@ std::optional<PushService::Target> PushService::resolve(const QString& userId,
             target.refusal = tr("The account was shared with you and no longer is; its rows "
                                 "stay its owner's.");
         }
-        return target;
-    }
-    const SyncRowStore::Lookup shared = m_rows.find(*owner, type, change.clientId);
-    if (!shared.ok)
-        return std::nullopt;
-    if (shared.row) {
-        const auto ok = reachable(*shared.row);
-        if (!ok)
+    } else {
+        const SyncRowStore::Lookup shared = m_rows.find(*owner, type, change.clientId);
+        if (!shared.ok)
             return std::nullopt;
-        if (!*ok)
-            return refuseUnreachable();
+        if (shared.row) {
+            const auto ok = reachable(*shared.row);
+            if (!ok)
+                return std::nullopt;
+            if (!*ok)
+                return refuseUnreachable();
+        }
+        target = Target::to(shared.row, *owner);
     }
-    return Target::to(shared.row, *owner);
+    if (target.row || target.ignore || !target.refusal.isEmpty() || change.isDelete)
+        return target;
+    // A new row. The app keeps one row per type and id: one of these the pusher is shown by
+    // somebody else already would meet this one on their devices.
+    const auto taken = m_feed.showsRowNotOwnedBy(userId, type, change.clientId, target.ownerId);
+    if (!taken)
+        return std::nullopt;
+    if (*taken) {
+        target.refusalStatus = QStringLiteral("forbidden");
+        target.refusal = tr("A row with this id is shared with you already; another one cannot "
+                            "be stored beside it.");
+    }
+    return target;
 }
 
-std::optional<bool> PushService::sharedFlag(const QString& ownerId, const QString& accountId)
+std::optional<QSet<QString>> PushService::categoriesInUse(const QString& ownerId,
+                                                          const QString& accountId,
+                                                          const QStringList& sources)
 {
-    const auto grantees = m_shares.grantees(ownerId, accountId);
+    const QString key = ownerId + QLatin1Char('/') + accountId;
+    if (const auto cached = m_categoriesInUse.constFind(key); cached != m_categoriesInUse.cend())
+        return *cached;
+    const auto referenced = m_rows.categoryReferences(ownerId, accountId);
+    if (!referenced)
+        return std::nullopt;
+    // The parents come along with the categories, from whoever has them.
+    QSet<QString> inUse;
+    QStringList next = *referenced;
+    while (!next.isEmpty()) {
+        QStringList added;
+        for (const QString& id : std::as_const(next)) {
+            if (!inUse.contains(id)) {
+                inUse.insert(id);
+                added.append(id);
+            }
+        }
+        next.clear();
+        for (const QString& source : sources) {
+            const auto categories = m_rows.categories(source, added);
+            if (!categories)
+                return std::nullopt;
+            for (const SyncRow& category : *categories)
+                next.append(category.categoryIds);
+        }
+    }
+    m_categoriesInUse.insert(key, inUse);
+    return inUse;
+}
+
+std::optional<QString> PushService::unusableCategory(const QString& userId,
+                                                     const SyncChange& change, const Target& target)
+{
+    if (!change.schema->isAccountBound() || change.isDelete || change.categoryIds.isEmpty())
+        return QString();
+    const auto grantees = granteesOf(target.ownerId, change.accountId);
     if (!grantees)
         return std::nullopt;
-    return !grantees->isEmpty();
+    if (grantees->isEmpty() && target.ownerId == userId)
+        return QString(); // not shared: nobody receives the categories it uses
+    for (const QString& id : change.categoryIds) {
+        if (target.row && target.row->categoryIds.contains(id))
+            continue; // the row used it before
+        const SyncRowStore::Lookup own = m_rows.find(userId, QStringLiteral("category"), id);
+        if (!own.ok)
+            return std::nullopt;
+        if (own.row && !own.row->deleted)
+            continue;
+        const auto inUse =
+            categoriesInUse(target.ownerId, change.accountId, QStringList{target.ownerId} + *grantees);
+        if (!inUse)
+            return std::nullopt;
+        if (!inUse->contains(id))
+            return id;
+    }
+    return QString();
 }
 
 std::optional<QJsonObject> PushService::apply(const QString& userId, const QJsonObject& object,
@@ -222,6 +329,14 @@ std::optional<QJsonObject> PushService::apply(const QString& userId, const QJson
         return result(object, target->refusalStatus, {}, target->refusal);
     if (target->ignore)
         return result(object, QStringLiteral("ok"), {}, {});
+    const auto category = unusableCategory(userId, *change, *target);
+    if (!category)
+        return std::nullopt;
+    if (!category->isEmpty())
+        return result(object, QStringLiteral("forbidden"), {},
+                      tr("The row is booked to a category \"%1\" that is neither yours nor "
+                         "used in the shared account already.")
+                          .arg(*category));
     return store(userId, *change, *target, seq);
 }
 
@@ -276,10 +391,10 @@ std::optional<QJsonObject> PushService::store(const QString& userId, const SyncC
     row.updatedAt = m_clock.now();
     if (row.schema->isAccount()) {
         // Whether an account is shared is the server's knowledge, not the app's.
-        const auto shared = sharedFlag(row.ownerId, row.clientId);
-        if (!shared)
+        const auto grantees = granteesOf(row.ownerId, row.clientId);
+        if (!grantees)
             return std::nullopt;
-        row.payload.insert(QStringLiteral("is_shared"), *shared);
+        row.payload.insert(QStringLiteral("is_shared"), !grantees->isEmpty());
     }
     const bool stored = isNew ? m_rows.insert(&row) : m_rows.update(row);
     if (!stored || !m_audience.publish(row, seq, isNew))

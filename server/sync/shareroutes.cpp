@@ -5,8 +5,10 @@
 #include "server/auth/userstore.h"
 #include "server/core/isotime.h"
 #include "server/http/jsonbody.h"
+#include "server/sync/entityschema.h"
 #include "server/sync/shareservice.h"
 #include "server/sync/sharestore.h"
+#include "server/sync/syncfeed.h"
 #include "server/sync/syncrowstore.h"
 
 #include <QJsonArray>
@@ -18,6 +20,11 @@ namespace {
 HttpResponse notFound()
 {
     return HttpResponse::error(404, ShareRoutes::tr("No such account."));
+}
+
+QString namedServerId(const HttpRequest& request)
+{
+    return request.query().queryItemValue(QStringLiteral("server_id"), QUrl::FullyDecoded);
 }
 
 QJsonObject member(const User& user, const QString& role, const QString& since)
@@ -32,18 +39,19 @@ QJsonObject member(const User& user, const QString& role, const QString& since)
 } // namespace
 
 ShareRoutes::ShareRoutes(ShareService& sharing, ShareStore& shares, SyncRowStore& rows,
-                         UserStore& users, GroupService& groups, Authenticator& authenticator)
-    : m_sharing(sharing), m_shares(shares), m_rows(rows), m_users(users), m_groups(groups),
-      m_authenticator(authenticator)
+                         SyncFeed& feed, UserStore& users, GroupService& groups,
+                         Authenticator& authenticator)
+    : m_sharing(sharing), m_shares(shares), m_rows(rows), m_feed(feed), m_users(users),
+      m_groups(groups), m_authenticator(authenticator)
 {
 }
 
 void ShareRoutes::addTo(Router& router)
 {
     router.add("GET", QStringLiteral("/accounts/{}/members"),
-               m_authenticator.guard([this](const HttpRequest&, const AuthContext& caller,
+               m_authenticator.guard([this](const HttpRequest& request, const AuthContext& caller,
                                             const QStringList& captures) {
-                   return members(caller.userId, captures.at(0));
+                   return members(request, caller.userId, captures.at(0));
                }));
     router.add("POST", QStringLiteral("/accounts/{}/share"),
                m_authenticator.guard([this](const HttpRequest& request, const AuthContext& caller,
@@ -51,25 +59,49 @@ void ShareRoutes::addTo(Router& router)
                    return share(request, caller.userId, captures.at(0));
                }));
     router.add("DELETE", QStringLiteral("/accounts/{}/share/{}"),
-               m_authenticator.guard([this](const HttpRequest&, const AuthContext& caller,
+               m_authenticator.guard([this](const HttpRequest& request, const AuthContext& caller,
                                             const QStringList& captures) {
-                   return unshare(caller.userId, captures.at(0), captures.at(1));
+                   return unshare(request, caller.userId, captures.at(0), captures.at(1));
                }));
 }
 
-std::optional<QString> ShareRoutes::ownerFor(const QString& callerId, const QString& accountId)
+std::optional<QString> ShareRoutes::ownerOfNamed(const QString& callerId, const QString& accountId,
+                                                 const QString& serverId)
 {
-    const SyncRowStore::Lookup own = m_rows.find(callerId, QStringLiteral("account"), accountId);
-    if (!own.ok)
+    const SyncRowStore::Lookup named = m_rows.byServerId(serverId);
+    if (!named.ok)
         return std::nullopt;
-    if (own.row && !own.row->deleted)
+    const std::optional<SyncRow>& account = named.row;
+    if (!account || !account->schema->isAccount() || account->clientId != accountId ||
+        account->deleted)
+        return QString();
+    if (account->ownerId == callerId)
         return callerId;
-    return m_shares.ownerSharingWith(callerId, accountId);
+    const auto grantees = m_shares.grantees(account->ownerId, accountId);
+    if (!grantees)
+        return std::nullopt;
+    return grantees->contains(callerId) ? account->ownerId : QString();
 }
 
-HttpResponse ShareRoutes::members(const QString& callerId, const QString& accountId)
+std::optional<QString> ShareRoutes::ownerFor(const QString& callerId, const QString& accountId,
+                                             const QString& serverId, Unnamed unnamed)
 {
-    const auto ownerId = ownerFor(callerId, accountId);
+    if (!serverId.isEmpty())
+        return ownerOfNamed(callerId, accountId, serverId);
+    const SyncRowStore::Lookup own = m_rows.find(callerId, QStringLiteral("account"), accountId);
+    const auto sharing = m_shares.ownerSharingWith(callerId, accountId);
+    if (!own.ok || !sharing)
+        return std::nullopt;
+    const bool hasOwn = own.row && !own.row->deleted;
+    if (hasOwn && (unnamed == Unnamed::OwnFirst || sharing->isEmpty()))
+        return callerId;
+    return sharing;
+}
+
+HttpResponse ShareRoutes::members(const HttpRequest& request, const QString& callerId,
+                                  const QString& accountId)
+{
+    const auto ownerId = ownerFor(callerId, accountId, namedServerId(request), Unnamed::OwnFirst);
     if (!ownerId)
         return HttpResponse::serverError();
     if (ownerId->isEmpty())
@@ -92,7 +124,7 @@ HttpResponse ShareRoutes::members(const QString& callerId, const QString& accoun
 HttpResponse ShareRoutes::share(const HttpRequest& request, const QString& callerId,
                                 const QString& accountId)
 {
-    const auto ownerId = ownerFor(callerId, accountId);
+    const auto ownerId = ownerFor(callerId, accountId, namedServerId(request), Unnamed::OwnFirst);
     if (!ownerId)
         return HttpResponse::serverError();
     if (ownerId->isEmpty())
@@ -124,15 +156,25 @@ HttpResponse ShareRoutes::share(const HttpRequest& request, const QString& calle
     // Whether somebody outside the group has an account here is not this caller's business.
     if (!grantee || grantee->id == callerId || !m_groups.inSameGroup(callerId, grantee->id))
         return HttpResponse::error(400, tr("That person is not a member of your family group."));
+    // The app keeps one row per type and id: the grantee's own row and the owner's would meet.
+    const auto collides = m_feed.holdsIdsOfAccount(grantee->id, callerId, accountId);
+    if (!collides)
+        return HttpResponse::serverError();
+    if (*collides)
+        return HttpResponse::error(409, tr("That person already has an account or entries with "
+                                           "the same ids as this one (a copy restored from a "
+                                           "backup, perhaps), so it cannot be shared with them."));
     if (!m_sharing.share(callerId, accountId, grantee->id, QStringLiteral("member")))
         return HttpResponse::serverError();
     return HttpResponse::ok(member(*grantee, QStringLiteral("member"), QString()));
 }
 
-HttpResponse ShareRoutes::unshare(const QString& callerId, const QString& accountId,
-                                  const QString& userId)
+HttpResponse ShareRoutes::unshare(const HttpRequest& request, const QString& callerId,
+                                  const QString& accountId, const QString& userId)
 {
-    const auto ownerId = ownerFor(callerId, accountId);
+    // A member taking their own access away means a share, not an account of their own.
+    const auto ownerId = ownerFor(callerId, accountId, namedServerId(request),
+                                  userId == callerId ? Unnamed::SharedFirst : Unnamed::OwnFirst);
     if (!ownerId)
         return HttpResponse::serverError();
     if (ownerId->isEmpty())

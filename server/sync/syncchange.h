@@ -17,8 +17,11 @@ struct SyncChange
     bool isDelete = false;
     qint64 version = 0;
     QJsonObject payload;
-    QString serverIdHint;    // the "server_id" the app holds for the row, if any
-    QString accountId;       // for account-bound types: the account the row belongs to
+    QString serverIdHint; // the "server_id" the app holds for the row, if any
+    QString accountId;    // for account-bound types: the account the row belongs to
+    // The "account_server_id" the app sends for the account it means, when it sees two with
+    // the account's client id (its own and one shared with it).
+    QString accountServerIdHint;
     QStringList categoryIds; // the categories the row refers to (a category: its parent)
 };
 

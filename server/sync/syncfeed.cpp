@@ -88,6 +88,65 @@ std::optional<bool> SyncFeed::showsRow(const QString& userId, const QString& row
     return !rows->isEmpty() && rows->first().at(0).toInt() == 0;
 }
 
+std::optional<bool> SyncFeed::showsRowNotOwnedBy(const QString& userId, const QString& entityType,
+                                                 const QString& clientId, const QString& ownerId)
+{
+    const auto rows = m_database.select(
+        QStringLiteral("SELECT 1 FROM %1 WHERE r.entity_type = ? AND r.client_id = ? AND "
+                       "r.owner_id <> ? AND f.row_id = r.server_id AND f.user_id = ? AND f.gone = "
+                       "0 LIMIT 1")
+            .arg(kRowsFirst),
+        {entityType, clientId, ownerId, userId});
+    if (!rows)
+        return std::nullopt;
+    return !rows->isEmpty();
+}
+
+std::optional<bool> SyncFeed::holdsIdsOfAccount(const QString& userId, const QString& ownerId,
+                                                const QString& accountId)
+{
+    // The account's rows through the owner's index, then the rows of other owners with each
+    // id through theirs, then the user's entry for each.
+    const auto rows = m_database.select(
+        QStringLiteral(
+            "SELECT 1 FROM sync_rows o CROSS JOIN sync_rows r WHERE o.owner_id = ? AND "
+            "o.account_id = ? AND o.deleted = 0 AND r.entity_type = o.entity_type AND "
+            "r.client_id = o.client_id AND r.owner_id <> o.owner_id AND (r.owner_id = ? OR "
+            "EXISTS (SELECT 1 FROM sync_feed f WHERE f.user_id = ? AND f.row_id = r.server_id "
+            "AND f.gone = 0)) LIMIT 1"),
+        {ownerId, accountId, userId, userId});
+    if (!rows)
+        return std::nullopt;
+    return !rows->isEmpty();
+}
+
+std::optional<QStringList> SyncFeed::ambiguousClientIds(const QString& userId,
+                                                        const QString& entityType,
+                                                        const QStringList& clientIds)
+{
+    QStringList ambiguous;
+    // In slices, so that no statement binds more values than a database takes.
+    constexpr qsizetype kSlice = 200;
+    for (qsizetype start = 0; start < clientIds.size(); start += kSlice) {
+        const QStringList slice = clientIds.mid(start, kSlice);
+        QVariantList arguments{entityType};
+        for (const QString& id : slice)
+            arguments.append(id);
+        arguments.append(userId);
+        const auto rows = m_database.select(
+            QStringLiteral("SELECT r.client_id FROM %1 WHERE r.entity_type = ? AND r.client_id "
+                           "IN (%2) AND f.row_id = r.server_id AND f.user_id = ? AND f.gone = 0 "
+                           "GROUP BY r.client_id HAVING COUNT(*) > 1")
+                .arg(kRowsFirst, QStringList(slice.size(), QStringLiteral("?")).join(u',')),
+            arguments);
+        if (!rows)
+            return std::nullopt;
+        for (const SqlRow& row : *rows)
+            ambiguous.append(row.at(0).toString());
+    }
+    return ambiguous;
+}
+
 std::optional<QList<SyncFeed::Entry>> SyncFeed::entries(const QString& from, const QString& where,
                                                         const QVariantList& arguments,
                                                         const QString& tail)

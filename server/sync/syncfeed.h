@@ -44,6 +44,17 @@ public:
     std::optional<bool> heldAccountOfOthers(const QString& userId, const QString& accountId);
     // Whether the user's feed shows that row, and not as gone.
     std::optional<bool> showsRow(const QString& userId, const QString& rowId);
+    // Whether the user's feed shows a row of that type and client id that `ownerId` does not
+    // own. The app keeps one row per type and client id, so a second one would meet it there.
+    std::optional<bool> showsRowNotOwnedBy(const QString& userId, const QString& entityType,
+                                           const QString& clientId, const QString& ownerId);
+    // Whether the user owns, or is shown by somebody else, a row of the same type and client id
+    // as one of `ownerId`'s live rows of that account (the account itself included).
+    std::optional<bool> holdsIdsOfAccount(const QString& userId, const QString& ownerId,
+                                          const QString& accountId);
+    // Those of the client ids under which the user's feed shows more than one row of the type.
+    std::optional<QStringList> ambiguousClientIds(const QString& userId, const QString& entityType,
+                                                  const QStringList& clientIds);
     // The user's entries after `after`, in order, at most `limit`.
     std::optional<QList<Entry>> page(const QString& userId, const FeedPosition& after, int limit);
     // Live entries after `after` for rows of that type with these client ids (rows a page refers

@@ -93,10 +93,24 @@ std::optional<QList<SyncRow>> SyncRowStore::rowsOfAccount(const QString& ownerId
 
 std::optional<QStringList> SyncRowStore::categoryReferences(const QString& ownerId)
 {
+    return referencedCategories(QStringLiteral("owner_id = ?"), {ownerId});
+}
+
+std::optional<QStringList> SyncRowStore::categoryReferences(const QString& ownerId,
+                                                            const QString& accountId)
+{
+    return referencedCategories(QStringLiteral("owner_id = ? AND account_id = ?"),
+                                {ownerId, accountId});
+}
+
+std::optional<QStringList> SyncRowStore::referencedCategories(const QString& where,
+                                                              const QVariantList& arguments)
+{
     const auto rows = m_database.select(QStringLiteral("SELECT DISTINCT category_ids FROM "
-                                                       "sync_rows WHERE owner_id = ? AND deleted "
-                                                       "= 0 AND category_ids <> ''"),
-                                        {ownerId});
+                                                       "sync_rows WHERE %1 AND deleted = 0 AND "
+                                                       "category_ids <> ''")
+                                            .arg(where),
+                                        arguments);
     if (!rows)
         return std::nullopt;
     QStringList ids;

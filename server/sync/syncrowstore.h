@@ -31,6 +31,9 @@ public:
     std::optional<QList<SyncRow>> rowsOfAccount(const QString& ownerId, const QString& accountId);
     // Every category id the owner's live rows refer to.
     std::optional<QStringList> categoryReferences(const QString& ownerId);
+    // Every category id the live rows of the owner's account refer to.
+    std::optional<QStringList> categoryReferences(const QString& ownerId,
+                                                  const QString& accountId);
     // The owner's categories with these client ids.
     std::optional<QList<SyncRow>> categories(const QString& ownerId, const QStringList& clientIds);
 
@@ -46,6 +49,8 @@ public:
 
 private:
     std::optional<QList<SyncRow>> select(const QString& where, const QVariantList& arguments);
+    std::optional<QStringList> referencedCategories(const QString& where,
+                                                    const QVariantList& arguments);
 
     Database& m_database;
 };

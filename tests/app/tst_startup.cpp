@@ -126,8 +126,8 @@ void TestStartup::newDataDirectoryGetsMigratedDatabase()
         QVERIFY(db.open());
         QSqlQuery query(QStringLiteral("SELECT COUNT(*), MAX(version) FROM schema_version"), db);
         QVERIFY(query.next());
-        QCOMPARE(query.value(0).toInt(), 8);
-        QCOMPARE(query.value(1).toInt(), 8);
+        QCOMPARE(query.value(0).toInt(), 9);
+        QCOMPARE(query.value(1).toInt(), 9);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
 }

@@ -65,7 +65,7 @@ void TestMigrations::emptyFileGetsEveryMigrationInOrder()
     QVERIFY(bare.database.runMigrations());
 
     QCOMPARE(failed.count(), 0);
-    const QList<int> versions = {1, 2, 3, 4, 5, 6, 7, 8};
+    const QList<int> versions = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     const QStringList names = {QStringLiteral("initial"),
                                QStringLiteral("recon_sync"),
                                QStringLiteral("recurring_lead_days"),
@@ -73,7 +73,8 @@ void TestMigrations::emptyFileGetsEveryMigrationInOrder()
                                QStringLiteral("sync_indexes"),
                                QStringLiteral("account_balance_index"),
                                QStringLiteral("uncleared_amount_index"),
-                               QStringLiteral("sync_conflicts")};
+                               QStringLiteral("sync_conflicts"),
+                               QStringLiteral("sync_wire_ids")};
     QCOMPARE(applied.count(), versions.size());
     for (int i = 0; i < versions.size(); ++i) {
         QCOMPARE(applied.at(i).at(0).toInt(), versions.at(i));
@@ -107,7 +108,8 @@ void TestMigrations::upToDateFileReadsNoScript()
         {5, QStringLiteral("sync_indexes"), QStringLiteral("/nonexistent/5.sql")},
         {6, QStringLiteral("account_balance_index"), QStringLiteral("/nonexistent/6.sql")},
         {7, QStringLiteral("uncleared_amount_index"), QStringLiteral("/nonexistent/7.sql")},
-        {8, QStringLiteral("sync_conflicts"), QStringLiteral("/nonexistent/8.sql")}};
+        {8, QStringLiteral("sync_conflicts"), QStringLiteral("/nonexistent/8.sql")},
+        {9, QStringLiteral("sync_wire_ids"), QStringLiteral("/nonexistent/9.sql")}};
     QSignalSpy applied(&bare.database, &Database::migrationApplied);
     QSignalSpy failed(&bare.database, &Database::migrationError);
     QVERIFY(bare.database.runMigrations(missing));

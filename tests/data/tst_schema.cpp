@@ -165,6 +165,10 @@ void TestSchema::tables_data()
                                            "entity_id TEXT 1 - 0",   "local_change TEXT 1 - 0",
                                            "description TEXT 1 - 0", "replaced_at TEXT 1 - 0"}
         << QStringList{};
+    QTest::newRow("sync_wire_ids")
+        << "sync_wire_ids" << QStringList{"entity_type TEXT 1 - 1", "local_id TEXT 1 - 2",
+                                          "server_id TEXT 1 - 0", "client_id TEXT 1 - 0"}
+        << QStringList{};
     QTest::newRow("preferences") << "preferences"
                                  << QStringList{"key TEXT 0 - 1", "value TEXT 0 - 0"}
                                  << QStringList{};

@@ -63,6 +63,8 @@ private slots:
     void displayNameUpdate_data();
     void displayNameUpdate();
     void signUpWhenAllowed();
+    void aDisplayNameIsCheckedAlikeAtSignUpAndLater_data();
+    void aDisplayNameIsCheckedAlikeAtSignUpAndLater();
 
 private:
     std::unique_ptr<TestServer> m_server;
@@ -831,6 +833,51 @@ void TestServerAuth::signUpWhenAllowed()
                  .signUp(QStringLiteral("x@example.org"), QStringLiteral("short"), QString())
                  .formReply.status,
              400);
+}
+
+void TestServerAuth::aDisplayNameIsCheckedAlikeAtSignUpAndLater_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stored"); // empty: refused
+
+    QTest::newRow("plain") << "Newton" << "Newton";
+    QTest::newRow("trimmed") << "  Newton  " << "Newton";
+    QTest::newRow("100 characters") << QString(100, u'n') << QString(100, u'n');
+    QTest::newRow("101 characters") << QString(101, u'n') << QString();
+    QTest::newRow("a bell") << QStringLiteral("New\aton") << QString();
+    QTest::newRow("a terminal escape") << QStringLiteral("\x1b[2JNewton") << QString();
+    QTest::newRow("a C1 control") << QStringLiteral("New") + QChar(0x9b) + "ton" << QString();
+}
+
+// Whether a display name comes with the sign-up form or later from the app, one rule decides
+// what is stored: nothing that would reach other people's screens or an admin's terminal as a
+// control character.
+void TestServerAuth::aDisplayNameIsCheckedAlikeAtSignUpAndLater()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, stored);
+    TestServer open({{QStringLiteral("allow_signup"), QStringLiteral("true")}});
+    const HttpClient client = open.client();
+    const auto signUp =
+        BrowserSignIn(client).signUp(QStringLiteral("new@example.org"), QStringLiteral("password1"), name);
+    const auto user = open.instance().users().byEmail(QStringLiteral("new@example.org"));
+    if (stored.isEmpty()) {
+        QCOMPARE(signUp.formReply.status, 400);
+        QVERIFY(signUp.formReply.body.contains("control characters"));
+        QVERIFY(!user);
+    } else {
+        QVERIFY2(!signUp.accessToken.isEmpty(), signUp.formReply.body.constData());
+        QCOMPARE(user->displayName, stored);
+    }
+
+    const HttpClient app = m_server->signedIn(QStringLiteral("ann@example.org"));
+    QVERIFY(m_server->instance().users().setDisplayName(m_annId, QStringLiteral("Ann")));
+    const auto patched = app.raw("PATCH", kRealm + QStringLiteral("/users/me"),
+                                 QJsonDocument(QJsonObject{{QStringLiteral("display_name"), name}})
+                                     .toJson(QJsonDocument::Compact));
+    QCOMPARE(patched.status, stored.isEmpty() ? 400 : 200);
+    QCOMPARE(m_server->instance().users().byId(m_annId)->displayName,
+             stored.isEmpty() ? QStringLiteral("Ann") : stored);
 }
 
 QTEST_GUILESS_MAIN(TestServerAuth)

@@ -1,7 +1,15 @@
+#include "server/app/serverinstance.h"
+#include "server/auth/userstore.h"
+#include "server/storage/database.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // The pennibar-server program as an operator runs it.
 class TestServerCli : public QObject
@@ -11,7 +19,10 @@ class TestServerCli : public QObject
 private slots:
     void userCommands_data();
     void userCommands();
+    void controlCharactersInNamesAreShownEscaped();
     void storageIsPrivateToTheServerUser();
+    void theDataDirectoryKeepsTheOperatorsMode_data();
+    void theDataDirectoryKeepsTheOperatorsMode();
     void serveStopsCleanlyOnTerminate();
 
 private:
@@ -62,6 +73,9 @@ void TestServerCli::userCommands_data()
     QTest::newRow("add the same address again")
         << QStringList{"user", "add", "ann@example.org"} << QByteArray("another pass\n")
         << QStringList() << 1 << "exists already";
+    QTest::newRow("a control character in the name")
+        << QStringList{"user", "add", "bo@example.org", "--name", "Bo\x1b[2J"}
+        << QByteArray("correct horse\n") << QStringList() << 1 << "no control characters";
     QTest::newRow("password too short")
         << QStringList{"user", "add", "bo@example.org"} << QByteArray("short\n") << QStringList()
         << 1 << "8 to 1024 characters";
@@ -117,12 +131,77 @@ void TestServerCli::userCommands()
     QVERIFY2(text.contains(QRegularExpression(expected)), qPrintable(text));
 }
 
+// A name stored before names were checked reaches the admin's terminal with its control
+// characters escaped, never as commands to the terminal.
+void TestServerCli::controlCharactersInNamesAreShownEscaped()
+{
+    const QString dataDir = m_dir.filePath(QStringLiteral("names"));
+    const QStringList environment{QStringLiteral("PENNIBAR_SERVER_DATA_DIR=") + dataDir};
+    QCOMPARE(run({"user", "add", "eve@example.org"}, "correct horse\n", environment).exitCode, 0);
+    {
+        QString error;
+        const auto database =
+            PennibarServer::ServerInstance::openDatabase(QStringLiteral("sqlite"), dataDir, &error);
+        QVERIFY2(database, qPrintable(error));
+        PennibarServer::UserStore users(*database);
+        const auto eve = users.byEmail(QStringLiteral("eve@example.org"));
+        QVERIFY(eve);
+        QVERIFY(users.setDisplayName(eve->id, QStringLiteral("Eve\x1b]0;owned\a") + QChar(0x9b) +
+                                                  QStringLiteral("2J\\")));
+    }
+    const QString shown = QStringLiteral("Eve\\x1b]0;owned\\x07\\x9b2J\\\\");
+    const Result list = run({"user", "list"}, {}, environment);
+    const Result group = run({"group", "create", "eve@example.org"}, {}, environment);
+    for (const Result& result : {list, group}) {
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.contains(shown), qPrintable(result.out));
+        QVERIFY(!result.out.contains(QChar(0x1b)) && !result.out.contains(QChar(0x9b)));
+    }
+}
+
 void TestServerCli::storageIsPrivateToTheServerUser()
 {
     QCOMPARE(run({QStringLiteral("user"), QStringLiteral("list")}).exitCode, 0);
     QCOMPARE(QFileInfo(m_dir.filePath(QStringLiteral("pennibar-server.db"))).permissions() &
                  (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
              QFileDevice::Permissions());
+}
+
+void TestServerCli::theDataDirectoryKeepsTheOperatorsMode_data()
+{
+    QTest::addColumn<int>("mode"); // of the directory the operator made; -1: none made
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("warned");
+
+    QTest::newRow("made by the server: its user's alone") << -1 << 0700 << false;
+    QTest::newRow("the operator's, readable by the group") << 0750 << 0750 << false;
+    QTest::newRow("writable by the group") << 0770 << 0770 << true;
+    QTest::newRow("shared with the sticky bit") << 01777 << 01777 << true;
+}
+
+// The server decides the mode of a data directory it makes, and leaves an operator's own as it
+// is (a shared directory keeps its sticky bit), with a warning when others may write into it.
+void TestServerCli::theDataDirectoryKeepsTheOperatorsMode()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(int, mode);
+    QFETCH(int, expected);
+    QFETCH(bool, warned);
+    const QString dataDir = m_dir.filePath(QStringLiteral("data-%1").arg(QTest::currentDataTag()));
+    if (mode >= 0) {
+        QVERIFY(QDir().mkdir(dataDir));
+        QCOMPARE(::chmod(QFile::encodeName(dataDir).constData(), mode_t(mode)), 0);
+    }
+    const Result result = run({QStringLiteral("user"), QStringLiteral("list")}, {},
+                              {QStringLiteral("PENNIBAR_SERVER_DATA_DIR=") + dataDir});
+    QCOMPARE(result.exitCode, 0);
+    struct stat status = {};
+    QCOMPARE(::stat(QFile::encodeName(dataDir).constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 07777), expected);
+    QCOMPARE(result.err.contains(QStringLiteral("can be written by other users")), warned);
+#else
+    QSKIP("Unix modes only");
+#endif
 }
 
 void TestServerCli::serveStopsCleanlyOnTerminate()

@@ -4,6 +4,7 @@
 
 #include "server/accounts/groupservice.h"
 #include "server/storage/database.h"
+#include "server/sync/shareservice.h"
 
 #include <QJsonArray>
 #include <QTest>
@@ -34,6 +35,25 @@ bool isDeleted(const QJsonObject& record)
     return !record.value(QStringLiteral("deleted_at")).toString().isEmpty();
 }
 
+// Every record of that key and client id a pull received.
+QList<QJsonObject> allOf(const SyncDevice::Pull& pull, const QString& key, const QString& clientId)
+{
+    QList<QJsonObject> found;
+    for (const QJsonObject& record : pull.records.value(key)) {
+        if (record.value(QStringLiteral("client_id")).toString() == clientId)
+            found.append(record);
+    }
+    return found;
+}
+
+QStringList memberIds(const HttpClient::Reply& reply)
+{
+    QStringList ids;
+    for (const QJsonValue& member : reply.json().value(QStringLiteral("members")).toArray())
+        ids << member.toObject().value(QStringLiteral("user_id")).toString();
+    return ids;
+}
+
 } // namespace
 
 // Ann shares her "acc-shared" with Bob. Cy is in the same family group, Dee is not.
@@ -56,6 +76,14 @@ private slots:
     void theSharedFlagIsTheServers();
     void aMembersOwnCategoryReachesTheOwner();
     void categoriesTheMemberStillUsesStayAfterTheShareEnds();
+    void sharingIsRefusedWhereTheMemberHasRowsOfTheSameIds_data();
+    void sharingIsRefusedWhereTheMemberHasRowsOfTheSameIds();
+    void aRowSharedWithThePusherIsNotMadeTheirOwnAgain_data();
+    void aRowSharedWithThePusherIsNotMadeTheirOwnAgain();
+    void twoAccountsOfOneIdAreToldApartByServerId();
+    void sharedRowsUseOnlyCategoriesTheirPusherSees_data();
+    void sharedRowsUseOnlyCategoriesTheirPusherSees();
+    void aCategorySeenThroughAnotherShareStaysThere();
 
 private:
     HttpClient::Reply share(const QString& accountId, const QJsonObject& body);
@@ -561,6 +589,311 @@ void TestServerSharing::categoriesTheMemberStillUsesStayAfterTheShareEnds()
     QVERIFY(categories.contains(QStringLiteral("cat-repairs")));
     QVERIFY(categories.contains(QStringLiteral("cat-home")));
     QVERIFY(!categories.contains(QStringLiteral("cat-gifts")));
+}
+
+void TestServerSharing::sharingIsRefusedWhereTheMemberHasRowsOfTheSameIds_data()
+{
+    QTest::addColumn<QString>("bobHas");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("an account of his own with the id") << "own account" << 409;
+    QTest::newRow("a deleted account of his own with the id") << "deleted account" << 409;
+    QTest::newRow("a transaction of his own with a shared one's id") << "own transaction" << 409;
+    QTest::newRow("a recurring row of his own with a shared one's id") << "own recurring" << 409;
+    QTest::newRow("the account with the id from somebody else") << "cy's account" << 409;
+    QTest::newRow("a category with the account's id") << "category" << 200;
+    QTest::newRow("nothing of the kind, though Cy has the id") << "cy's unshared account" << 200;
+}
+
+// Rows are Ann's or Bob's by owner on the server, but the app keeps one row per id: shared with
+// a Bob who holds a row of the same type and id already, Ann's row and Bob's would meet on his
+// devices (a copy of her ledger restored in his app, say). The share is refused instead.
+void TestServerSharing::sharingIsRefusedWhereTheMemberHasRowsOfTheSameIds()
+{
+    QFETCH(QString, bobHas);
+    QFETCH(int, expected);
+    const QString acc = QStringLiteral("acc-shared");
+    const QJsonObject bobsAccount = B::account(QStringLiteral("acc-bob"), QStringLiteral("Bob's"));
+    if (bobHas == QLatin1String("own account")) {
+        QCOMPARE(status(m_bobsLaptop->pushOne(B::account(acc, QStringLiteral("Bob's copy")))),
+                 QStringLiteral("ok"));
+    } else if (bobHas == QLatin1String("deleted account")) {
+        m_bobsLaptop->pushOne(B::account(acc, QStringLiteral("Bob's copy")));
+        QCOMPARE(status(m_bobsLaptop->pushOne(
+                     B::deleted(B::account(acc, QStringLiteral("Bob's copy"))))),
+                 QStringLiteral("ok"));
+    } else if (bobHas == QLatin1String("own transaction")) {
+        m_bobsLaptop->push(
+            {bobsAccount, B::transaction(QStringLiteral("txn-plumber"), QStringLiteral("acc-bob"),
+                                         QStringLiteral("Copy"), -1)});
+    } else if (bobHas == QLatin1String("own recurring")) {
+        m_bobsLaptop->push(
+            {bobsAccount, B::recurring(QStringLiteral("rec-rent"), QStringLiteral("acc-bob"),
+                                       QStringLiteral("Copy"))});
+    } else if (bobHas == QLatin1String("category")) {
+        m_bobsLaptop->pushOne(B::category(acc, QStringLiteral("Odd name")));
+    } else {
+        m_cysLaptop->pushOne(B::account(acc, QStringLiteral("Cy's")));
+        if (bobHas == QLatin1String("cy's account"))
+            QCOMPARE(m_cysLaptop->http()
+                         .post(QStringLiteral("/accounts/acc-shared/share"),
+                               {{QStringLiteral("user_id"), m_bob}})
+                         .status,
+                     200);
+    }
+    m_bobsLaptop->pullAll();
+
+    const auto reply = share(acc, {{QStringLiteral("user_id"), m_bob}});
+    QCOMPARE(reply.status, expected);
+    if (expected == 200)
+        return;
+    QVERIFY(!reply.error().isEmpty());
+    QCOMPARE(withAccess(*m_annsLaptop, acc), 1);
+    const SyncDevice::Pull bobs = m_bobsLaptop->pullAll();
+    QVERIFY(bobs.records.value(QStringLiteral("transactions")).isEmpty());
+    QVERIFY(bobs.records.value(QStringLiteral("reconciliations")).isEmpty());
+}
+
+void TestServerSharing::aRowSharedWithThePusherIsNotMadeTheirOwnAgain_data()
+{
+    QTest::addColumn<QJsonObject>("change");
+    QTest::addColumn<QString>("pullKey");
+    QTest::addColumn<QString>("expected");
+
+    const QString bobs = QStringLiteral("acc-bob");
+    QTest::newRow("a shared transaction's id in his own account")
+        << B::transaction("txn-plumber", bobs, "Copy", -1) << "transactions"
+        << "forbidden";
+    QTest::newRow("a shared recurring row's id")
+        << B::recurring("rec-rent", bobs, "Copy") << "recurring_transactions"
+        << "forbidden";
+    QTest::newRow("a shared reconciliation's id")
+        << B::reconciliation("rcn-1", bobs) << "reconciliations"
+        << "forbidden";
+    QTest::newRow("its deletion") << B::deleted(B::transaction("txn-plumber", bobs, "Copy", -1))
+                                  << "transactions"
+                                  << "ok";
+    QTest::newRow("a fresh id") << B::transaction("txn-bob", bobs, "Bob's", -1) << "transactions"
+                                << "ok";
+    QTest::newRow("the id of a row Ann keeps to herself")
+        << B::transaction("txn-secret", bobs, "Guess", -1) << "transactions"
+        << "ok";
+    QTest::newRow("a shared category's id, which is the same category")
+        << B::category("cat-repairs", "Repairs") << "categories"
+        << "ok";
+}
+
+// Once Ann's rows are shared with Bob, a row of his own with one of their ids would meet hers on
+// his devices: refused, while the rest of the batch goes in.
+void TestServerSharing::aRowSharedWithThePusherIsNotMadeTheirOwnAgain()
+{
+    QFETCH(QJsonObject, change);
+    QFETCH(QString, pullKey);
+    QFETCH(QString, expected);
+    QCOMPARE(status(m_bobsLaptop->pushOne(
+                 B::account(QStringLiteral("acc-bob"), QStringLiteral("Bob's")))),
+             QStringLiteral("ok"));
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    m_bobsLaptop->pullAll();
+
+    const QJsonArray results = m_bobsLaptop->push(
+        {change, B::transaction(QStringLiteral("txn-other"), QStringLiteral("acc-bob"),
+                                QStringLiteral("Other"), -1)});
+    QCOMPARE(status(results.at(0)), expected);
+    QCOMPARE(status(results.at(1)), QStringLiteral("ok"));
+    if (expected == QLatin1String("ok"))
+        return;
+    QVERIFY(!results.at(0).toObject().value(QStringLiteral("message")).toString().isEmpty());
+    // Bob sees one row of that id, Ann's, as she left it.
+    SyncDevice bobsNewLaptop(m_server->signedIn(QStringLiteral("bob@example.org")));
+    const QList<QJsonObject> seen = allOf(bobsNewLaptop.pullAll(), pullKey,
+                                          change.value(QStringLiteral("entity_id")).toString());
+    QCOMPARE(seen.size(), 1);
+    QVERIFY(seen.first().value(QStringLiteral("payee")).toString() != QLatin1String("Copy"));
+}
+
+// Two accounts with one id, Ann's shared with Bob and one of Bob's own, as a server that did not
+// refuse such shares yet left them: every row is addressed by the one its caller means.
+void TestServerSharing::twoAccountsOfOneIdAreToldApartByServerId()
+{
+    const QString acc = QStringLiteral("acc-shared");
+    m_bobsLaptop->push(
+        {B::account(acc, QStringLiteral("Bob's household")),
+         B::transaction(QStringLiteral("txn-bobs"), acc, QStringLiteral("Bob's"), -100)});
+    QCOMPARE(share(acc, {{QStringLiteral("user_id"), m_bob}}).status, 409);
+    QVERIFY(m_server->instance().sharing().share(m_ann, acc, m_bob, QStringLiteral("member")));
+
+    // Bob pulls both accounts, each marked as not told apart by its client id, and the rows of
+    // each with the server id of their own account.
+    const SyncDevice::Pull bobs = m_bobsLaptop->pullAll();
+    const QList<QJsonObject> accounts = allOf(bobs, QStringLiteral("accounts"), acc);
+    QCOMPARE(accounts.size(), 2);
+    QString annsId;
+    QString bobsId;
+    for (const QJsonObject& account : accounts) {
+        QVERIFY(account.value(QStringLiteral("ambiguous_client_id")).toBool());
+        const bool annsAccount =
+            account.value(QStringLiteral("name")).toString() == QLatin1String("Household");
+        (annsAccount ? annsId : bobsId) = account.value(QStringLiteral("id")).toString();
+    }
+    QVERIFY(!annsId.isEmpty() && !bobsId.isEmpty());
+    for (const auto& [transaction, accountServerId] :
+         {std::pair(QStringLiteral("txn-plumber"), annsId),
+          std::pair(QStringLiteral("txn-bobs"), bobsId)}) {
+        const QJsonObject record = bobs.find(QStringLiteral("transactions"), transaction);
+        QCOMPARE(record.value(QStringLiteral("account_server_id")).toString(), accountServerId);
+        QVERIFY(!record.contains(QStringLiteral("ambiguous_client_id")));
+    }
+    // Ann, who sees one account of that id, gets her records as always.
+    const SyncDevice::Pull anns = m_annsLaptop->pullAll();
+    QVERIFY(!anns.find(QStringLiteral("accounts"), acc)
+                 .contains(QStringLiteral("ambiguous_client_id")));
+    QVERIFY(!anns.find(QStringLiteral("transactions"), QStringLiteral("txn-plumber"))
+                 .contains(QStringLiteral("account_server_id")));
+
+    // The members of the account Bob means.
+    const HttpClient& bob = m_bobsLaptop->http();
+    const QString members = QStringLiteral("/accounts/acc-shared/members");
+    QCOMPARE(memberIds(bob.get(members + "?server_id=" + annsId)), (QStringList{m_ann, m_bob}));
+    QCOMPARE(memberIds(bob.get(members + "?server_id=" + bobsId)), QStringList{m_bob});
+    QCOMPARE(memberIds(bob.get(members)), QStringList{m_bob}); // an app that does not say: his own
+    const QString annsPrivate =
+        anns.find(QStringLiteral("accounts"), QStringLiteral("acc-private")).value("id").toString();
+    QCOMPARE(bob.get(members + "?server_id=" + annsPrivate).status, 404);
+    QCOMPARE(m_cysLaptop->http().get(members + "?server_id=" + annsId).status, 404);
+    QCOMPARE(bob.get(members + "?server_id=unknown").status, 404);
+    QCOMPARE(bob.post("/accounts/acc-shared/share?server_id=" + annsId, {{"user_id", m_cy}}).status,
+             403);
+
+    // Bob's edits go to the row he names by its server id, new rows to the account he names.
+    const QJsonObject plumber = bobs.find(QStringLiteral("transactions"), "txn-plumber");
+    const QJsonArray results = m_bobsLaptop->push({
+        B::withServerId(B::withVersion(B::account(acc, QStringLiteral("Renamed by Bob")),
+                                       accounts.first().value("version").toInteger() + 5),
+                        annsId),
+        B::withPayload(B::transaction("txn-to-anns", acc, "For Ann's", -1), "account_server_id",
+                       annsId),
+        B::withPayload(B::transaction("txn-to-bobs", acc, "For Bob's", -1), "account_server_id",
+                       bobsId),
+        B::withServerId(B::withVersion(B::transaction("txn-plumber", acc, "Plumber, paid", -9000),
+                                       plumber.value("version").toInteger()),
+                        plumber.value("id").toString()),
+    });
+    for (const QJsonValue& result : results)
+        QCOMPARE(status(result), QStringLiteral("ok"));
+    QCOMPARE(results.at(0).toObject().value("server_id").toString(), annsId);
+    const auto owners = m_server->instance().database().select(QStringLiteral(
+        "SELECT client_id, owner_id FROM sync_rows WHERE client_id IN ('txn-to-anns', "
+        "'txn-to-bobs', 'txn-plumber') ORDER BY client_id"));
+    QCOMPARE(owners->size(), 3);
+    QCOMPARE(owners->at(0).at(1).toString(), m_ann); // txn-plumber
+    QCOMPARE(owners->at(1).at(1).toString(), m_ann); // txn-to-anns
+    QCOMPARE(owners->at(2).at(1).toString(), m_bob); // txn-to-bobs
+    const SyncDevice::Pull annsLater = m_annsLaptop->pullAll();
+    QCOMPARE(annsLater.find("accounts", acc).value("name").toString(), "Renamed by Bob");
+    QCOMPARE(annsLater.find("transactions", "txn-plumber").value("payee").toString(),
+             "Plumber, paid");
+    // The field travels to the server, not into the stored row.
+    QVERIFY(!annsLater.find("transactions", "txn-to-anns").contains("account_server_id"));
+
+    // Bob leaving without saying which: the share, not his own account.
+    QCOMPARE(bob.del("/accounts/acc-shared/share/" + m_bob).status, 204);
+    QCOMPARE(withAccess(*m_annsLaptop, acc), 1);
+    const SyncDevice::Pull after = m_bobsLaptop->pullAll();
+    for (const QJsonObject& account : allOf(after, QStringLiteral("accounts"), acc))
+        QCOMPARE(isDeleted(account), account.value("id").toString() == annsId);
+}
+
+void TestServerSharing::sharedRowsUseOnlyCategoriesTheirPusherSees_data()
+{
+    QTest::addColumn<QString>("pusher");
+    QTest::addColumn<QStringList>("categories");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("the owner's category the account uses")
+        << "bob" << QStringList{"cat-repairs"} << "ok";
+    QTest::newRow("its parent, which came along") << "bob" << QStringList{"cat-home"} << "ok";
+    QTest::newRow("the member's own") << "bob" << QStringList{"default-groceries"} << "ok";
+    QTest::newRow("the member's own, new in the same batch")
+        << "bob" << QStringList{"cat-bob-new"} << "ok";
+    QTest::newRow("the owner's category the account does not use")
+        << "bob" << QStringList{"cat-gifts"} << "forbidden";
+    QTest::newRow("one in a split line")
+        << "bob" << QStringList{"cat-repairs", "cat-gifts"} << "forbidden";
+    QTest::newRow("one nobody has") << "bob" << QStringList{"cat-nowhere"} << "forbidden";
+    QTest::newRow("the owner, a category of the member's")
+        << "ann" << QStringList{"cat-bob-own"} << "forbidden";
+    QTest::newRow("the owner, her own") << "ann" << QStringList{"cat-gifts"} << "ok";
+    QTest::newRow("an edit keeping a category deleted since")
+        << "edit" << QStringList{"cat-repairs"} << "ok";
+}
+
+// Whoever sees a shared row receives the categories it is booked to. Booking one to a category
+// id its pusher cannot see would hand them that category: Bob booking to Ann's "Gifts", which
+// no shared row uses, would pull it to his devices.
+void TestServerSharing::sharedRowsUseOnlyCategoriesTheirPusherSees()
+{
+    QFETCH(QString, pusher);
+    QFETCH(QStringList, categories);
+    QFETCH(QString, expected);
+    share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_bob}});
+    m_bobsLaptop->pushOne(B::category(QStringLiteral("cat-bob-own"), QStringLiteral("Trains")));
+    const QJsonObject plumber =
+        m_bobsLaptop->pullAll().find(QStringLiteral("transactions"), "txn-plumber");
+
+    QJsonArray batch;
+    if (pusher == QLatin1String("edit")) {
+        // Ann deletes the category; Bob edits the transaction still booked to it.
+        m_annsLaptop->pushOne(B::deleted(
+            B::category(QStringLiteral("cat-repairs"), "Repairs", QStringLiteral("cat-home"))));
+        m_bobsLaptop->pullAll();
+        batch.append(
+            B::withServerId(B::withVersion(B::transaction("txn-plumber", "acc-shared", "Edited",
+                                                          -9000, categories.first()),
+                                           plumber.value(QStringLiteral("version")).toInteger()),
+                            plumber.value(QStringLiteral("id")).toString()));
+    } else {
+        if (categories.contains(QStringLiteral("cat-bob-new")))
+            batch.append(B::category(QStringLiteral("cat-bob-new"), QStringLiteral("New")));
+        batch.append(categories.size() == 1 ? B::transaction("txn-booked", "acc-shared", "Booked",
+                                                             -100, categories.first())
+                                            : B::transaction("txn-booked", "acc-shared", "Booked",
+                                                             -100, QString(), categories));
+    }
+    SyncDevice* device = pusher == QLatin1String("ann") ? m_annsLaptop.get() : m_bobsLaptop.get();
+    const QJsonArray results = device->push(batch);
+    QCOMPARE(status(results.last()), expected);
+    if (expected == QLatin1String("ok"))
+        return;
+    QVERIFY(!results.last().toObject().value(QStringLiteral("message")).toString().isEmpty());
+    // The row reached nobody, and the category not the one who pushed it.
+    for (SyncDevice* viewer : {m_annsLaptop.get(), m_bobsLaptop.get()})
+        QVERIFY(viewer->pullAll().find(QStringLiteral("transactions"), "txn-booked").isEmpty());
+    SyncDevice pushersNewLaptop(m_server->signedIn(pusher == QLatin1String("ann")
+                                                       ? QStringLiteral("ann@example.org")
+                                                       : QStringLiteral("bob@example.org")));
+    const QStringList seen = pushersNewLaptop.pullAll().clientIds(QStringLiteral("categories"));
+    QVERIFY(!seen.contains(pusher == QLatin1String("ann") ? QStringLiteral("cat-bob-own")
+                                                          : QStringLiteral("cat-gifts")));
+}
+
+// Bob sees Ann's "Gifts" through "acc-private", which she shares with him alone. Booking a row
+// of "acc-shared", which Cy sees as well, to it would hand "Gifts" to Cy.
+void TestServerSharing::aCategorySeenThroughAnotherShareStaysThere()
+{
+    for (const QString& account : {QStringLiteral("acc-shared"), QStringLiteral("acc-private")})
+        QCOMPARE(share(account, {{QStringLiteral("user_id"), m_bob}}).status, 200);
+    QCOMPARE(share(QStringLiteral("acc-shared"), {{QStringLiteral("user_id"), m_cy}}).status, 200);
+    QVERIFY(m_bobsLaptop->pullAll()
+                .clientIds(QStringLiteral("categories"))
+                .contains(QStringLiteral("cat-gifts")));
+
+    const QJsonObject result = m_bobsLaptop->pushOne(B::transaction(
+        "txn-booked", "acc-shared", "Booked", -100, QStringLiteral("cat-gifts")));
+    QCOMPARE(status(result), QStringLiteral("forbidden"));
+    const SyncDevice::Pull cys = m_cysLaptop->pullAll();
+    QVERIFY(cys.find(QStringLiteral("transactions"), QStringLiteral("txn-booked")).isEmpty());
+    QVERIFY(!cys.clientIds(QStringLiteral("categories")).contains(QStringLiteral("cat-gifts")));
 }
 
 QTEST_GUILESS_MAIN(TestServerSharing)

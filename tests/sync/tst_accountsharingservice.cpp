@@ -2,6 +2,10 @@
 
 #include "tests/sync/syncbench.h"
 
+#include "tests/common/testrecords.h"
+
+#include "data/syncwireidrepository.h"
+
 #include "libs/account/client.h"
 
 #include <QJsonArray>
@@ -27,6 +31,7 @@ private slots:
     void removeShareReportsTheOutcome_data();
     void removeShareReportsTheOutcome();
     void shareIdIsTheMembersAccountId();
+    void twoAccountsOfOneIdAreNamedByServerId();
 };
 
 void TestAccountSharingService::shareWithSendsTheRightBody_data()
@@ -169,6 +174,51 @@ void TestAccountSharingService::shareIdIsTheMembersAccountId()
     member.accountId = "acct-7";
     member.authUserId = "auth-7";
     QCOMPARE(service.shareIdForMember(member), "acct-7");
+}
+
+// Bob's account, shared with Ann under the id of one of her own ("a-1"), is kept on her device
+// under an id of its own: the server knows both by "a-1", and is told which one by its server id.
+void TestAccountSharingService::twoAccountsOfOneIdAreNamedByServerId()
+{
+    SyncBench bench;
+    Account own = testAccount("a-1", "Mine");
+    own.serverId = "srv-own";
+    Account bobs = testAccount("k-1", "Bob's");
+    bobs.serverId = "srv-bobs";
+    for (const Account& account : {own, bobs, testAccount("acc-9", "Other")})
+        QVERIFY(bench.accounts.insert(account));
+    QVERIFY(SyncWireIdRepository(bench.db.database()).record({"account", "k-1", "srv-bobs", "a-1"}));
+    AccountSharingService service(bench.account.client()->syncApi(), &bench.accounts);
+    HttpTestServer& server = bench.account.server;
+    server.setReply("GET", path("/accounts/a-1/members"), HttpTestReply::json(200, {}));
+    server.setReply("GET", path("/accounts/acc-9/members"), HttpTestReply::json(200, {}));
+    server.setReply("POST", path("/accounts/a-1/share"), HttpTestReply::json(200, {}));
+    server.setReply("DELETE", path("/accounts/a-1/share/u-2"), HttpTestReply::json(204, {}));
+
+    int answered = 0;
+    for (const char* id : {"k-1", "a-1", "acc-9"})
+        service.listMembers(id, [&](QList<TovAccount::ShareMember>) { ++answered; });
+    service.shareWith("a-1", "u-2", "member", [&](bool, const QString&) { ++answered; });
+    service.removeShare("k-1", "u-2", [&](bool) { ++answered; });
+    QTRY_COMPARE(answered, 5);
+
+    QStringList asked;
+    for (const QByteArray method : {"GET", "POST", "DELETE"}) {
+        for (const QString& tail : {QStringLiteral("/accounts/a-1/members"),
+                                    QStringLiteral("/accounts/acc-9/members"),
+                                    QStringLiteral("/accounts/a-1/share"),
+                                    QStringLiteral("/accounts/a-1/share/u-2")}) {
+            for (const HttpTestRequest& request : server.requestsTo(method, path(tail)))
+                asked << QString::fromLatin1(method) + " " + tail + " " +
+                             request.query.queryItemValue("server_id");
+        }
+    }
+    asked.sort();
+    QCOMPARE(asked, (QStringList{"DELETE /accounts/a-1/share/u-2 srv-bobs",
+                                 "GET /accounts/a-1/members srv-bobs",
+                                 "GET /accounts/a-1/members srv-own",
+                                 "GET /accounts/acc-9/members ", // an account like any other
+                                 "POST /accounts/a-1/share srv-own"}));
 }
 
 QTEST_GUILESS_MAIN(TestAccountSharingService)

@@ -4,6 +4,7 @@
 #include "tests/sync/syncbench.h"
 
 #include "data/reconciliation.h"
+#include "data/syncwireidrepository.h"
 
 #include <QJsonArray>
 #include <QLocale>
@@ -133,6 +134,7 @@ private slots:
     void replacedPendingEditsAreKept_data();
     void replacedPendingEditsAreKept();
     void aWithdrawnAccountLeavesWithEverythingBookedToIt();
+    void anAccountKeptApartTakesItsRowsAlong();
 };
 
 void TestChangeApplier::merge_data()
@@ -215,6 +217,37 @@ void TestChangeApplier::merge_data()
     QTest::newRow("withdrawn without a deletion: an ordinary record")
         << "transaction" << synced3 << QJsonObject{{"version", 4}, {"withdrawn", true}} << "x-1"
         << QJsonObject{{"payee", "Server"}, {"deleted", false}};
+    // The server keeps rows per owner, so a user may see two rows of one client id: their own
+    // account and one shared with them, say. The server id tells which local row a record is.
+    const QJsonObject otherServerRow{{"version", 3}, {"server_id", "srv-9"}};
+    const QJsonObject ambiguous{{"version", 4}, {"ambiguous_client_id", true}};
+    QTest::newRow("server id match wins over another row's client id")
+        << "account" << QJsonObject{{"version", 1}, {"server_id", "srv-1"}}
+        << QJsonObject{{"client_id", "a-1"}, {"version", 2}} << "x-1"
+        << QJsonObject{{"name", "Server"}, {"rows", 2}};
+    QTest::newRow("ambiguous id held by another server row: kept apart under a new id")
+        << "transaction" << otherServerRow << ambiguous << QString()
+        << QJsonObject{{"payee", "Server"}, {"server_id", "srv-1"}, {"rows", 2}};
+    QTest::newRow("ambiguous account id held by another server row: kept apart")
+        << "account" << otherServerRow << ambiguous << QString()
+        << QJsonObject{{"name", "Server"}, {"server_id", "srv-1"}, {"rows", 3}};
+    QTest::newRow("the row a record is kept apart from stays as it was")
+        << "transaction" << otherServerRow << ambiguous << "x-1"
+        << QJsonObject{{"payee", "Local"}, {"server_id", "srv-9"}, {"version", 3}};
+    QTest::newRow("ambiguous deletion of another server row deletes nothing")
+        << "account" << otherServerRow
+        << merged(ambiguous, {{"deleted_at", "2026-04-02T10:00:00Z"}}) << "x-1"
+        << QJsonObject{{"deleted", false}, {"name", "Local"}, {"rows", 2}};
+    QTest::newRow("ambiguous, the local row never pushed: merged into it")
+        << "transaction" << synced3 << ambiguous << "x-1"
+        << QJsonObject{{"payee", "Server"}, {"server_id", "srv-1"}, {"rows", 1}};
+    // Server ids a device holds from a server it used before differ from the current one's.
+    QTest::newRow("another server row's id, not ambiguous: merged into it")
+        << "transaction" << otherServerRow << QJsonObject{{"version", 4}} << "x-1"
+        << QJsonObject{{"payee", "Server"}, {"server_id", "srv-1"}, {"rows", 1}};
+    QTest::newRow("withdrawn record of another server row leaves the local row")
+        << "account" << otherServerRow << withdrawn << "x-1"
+        << QJsonObject{{"name", "Local"}, {"deleted", false}};
     QTest::newRow("deleted, no local row: nothing")
         << "transaction" << QJsonObject()
         << QJsonObject{{"version", 4}, {"deleted_at", "2026-04-02T10:00:00Z"}} << "x-1"
@@ -335,6 +368,11 @@ void TestChangeApplier::merge()
     // Every skip is logged.
     if (QByteArray(QTest::currentDataTag()).endsWith("skipped"))
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("skipping server record with"));
+    // A record kept apart from the row holding its client id is logged.
+    const QString localServerId = local["server_id"].toString();
+    if (pulled["ambiguous_client_id"].toBool() && !localServerId.isEmpty() &&
+        localServerId != baseRecord(entity)["id"].toString())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("has the id of another row here"));
     apply(applier, entity, merged(baseRecord(entity), pulled));
 
     const QString table = tableOf(entity);
@@ -521,6 +559,74 @@ void TestChangeApplier::aWithdrawnAccountLeavesWithEverythingBookedToIt()
     QCOMPARE(accountsChanged.size(), 1);
     QCOMPARE(transactionsChanged.size(), 1);
     QCOMPARE(transactionsChanged.first().first().toString(), "a-shared");
+}
+
+// Ann's own account "a-1" and one Bob shares with her under the same id, left by a server that
+// shared such accounts: both reach her device, the rows of each stay with it, and Bob's leaves
+// with its rows when the share ends, while hers stays whole.
+void TestChangeApplier::anAccountKeptApartTakesItsRowsAlong()
+{
+    SyncBench bench;
+    Account own = testAccount("a-1", "Mine");
+    own.syncStatus = SyncStatus::Synced;
+    own.serverId = "srv-own";
+    QVERIFY(bench.accounts.insert(own));
+    Transaction ownRow = testTransaction("t-own", "a-1", LocalDay, "Mine", -50);
+    ownRow.syncStatus = SyncStatus::Synced;
+    ownRow.serverId = "srv-t-own";
+    QVERIFY(bench.transactions.insert(ownRow));
+    ChangeApplier applier(&bench.accounts, &bench.transactions, &bench.categories, &bench.recurring,
+                          &bench.reconciliations, &bench.splitLines);
+    QTest::failOnWarning(QRegularExpression("failed:"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("has the id of another row here"));
+
+    auto account = [](const QString& serverId, const QString& name, int version) {
+        return QJsonObject{{"id", serverId},       {"client_id", "a-1"},
+                           {"name", name},         {"version", version},
+                           {"account_type", "cash"}, {"ambiguous_client_id", true}};
+    };
+    auto transaction = [](const QString& id, const QString& accountServerId) {
+        return QJsonObject{{"id", "srv-" + id},     {"client_id", id},
+                           {"account_id", "a-1"},   {"account_server_id", accountServerId},
+                           {"date", "2026-04-01"},  {"payee", id},
+                           {"amount", -100},        {"version", 1}};
+    };
+    applier.applyPage({{"accounts", QJsonArray{account("srv-theirs", "Bob's", 1),
+                                               account("srv-own", "Mine", 1)}},
+                       {"transactions", QJsonArray{transaction("t-bobs", "srv-theirs"),
+                                                   transaction("t-mine", "srv-own")}}});
+
+    const QString kept = bench.db.scalar("SELECT id FROM accounts WHERE server_id = 'srv-theirs'")
+                             .toString();
+    QCOMPARE(kept.size(), 36);
+    QCOMPARE(bench.accounts.byId("a-1")->name, "Mine");
+    QCOMPARE(bench.accounts.byId(kept)->name, "Bob's");
+    QCOMPARE(bench.transactions.byId("t-bobs")->accountId, kept);
+    QCOMPARE(bench.transactions.byId("t-mine")->accountId, "a-1");
+    const QList<SyncWireId> wireIds = SyncWireIdRepository(bench.db.database()).current();
+    QCOMPARE(wireIds.size(), 1);
+    QCOMPARE(wireIds.first().entityType, "account");
+    QCOMPARE(wireIds.first().localId, kept);
+    QCOMPARE(wireIds.first().serverId, "srv-theirs");
+    QCOMPARE(wireIds.first().clientId, "a-1");
+
+    // A later change of Bob's account finds it by its server id.
+    applier.applyAccount({account("srv-theirs", "Bob's, renamed", 2)});
+    QCOMPARE(bench.accounts.byId(kept)->name, "Bob's, renamed");
+    QCOMPARE(bench.accounts.byId("a-1")->name, "Mine");
+
+    // The share ends.
+    QJsonObject withdrawn = account("srv-theirs", "Bob's, renamed", 3);
+    withdrawn.insert("deleted_at", "2026-04-02T10:00:00Z");
+    withdrawn.insert("withdrawn", true);
+    applier.applyAccount({withdrawn});
+    QCOMPARE(bench.db.scalar("SELECT group_concat(id) FROM accounts").toString(), "a-1");
+    QCOMPARE(bench.db.scalar("SELECT group_concat(id, ' ') FROM (SELECT id FROM transactions "
+                             "ORDER BY id)")
+                 .toString(),
+             "t-mine t-own");
+    QVERIFY(!bench.accounts.byId("a-1")->isDeleted());
+    QVERIFY(SyncWireIdRepository(bench.db.database()).current().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestChangeApplier)

@@ -24,6 +24,7 @@
 #include "services/recurring/recurringservice.h"
 
 #include "server/accounts/groupservice.h"
+#include "server/sync/shareservice.h"
 
 #include "app/core/ids.h"
 
@@ -75,13 +76,22 @@ private slots:
     void replacedEditsAreKeptAndCanBePutBack();
     void aWithdrawnShareIsNotTheMembersToRestore();
     void aDefaultCategoryDeletedBeforeTheFirstSyncIsDeletedEverywhere();
+    void anIdSharedBackLeavesBothAccountsIntact_data();
+    void anIdSharedBackLeavesBothAccountsIntact();
+    void accountsOfOneIdSharedByAnOlderServerStayApart();
 
 private:
     // Ann shares "a-usd" of her ledger with Cy (m_cy), who joins her family group; Cy's laptop
     // has pulled it.
     void shareWithCy(Device& annsLaptop, Device& cysLaptop);
+    // Cy (m_cy) joins Ann's family group.
+    void joinAnnsGroup();
     static bool share(Device& owner, const QString& accountId, const QString& memberId);
     static bool withdraw(Device& owner, const QString& accountId, const QString& memberId);
+    // The user ids of who may see the account, as the sharing dialog lists them.
+    static QStringList members(Device& device, const QString& accountId);
+    // Cy's own account with that id ("Cash"), and a transaction "t-cy" in it.
+    static void writeCysAccount(Device& cysLaptop, const QString& accountId);
 
     std::unique_ptr<TestServer> m_server;
     QString m_ann;
@@ -269,7 +279,38 @@ bool TestSyncEndToEnd::withdraw(Device& owner, const QString& accountId, const Q
     return QTest::qWaitFor([&] { return removed.has_value(); }, 10000) && *removed;
 }
 
+QStringList TestSyncEndToEnd::members(Device& device, const QString& accountId)
+{
+    std::optional<QStringList> ids;
+    device.s().sharing->listMembers(accountId, [&](const QList<TovAccount::ShareMember>& list) {
+        ids.emplace();
+        for (const TovAccount::ShareMember& member : list)
+            ids->append(member.userId);
+        ids->sort();
+    });
+    if (!QTest::qWaitFor([&] { return ids.has_value(); }, 10000))
+        return {QStringLiteral("no answer")};
+    return *ids;
+}
+
+void TestSyncEndToEnd::writeCysAccount(Device& cysLaptop, const QString& accountId)
+{
+    QVERIFY(cysLaptop.s().accounts.insert(testAccount(accountId, "Cash", 5000)));
+    QVERIFY(cysLaptop.s().transactions.insert(
+        testTransaction("t-cy", accountId, QDate(2026, 3, 1), "Kiosk", -250)));
+}
+
 void TestSyncEndToEnd::shareWithCy(Device& annsLaptop, Device& cysLaptop)
+{
+    joinAnnsGroup();
+    writeLedger(annsLaptop);
+    QVERIFY(annsLaptop.sync());
+    QVERIFY(share(annsLaptop, "a-usd", m_cy));
+    QVERIFY(cysLaptop.sync());
+    QCOMPARE(cysLaptop.s().scalar("SELECT COUNT(*) FROM transactions").toInt(), 3);
+}
+
+void TestSyncEndToEnd::joinAnnsGroup()
 {
     PennibarServer::Group group;
     m_server->instance().groups().create(m_ann, QStringLiteral("Anns"), &group);
@@ -279,11 +320,6 @@ void TestSyncEndToEnd::shareWithCy(Device& annsLaptop, Device& cysLaptop)
                              .value("invite_code")
                              .toString();
     QCOMPARE(m_server->signedIn("cy@example.org").postEmpty("/group/join/" + code).status, 200);
-    writeLedger(annsLaptop);
-    QVERIFY(annsLaptop.sync());
-    QVERIFY(share(annsLaptop, "a-usd", m_cy));
-    QVERIFY(cysLaptop.sync());
-    QCOMPARE(cysLaptop.s().scalar("SELECT COUNT(*) FROM transactions").toInt(), 3);
 }
 
 // Once Ann takes Cy's access away, her rows leave Cy's laptop for good: they are not among his
@@ -334,6 +370,133 @@ void TestSyncEndToEnd::aWithdrawnShareIsNotTheMembersToRestore()
     QVERIFY(cysLaptop.sync());
     QVERIFY(!cysLaptop.s().accounts.byId("a-usd")->isDeleted());
     QCOMPARE(cysLaptop.s().scalar("SELECT COUNT(*) FROM transactions").toInt(), 3);
+}
+
+void TestSyncEndToEnd::anIdSharedBackLeavesBothAccountsIntact_data()
+{
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<bool>("pushAccepted");
+
+    QTest::newRow("the id of the account that was shared") << "a-usd" << false;
+    QTest::newRow("the id of the account a shared transfer went to") << "a-jpy" << true;
+}
+
+// Ann shares "a-usd" with Cy and takes it back. Cy then writes an account of his own under the
+// id of one of Ann's and shares it with her: the server refuses to store it as his or refuses
+// the share, so neither device ever sees the other's account in place of its own.
+void TestSyncEndToEnd::anIdSharedBackLeavesBothAccountsIntact()
+{
+    QFETCH(QString, accountId);
+    QFETCH(bool, pushAccepted);
+    Device annsLaptop(*m_server, "ann@example.org");
+    m_cy = m_server->addUser("cy@example.org");
+    Device cysLaptop(*m_server, "cy@example.org");
+    shareWithCy(annsLaptop, cysLaptop);
+    QCOMPARE(cysLaptop.s().transactions.byId("t-out")->transferDestAccountId, "a-jpy");
+    QVERIFY(withdraw(annsLaptop, "a-usd", m_cy));
+    QVERIFY(cysLaptop.sync());
+    QVERIFY(annsLaptop.sync());
+    const QStringList annsData = annsLaptop.data();
+
+    writeCysAccount(cysLaptop, accountId);
+    if (!pushAccepted) {
+        for (int i = 0; i < 2; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("status= \"forbidden\""));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("0 ok, 2 errors"));
+    }
+    QVERIFY(cysLaptop.sync());
+    QCOMPARE(cysLaptop.s().accounts.pendingCount(), pushAccepted ? 0 : 1);
+    QVERIFY(!share(cysLaptop, accountId, m_ann));
+    QVERIFY(annsLaptop.sync());
+
+    QCOMPARE(annsLaptop.data(), annsData);
+    QCOMPARE(cysLaptop.s().accounts.byId(accountId)->name, "Cash");
+    QVERIFY(!cysLaptop.s().accounts.byId(accountId)->isDeleted());
+    QCOMPARE(cysLaptop.s().transactions.byId("t-cy")->accountId, accountId);
+    QCOMPARE(cysLaptop.s().scalar("SELECT COUNT(*) FROM accounts").toInt(), 1);
+}
+
+// An older server shared accounts of one id both ways: Ann's "a-usd" with Cy, who has an "a-usd"
+// of his own, and later his with her. Each device keeps the account shared with it apart from
+// its own, edits reach the account they were made in, and when each share ends, only the
+// account shared leaves: both accounts stay whole on both devices.
+void TestSyncEndToEnd::accountsOfOneIdSharedByAnOlderServerStayApart()
+{
+    Device annsLaptop(*m_server, "ann@example.org");
+    m_cy = m_server->addUser("cy@example.org");
+    Device cysLaptop(*m_server, "cy@example.org");
+    joinAnnsGroup();
+    writeLedger(annsLaptop);
+    QVERIFY(annsLaptop.sync());
+    writeCysAccount(cysLaptop, "a-usd");
+    QVERIFY(cysLaptop.sync());
+    QVERIFY(!share(annsLaptop, "a-usd", m_cy)); // Cy has an "a-usd" already
+    PennibarServer::ShareService& olderServer = m_server->instance().sharing();
+    QVERIFY(olderServer.share(m_ann, "a-usd", m_cy, "member"));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("has the id of another row here"));
+    QVERIFY(cysLaptop.sync());
+    const QString annsOnCys =
+        cysLaptop.s().scalar("SELECT account_id FROM transactions WHERE id = 't-bread'").toString();
+    QCOMPARE(annsOnCys.size(), 36);
+    QCOMPARE(cysLaptop.s().accounts.byId(annsOnCys)->name, "Checking");
+    QCOMPARE(cysLaptop.s().accounts.byId("a-usd")->name, "Cash");
+    QCOMPARE(cysLaptop.s().transactions.byId("t-cy")->accountId, "a-usd");
+    QStringList both{m_ann, m_cy};
+    both.sort();
+    QCOMPARE(members(cysLaptop, annsOnCys), both);
+    QCOMPARE(members(cysLaptop, "a-usd"), QStringList{m_cy});
+
+    // Cy works in both; each change reaches the account it was made in.
+    {
+        Ledger ledger(cysLaptop.s());
+        Transaction bread = *cysLaptop.s().transactions.byId("t-bread");
+        bread.memo = "sourdough";
+        QVERIFY(ledger.transactions.editInPlace(bread));
+        Account cash = *cysLaptop.s().accounts.byId("a-usd");
+        cash.name = "Wallet";
+        QVERIFY(ledger.accounts.update(cash));
+        QVERIFY(cysLaptop.s().transactions.insert(
+            testTransaction("t-cy-in-anns", annsOnCys, QDate(2026, 3, 2), "Paper", -120)));
+    }
+    QVERIFY(cysLaptop.sync());
+    QVERIFY(annsLaptop.sync());
+    QCOMPARE(annsLaptop.s().accounts.byId("a-usd")->name, "Checking");
+    QCOMPARE(annsLaptop.s().transactions.byId("t-bread")->memo, "sourdough");
+    QCOMPARE(annsLaptop.s().transactions.byId("t-cy-in-anns")->accountId, "a-usd");
+    QVERIFY(!annsLaptop.s().transactions.byId("t-cy"));
+
+    // Ann takes her account back: it leaves Cy's laptop, his own stays.
+    QVERIFY(withdraw(annsLaptop, "a-usd", m_cy));
+    QVERIFY(cysLaptop.sync());
+    QVERIFY(!cysLaptop.s().accounts.byId(annsOnCys));
+    QVERIFY(!cysLaptop.s().transactions.byId("t-bread"));
+    QCOMPARE(cysLaptop.s().accounts.byId("a-usd")->name, "Wallet");
+    QVERIFY(!cysLaptop.s().accounts.byId("a-usd")->isDeleted());
+    QCOMPARE(cysLaptop.s().transactions.byId("t-cy")->accountId, "a-usd");
+
+    // Cy's shared back to Ann the same way, and taken back again.
+    QVERIFY(!share(cysLaptop, "a-usd", m_ann));
+    QVERIFY(olderServer.share(m_cy, "a-usd", m_ann, "member"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("has the id of another row here"));
+    QVERIFY(annsLaptop.sync());
+    const QString cysOnAnns =
+        annsLaptop.s().scalar("SELECT account_id FROM transactions WHERE id = 't-cy'").toString();
+    QCOMPARE(cysOnAnns.size(), 36);
+    QCOMPARE(annsLaptop.s().accounts.byId(cysOnAnns)->name, "Wallet");
+    QCOMPARE(annsLaptop.s().accounts.byId("a-usd")->name, "Checking");
+    QVERIFY(withdraw(cysLaptop, "a-usd", m_ann));
+    QVERIFY(annsLaptop.sync());
+    QVERIFY(!annsLaptop.s().accounts.byId(cysOnAnns));
+    QVERIFY(!annsLaptop.s().transactions.byId("t-cy"));
+    QVERIFY(!annsLaptop.s().accounts.byId("a-usd")->isDeleted());
+    QCOMPARE(annsLaptop.s().scalar("SELECT COUNT(*) FROM transactions WHERE account_id = 'a-usd' "
+                                   "AND deleted_at IS NULL")
+                 .toInt(),
+             4);
+    QVERIFY(cysLaptop.sync());
+    QCOMPARE(cysLaptop.s().accounts.byId("a-usd")->name, "Wallet");
+    QCOMPARE(cysLaptop.s().scalar("SELECT COUNT(*) FROM accounts").toInt(), 1);
 }
 
 // A default category carries the same id on every device. Deleted on the laptop before it

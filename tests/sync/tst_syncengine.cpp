@@ -4,6 +4,7 @@
 #include "tests/sync/syncbench.h"
 
 #include "data/syncconflictrepository.h"
+#include "data/syncwireidrepository.h"
 #include "data/unitofwork.h"
 
 #include "libs/account/client.h"
@@ -69,6 +70,7 @@ private slots:
     void pushesInBatchesOfFiveHundred();
     void refusedChangeStaysPending();
     void payloadsCarryTheirEntityFields();
+    void rowsKeptApartArePushedUnderTheServersIds();
     void pullFollowsTheCursor_data();
     void pullFollowsTheCursor();
     void pullStopsAfterFiftyPages();
@@ -219,6 +221,69 @@ void TestSyncEngine::payloadsCarryTheirEntityFields()
     QCOMPARE(account["client_id"].toString(), "a-1");
     QVERIFY(!account.contains("server_id"));
     QCOMPARE(byId["cat-1"]["payload"].toObject()["parent_id"].toString(), QString(""));
+}
+
+// Bob's account, shared with Ann under the id of one of her own accounts, is kept on her device
+// under an id of its own: its changes go to the server under the id the server knows, the rows
+// booked to either account name theirs by its server id, and each result marks its own row.
+void TestSyncEngine::rowsKeptApartArePushedUnderTheServersIds()
+{
+    SyncBench bench;
+    Account own = testAccount("a-1", "Mine");
+    own.serverId = "srv-own";
+    Account bobs = testAccount("k-1", "Bob's");
+    bobs.serverId = "srv-bobs";
+    // Restored from a backup, so without its server id: its entry no longer speaks for it.
+    Account restored = testAccount("k-2", "Restored");
+    for (const Account& account : {own, bobs, restored})
+        QVERIFY(bench.accounts.insert(account));
+    QVERIFY(bench.transactions.insert(testTransaction("t-mine", "a-1", Day, "Mine", -100)));
+    Transaction pulled = testTransaction("k-t", "k-1", Day, "Bob's", -200);
+    pulled.serverId = "srv-t-9";
+    pulled.transferDestAccountId = "k-1";
+    QVERIFY(bench.transactions.insert(pulled));
+    QVERIFY(bench.transactions.insert(testTransaction("t-new", "k-1", Day, "Typed here", -300)));
+    SyncWireIdRepository wireIds(bench.db.database());
+    QVERIFY(wireIds.record({"account", "k-1", "srv-bobs", "a-1"}));
+    QVERIFY(wireIds.record({"transaction", "k-t", "srv-t-9", "t-9"}));
+    QVERIFY(wireIds.record({"account", "k-2", "srv-gone", "a-2"}));
+    // The server answers with the server id each change names, or a new one.
+    bench.account.server.setHandler("POST", SyncBench::pushPath(), [](const HttpTestRequest& request) {
+        QJsonArray results;
+        for (const QJsonValue& value : changesOf(request)) {
+            const QJsonObject change = value.toObject();
+            const QString named = change["payload"]["server_id"].toString();
+            results.append(QJsonObject{{"entity_type", change["entity_type"]},
+                                       {"entity_id", change["entity_id"]},
+                                       {"status", "ok"},
+                                       {"server_id", named.isEmpty()
+                                                         ? "srv-new-" + change["entity_id"].toString()
+                                                         : named}});
+        }
+        return HttpTestReply::json(200, {{"results", results}});
+    });
+    bench.answerPulls(emptyPage());
+    QVERIFY(bench.syncAndWait());
+
+    const auto pushes = bench.account.server.requestsTo("POST", SyncBench::pushPath());
+    QCOMPARE(pushes.size(), 1);
+    QStringList sent;
+    for (const QJsonValue& value : changesOf(pushes.first())) {
+        const QJsonObject payload = value["payload"].toObject();
+        sent << QStringLiteral("%1 %2 %3 %4 %5")
+                    .arg(value["entity_id"].toString(), payload["client_id"].toString(),
+                         payload["account_id"].toString(),
+                         payload["account_server_id"].toString(),
+                         payload["transfer_dest_account_id"].toString())
+                    .trimmed();
+    }
+    QCOMPARE(sent, (QStringList{"a-1 a-1", "a-1 a-1", "k-2 k-2", "t-mine t-mine a-1 srv-own",
+                                "t-9 t-9 a-1 srv-bobs a-1", "t-new t-new a-1 srv-bobs"}));
+    QCOMPARE(bench.accounts.pendingCount() + bench.transactions.pendingCount(), 0);
+    QCOMPARE(bench.accounts.byId("a-1")->serverId, "srv-own");
+    QCOMPARE(bench.accounts.byId("k-1")->serverId, "srv-bobs");
+    QCOMPARE(bench.accounts.byId("k-2")->serverId, "srv-new-k-2");
+    QCOMPARE(bench.transactions.byId("k-t")->serverId, "srv-t-9");
 }
 
 void TestSyncEngine::pullFollowsTheCursor_data()

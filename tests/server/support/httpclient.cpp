@@ -22,10 +22,13 @@ QByteArray HttpClient::Reply::header(const QByteArray& name) const
 
 QUrl HttpClient::url(const QString& path, const QUrlQuery& query) const
 {
+    // A query may also come with the path ("/accounts/x/members?server_id=y").
     QUrl url = m_base;
-    url.setPath(m_base.path() + path);
+    url.setPath(m_base.path() + path.section(QLatin1Char('?'), 0, 0));
     if (!query.isEmpty())
         url.setQuery(query);
+    else if (path.contains(QLatin1Char('?')))
+        url.setQuery(path.section(QLatin1Char('?'), 1));
     return url;
 }
 

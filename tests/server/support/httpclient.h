@@ -53,6 +53,7 @@ public:
     Reply send(const QByteArray& method, const QUrl& url, const QByteArray& body,
                const QList<QPair<QByteArray, QByteArray>>& headers) const;
 
+    // The path may carry its own query after a "?", used when `query` is empty.
     QUrl url(const QString& path, const QUrlQuery& query = {}) const;
 
 private:

@@ -39,7 +39,7 @@ struct Session
         engine =
             std::make_unique<SyncEngine>(api, &accounts, &transactions, &categories, &recurring,
                                          &reconciliations, &splitLines, &preferences);
-        sharing = std::make_unique<AccountSharingService>(api);
+        sharing = std::make_unique<AccountSharingService>(api, &accounts);
     }
 
     QVariant scalar(const QString& sql) const
