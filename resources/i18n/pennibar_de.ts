@@ -3097,6 +3097,14 @@ Fortfahren?</translation>
         <source>Sign-in failed: %1</source>
         <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>the server did not accept it; please sign in again</source>
+        <translation>der Server hat sie nicht angenommen; bitte melden Sie sich erneut an</translation>
+    </message>
+    <message>
+        <source>the server could not be reached to finish it; please sign in again</source>
+        <translation>der Server war zum Abschließen nicht erreichbar; bitte melden Sie sich erneut an</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -3078,6 +3078,14 @@ Continue?</source>
         <source>Sign-in failed: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the server did not accept it; please sign in again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server could not be reached to finish it; please sign in again</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -3097,6 +3097,14 @@ Continue?</source>
         <source>Sign-in failed: %1</source>
         <translation>Error al iniciar sesión: %1</translation>
     </message>
+    <message>
+        <source>the server did not accept it; please sign in again</source>
+        <translation>el servidor no lo aceptó; vuelva a iniciar sesión</translation>
+    </message>
+    <message>
+        <source>the server could not be reached to finish it; please sign in again</source>
+        <translation>no se pudo contactar con el servidor para completarlo; vuelva a iniciar sesión</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -3097,6 +3097,14 @@ Continuer ?</translation>
         <source>Sign-in failed: %1</source>
         <translation>Échec de la connexion : %1</translation>
     </message>
+    <message>
+        <source>the server did not accept it; please sign in again</source>
+        <translation>le serveur ne l&apos;a pas acceptée ; veuillez vous reconnecter</translation>
+    </message>
+    <message>
+        <source>the server could not be reached to finish it; please sign in again</source>
+        <translation>le serveur est injoignable pour la terminer ; veuillez vous reconnecter</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -3079,6 +3079,14 @@ Continue?</source>
         <source>Sign-in failed: %1</source>
         <translation>サインインに失敗しました：%1</translation>
     </message>
+    <message>
+        <source>the server did not accept it; please sign in again</source>
+        <translation>サーバーに受け付けられませんでした。もう一度サインインしてください</translation>
+    </message>
+    <message>
+        <source>the server could not be reached to finish it; please sign in again</source>
+        <translation>完了するためにサーバーに接続できませんでした。もう一度サインインしてください</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
