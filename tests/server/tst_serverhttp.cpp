@@ -14,6 +14,8 @@ private slots:
     void routing();
     void oversizedBodiesAreRefusedEarly();
     void everyRequestLeavesOneLogLineWithoutItsQuery();
+    void logFieldsStayApart_data();
+    void logFieldsStayApart();
     void servesHttpsWithTheConfiguredCertificate();
 
 private:
@@ -88,6 +90,40 @@ void TestServerHttp::everyRequestLeavesOneLogLineWithoutItsQuery()
     QVERIFY(lines.at(1).contains(QLatin1String(" GET /missing 404 ")));
     QVERIFY(lines.at(2).contains(QLatin1String(" HEAD /healthz 200 ")));
     QVERIFY(!lines.join(QLatin1Char('\n')).contains(QLatin1String("do-not-log-me")));
+}
+
+void TestServerHttp::logFieldsStayApart_data()
+{
+    QTest::addColumn<QByteArray>("target");
+    QTest::addColumn<QString>("logged");
+
+    QTest::newRow("encoded angle bracket") << QByteArray("/x%3Cy") << "/x%3Cy";
+    QTest::newRow("placeholder-like digits") << QByteArray("/%251%252") << "/%251%252";
+    QTest::newRow("blank and forged fields")
+        << QByteArray("/a%20200%200ms%20user=root") << "/a%20200%200ms%20user=root";
+    QTest::newRow("line break") << QByteArray("/a%0D%0Ab") << "/a%0D%0Ab";
+}
+
+void TestServerHttp::logFieldsStayApart()
+{
+    QFETCH(QByteArray, target);
+    QFETCH(QString, logged);
+    TestServer server;
+    QVERIFY(server.isRunning());
+    const HttpClient client = server.client();
+    QUrl url = client.url(QString());
+    url.setPath(QString::fromLatin1(target), QUrl::StrictMode);
+    QCOMPARE(client.send("GET", url, {}, {}).status, 404);
+    const QStringList lines = server.accessLog();
+    QCOMPARE(lines.size(), 1);
+    // TIME METHOD PATH STATUS MILLISECONDS user=ID
+    const QStringList fields = lines.at(0).split(QLatin1Char(' '));
+    QCOMPARE(fields.size(), 6);
+    QCOMPARE(fields.at(1), QStringLiteral("GET"));
+    QCOMPARE(fields.at(2), logged);
+    QCOMPARE(fields.at(3), QStringLiteral("404"));
+    QVERIFY2(fields.at(4).endsWith(QLatin1String("ms")), qPrintable(lines.at(0)));
+    QCOMPARE(fields.at(5), QStringLiteral("user=-"));
 }
 
 void TestServerHttp::servesHttpsWithTheConfiguredCertificate()
