@@ -252,6 +252,8 @@ void TestSyncEndToEnd::replacedEditsAreKeptAndCanBePutBack()
     QCOMPARE(laptop.data(), desktop.data());
     QCOMPARE(desktop.s().engine->conflicts()->count(), 0);
     QCOMPARE(laptop.s().engine->conflicts()->count(), 0);
+}
+
 bool TestSyncEndToEnd::share(Device& owner, const QString& accountId, const QString& memberId)
 {
     std::optional<bool> shared;
