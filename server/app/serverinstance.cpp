@@ -50,6 +50,21 @@ namespace {
 
 const QString kDatabaseId = QStringLiteral("database_id");
 
+// Runs each handler on the spot, on the server's own thread.
+class RouterRunner : public RequestRunner
+{
+public:
+    explicit RouterRunner(const Router& router) : m_router(router) {}
+
+    void run(HttpRequest request, QObject*, Done done) override
+    {
+        done(m_router.dispatch(request));
+    }
+
+private:
+    const Router& m_router;
+};
+
 QString newDatabaseId()
 {
     return QUuid::createUuid().toString(QUuid::Id128).left(12);
@@ -234,10 +249,16 @@ bool ServerInstance::start(QString* error, QIODevice* accessLog)
     m_router = std::make_unique<Router>();
     addRoutes();
     m_accessLog = std::make_unique<AccessLog>(accessLog);
+    m_runner = std::make_unique<RouterRunner>(*m_router);
     HttpServer::Options options;
     options.maxBodyBytes = m_config.maxBodyBytes;
+    options.maxBodyBytesTotal = m_config.maxBodyBytesTotal;
+    options.maxConnections = m_config.maxConnections;
+    options.maxConnectionsPerAddress = m_config.maxConnectionsPerAddress;
     options.trustForwardedFor = m_config.trustForwardedFor;
-    m_httpServer = new HttpServer(*m_router, *m_accessLog, options);
+    options.headTimeoutMs = m_config.requestHeadSeconds * 1000;
+    options.bodyTimeoutMs = m_config.requestBodySeconds * 1000;
+    m_httpServer = new HttpServer(*m_runner, *m_accessLog, options);
     m_port = m_httpServer->start(m_config.listenHost, m_config.listenPort, tls, error);
     if (m_port == 0)
         return false;

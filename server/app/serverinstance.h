@@ -35,6 +35,7 @@ class PullService;
 class PushService;
 class RealmRoutes;
 class ReleaseRoutes;
+class RequestRunner;
 class Router;
 class SessionStore;
 class SettingsStore;
@@ -129,6 +130,7 @@ private:
     std::unique_ptr<ReleaseRoutes> m_releaseRoutes;
     std::unique_ptr<Router> m_router;
     std::unique_ptr<AccessLog> m_accessLog;
+    std::unique_ptr<RequestRunner> m_runner;
     std::unique_ptr<Housekeeping> m_housekeeping;
     HttpServer* m_httpServer = nullptr;
     quint16 m_port = 0;
