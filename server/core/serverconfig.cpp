@@ -25,6 +25,7 @@ const QStringList kKeys = {
     QStringLiteral("max_connections_per_address"),
     QStringLiteral("request_head_seconds"),
     QStringLiteral("request_body_seconds"),
+    QStringLiteral("workers"),
     QStringLiteral("trust_forwarded_for"),
     QStringLiteral("access_token_minutes"),
     QStringLiteral("session_days"),
@@ -213,6 +214,11 @@ bool ServerConfig::set(const QString& key, const QString& value, QString* error)
         if (!parsed)
             return false;
         requestBodySeconds = int(*parsed);
+    } else if (key == QLatin1String("workers")) {
+        const auto parsed = number(1, 64);
+        if (!parsed)
+            return false;
+        workers = int(*parsed);
     } else if (key == QLatin1String("trust_forwarded_for")) {
         return flag(&trustForwardedFor);
     } else if (key == QLatin1String("access_token_minutes")) {

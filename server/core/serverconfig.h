@@ -43,6 +43,8 @@ public:
     int requestHeadSeconds = 20;
     // From the end of a request's head to the end of its body.
     int requestBodySeconds = 120;
+    // Threads that run requests, each with its own database connection.
+    int workers = 4;
     bool trustForwardedFor = false;
     int accessTokenMinutes = 15;
     int sessionDays = 60;

@@ -59,6 +59,7 @@ void TestServerConfig::defaultsResolveAgainstTheDataDirectory()
     QCOMPARE(config->requestHeadSeconds, 20);
     QCOMPARE(config->requestBodySeconds, 120);
     QCOMPARE(config->maxBodyBytesTotal, 64 * 1024 * 1024);
+    QCOMPARE(config->workers, 4);
 }
 
 void TestServerConfig::fileAndEnvironment_data()
@@ -134,6 +135,8 @@ void TestServerConfig::mistakesAreNamed_data()
         << QStringList() << "max_body_bytes must be a whole number";
     QTest::newRow("no connections") << "max_connections = 0\n"
                                     << QStringList() << "max_connections must be a whole number";
+    QTest::newRow("no workers") << QString() << QStringList{"PENNIBAR_SERVER_WORKERS=0"}
+                                << "workers must be a whole number from 1 to 64";
     QTest::newRow("head deadline of no time")
         << "request_head_seconds = 0\n"
         << QStringList() << "request_head_seconds must be a whole number";
