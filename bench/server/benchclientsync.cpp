@@ -8,8 +8,8 @@
 
 #include "bench/benchtools.h"
 #include "bench/largedatabase.h"
-#include "bench/server/processio.h"
-#include "bench/server/serverprocess.h"
+#include "tests/server/support/processio.h"
+#include "tests/server/support/serverprocess.h"
 
 #include "sync/syncengine.h"
 

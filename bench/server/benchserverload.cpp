@@ -11,10 +11,10 @@
 // device of that user the same again, every accepted change must be there and no row twice.
 // Prints requests/s, latency p50/p99 and the server's memory; exits 1 on any failed check.
 
-#include "bench/server/serverprocess.h"
 #include "tests/server/support/browsersignin.h"
 #include "tests/server/support/changebuilder.h"
 #include "tests/server/support/postgrescluster.h"
+#include "tests/server/support/serverprocess.h"
 #include "tests/server/support/syncdevice.h"
 
 #include <QCoreApplication>

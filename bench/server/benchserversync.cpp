@@ -9,10 +9,10 @@
 //    again (requests per second, p50 and p99 latency). At the end a fresh device of each user
 //    pulls everything and the rows are counted: every accepted change must be there.
 
-#include "bench/server/serverprocess.h"
 #include "tests/server/support/browsersignin.h"
 #include "tests/server/support/changebuilder.h"
 #include "tests/server/support/postgrescluster.h"
+#include "tests/server/support/serverprocess.h"
 #include "tests/server/support/syncdevice.h"
 
 #include <QCoreApplication>

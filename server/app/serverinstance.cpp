@@ -23,6 +23,7 @@
 #include "server/http/accesslog.h"
 #include "server/http/httpserver.h"
 #include "server/http/router.h"
+#include "server/http/workerpool.h"
 #include "server/releases/releaseroutes.h"
 #include "server/storage/database.h"
 #include "server/storage/migrator.h"
@@ -50,6 +51,25 @@ namespace PennibarServer {
 namespace {
 
 const QString kDatabaseId = QStringLiteral("database_id");
+
+// A worker thread's handlers: every route of an instance of its own.
+class WorkerHandlers : public WorkerPool::Handlers
+{
+public:
+    WorkerHandlers(const ServerConfig& config, Clock& clock) : m_instance(config, clock) {}
+
+    bool build(QString* error)
+    {
+        return m_instance.joinStorage(error) && m_instance.buildRoutes(error);
+    }
+    HttpResponse handle(const HttpRequest& request) override
+    {
+        return m_instance.router().dispatch(request);
+    }
+
+private:
+    ServerInstance m_instance;
+};
 
 QString newDatabaseId()
 {
@@ -85,23 +105,39 @@ std::optional<QSslConfiguration> loadTls(const ServerConfig& config, QString* er
 std::unique_ptr<Database> ServerInstance::openDatabase(const QString& setting,
                                                        const QString& dataDir, QString* error)
 {
+    auto database = connectDatabase(setting, dataDir, error);
+    if (!database || !Migrator::run(*database, error))
+        return nullptr;
+    return database;
+}
+
+std::unique_ptr<Database> ServerInstance::connectDatabase(const QString& setting,
+                                                          const QString& dataDir, QString* error)
+{
     const auto settings = DatabaseSettings::fromSetting(setting, dataDir, error);
     if (!settings)
         return nullptr;
     auto database = std::make_unique<Database>(QStringLiteral("pennibar-server-") +
                                                QUuid::createUuid().toString(QUuid::Id128));
-    if (!database->open(*settings, error) || !Migrator::run(*database, error))
+    if (!database->open(*settings, error))
         return nullptr;
     return database;
 }
 
 ServerInstance::ServerInstance(ServerConfig config, QObject* parent)
-    : QObject(parent), m_config(std::move(config))
+    : QObject(parent), m_config(std::move(config)), m_clock(m_ownClock)
+{
+}
+
+ServerInstance::ServerInstance(ServerConfig config, Clock& clock)
+    : m_config(std::move(config)), m_clock(clock)
 {
 }
 
 ServerInstance::~ServerInstance()
 {
+    // The workers hand their responses to the HTTP server: they stop first.
+    m_workers.reset();
     delete m_httpServer;
 }
 
@@ -129,7 +165,21 @@ bool ServerInstance::openStorage(QString* error)
     m_database = openDatabase(m_config.database, m_config.dataDir, error);
     if (!m_database)
         return false;
+    buildDataServices();
+    return true;
+}
 
+bool ServerInstance::joinStorage(QString* error)
+{
+    m_database = connectDatabase(m_config.database, m_config.dataDir, error);
+    if (!m_database)
+        return false;
+    buildDataServices();
+    return true;
+}
+
+void ServerInstance::buildDataServices()
+{
     m_settings = std::make_unique<SettingsStore>(*m_database);
     m_users = std::make_unique<UserStore>(*m_database);
     m_sessions = std::make_unique<SessionStore>(*m_database);
@@ -156,7 +206,6 @@ bool ServerInstance::openStorage(QString* error)
     });
     m_purger = std::make_unique<AccountPurger>(*m_database, *m_users, *m_groups, *m_shares,
                                                *m_sharing, *m_rows, *m_feed);
-    return true;
 }
 
 bool ServerInstance::loadTokenSecret(QString* error)
@@ -227,16 +276,10 @@ void ServerInstance::buildHttpSide(const QString& databaseId)
                                                   *m_groups, *m_authenticator);
 }
 
-bool ServerInstance::start(QString* error, QIODevice* accessLog)
+bool ServerInstance::buildRoutes(QString* error)
 {
     if (!openStorage(error) || !loadTokenSecret(error))
         return false;
-    std::optional<QSslConfiguration> tls;
-    if (m_config.usesTls()) {
-        tls = loadTls(m_config, error);
-        if (!tls)
-            return false;
-    }
     // Names this database in pull cursors, so a cursor of another database is recognised.
     const auto databaseId = m_settings->valueOrInsert(kDatabaseId, newDatabaseId());
     if (!databaseId) {
@@ -246,11 +289,40 @@ bool ServerInstance::start(QString* error, QIODevice* accessLog)
     buildHttpSide(*databaseId);
     m_router = std::make_unique<Router>();
     addRoutes();
+    return true;
+}
+
+bool ServerInstance::start(QString* error, QIODevice* accessLog)
+{
+    if (!buildRoutes(error))
+        return false;
+    std::optional<QSslConfiguration> tls;
+    if (m_config.usesTls()) {
+        tls = loadTls(m_config, error);
+        if (!tls)
+            return false;
+    }
+    m_workers = std::make_unique<WorkerPool>(
+        m_config.workers,
+        [config = m_config,
+         &clock = m_clock](QString* error) -> std::unique_ptr<WorkerPool::Handlers> {
+            auto handlers = std::make_unique<WorkerHandlers>(config, clock);
+            if (!handlers->build(error))
+                return nullptr;
+            return handlers;
+        });
+    if (!m_workers->start(error))
+        return false;
     m_accessLog = std::make_unique<AccessLog>(accessLog);
     HttpServer::Options options;
     options.maxBodyBytes = m_config.maxBodyBytes;
+    options.maxBodyBytesTotal = m_config.maxBodyBytesTotal;
+    options.maxConnections = m_config.maxConnections;
+    options.maxConnectionsPerAddress = m_config.maxConnectionsPerAddress;
     options.trustForwardedFor = m_config.trustForwardedFor;
-    m_httpServer = new HttpServer(*m_router, *m_accessLog, options);
+    options.headTimeoutMs = m_config.requestHeadSeconds * 1000;
+    options.bodyTimeoutMs = m_config.requestBodySeconds * 1000;
+    m_httpServer = new HttpServer(*m_workers, *m_accessLog, options);
     m_port = m_httpServer->start(m_config.listenHost, m_config.listenPort, tls, error);
     if (m_port == 0)
         return false;

@@ -48,6 +48,7 @@ class SyncRowStore;
 class Throttle;
 class TokenSigner;
 class UserStore;
+class WorkerPool;
 
 // One running server: its configuration, database, services, routes and listener. The command
 // line builds one for `serve` and for the administration commands; tests build them in-process.
@@ -57,6 +58,9 @@ class ServerInstance : public QObject
 
 public:
     explicit ServerInstance(ServerConfig config, QObject* parent = nullptr);
+    // An instance that reads the time from `clock`, another instance's: each worker thread of a
+    // running server holds one of its own.
+    ServerInstance(ServerConfig config, Clock& clock);
     ~ServerInstance() override;
 
     // Opens a database named as in the "database" setting and brings its schema up to date.
@@ -66,7 +70,13 @@ public:
     // Creates the data directory, opens the database, brings its schema up to date and builds
     // the data services (enough for the administration commands).
     bool openStorage(QString* error);
-    // Loads the token secret, builds the HTTP side and starts listening and housekeeping.
+    // Opens a database connection of its own to storage that an instance of the same
+    // configuration has opened already, and builds the data services on it.
+    bool joinStorage(QString* error);
+    // Opens the storage, loads the token secret and builds every route, without listening.
+    bool buildRoutes(QString* error);
+    // Builds the routes, starts the worker threads that run requests, each with an instance of
+    // its own on a database connection of its own, and starts listening and housekeeping.
     // `accessLog` receives the access log (standard output when null).
     bool start(QString* error, QIODevice* accessLog = nullptr);
 
@@ -90,12 +100,16 @@ public:
     void runHousekeeping();
 
 private:
+    static std::unique_ptr<Database> connectDatabase(const QString& setting, const QString& dataDir,
+                                                     QString* error);
+    void buildDataServices();
     bool loadTokenSecret(QString* error);
     void buildHttpSide(const QString& databaseId);
     void addRoutes();
 
     ServerConfig m_config;
-    Clock m_clock;
+    Clock m_ownClock;
+    Clock& m_clock;
     std::unique_ptr<Database> m_database;
     // Data services
     std::unique_ptr<SettingsStore> m_settings;
@@ -132,6 +146,7 @@ private:
     std::unique_ptr<ReleaseRoutes> m_releaseRoutes;
     std::unique_ptr<Router> m_router;
     std::unique_ptr<AccessLog> m_accessLog;
+    std::unique_ptr<WorkerPool> m_workers;
     std::unique_ptr<Housekeeping> m_housekeeping;
     HttpServer* m_httpServer = nullptr;
     quint16 m_port = 0;

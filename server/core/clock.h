@@ -2,10 +2,13 @@
 
 #include <QtGlobal>
 
+#include <atomic>
+
 namespace PennibarServer {
 
 // The server's notion of now, in whole seconds since the Unix epoch. Every expiry, lifetime and
-// rate-limit window reads it, so tests can move time forward without waiting.
+// rate-limit window reads it, so tests can move time forward without waiting. The worker threads
+// that run requests read one clock together.
 class Clock
 {
 public:
@@ -13,7 +16,7 @@ public:
     void advance(qint64 seconds) { m_offset += seconds; }
 
 private:
-    qint64 m_offset = 0;
+    std::atomic<qint64> m_offset = 0;
 };
 
 } // namespace PennibarServer

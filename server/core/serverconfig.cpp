@@ -20,6 +20,12 @@ const QStringList kKeys = {
     QStringLiteral("allow_signup"),
     QStringLiteral("releases_dir"),
     QStringLiteral("max_body_bytes"),
+    QStringLiteral("max_body_bytes_total"),
+    QStringLiteral("max_connections"),
+    QStringLiteral("max_connections_per_address"),
+    QStringLiteral("request_head_seconds"),
+    QStringLiteral("request_body_seconds"),
+    QStringLiteral("workers"),
     QStringLiteral("trust_forwarded_for"),
     QStringLiteral("behind_tls_proxy"),
     QStringLiteral("access_token_minutes"),
@@ -184,6 +190,36 @@ bool ServerConfig::set(const QString& key, const QString& value, QString* error)
         if (!parsed)
             return false;
         maxBodyBytes = *parsed;
+    } else if (key == QLatin1String("max_body_bytes_total")) {
+        const auto parsed = number(64 * 1024, qint64(64) * 1024 * 1024 * 1024);
+        if (!parsed)
+            return false;
+        maxBodyBytesTotal = *parsed;
+    } else if (key == QLatin1String("max_connections")) {
+        const auto parsed = number(1, 1000000);
+        if (!parsed)
+            return false;
+        maxConnections = int(*parsed);
+    } else if (key == QLatin1String("max_connections_per_address")) {
+        const auto parsed = number(1, 1000000);
+        if (!parsed)
+            return false;
+        maxConnectionsPerAddress = int(*parsed);
+    } else if (key == QLatin1String("request_head_seconds")) {
+        const auto parsed = number(1, 3600);
+        if (!parsed)
+            return false;
+        requestHeadSeconds = int(*parsed);
+    } else if (key == QLatin1String("request_body_seconds")) {
+        const auto parsed = number(1, 24 * 3600);
+        if (!parsed)
+            return false;
+        requestBodySeconds = int(*parsed);
+    } else if (key == QLatin1String("workers")) {
+        const auto parsed = number(1, 64);
+        if (!parsed)
+            return false;
+        workers = int(*parsed);
     } else if (key == QLatin1String("trust_forwarded_for")) {
         return flag(&trustForwardedFor);
     } else if (key == QLatin1String("behind_tls_proxy")) {
@@ -234,6 +270,10 @@ bool ServerConfig::finish(QString* error)
     }
     if (clientIds.isEmpty())
         clientIds = {defaultClientId()};
+    if (maxBodyBytesTotal < maxBodyBytes) {
+        *error = QStringLiteral("max_body_bytes_total must be at least max_body_bytes");
+        return false;
+    }
     if (tlsCertificate.isEmpty() != tlsKey.isEmpty()) {
         *error = QStringLiteral("tls_certificate and tls_key must be given together");
         return false;

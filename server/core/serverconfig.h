@@ -35,6 +35,16 @@ public:
     bool allowSignup = false;
     QString releasesDir;
     qint64 maxBodyBytes = 4 * 1024 * 1024;
+    // The request bodies held at once, across all connections.
+    qint64 maxBodyBytesTotal = 64 * 1024 * 1024;
+    int maxConnections = 512;
+    int maxConnectionsPerAddress = 64;
+    // From a connection's start, or a later request's first byte, to the end of the head.
+    int requestHeadSeconds = 20;
+    // From the end of a request's head to the end of its body.
+    int requestBodySeconds = 120;
+    // Threads that run requests, each with its own database connection.
+    int workers = 4;
     bool trustForwardedFor = false;
     // A proxy in front speaks TLS to the browsers, though this server speaks plain HTTP to it.
     bool behindTlsProxy = false;

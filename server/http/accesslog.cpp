@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QUrl>
 
 namespace PennibarServer {
 
@@ -26,16 +25,19 @@ AccessLog::~AccessLog()
 void AccessLog::record(const QByteArray& method, const QString& path, int status,
                        qint64 milliseconds, const QString& userId)
 {
-    // Written percent-encoded, so blanks and line breaks in a path cannot forge log fields.
-    const QString safePath =
-        QString::fromLatin1(QUrl::toPercentEncoding(path, "/-._~:@!$&'()*+,;="));
-    const QString line = QStringLiteral("%1 %2 %3 %4 %5ms user=%6\n")
-                             .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate),
-                                  QString::fromLatin1(method), safePath)
-                             .arg(status)
-                             .arg(milliseconds)
-                             .arg(userId.isEmpty() ? QStringLiteral("-") : userId);
-    m_device->write(line.toUtf8());
+    // Each field is escaped on its own and the line joined from them, so that nothing a client
+    // sends can add a field, move one or break the line.
+    const QByteArray line = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + ' ' +
+                            escaped(method) + ' ' + escaped(path.toUtf8(), "/") + ' ' +
+                            QByteArray::number(status) + ' ' + QByteArray::number(milliseconds) +
+                            "ms user=" + (userId.isEmpty() ? "-" : escaped(userId.toUtf8())) + '\n';
+    m_device->write(line);
+}
+
+QByteArray AccessLog::escaped(const QByteArray& field, const QByteArray& alsoKept)
+{
+    // Blanks, line breaks and other controls come out percent-encoded.
+    return field.toPercentEncoding(alsoKept + "-._~:@!$&'()*+,;=");
 }
 
 } // namespace PennibarServer

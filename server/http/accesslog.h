@@ -19,6 +19,8 @@ public:
                 const QString& userId);
 
 private:
+    static QByteArray escaped(const QByteArray& field, const QByteArray& alsoKept = {});
+
     QIODevice* m_device;
     bool m_ownsDevice = false;
 };

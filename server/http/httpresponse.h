@@ -43,6 +43,11 @@ public:
     QByteArray header(const QByteArray& name) const;
     HttpResponse& setHeader(const QByteArray& name, const QByteArray& value);
 
+    // The status line and header fields as they are sent, for a body of `contentLength` bytes,
+    // with what every response carries: "X-Content-Type-Options: nosniff", Date and the length;
+    // "Connection: close" when the connection ends after this response.
+    QByteArray wireHead(qint64 contentLength, bool closesConnection) const;
+
     const QString& logUser() const { return m_logUser; }
     HttpResponse& setLogUser(const QString& userId);
 

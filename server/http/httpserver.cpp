@@ -1,147 +1,155 @@
 #include "server/http/httpserver.h"
 
-#include "server/http/guardedtcpserver.h"
+#include "server/http/httplistener.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QSslServer>
-#include <QTcpServer>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QUrl>
 
 namespace PennibarServer {
 
 namespace {
 
-// Room for the request line and headers on top of the body limit.
-constexpr qint64 kHeaderAllowance = 64 * 1024;
-
-QByteArray methodName(QHttpServerRequest::Method method)
-{
-    switch (method) {
-    case QHttpServerRequest::Method::Get:
-        return "GET";
-    case QHttpServerRequest::Method::Put:
-        return "PUT";
-    case QHttpServerRequest::Method::Delete:
-        return "DELETE";
-    case QHttpServerRequest::Method::Post:
-        return "POST";
-    case QHttpServerRequest::Method::Head:
-        return "HEAD";
-    case QHttpServerRequest::Method::Options:
-        return "OPTIONS";
-    case QHttpServerRequest::Method::Patch:
-        return "PATCH";
-    case QHttpServerRequest::Method::Connect:
-        return "CONNECT";
-    case QHttpServerRequest::Method::Trace:
-        return "TRACE";
-    default:
-        return "UNKNOWN";
-    }
-}
+// Room for the request line and headers.
+constexpr qsizetype kMaxHeadBytes = 64 * 1024;
+// A body at least this large leaves enough behind in the heap to be worth trimming.
+constexpr qint64 kLargeBodyBytes = 256 * 1024;
 
 } // namespace
 
-HttpServer::HttpServer(const Router& router, AccessLog& accessLog, Options options, QObject* parent)
-    : QAbstractHttpServer(parent), m_router(router), m_accessLog(accessLog), m_options(options)
+HttpServer::HttpServer(RequestRunner& runner, AccessLog& accessLog, Options options,
+                       QObject* parent)
+    : QObject(parent), m_runner(runner), m_accessLog(accessLog),
+      m_options(options), m_connectionSettings{{kMaxHeadBytes, options.maxBodyBytes},
+                                               options.headTimeoutMs,
+                                               options.bodyTimeoutMs,
+                                               options.idleTimeoutMs},
+      m_budget(options.maxBodyBytesTotal),
+      // Behind a proxy every connection comes from the proxy: a cap per address would cap all.
+      m_limits(options.maxConnections,
+               options.trustForwardedFor ? 0 : options.maxConnectionsPerAddress)
 {
+    HeapTrimmer::returnLargeBlocksAtOnce();
 }
 
 quint16 HttpServer::start(const QHostAddress& address, quint16 port,
                           const std::optional<QSslConfiguration>& tls, QString* error)
 {
-    const qint64 maxRequest = m_options.maxBodyBytes + kHeaderAllowance;
-    QTcpServer* server = nullptr;
-    if (tls) {
-        auto* sslServer =
-            new GuardedTcpServer<QSslServer>(maxRequest, m_options.idleTimeoutMs, this);
-        sslServer->setSslConfiguration(*tls);
-        server = sslServer;
-    } else {
-        server = new GuardedTcpServer<QTcpServer>(maxRequest, m_options.idleTimeoutMs, this);
-    }
-    if (!server->listen(address, port)) {
-        *error = server->errorString();
-        delete server;
+    auto* listener = new HttpListener(tls, this);
+    if (!listener->open(address, port)) {
+        *error = listener->errorString();
+        delete listener;
         return 0;
     }
-    bind(server);
-    return server->serverPort();
+    connect(listener, &HttpListener::accepted, this, &HttpServer::onAccepted);
+    return listener->serverPort();
 }
 
-bool HttpServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
+void HttpServer::onAccepted(QTcpSocket* socket)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const QByteArray method = methodName(request.method());
-    const QString path = request.url().path(QUrl::FullyDecoded);
-    HttpResponse response;
-    if (request.body().size() > m_options.maxBodyBytes) {
-        response = HttpResponse::error(413, Router::tr("Request too large."));
-    } else {
-        const HttpRequest ours(method, path.isEmpty() ? QStringLiteral("/") : path, request.query(),
-                               request.headers(), request.body(), clientAddress(request));
-        response = m_router.dispatch(ours);
+    auto* connection = new HttpConnection(socket, m_connectionSettings, m_budget, this);
+    connect(connection, &HttpConnection::finished, this, &HttpServer::onFinished);
+    // Turned away at once, the connection counts against nothing while it closes, and leaves
+    // no access-log line: it made no request.
+    const QByteArray key = ConnectionLimits::addressKey(socket->peerAddress());
+    if (m_limits.addressIsFull(key)) {
+        connection->refuse(HttpResponse::error(429, tr("Too many connections from your address.")));
+        return;
     }
-    send(request, socket, method == "HEAD", response);
-    m_accessLog.record(method, path, response.status(), timer.elapsed(), response.logUser());
+    if (m_limits.serverIsFull() && !makeRoom()) {
+        HttpResponse busy =
+            HttpResponse::error(503, tr("The server is busy just now. Please try again shortly."));
+        busy.setHeader("Retry-After", "5");
+        connection->refuse(busy);
+        return;
+    }
+    m_limits.add(key);
+    m_connections.insert(connection, key);
+    connect(connection, &HttpConnection::requestReceived, this, &HttpServer::onRequestReceived);
+    connect(connection, &HttpConnection::refused, this, &HttpServer::onRefused);
+}
+
+bool HttpServer::makeRoom()
+{
+    HttpConnection* longest = nullptr;
+    for (auto it = m_connections.cbegin(); it != m_connections.cend(); ++it) {
+        if (it.key()->isWaiting() && (!longest || it.key()->waitingMs() > longest->waitingMs()))
+            longest = it.key();
+    }
+    if (!longest)
+        return false;
+    longest->drop();
     return true;
 }
 
-void HttpServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
+void HttpServer::onRequestReceived(HttpConnection* connection)
 {
-    send(request, socket, false, HttpResponse::error(404, Router::tr("Not found.")));
+    HttpConnection::Received received = connection->takeRequest();
+    const QByteArray method = received.head.method;
+    const QUrl url = QUrl::fromEncoded(received.head.target);
+    const QString decodedPath = url.path(QUrl::FullyDecoded);
+    const QString path = decodedPath.isEmpty() ? QStringLiteral("/") : decodedPath;
+    const bool largeBody = received.body.size() >= kLargeBodyBytes;
+    HttpRequest request(method, path, QUrlQuery(url), received.head.headers,
+                        std::move(received.body),
+                        clientAddress(received.head, *connection->socket()));
+    // The body keeps its room in the budget until the handler is done with it.
+    auto reservation =
+        std::make_shared<std::optional<BodyBudget::Reservation>>(std::move(received.reservation));
+    QElapsedTimer timer;
+    timer.start();
+    m_runner.run(std::move(request), this,
+                 [this, target = QPointer<HttpConnection>(connection), method, path, timer,
+                  reservation, largeBody](const HttpResponse& response) {
+                     reservation->reset();
+                     if (target)
+                         target->respond(response, method == "HEAD");
+                     m_accessLog.record(method, path, response.status(), timer.elapsed(),
+                                        response.logUser());
+                     if (largeBody)
+                         m_trimmer.trimSoon();
+                 });
 }
 
-QString HttpServer::clientAddress(const QHttpServerRequest& request) const
+void HttpServer::onRefused(HttpConnection* connection, int status)
+{
+    const RequestHead* head = connection->head();
+    const QString path =
+        head ? QUrl::fromEncoded(head->target).path(QUrl::FullyDecoded) : QStringLiteral("-");
+    m_accessLog.record(head ? head->method : QByteArray("-"), path, status, 0, QString());
+}
+
+void HttpServer::onFinished(HttpConnection* connection)
+{
+    const auto counted = m_connections.constFind(connection);
+    if (counted != m_connections.cend()) {
+        m_limits.remove(*counted);
+        m_connections.erase(counted);
+    }
+    connection->deleteLater();
+    m_trimmer.trimSoon();
+}
+
+QString HttpServer::clientAddress(const RequestHead& head, const QTcpSocket& socket) const
 {
     if (m_options.trustForwardedFor) {
         // The proxy in front appends the address it saw; earlier entries are the client's word.
-        const QByteArray forwarded = request.value("X-Forwarded-For");
-        const QByteArray last = forwarded.split(',').last().trimmed();
-        const QHostAddress address(QString::fromLatin1(last));
+        QByteArray forwarded;
+        for (const auto& [name, value] : head.headers) {
+            if (name.compare("x-forwarded-for", Qt::CaseInsensitive) == 0)
+                forwarded = value;
+        }
+        const QHostAddress address(QString::fromLatin1(forwarded.split(',').last().trimmed()));
         if (!address.isNull())
             return address.toString();
     }
-    QHostAddress peer = request.remoteAddress();
+    QHostAddress peer = socket.peerAddress();
     bool isIpv4 = false;
     const quint32 ipv4 = peer.toIPv4Address(&isIpv4);
     if (isIpv4)
         peer = QHostAddress(ipv4);
     return peer.toString();
-}
-
-void HttpServer::send(const QHttpServerRequest& request, QTcpSocket* socket, bool headOnly,
-                      const HttpResponse& response)
-{
-    if (RequestSizeGuard* guard = RequestSizeGuard::of(socket))
-        guard->requestAnswered();
-    QHttpServerResponder responder = makeResponder(request, socket);
-    const auto status = QHttpServerResponder::StatusCode(response.status());
-    if (!response.filePath().isEmpty() && !headOnly) {
-        auto* file = new QFile(response.filePath());
-        if (file->open(QIODevice::ReadOnly)) {
-            // Qt streams the file in chunks as the socket drains.
-            responder.write(file,
-                            {{"Content-Type", response.header("Content-Type")},
-                             {"Cache-Control", response.header("Cache-Control")},
-                             {"X-Content-Type-Options", "nosniff"}},
-                            status);
-            return;
-        }
-        delete file;
-    }
-    responder.writeStatusLine(status);
-    for (const auto& [name, value] : response.headers())
-        responder.writeHeader(name, value);
-    responder.writeHeader("X-Content-Type-Options", "nosniff");
-    const qint64 length = response.filePath().isEmpty() ? response.body().size()
-                                                        : QFileInfo(response.filePath()).size();
-    responder.writeHeader("Content-Length", QByteArray::number(length));
-    responder.writeBody(headOnly ? QByteArray() : response.body());
 }
 
 } // namespace PennibarServer

@@ -5,6 +5,12 @@
 
 namespace PennibarServer {
 
+namespace {
+
+const QByteArray kDownload = "application/octet-stream";
+
+} // namespace
+
 ReleaseRoutes::ReleaseRoutes(QString directory) : m_directory(std::move(directory)) {}
 
 void ReleaseRoutes::addTo(Router& router)
@@ -23,9 +29,7 @@ QByteArray ReleaseRoutes::contentType(const QString& fileName)
         return "text/markdown; charset=utf-8";
     if (suffix == QLatin1String("txt") || suffix == QLatin1String("sha256"))
         return "text/plain; charset=utf-8";
-    if (suffix == QLatin1String("html"))
-        return "text/html; charset=utf-8";
-    return "application/octet-stream";
+    return kDownload;
 }
 
 HttpResponse ReleaseRoutes::serve(const QString& relativePath) const
@@ -46,7 +50,15 @@ HttpResponse ReleaseRoutes::serve(const QString& relativePath) const
     const QByteArray cacheControl = file.fileName() == QLatin1String("latest.json")
                                         ? QByteArray("no-cache")
                                         : QByteArray("public, max-age=3600");
-    return HttpResponse::file(canonical, contentType(file.fileName()), cacheControl);
+    const QByteArray type = contentType(file.fileName());
+    HttpResponse response = HttpResponse::file(canonical, type, cacheControl);
+    // The channel shares its origin with the sign-in page: no file of it may become a page
+    // there that runs script. Anything but the types above is a download, and a browser that
+    // shows a file anyway treats it as a sandbox of its own.
+    response.setHeader("Content-Security-Policy", "sandbox");
+    if (type == kDownload)
+        response.setHeader("Content-Disposition", "attachment");
+    return response;
 }
 
 } // namespace PennibarServer

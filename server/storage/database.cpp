@@ -208,17 +208,27 @@ bool Database::begin()
         qWarning("Database: a transaction is already open");
         return false;
     }
-    m_inTransaction = handle().transaction();
+    m_inTransaction = beginTransaction();
     if (!m_inTransaction) {
         m_lastErrorLostConnection =
             !handle().isOpen() || handle().lastError().type() == QSqlError::ConnectionError;
         if (reconnect())
-            m_inTransaction = handle().transaction();
+            m_inTransaction = beginTransaction();
     }
     if (!m_inTransaction)
         qWarning("Database: cannot begin a transaction: %s",
                  qPrintable(handle().lastError().text()));
     return m_inTransaction;
+}
+
+bool Database::beginTransaction()
+{
+    // SQLite's default transaction takes the write lock at its first write, and when another
+    // connection (another worker thread's) wrote since this one first read, that write fails at
+    // once instead of waiting. Taken at the start, the lock is waited for like any other.
+    if (m_kind == DatabaseSettings::Kind::Sqlite)
+        return execute(QStringLiteral("BEGIN IMMEDIATE"));
+    return handle().transaction();
 }
 
 bool Database::commit()

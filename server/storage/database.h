@@ -53,6 +53,7 @@ public:
     bool inTransaction() const { return m_inTransaction; }
 
 private:
+    bool beginTransaction();
     QSqlQuery* run(const QString& sql, const QVariantList& arguments);
     QSqlQuery* attempt(const QString& sql, const QVariantList& arguments);
     void report(const QSqlError& error, const QString& sql);

@@ -18,6 +18,14 @@ namespace PennibarServer {
 
 namespace {
 
+// Versions travel as JSON numbers, which hold whole numbers exactly only up to 2^53. A row whose
+// version went past that could never be edited again: every device would read its version
+// rounded down and have each edit refused as stale. So a pushed version may run ahead of the
+// stored one by a margin no device reaches by editing, and no stored version passes a ceiling
+// well inside the exact range.
+constexpr qint64 kLargestVersionLead = 1000000;
+constexpr qint64 kHighestVersion = qint64(1) << 50;
+
 QJsonObject result(const QJsonObject& change, const QString& status, const QString& serverId,
                    const QString& message, qint64 version = 0)
 {
@@ -384,6 +392,12 @@ std::optional<QJsonObject> PushService::store(const QString& userId, const SyncC
                               .arg(row.version));
         row.version = qMax(row.version, change.version) + 1;
     }
+    const qint64 storedVersion = isNew ? 0 : target.row->version;
+    if (change.version > storedVersion + kLargestVersionLead || row.version > kHighestVersion)
+        return result(object, QStringLiteral("invalid"), {},
+                      tr("Version %1 is too far ahead of the server's version %2.")
+                          .arg(change.version)
+                          .arg(storedVersion));
     row.deleted = change.isDelete;
     row.payload = change.payload;
     row.accountId = change.accountId;

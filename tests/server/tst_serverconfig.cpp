@@ -55,6 +55,12 @@ void TestServerConfig::defaultsResolveAgainstTheDataDirectory()
     QCOMPARE(config->jwtSecretFile, data + QStringLiteral("/jwt-secret"));
     QVERIFY(!config->usesTls());
     QVERIFY(!config->behindTlsProxy);
+    QCOMPARE(config->maxConnections, 512);
+    QCOMPARE(config->maxConnectionsPerAddress, 64);
+    QCOMPARE(config->requestHeadSeconds, 20);
+    QCOMPARE(config->requestBodySeconds, 120);
+    QCOMPARE(config->maxBodyBytesTotal, 64 * 1024 * 1024);
+    QCOMPARE(config->workers, 4);
 }
 
 void TestServerConfig::fileAndEnvironment_data()
@@ -131,6 +137,16 @@ void TestServerConfig::mistakesAreNamed_data()
     QTest::newRow("body limit too small")
         << "max_body_bytes = 100\n"
         << QStringList() << "max_body_bytes must be a whole number";
+    QTest::newRow("no connections") << "max_connections = 0\n"
+                                    << QStringList() << "max_connections must be a whole number";
+    QTest::newRow("no workers") << QString() << QStringList{"PENNIBAR_SERVER_WORKERS=0"}
+                                << "workers must be a whole number from 1 to 64";
+    QTest::newRow("head deadline of no time")
+        << "request_head_seconds = 0\n"
+        << QStringList() << "request_head_seconds must be a whole number";
+    QTest::newRow("bodies in all below one body")
+        << "max_body_bytes = 8388608\nmax_body_bytes_total = 4194304\n"
+        << QStringList() << "max_body_bytes_total must be at least max_body_bytes";
     QTest::newRow("unknown database") << "database = mysql://host/db\n"
                                       << QStringList() << "database must be";
 }

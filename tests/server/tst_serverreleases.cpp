@@ -29,6 +29,8 @@ private slots:
     void files_data();
     void files();
     void aLargeFileArrivesWhole();
+    void onlyTheDocumentedTypesAreShownInABrowser_data();
+    void onlyTheDocumentedTypesAreShownInABrowser();
     void headAndOtherMethods();
     void pathsThatLeaveTheDirectory_data();
     void pathsThatLeaveTheDirectory();
@@ -53,6 +55,11 @@ void TestServerReleases::initTestCase()
     for (qsizetype i = 0; i < m_installer.size(); ++i)
         m_installer[i] = char(i * 7919 % 251);
     writeFile(releases + QStringLiteral("/pennibar/1.2.0/Pennibar-1.2.0.msi"), m_installer);
+    // Files a careless publisher may leave beside the notes; any of them could run script on
+    // the sign-in origin if a browser rendered it.
+    for (const char* name : {"page.html", "page.htm", "image.svg", "feed.xml", "README"})
+        writeFile(releases + QStringLiteral("/pennibar/1.2.0/") + QLatin1String(name),
+                  "<html><script>document.title = 'ran'</script></html>");
     // A link that points out of the directory, at the data directory itself.
     QVERIFY(QFile::link(m_server->dataDir(), releases + QStringLiteral("/outside")));
 }
@@ -117,6 +124,42 @@ void TestServerReleases::aLargeFileArrivesWhole()
              QCryptographicHash::hash(m_installer, QCryptographicHash::Sha256));
     // The connection serves the next request as usual.
     QCOMPARE(client.get(QStringLiteral("/releases/pennibar/stable/latest.json")).body, kManifest);
+}
+
+void TestServerReleases::onlyTheDocumentedTypesAreShownInABrowser_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::addColumn<QByteArray>("disposition");
+
+    const QByteArray download = "application/octet-stream";
+    QTest::newRow("manifest") << "stable/latest.json" << QByteArray("application/json")
+                              << QByteArray();
+    QTest::newRow("notes") << "1.2.0/release-notes.md" << QByteArray("text/markdown; charset=utf-8")
+                           << QByteArray();
+    QTest::newRow("installer") << "1.2.0/Pennibar-1.2.0.msi" << download
+                               << QByteArray("attachment");
+    QTest::newRow("HTML") << "1.2.0/page.html" << download << QByteArray("attachment");
+    QTest::newRow("HTM") << "1.2.0/page.htm" << download << QByteArray("attachment");
+    QTest::newRow("SVG") << "1.2.0/image.svg" << download << QByteArray("attachment");
+    QTest::newRow("XML") << "1.2.0/feed.xml" << download << QByteArray("attachment");
+    QTest::newRow("no suffix") << "1.2.0/README" << download << QByteArray("attachment");
+}
+
+void TestServerReleases::onlyTheDocumentedTypesAreShownInABrowser()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, contentType);
+    QFETCH(QByteArray, disposition);
+    const HttpClient client = m_server->client();
+    const auto reply =
+        client.send("HEAD", client.url(QStringLiteral("/releases/pennibar/") + file), {}, {});
+    QCOMPARE(reply.status, 200);
+    QCOMPARE(reply.header("Content-Type"), contentType);
+    QCOMPARE(reply.header("Content-Disposition"), disposition);
+    // Even a file a browser shows runs no script and counts as no page of this origin.
+    QCOMPARE(reply.header("Content-Security-Policy"), QByteArray("sandbox"));
+    QCOMPARE(reply.header("X-Content-Type-Options"), QByteArray("nosniff"));
 }
 
 void TestServerReleases::headAndOtherMethods()

@@ -3,6 +3,8 @@
 #include "tests/server/support/syncdevice.h"
 #include "tests/server/support/testserver.h"
 
+#include "server/storage/database.h"
+
 #include <QJsonDocument>
 #include <QTest>
 
@@ -44,6 +46,8 @@ private slots:
     void unreadableChangesAreRefusedOneByOne_data();
     void unreadableChangesAreRefusedOneByOne();
     void staleVersionIsRefusedWhileTheBatchGoesOn();
+    void versionsFarAheadOfTheStoredOneAreRefused_data();
+    void versionsFarAheadOfTheStoredOneAreRefused();
     void deletionsReachOtherDevicesAndStayDeleted();
     void usersNeverSeeEachOthersRows();
     void defaultCategoriesOfTwoUsersStaySeparate();
@@ -307,6 +311,67 @@ void TestServerSync::staleVersionIsRefusedWhileTheBatchGoesOn()
         B::withPayload(original, QStringLiteral("payee"), QStringLiteral("Phone")), second));
     QCOMPARE(status(retried), QStringLiteral("ok"));
     QVERIFY(retried.value(QStringLiteral("version")).toInteger() > second);
+}
+
+void TestServerSync::versionsFarAheadOfTheStoredOneAreRefused_data()
+{
+    QTest::addColumn<qint64>("stored"); // the row's version on the server, 0 when it has none
+    QTest::addColumn<qint64>("pushed");
+    QTest::addColumn<bool>("deletion");
+    QTest::addColumn<QString>("outcome");
+
+    const qint64 nearJsonLimit = (qint64(1) << 53) - 2;
+    const qint64 ceiling = qint64(1) << 50;
+    QTest::newRow("new row near 2^53") << qint64(0) << nearJsonLimit << false << "invalid";
+    QTest::newRow("new row a million ahead") << qint64(0) << qint64(1000000) << false << "ok";
+    QTest::newRow("new row further ahead") << qint64(0) << qint64(1000001) << false << "invalid";
+    QTest::newRow("edit near 2^53") << qint64(1) << nearJsonLimit << false << "invalid";
+    QTest::newRow("edit a million ahead") << qint64(1) << qint64(1000001) << false << "ok";
+    QTest::newRow("edit further ahead") << qint64(1) << qint64(1000002) << false << "invalid";
+    QTest::newRow("deletion near 2^53") << qint64(1) << nearJsonLimit << true << "invalid";
+    QTest::newRow("edit below the ceiling") << ceiling - 1 << ceiling - 1 << false << "ok";
+    QTest::newRow("edit past the ceiling") << ceiling << ceiling << false << "invalid";
+}
+
+// A version beyond what JSON numbers hold exactly would freeze a row: every device would read it
+// rounded down and every later edit of it would be refused as stale.
+void TestServerSync::versionsFarAheadOfTheStoredOneAreRefused()
+{
+    QFETCH(qint64, stored);
+    QFETCH(qint64, pushed);
+    QFETCH(bool, deletion);
+    QFETCH(QString, outcome);
+    const QJsonObject txn = B::transaction(QStringLiteral("txn-1"), QStringLiteral("acc-1"),
+                                           QStringLiteral("Before"), -10);
+    if (stored > 0) {
+        QCOMPARE(status(m_laptop->pushOne(txn)), QStringLiteral("ok"));
+        // Versions that high take more pushes than a test can make.
+        QVERIFY(m_server->instance().database().execute(
+            QStringLiteral("UPDATE sync_rows SET version = ?"), {stored}));
+    }
+    QJsonObject change = B::withVersion(
+        B::withPayload(txn, QStringLiteral("payee"), QStringLiteral("After")), pushed);
+    if (deletion)
+        change = B::deleted(change);
+    const QJsonObject result = m_laptop->pushOne(change);
+    QCOMPARE(status(result), outcome);
+
+    const QJsonObject record =
+        m_phone->pullAll().find(QStringLiteral("transactions"), QStringLiteral("txn-1"));
+    if (outcome == QLatin1String("ok")) {
+        QCOMPARE(record.value(QStringLiteral("payee")).toString(), QStringLiteral("After"));
+        QCOMPARE(record.value(QStringLiteral("version")).toInteger(),
+                 result.value(QStringLiteral("version")).toInteger());
+        return;
+    }
+    QVERIFY(!result.value(QStringLiteral("message")).toString().isEmpty());
+    if (stored == 0) {
+        QVERIFY(record.isEmpty());
+        return;
+    }
+    QCOMPARE(record.value(QStringLiteral("payee")).toString(), QStringLiteral("Before"));
+    QCOMPARE(record.value(QStringLiteral("version")).toInteger(), stored);
+    QVERIFY(record.value(QStringLiteral("deleted_at")).isUndefined());
 }
 
 void TestServerSync::deletionsReachOtherDevicesAndStayDeleted()

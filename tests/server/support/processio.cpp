@@ -1,4 +1,4 @@
-#include "bench/server/processio.h"
+#include "tests/server/support/processio.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,14 +1,31 @@
-#include "bench/server/serverprocess.h"
+#include "tests/server/support/serverprocess.h"
 
-#include "bench/server/processio.h"
+#include "tests/server/support/processio.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 
-ServerProcess::ServerProcess(const QString& executable, const QString& database)
-    : m_executable(executable), m_database(database)
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+ServerProcess::ServerProcess(const QString& executable, const QString& database,
+                             const QMap<QString, QString>& settings, int openFileLimit)
+    : m_executable(executable), m_database(database), m_settings(settings)
 {
+#ifdef Q_OS_UNIX
+    if (openFileLimit > 0) {
+        m_process.setChildProcessModifier([openFileLimit] {
+            const rlimit limit{rlim_t(openFileLimit), rlim_t(openFileLimit)};
+            setrlimit(RLIMIT_NOFILE, &limit);
+        });
+    }
+#else
+    Q_UNUSED(openFileLimit)
+#endif
     launch(QStringLiteral("127.0.0.1:0"));
 }
 
@@ -59,6 +76,8 @@ QProcessEnvironment ServerProcess::environment() const
     env.insert(QStringLiteral("PENNIBAR_SERVER_LISTEN"), QStringLiteral("127.0.0.1:0"));
     if (!m_database.isEmpty())
         env.insert(QStringLiteral("PENNIBAR_SERVER_DATABASE"), m_database);
+    for (auto it = m_settings.cbegin(); it != m_settings.cend(); ++it)
+        env.insert(QStringLiteral("PENNIBAR_SERVER_") + it.key().toUpper(), it.value());
     return env;
 }
 
@@ -100,6 +119,28 @@ double ServerProcess::statusMiB(const char* field) const
     return match.hasMatch() ? match.captured(1).toDouble() / 1024.0 : -1;
 }
 
+double ServerProcess::cpuSeconds() const
+{
+    // Fields 14 and 15 of /proc/PID/stat, user and system time in clock ticks, after the
+    // command name in parentheses (which may hold blanks).
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(m_process.processId()));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return -1;
+    return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) /
+           double(sysconf(_SC_CLK_TCK));
+}
+
+int ServerProcess::openDescriptors() const
+{
+    return int(QDir(QStringLiteral("/proc/%1/fd").arg(m_process.processId()))
+                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                   .size());
+}
+
 double ServerProcess::writtenMiB() const
 {
     return ProcessIo::writtenMiB(m_process.processId());
@@ -112,17 +153,22 @@ void ServerProcess::resetPeakMemory() const
         clearRefs.write("5");
 }
 
+QStringList ServerProcess::accessLog() const
+{
+    QFile log(m_data.filePath(QStringLiteral("access.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 QHash<QString, std::vector<double>> ServerProcess::handlingTimes() const
 {
     // Lines: "TIME METHOD PATH STATUS MSms user=ID".
     QHash<QString, std::vector<double>> times;
-    QFile log(m_data.filePath(QStringLiteral("access.log")));
-    if (!log.open(QIODevice::ReadOnly))
-        return times;
-    while (!log.atEnd()) {
-        const QList<QByteArray> fields = log.readLine().split(' ');
-        if (fields.size() >= 5 && fields.at(4).endsWith("ms"))
-            times[QString::fromLatin1(fields.at(1) + ' ' + fields.at(2))].push_back(
+    for (const QString& line : accessLog()) {
+        const QStringList fields = line.split(QLatin1Char(' '));
+        if (fields.size() >= 5 && fields.at(4).endsWith(QLatin1String("ms")))
+            times[fields.at(1) + QLatin1Char(' ') + fields.at(2)].push_back(
                 fields.at(4).chopped(2).toDouble());
     }
     return times;
